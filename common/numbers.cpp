@@ -1,0 +1,175 @@
+#include "common/numbers.h"
+#include "common/error.h"
+
+#include <QLocale>
+#include <cmath>
+#include <limits>
+
+namespace zova {
+
+namespace {
+
+bool isSkipped(QChar c)
+{
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n');
+}
+
+// The text with the skipped characters removed, so the number reader can look ahead freely.
+QString compact(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (QChar c : text)
+        if (!isSkipped(c))
+            out.append(c);
+    return out;
+}
+
+double radixNumber(const QString &s, int pos, int radix)
+{
+    double value = 0;
+    bool any = false;
+    for (; pos < s.size(); ++pos) {
+        int digit = -1;
+        const QChar c = s.at(pos);
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+            digit = c.unicode() - '0';
+        else if (radix == 16 && c.toUpper() >= QLatin1Char('A') && c.toUpper() <= QLatin1Char('F'))
+            digit = c.toUpper().unicode() - 'A' + 10;
+        if (digit < 0 || digit >= radix)
+            break;
+        value = value * radix + digit;
+        any = true;
+    }
+    return any ? value : 0.0;
+}
+
+} // namespace
+
+double LeadingNumber(const QString &text)
+{
+    const QString s = compact(text);
+    int pos = 0;
+    const int n = s.size();
+
+    if (n >= 2 && s.at(0) == QLatin1Char('&')) {
+        const QChar kind = s.at(1).toUpper();
+        if (kind == QLatin1Char('H'))
+            return radixNumber(s, 2, 16);
+        if (kind == QLatin1Char('O'))
+            return radixNumber(s, 2, 8);
+        return 0.0;
+    }
+
+    QString number;
+    if (pos < n && (s.at(pos) == QLatin1Char('+') || s.at(pos) == QLatin1Char('-')))
+        number.append(s.at(pos++));
+    int mantissaDigits = 0;
+    while (pos < n && s.at(pos).isDigit() && s.at(pos).unicode() < 128) {
+        number.append(s.at(pos++));
+        ++mantissaDigits;
+    }
+    if (pos < n && s.at(pos) == QLatin1Char('.')) {
+        number.append(QLatin1Char('.'));
+        ++pos;
+        while (pos < n && s.at(pos).isDigit() && s.at(pos).unicode() < 128) {
+            number.append(s.at(pos++));
+            ++mantissaDigits;
+        }
+    }
+    if (mantissaDigits == 0)
+        return 0.0;
+    if (pos < n) {
+        const QChar e = s.at(pos).toUpper();
+        if (e == QLatin1Char('E') || e == QLatin1Char('D')) {
+            int look = pos + 1;
+            QString exponent = QStringLiteral("e");
+            if (look < n && (s.at(look) == QLatin1Char('+') || s.at(look) == QLatin1Char('-')))
+                exponent.append(s.at(look++));
+            int expDigits = 0;
+            while (look < n && s.at(look).isDigit() && s.at(look).unicode() < 128) {
+                exponent.append(s.at(look++));
+                ++expDigits;
+            }
+            if (expDigits > 0)
+                number.append(exponent);
+        }
+    }
+    bool ok = false;
+    const double value = number.toDouble(&ok);
+    return ok ? value : 0.0;
+}
+
+namespace {
+
+double roundHalfEven(double value)
+{
+    return std::nearbyint(value); // the default rounding mode is to nearest, ties to even
+}
+
+[[noreturn]] void overflow()
+{
+    throw Error(QStringLiteral("Переповнення: число не вміщується в поле"));
+}
+
+} // namespace
+
+int16_t RoundToInt16(double value)
+{
+    const double r = roundHalfEven(value);
+    if (!(r >= -32768.0 && r <= 32767.0))
+        overflow();
+    return static_cast<int16_t>(r);
+}
+
+uint8_t RoundToByte(double value)
+{
+    const double r = roundHalfEven(value);
+    if (!(r >= 0.0 && r <= 255.0))
+        overflow();
+    return static_cast<uint8_t>(r);
+}
+
+int32_t RoundToInt32(double value)
+{
+    const double r = roundHalfEven(value);
+    if (!(r >= -2147483648.0 && r <= 2147483647.0))
+        overflow();
+    return static_cast<int32_t>(r);
+}
+
+QString Format2(double value)
+{
+    QLocale locale = QLocale::system();
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(value, 'f', 2);
+}
+
+QString Format4(double value)
+{
+    QLocale locale = QLocale::system();
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(value, 'f', 4);
+}
+
+QString FormatDot(double value, int decimals)
+{
+    QString text = QString::number(value, 'f', decimals);
+    // "-0.00" reads oddly in a file; a value that rounds to zero is written without a sign.
+    if (text.startsWith(QLatin1Char('-'))) {
+        bool allZero = true;
+        for (QChar c : text.mid(1))
+            if (c != QLatin1Char('0') && c != QLatin1Char('.'))
+                allZero = false;
+        if (allZero)
+            text.remove(0, 1);
+    }
+    return text;
+}
+
+QString SignedText(long long value)
+{
+    return value < 0 ? QString::number(value) : QStringLiteral(" ") + QString::number(value);
+}
+
+} // namespace zova

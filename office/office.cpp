@@ -1,0 +1,1 @@
+#include "office/office.h"

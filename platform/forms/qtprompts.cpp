@@ -1,0 +1,109 @@
+#include "platform/forms/qtprompts.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDialog>
+#include <QMessageBox>
+
+namespace platform {
+
+namespace {
+
+QWidget *owner()
+{
+    return QApplication::activeWindow();
+}
+
+FileDialogResult runFileDialog(const FileDialogRequest &request, bool save)
+{
+    QFileDialog dialog(owner(), request.title, request.directory);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : (request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile));
+    QStringList names;
+    for (const FileFilter &f : request.filters)
+        names << QStringLiteral("%1 (%2)").arg(f.label, f.pattern);
+    dialog.setNameFilters(names);
+    const int index = request.filterIndex >= 1 && request.filterIndex <= int(names.size()) ? request.filterIndex : 1;
+    if (!names.isEmpty())
+        dialog.selectNameFilter(names.at(index - 1));
+    if (!request.fileName.isEmpty())
+        dialog.selectFile(request.fileName);
+    FileDialogResult r;
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return r;
+    r.accepted = true;
+    r.path = dialog.selectedFiles().first();
+    r.fileTitle = QFileInfo(r.path).fileName();
+    r.filterIndex = int(names.indexOf(dialog.selectedNameFilter())) + 1;
+    if (r.filterIndex < 1)
+        r.filterIndex = index;
+    return r;
+}
+
+} // namespace
+
+MsgAnswer QtPrompts::message(const MessageRequest &request)
+{
+    QMessageBox box(owner());
+    box.setText(request.text);
+    box.setWindowTitle(request.title.isEmpty() ? productTitle() : request.title);
+    switch (request.icon) {
+    case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
+    case MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;
+    case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
+    case MsgIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
+    case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
+    }
+    QMessageBox::StandardButtons buttons;
+    switch (request.buttons) {
+    case MsgButtons::Ok: buttons = QMessageBox::Ok; break;
+    case MsgButtons::OkCancel: buttons = QMessageBox::Ok | QMessageBox::Cancel; break;
+    case MsgButtons::AbortRetryIgnore: buttons = QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore; break;
+    case MsgButtons::YesNoCancel: buttons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel; break;
+    case MsgButtons::YesNo: buttons = QMessageBox::Yes | QMessageBox::No; break;
+    case MsgButtons::RetryCancel: buttons = QMessageBox::Retry | QMessageBox::Cancel; break;
+    }
+    box.setStandardButtons(buttons);
+    switch (box.exec()) {
+    case QMessageBox::Cancel: return MsgAnswer::Cancel;
+    case QMessageBox::Abort: return MsgAnswer::Abort;
+    case QMessageBox::Retry: return MsgAnswer::Retry;
+    case QMessageBox::Ignore: return MsgAnswer::Ignore;
+    case QMessageBox::Yes: return MsgAnswer::Yes;
+    case QMessageBox::No: return MsgAnswer::No;
+    default: return request.buttons == MsgButtons::OkCancel || request.buttons == MsgButtons::RetryCancel ? MsgAnswer::Cancel : MsgAnswer::Ok;
+    }
+}
+
+FileDialogResult QtPrompts::openFile(const FileDialogRequest &request)
+{
+    return runFileDialog(request, false);
+}
+
+FileDialogResult QtPrompts::saveFile(const FileDialogRequest &request)
+{
+    return runFileDialog(request, true);
+}
+
+std::optional<QString> QtPrompts::chooseFolder(const QString &title, const QString &start)
+{
+    const QString dir = QFileDialog::getExistingDirectory(owner(), title, start);
+    if (dir.isEmpty())
+        return std::nullopt;
+    return dir;
+}
+
+std::optional<FontChoice> QtPrompts::chooseFont(const FontChoice &initial)
+{
+    QFont font(initial.name, initial.size);
+    font.setBold(initial.bold);
+    font.setItalic(initial.italic);
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, font, owner());
+    if (!ok)
+        return std::nullopt;
+    return FontChoice{chosen.family(), chosen.pointSize(), chosen.bold(), chosen.italic()};
+}
+
+} // namespace platform

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+
+namespace platform {
+
+/// Registry access kept in user settings: every key path under HKEY_LOCAL_MACHINE
+/// ("Software\VantaFonts\Fnt") maps to a group of one INI file (organisation "VantaFonts",
+/// application "Fnt", user scope). Like the registry class it replaces it holds no state: each call
+/// opens the settings, does its work and closes them.
+class RegKey {
+public:
+    static constexpr int RegSz = 1;
+    static constexpr int RegDword = 4;
+
+    /// The value's text (REG_SZ) or 32-bit number (REG_DWORD); an invalid QVariant when the key or
+    /// the value is missing.
+    QVariant QueryValue(const QString &sKeyName, const QString &sValueName) const;
+    /// Writes a value of type 1 (text) or 4 (32-bit number); other types are refused (returns false).
+    bool SetKeyValue(const QString &sKeyName, const QString &sValueName, const QVariant &vValueSetting, int lValueType);
+    /// Creates the key below the parent (every missing level); an existing key stays as it is.
+    void CreateNewKey(const QString &sParentKeyName, const QString &sNewKeyName);
+    /// True when the key exists.
+    bool KeyExists(const QString &sKeyName) const;
+};
+
+} // namespace platform

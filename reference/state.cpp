@@ -1,0 +1,1 @@
+#include "reference/state.h"

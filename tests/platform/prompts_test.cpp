@@ -1,0 +1,63 @@
+#include "platform/prompts.h"
+#include "platform/scriptedprompts.h"
+
+#include <gtest/gtest.h>
+
+using namespace platform;
+
+class PromptsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        auto p = std::make_unique<ScriptedPrompts>();
+        scripted = p.get();
+        setPrompts(std::move(p));
+    }
+    void TearDown() override { setPrompts(nullptr); }
+    ScriptedPrompts *scripted = nullptr;
+};
+
+TEST_F(PromptsTest, RecordsMessagesAndAnswersFromTheQueue)
+{
+    scripted->answers.push_back(MsgAnswer::No);
+    EXPECT_EQ(MsgBox(QStringLiteral("Зберегти?"), productTitle(), MsgIcon::Question, MsgButtons::YesNo), MsgAnswer::No);
+    // An empty queue answers with the first button.
+    EXPECT_EQ(MsgBox(QStringLiteral("Далі?"), QString(), MsgIcon::None, MsgButtons::YesNo), MsgAnswer::Yes);
+    EXPECT_EQ(MsgBox(QStringLiteral("Готово")), MsgAnswer::Ok);
+    ASSERT_EQ(scripted->calls.size(), 3u);
+    EXPECT_EQ(scripted->calls[0].message.title, QStringLiteral("Zemograf"));
+    EXPECT_EQ(scripted->calls[0].message.icon, MsgIcon::Question);
+    EXPECT_EQ(scripted->messages(), (QStringList{QStringLiteral("Зберегти?"), QStringLiteral("Далі?"), QStringLiteral("Готово")}));
+}
+
+TEST_F(PromptsTest, FileDialogsCancelUnlessAnswered)
+{
+    FileDialogRequest request;
+    request.title = QStringLiteral("Відкрити файл");
+    request.filters = {{QStringLiteral("in4 DOS"), QStringLiteral("*.in4")}, {QStringLiteral("in4 WIN"), QStringLiteral("*.in4")}};
+    request.filterIndex = 2;
+    request.mustExist = true;
+    EXPECT_FALSE(prompts().openFile(request).accepted);
+
+    scripted->files.push_back(FileDialogResult{true, QStringLiteral("/data/a.in4"), QString(), 2});
+    const FileDialogResult r = prompts().openFile(request);
+    EXPECT_TRUE(r.accepted);
+    EXPECT_EQ(r.fileTitle, QStringLiteral("a.in4"));
+    EXPECT_EQ(r.filterIndex, 2);
+    ASSERT_EQ(scripted->calls.size(), 2u);
+    EXPECT_EQ(scripted->calls[1].kind, ScriptedPrompts::Kind::OpenFile);
+    EXPECT_EQ(scripted->calls[1].file.filters.size(), 2u);
+    EXPECT_TRUE(scripted->calls[1].file.mustExist);
+}
+
+TEST_F(PromptsTest, FolderAndFontChoosers)
+{
+    EXPECT_FALSE(prompts().chooseFolder(QStringLiteral("Каталог"), QString()).has_value());
+    scripted->folders.push_back(QStringLiteral("/tmp/out"));
+    EXPECT_EQ(prompts().chooseFolder(QStringLiteral("Каталог"), QString()).value(), QStringLiteral("/tmp/out"));
+
+    const FontChoice initial{QStringLiteral("Times New Roman"), 12, true, false};
+    scripted->fonts.push_back(FontChoice{QStringLiteral("Arial"), 8, false, true});
+    EXPECT_EQ(prompts().chooseFont(initial)->name, QStringLiteral("Arial"));
+    EXPECT_EQ(scripted->calls.back().font, initial);
+}
