@@ -1,0 +1,138 @@
+#include "documents/docoptions.h"
+#include "documents/forms/frmWord.h"
+#include "platform/scriptedprompts.h"
+#include "registers/folders.h"
+#include "registers/forms/frmSave.h"
+#include "tests/documents_forms/dialogtesting.h"
+#include "tests/support/testsupport.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTreeView>
+#include <gtest/gtest.h>
+
+using documents::options;
+using registers::folders;
+
+namespace {
+
+class frmSaveTest : public dialogtesting::DialogTest {
+protected:
+    void SetUp() override
+    {
+        DialogTest::SetUp();
+        registers::resetFolders();
+    }
+    void TearDown() override
+    {
+        DialogTest::TearDown();
+        registers::resetFolders();
+    }
+    static void click(QWidget &w, const char *name)
+    {
+        w.findChild<QPushButton *>(QString::fromLatin1(name))->click();
+    }
+};
+
+} // namespace
+
+TEST_F(frmSaveTest, StartsAtTheCurrentFolder)
+{
+    frmSave w;
+    w.show();
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Виберіть каталог для файлів"));
+    EXPECT_EQ(w.currentFolder(), QDir::currentPath());
+    EXPECT_NE(w.findChild<QTreeView *>(QStringLiteral("Dir1")), nullptr);
+    EXPECT_GE(w.findChild<QComboBox *>(QStringLiteral("Drive1"))->findData(QStringLiteral("/")), 0);
+    dialogtesting::keepPicture(&w, QStringLiteral("frmSave"));
+}
+
+TEST_F(frmSaveTest, AcceptingSetsBothFolders)
+{
+    const QString below = testsupport::tempDir();
+    const struct {
+        QString folder, report, output;
+    } cases[] = {
+        {below, below, below + QStringLiteral("/")},
+        {QStringLiteral("/"), QStringLiteral("/"), QStringLiteral("/")},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.folder.toStdString());
+        frmSave w;
+        w.show();
+        w.setCurrentFolder(c.folder);
+        click(w, "Command1");
+        EXPECT_FALSE(w.isVisible());
+        EXPECT_EQ(folders().ReportFolder, c.report);
+        EXPECT_EQ(options().OutputFolder, c.output);
+    }
+}
+
+TEST_F(frmSaveTest, CancelAndTheWindowBoxChangeNothing)
+{
+    for (const char *how : {"Command2", "close box"}) {
+        SCOPED_TRACE(how);
+        folders().ReportFolder = QStringLiteral("/srv/pkg");
+        options().OutputFolder = QStringLiteral("/srv/out/");
+        frmSave w;
+        w.show();
+        w.setCurrentFolder(QStringLiteral("/"));
+        if (QByteArray(how) == "close box")
+            w.close();
+        else
+            click(w, how);
+        EXPECT_FALSE(w.isVisible());
+        EXPECT_EQ(folders().ReportFolder, QStringLiteral("/srv/pkg"));
+        EXPECT_EQ(options().OutputFolder, QStringLiteral("/srv/out/"));
+    }
+}
+
+TEST_F(frmSaveTest, ADriveThatCannotBeReadKeepsTheFolder)
+{
+    frmSave w;
+    w.show();
+    auto *drive = w.findChild<QComboBox *>(QStringLiteral("Drive1"));
+    const int before = drive->currentIndex();
+    const QString folder = w.currentFolder();
+    drive->addItem(QStringLiteral("E:"), QStringLiteral("/nonexistent-zova-drive"));
+    drive->setCurrentIndex(drive->count() - 1);
+    ASSERT_EQ(scripted->calls.size(), 1u);
+    EXPECT_EQ(scripted->calls[0].message.text, QStringLiteral("Вставте диск..."));
+    EXPECT_EQ(scripted->calls[0].message.title, QStringLiteral("Zemograf"));
+    EXPECT_EQ(scripted->calls[0].message.icon, platform::MsgIcon::None);
+    EXPECT_EQ(drive->currentIndex(), before);
+    EXPECT_EQ(w.currentFolder(), folder);
+    EXPECT_TRUE(w.isVisible());
+
+    // A readable drive moves the folder list to its root.
+    const QString medium = testsupport::tempDir();
+    drive->addItem(QStringLiteral("F:"), medium);
+    drive->setCurrentIndex(drive->count() - 1);
+    EXPECT_EQ(w.currentFolder(), medium);
+    EXPECT_EQ(scripted->calls.size(), 1u);
+}
+
+TEST_F(frmSaveTest, TheDocumentDialogOpensThePickerAndThenSaves)
+{
+    registers::installOutputFolderPicker();
+    const QString chosen = testsupport::tempDir();
+    options().DocAction = documents::ActionSave;
+    frmWord w;
+    w.show();
+    bool seen = false;
+    dialogtesting::whenModal(QStringLiteral("frmSave"), [&](QWidget *picker) {
+        seen = true;
+        static_cast<frmSave *>(picker)->setCurrentFolder(chosen);
+        picker->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+    });
+    click(w, "bKatalog");
+    ASSERT_TRUE(seen);
+    EXPECT_EQ(w.findChild<QLabel *>(QStringLiteral("lWP"))->text(),
+              QStringLiteral("Файли буде збережено: ") + chosen + QStringLiteral("/"));
+    click(w, "Command1");
+    EXPECT_TRUE(options().DocDialogOk);
+    EXPECT_TRUE(scripted->calls.empty());
+}
