@@ -1,0 +1,180 @@
+#include "reference/baseconnection.h"
+
+#include "common/error.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <atomic>
+
+namespace reference {
+
+namespace {
+
+const QString kRowIdColumn = QStringLiteral("zova_rowid");
+
+QString newConnectionName()
+{
+    static std::atomic<int> counter{0};
+    return QStringLiteral("zova_base_%1").arg(++counter);
+}
+
+[[noreturn]] void fail(const QString &what)
+{
+    throw zova::Error(QStringLiteral("Помилка бази даних: %1").arg(what));
+}
+
+// Prepares the statement, binds the values in order and runs it.
+QSqlQuery query(bool open, const QString &connection, const QString &sql, const QVariantList &values)
+{
+    if (!open)
+        fail(QStringLiteral("з'єднання з базою даних закрите"));
+    QSqlQuery q(QSqlDatabase::database(connection, false));
+    q.setForwardOnly(true);
+    if (!q.prepare(sql))
+        fail(q.lastError().text());
+    for (const QVariant &v : values)
+        q.addBindValue(v);
+    if (!q.exec())
+        fail(q.lastError().text());
+    return q;
+}
+
+} // namespace
+
+BaseConnection::~BaseConnection()
+{
+    Close();
+}
+
+bool BaseConnection::Open(const QString &path, QString *error)
+{
+    Close();
+    auto report = [error](const QString &text) {
+        if (error)
+            *error = text;
+        return false;
+    };
+    // SQLite would create an empty database in place of a missing file; refuse that.
+    const QFileInfo info(path);
+    if (!info.exists() || !info.isFile())
+        return report(QStringLiteral("Не знайдено базу даних %1").arg(QDir::toNativeSeparators(path)));
+    if (!info.isReadable())
+        return report(QStringLiteral("Немає доступу до бази даних %1").arg(QDir::toNativeSeparators(path)));
+
+    const QString name = newConnectionName();
+    QString failure;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        if (!db.open()) {
+            failure = db.lastError().text();
+        } else {
+            // Opening succeeds on any file; the first read tells whether it is a database.
+            QSqlQuery probe(db);
+            if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")))
+                failure = probe.lastError().text();
+            else
+                probe.exec(QStringLiteral("PRAGMA foreign_keys = OFF"));
+        }
+        if (!failure.isEmpty())
+            db.close();
+    }
+    if (!failure.isEmpty()) {
+        QSqlDatabase::removeDatabase(name);
+        return report(QStringLiteral("Не вдалося відкрити базу даних %1: %2")
+                          .arg(QDir::toNativeSeparators(path), failure));
+    }
+    m_name = name;
+    m_path = path;
+    m_open = true;
+    return true;
+}
+
+void BaseConnection::Close()
+{
+    if (m_name.isEmpty())
+        return;
+    {
+        QSqlDatabase db = QSqlDatabase::database(m_name, false);
+        if (db.isValid())
+            db.close();
+    }
+    QSqlDatabase::removeDatabase(m_name);
+    m_name.clear();
+    m_open = false;
+}
+
+RecordSet BaseConnection::Execute(const QString &sql, const QVariantList &values)
+{
+    RecordSet rs;
+    run(sql, values, rs, false);
+    return rs;
+}
+
+void BaseConnection::run(const QString &sql, const QVariantList &values, RecordSet &into, bool withRowIds)
+{
+    QSqlQuery q = query(m_open, m_name, sql, values);
+
+    into.m_conn = this;
+    into.m_open = true;
+    into.m_columns.clear();
+    into.m_rows.clear();
+    into.m_rowIds.clear();
+    into.m_visible.clear();
+    into.m_pos = 0;
+    into.m_adding = false;
+
+    const QSqlRecord rec = q.record();
+    const int first = withRowIds ? 1 : 0;
+    for (int i = first; i < rec.count(); ++i)
+        into.m_columns << rec.fieldName(i);
+    while (q.next()) {
+        std::vector<QVariant> row;
+        row.reserve(static_cast<size_t>(rec.count() - first));
+        for (int i = first; i < rec.count(); ++i) {
+            const QVariant v = q.value(i);
+            row.push_back(v.isNull() ? QVariant() : v);
+        }
+        if (withRowIds)
+            into.m_rowIds.push_back(q.value(0).toLongLong());
+        into.m_visible.push_back(static_cast<int>(into.m_rows.size()));
+        into.m_rows.push_back(std::move(row));
+    }
+}
+
+qint64 BaseConnection::write(const QString &sql, const QVariantList &values)
+{
+    const QSqlQuery q = query(m_open, m_name, sql, values);
+    return q.lastInsertId().isValid() ? q.lastInsertId().toLongLong() : -1;
+}
+
+BaseConnection &BaseConn()
+{
+    // Never destroyed: Qt SQL's own registry may be gone by the time statics are torn down.
+    static BaseConnection *conn = new BaseConnection;
+    return *conn;
+}
+
+RecordSet &BaseRs()
+{
+    static RecordSet rs;
+    return rs;
+}
+
+bool OpenBase(const QString &path, QString *error)
+{
+    BaseRs().Close();
+    return BaseConn().Open(path, error);
+}
+
+void CloseBase()
+{
+    BaseRs().Close();
+    BaseConn().Close();
+}
+
+} // namespace reference

@@ -1,1 +1,0 @@
-// Dialogs of the reference data.

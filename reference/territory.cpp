@@ -1,0 +1,144 @@
+#include "reference/territory.h"
+
+#include "reference/baseconnection.h"
+#include "reference/state.h"
+#include "common/error.h"
+#include "common/numbers.h"
+#include "common/text.h"
+#include "model/state.h"
+#include "platform/prompts.h"
+
+namespace reference {
+
+namespace {
+
+const QString kNoDistrict = QStringLiteral("Невизначений район");
+const QString kNoCouncil = QStringLiteral("Невизначена рада");
+
+void critical(const QString &text)
+{
+    platform::MsgBox(text, platform::productTitle(), platform::MsgIcon::Critical, platform::MsgButtons::Ok);
+}
+
+// One row of a_rada, or nothing; the shared record set is closed after every lookup.
+struct Row {
+    bool found = false;
+    int id = 0;
+    QString admName, name, st;
+};
+
+Row lookup(const QString &sql, const QVariantList &values)
+{
+    Row row;
+    RecordSet &rs = BaseRs();
+    CloseGuard closing(rs);
+    rs = BaseConn().Execute(sql, values);
+    if (rs.IsEmpty())
+        return row;
+    rs.MoveFirst();
+    row.found = true;
+    row.id = rs.Value(QStringLiteral("a_rada_id")).toInt();
+    const QStringList cols = rs.Columns();
+    auto text = [&](const char *name) {
+        const QString n = QString::fromLatin1(name);
+        for (const QString &c : cols)
+            if (c.compare(n, Qt::CaseInsensitive) == 0)
+                return rs.Field(n);
+        return QString();
+    };
+    row.admName = text("a_rada_adm_name");
+    row.name = text("a_rada_name");
+    row.st = text("a_rada_st");
+    return row;
+}
+
+} // namespace
+
+CaseForms CouncilCaseForms(const QString &councilName)
+{
+    QStringList words;
+    for (const QString &w : zova::SplitWords(councilName))
+        if (!w.isEmpty() && words.size() < 2)
+            words << w;
+    QStringList gen, dat;
+    for (const QString &w : words) {
+        gen << zova::DropLastChar(w) + QStringLiteral("ої");
+        dat << zova::DropLastChar(w) + QStringLiteral("ій");
+    }
+    return {gen.join(QLatin1Char(' ')), dat.join(QLatin1Char(' '))};
+}
+
+void ResolveKoatuu(QString &code)
+{
+    if (code.size() != 10) {
+        critical(QStringLiteral("Невірно визначено коату"));
+        return;
+    }
+    // Each part is read as a number, so leading zeros vanish ("05" is 5).
+    const double regionPart = zova::LeadingNumber(code.mid(0, 2));
+    const double districtPart = zova::LeadingNumber(code.mid(2, 3));
+    const double councilPart = zova::LeadingNumber(code.mid(5, 3));
+
+    QString regionName, districtName, centreName, councilName;
+    int level = 0;
+    try {
+        const Row region = lookup(QStringLiteral("SELECT a_rada_id, a_rada_adm_name FROM a_rada WHERE a_rada_level=1 "
+                                                 "AND a_rada_code=?"),
+                                  {regionPart});
+        if (!region.found) {
+            critical(QStringLiteral("Не вірно визначено коату (Область)"));
+            return;
+        }
+        regionName = region.admName;
+        level = 1;
+
+        const Row district = lookup(QStringLiteral("SELECT a_rada_id, a_rada_adm_name, a_rada_name, a_rada_st FROM "
+                                                   "a_rada WHERE a_rada_level=2 AND a_rada_code=? And a_rada_papa_id=?"),
+                                    {districtPart, region.id});
+        if (!district.found) {
+            districtName = kNoDistrict;
+        } else {
+            districtName = councilPart != 0 ? district.admName : district.name + QLatin1Char(' ') + district.st;
+            level = 2;
+        }
+        centreName = districtName;
+
+        if (district.found) {
+            const Row council =
+                councilPart != 0
+                    ? lookup(QStringLiteral("SELECT a_rada_id, a_rada_name, a_rada_st FROM a_rada WHERE a_rada_level=3 "
+                                            "AND a_rada_code=? And a_rada_papa_id=?"),
+                             {councilPart, district.id})
+                    : district; // the code names the district-level unit itself
+            if (council.found) {
+                councilName = council.name + QLatin1Char(' ') + council.st;
+                if (councilPart != 0)
+                    level = 3;
+            } else {
+                councilName = kNoCouncil;
+            }
+        } else {
+            councilName = kNoCouncil;
+        }
+    } catch (const zova::Error &e) {
+        critical(e.message());
+        return;
+    }
+
+    State &s = state();
+    QString &territory = model::state().TerritoryText;
+    s.CentreName = centreName;
+    s.CouncilName = councilName;
+    if (level == 3)
+        territory = regionName + QLatin1Char(' ') + districtName + QLatin1Char(' ') + councilName + QStringLiteral(" рада");
+    else if (level == 2)
+        territory = regionName + QLatin1Char(' ') + districtName;
+    else
+        territory = regionName; // the district is unknown: the region is all the code tells
+    const CaseForms forms = CouncilCaseForms(councilName);
+    s.CouncilGenitive = forms.genitive;
+    s.CouncilGenitive2 = forms.genitive;
+    s.CouncilDative = forms.dative;
+}
+
+} // namespace reference

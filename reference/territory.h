@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+namespace reference {
+
+/// The genitive and dative of a council name ("Петрівська сільська" gives "Петрівської сільської"
+/// and "Петрівській сільській"): each of the first two words without its last letter, followed by
+/// "ої" or "ій". Empty words are passed over; a name of one word gives the form of that word, an
+/// empty name empty forms.
+struct CaseForms {
+    QString genitive;
+    QString dative;
+};
+CaseForms CouncilCaseForms(const QString &councilName);
+
+/// Turns a 10-character KOATUU code into the territory names the documents print: region
+/// (characters 1-2), district or city (3-5) and council (6-8) are looked up in a_rada; the last two
+/// characters are not used. Writes model::state().TerritoryText and CentreName, CouncilName and
+/// the case forms of state(); nothing else. A code of another length or an unknown region shows a
+/// message and changes nothing; an unknown district or council takes the name "Невизначений
+/// район" or "Невизначена рада". A database failure shows one message and changes nothing. Never
+/// throws, so a load that calls it always completes. The code is not changed.
+void ResolveKoatuu(QString &code);
+
+} // namespace reference

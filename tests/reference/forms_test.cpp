@@ -1,0 +1,248 @@
+#include "referencetesting.h"
+
+#include "reference/fonts.h"
+#include "reference/forms/fillers.h"
+#include "reference/forms/frmFnt.h"
+#include "reference/forms/frmParam.h"
+#include "platform/regkey.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QTreeWidget>
+
+using namespace reference;
+using platform::FontChoice;
+using platform::ScriptedPrompts;
+using referencetesting::BaseTest;
+
+namespace {
+
+/// Saves a picture of the widget as <name>.png into ZOVA_SCREENSHOT_DIR when that is set.
+void keepPicture(QWidget *widget, const QString &name)
+{
+    const QByteArray dir = qgetenv("ZOVA_SCREENSHOT_DIR");
+    if (!dir.isEmpty())
+        widget->grab().save(QDir(QString::fromLocal8Bit(dir)).filePath(name + QStringLiteral(".png")));
+}
+
+QStringList rowTexts(const QTreeWidgetItem *row)
+{
+    QStringList t;
+    for (int c = 0; c < 5; ++c)
+        t << row->text(c);
+    return t;
+}
+
+QString stored(const char *name)
+{
+    return FontValueText(platform::RegKey().QueryValue(FontsKey(), QString::fromLatin1(name)));
+}
+
+class FontDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        referencetesting::clearSettings();
+        resetState();
+        WriteDefaultFonts();
+        auto p = std::make_unique<ScriptedPrompts>();
+        prompts = p.get();
+        platform::setPrompts(std::move(p));
+        dlg = std::make_unique<frmFnt>();
+        dlg->show();
+        list = dlg->findChild<QTreeWidget *>(QStringLiteral("lstObj"));
+        ok = dlg->findChild<QPushButton *>(QStringLiteral("bOk"));
+        ASSERT_TRUE(list && ok);
+    }
+    void TearDown() override
+    {
+        dlg.reset();
+        platform::setPrompts(nullptr);
+    }
+    QTreeWidgetItem *row(const char *key)
+    {
+        for (int i = 0; i < list->topLevelItemCount(); ++i)
+            if (list->topLevelItem(i)->data(0, Qt::UserRole).toString() == QLatin1String(key))
+                return list->topLevelItem(i);
+        return nullptr;
+    }
+    int fontCalls() const
+    {
+        return static_cast<int>(std::count_if(prompts->calls.begin(), prompts->calls.end(),
+                                              [](const auto &c) { return c.kind == ScriptedPrompts::Kind::Font; }));
+    }
+
+    ScriptedPrompts *prompts = nullptr;
+    std::unique_ptr<frmFnt> dlg;
+    QTreeWidget *list = nullptr;
+    QPushButton *ok = nullptr;
+};
+
+} // namespace
+
+TEST_F(FontDialogTest, ListsTheFiveKindsAsStored)
+{
+    EXPECT_EQ(dlg->windowTitle(), QStringLiteral("Шрифти"));
+    EXPECT_EQ(ok->text(), QStringLiteral("Змінити значення"));
+    const QStringList headers{"Об'єкт", "Назва шрифта", "Висота шрифта", "Жирний", "Курсив"};
+    for (int c = 0; c < 5; ++c)
+        EXPECT_EQ(list->headerItem()->text(c), headers.at(c));
+    ASSERT_EQ(list->topLevelItemCount(), 5);
+    const QStringList keys{"ga_n", "ga", "pl", "pl_sh", "pl_sm"};
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(list->topLevelItem(i)->data(0, Qt::UserRole).toString(), keys.at(i));
+    EXPECT_EQ(rowTexts(row("ga_n")), (QStringList{"Державні акти (ПІБ)", "Times New Roman", "12", "True", "False"}));
+    EXPECT_EQ(rowTexts(row("pl_sm")), (QStringList{"Суміжники", "Times New Roman", "8", "False", "False"}));
+    keepPicture(dlg.get(), QStringLiteral("frmFnt"));
+
+    // Texts are shown as stored, not interpreted.
+    platform::RegKey().SetKeyValue(FontsKey(), QStringLiteral("shtFSize"), QStringLiteral("10.5"), 1);
+    FillFontList(list);
+    EXPECT_EQ(row("pl_sh")->text(2), QStringLiteral("10.5"));
+    EXPECT_EQ(list->topLevelItemCount(), 5);
+}
+
+TEST_F(FontDialogTest, ChosenFontReplacesTheSelectedRowAndCancelKeepsIt)
+{
+    ok->click(); // no row selected: nothing
+    EXPECT_EQ(fontCalls(), 0);
+
+    list->setCurrentItem(row("pl"));
+    prompts->fonts.push_back(FontChoice{QStringLiteral("DejaVu Sans"), 11, true, true});
+    ok->click();
+    EXPECT_EQ(rowTexts(row("pl")), (QStringList{"Кадастрові плани", "DejaVu Sans", "11", "True", "True"}));
+
+    // The chooser starts from the last choice; cancelling it or a face of two letters changes nothing.
+    list->setCurrentItem(row("ga"));
+    prompts->fonts.push_back(std::nullopt);
+    prompts->fonts.push_back(FontChoice{QStringLiteral("Ab"), 20, false, false});
+    ok->click();
+    ok->click();
+    EXPECT_EQ(prompts->calls.back().font, (FontChoice{QStringLiteral("DejaVu Sans"), 11, true, true}));
+    EXPECT_EQ(rowTexts(row("ga")), (QStringList{"Державні акти", "Times New Roman", "10", "False", "False"}));
+
+    // A double click on a row works like the button.
+    prompts->fonts.push_back(FontChoice{QStringLiteral("Liberation Serif"), 9, false, true});
+    emit list->itemDoubleClicked(row("ga"), 0);
+    EXPECT_EQ(row("ga")->text(1), QStringLiteral("Liberation Serif"));
+    EXPECT_EQ(fontCalls(), 4);
+}
+
+TEST_F(FontDialogTest, ClosingStoresEveryRowAndReloadsTheFonts)
+{
+    list->setCurrentItem(row("pl"));
+    prompts->fonts.push_back(FontChoice{QStringLiteral("DejaVu Sans"), 11, true, false});
+    ok->click();
+    platform::RegKey().SetKeyValue(FontsKey(), QStringLiteral("gaFName"), QStringLiteral("змінено поза діалогом"), 1);
+    dlg->close();
+    EXPECT_FALSE(dlg->isVisible());
+    EXPECT_EQ(stored("plnFName"), QStringLiteral("DejaVu Sans"));
+    EXPECT_EQ(stored("plnFSize"), QStringLiteral("11"));
+    EXPECT_EQ(stored("plnFBold"), QStringLiteral("True"));
+    EXPECT_EQ(stored("gaFName"), QStringLiteral("Times New Roman")); // the row's text is written back
+    EXPECT_EQ(state().plnF, (FontSetting{QStringLiteral("DejaVu Sans"), 11, true, false}));
+    EXPECT_EQ(state().gaNameF, (FontSetting{QStringLiteral("Times New Roman"), 12, true, false}));
+}
+
+TEST_F(FontDialogTest, EscapeStoresToo)
+{
+    list->setCurrentItem(row("pl_sm"));
+    prompts->fonts.push_back(FontChoice{QStringLiteral("DejaVu Serif"), 7, false, false});
+    ok->click();
+    dlg->reject();
+    EXPECT_EQ(state().SmF, (FontSetting{QStringLiteral("DejaVu Serif"), 7, false, false}));
+}
+
+class ParamDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        resetState();
+        dlg = std::make_unique<frmParam>();
+        const State &s = state();
+        dlg->setFields(s.BuildArea, s.AreaRange, s.KZ21Text, s.KZ22Text);
+        dlg->show();
+        for (const char *name : {"tArr", "tDiap", "t21", "t22"})
+            fields.push_back(dlg->findChild<QLineEdit *>(QString::fromLatin1(name)));
+        accept = dlg->findChild<QPushButton *>(QStringLiteral("Command1"));
+        ASSERT_TRUE(accept);
+        for (QLineEdit *f : fields)
+            ASSERT_TRUE(f);
+    }
+    std::unique_ptr<frmParam> dlg;
+    std::vector<QLineEdit *> fields;
+    QPushButton *accept = nullptr;
+};
+
+TEST_F(ParamDialogTest, AcceptingUnchangedKeepsTheValues)
+{
+    EXPECT_EQ(dlg->windowTitle(), QStringLiteral("Параметри"));
+    EXPECT_EQ(accept->text(), QStringLiteral("Прийняти"));
+    EXPECT_EQ(fields[0]->text(), QStringLiteral("0") + QLocale::system().decimalPoint() + QStringLiteral("25"));
+    EXPECT_EQ(fields[2]->text(), QStringLiteral("ведення особистого селянського господарства"));
+    keepPicture(dlg.get(), QStringLiteral("frmParam"));
+    accept->click();
+    EXPECT_EQ(dlg->result(), QDialog::Accepted);
+    EXPECT_FALSE(dlg->isVisible());
+    EXPECT_DOUBLE_EQ(state().BuildArea, 0.25);
+    EXPECT_DOUBLE_EQ(state().AreaRange, 1.0);
+    EXPECT_EQ(state().KZ22Text, QStringLiteral("будівництва та обслуговування жилого будинку"));
+}
+
+TEST_F(ParamDialogTest, AcceptStoresTypedValues)
+{
+    fields[0]->setText(QStringLiteral("0,5"));
+    fields[1]->setText(QStringLiteral("0.5"));
+    fields[2]->clear();
+    fields[3]->setText(QStringLiteral("для будівництва і обслуговування жилого будинку"));
+    accept->click();
+    EXPECT_DOUBLE_EQ(state().BuildArea, 0.5);
+    EXPECT_DOUBLE_EQ(state().AreaRange, 0.5);
+    EXPECT_EQ(state().KZ21Text, QString());
+    EXPECT_EQ(state().KZ22Text, QStringLiteral("для будівництва і обслуговування жилого будинку"));
+}
+
+TEST_F(ParamDialogTest, LettersStoreZeroAndTheCloseBoxStoresNothing)
+{
+    fields[0]->setText(QStringLiteral("abc"));
+    fields[1]->clear();
+    accept->click();
+    EXPECT_DOUBLE_EQ(state().BuildArea, 0.0);
+    EXPECT_DOUBLE_EQ(state().AreaRange, 0.0);
+
+    resetState();
+    frmParam other;
+    other.setFields(0.25, 1.0, QStringLiteral("a"), QStringLiteral("b"));
+    other.show();
+    other.findChild<QLineEdit *>(QStringLiteral("tArr"))->setText(QStringLiteral("9"));
+    other.findChild<QLineEdit *>(QStringLiteral("t21"))->setText(QStringLiteral("змінено"));
+    other.close();
+    EXPECT_EQ(other.result(), QDialog::Rejected);
+    EXPECT_DOUBLE_EQ(state().BuildArea, 0.25);
+    EXPECT_EQ(state().KZ21Text, QStringLiteral("ведення особистого селянського господарства"));
+}
+
+TEST_F(BaseTest, CombosHoldTheRowsOfTheLastFillingWithTheirIds)
+{
+    QComboBox combo;
+    combo.addItem(QStringLiteral("старий"), 99);
+    FillCilove(&combo);
+    FillCilove(&combo);
+    ASSERT_EQ(combo.count(), 11);
+    EXPECT_EQ(combo.currentIndex(), -1);
+    EXPECT_EQ(combo.itemData(0).toInt(), 1);
+    EXPECT_EQ(combo.itemText(10), QStringLiteral("для колективного гаражного будівництва"));
+
+    QComboBox bodies;
+    FillOrgans(&bodies);
+    ASSERT_EQ(bodies.count(), 4);
+    EXPECT_EQ(bodies.itemData(3).toInt(), 4);
+    EXPECT_EQ(bodies.currentIndex(), -1);
+
+    QLabel label(QStringLiteral("текст"));
+    ClearLabel(&label);
+    EXPECT_EQ(label.text(), QString());
+}

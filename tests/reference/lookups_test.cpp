@@ -1,0 +1,73 @@
+#include "referencetesting.h"
+
+#include "reference/lookups.h"
+#include "common/error.h"
+
+using namespace reference;
+using referencetesting::BaseTest;
+
+TEST_F(BaseTest, Row6ZemNameByRowNumber)
+{
+    const std::vector<std::pair<int16_t, QString>> cases{
+        {21, QStringLiteral("для ведення особистого селянського господарства")},
+        {20, QStringLiteral("для ведення товарного сільськогосподарського виробництва (земельні частки (паї))")},
+        {99, QStringLiteral("KZ is Empty")},
+        {0, QStringLiteral("KZ is Empty")},
+        {-5, QStringLiteral("KZ is Empty")},
+    };
+    for (const auto &[row, name] : cases)
+        EXPECT_EQ(GetRow6ZemName(row), name) << row;
+    exec(QStringLiteral("UPDATE row6zem SET name=NULL WHERE rownum=22"));
+    EXPECT_EQ(GetRow6ZemName(22), QString());
+}
+
+TEST_F(BaseTest, PzDescriptionByExactTwoCharacterCode)
+{
+    exec(QStringLiteral("INSERT INTO pz (code, desk) VALUES (?, ?)"), {QStringLiteral("О'"), QStringLiteral("з лапкою")});
+    const std::vector<std::pair<QString, QString>> cases{
+        {QStringLiteral("РВ"), QStringLiteral("виконавчого комітету")},
+        {QStringLiteral("РГ"), QStringLiteral("голови районної державної адміністрації")},
+        {QStringLiteral("рв"), QStringLiteral("PZ is Empty")},  // letter case counts
+        {QStringLiteral("ЖЖ"), QStringLiteral("PZ is Empty")},  // two characters, no row
+        {QStringLiteral("О'"), QStringLiteral("з лапкою")},     // a quote is only a character
+        {QStringLiteral("''"), QStringLiteral("PZ is Empty")},
+        {QStringLiteral("Р"), QStringLiteral("PZ is Empty")},
+        {QStringLiteral("РВХ"), QStringLiteral("PZ is Empty")},
+        {QString(), QStringLiteral("PZ is Empty")},
+    };
+    for (const auto &[code, desk] : cases)
+        EXPECT_EQ(GetPzDesk(code), desk) << code.toStdString();
+}
+
+TEST_F(BaseTest, MarkersOfImpossibleKeysNeedNoDatabase)
+{
+    CloseBase();
+    EXPECT_EQ(GetRow6ZemName(0), QStringLiteral("KZ is Empty"));
+    EXPECT_EQ(GetPzDesk(QStringLiteral("РВХ")), QStringLiteral("PZ is Empty"));
+    EXPECT_THROW(GetRow6ZemName(21), zova::Error);
+    EXPECT_THROW(GetPzDesk(QStringLiteral("РВ")), zova::Error);
+}
+
+TEST_F(BaseTest, FillersListRowsInDatabaseOrderWithTheirIds)
+{
+    const std::vector<ListItem> purposes = FillCilove();
+    ASSERT_EQ(purposes.size(), 11u);
+    EXPECT_EQ(purposes.front(), (ListItem{QStringLiteral("для ведення товарного сільськогосподарського виробництва"), 1}));
+    EXPECT_EQ(purposes.back().data, 11);
+    EXPECT_FALSE(BaseRs().IsOpen());
+
+    // A row with an empty name is listed too, with its id.
+    exec(QStringLiteral("INSERT INTO pog_name (id, OrganName) VALUES (9, NULL)"));
+    exec(QStringLiteral("INSERT INTO pog_name (id, OrganName) VALUES (7, 'Кам''янська рада')"));
+    const std::vector<ListItem> bodies = FillOrgans();
+    ASSERT_EQ(bodies.size(), 6u);
+    EXPECT_EQ(bodies.at(0).data, 1);
+    EXPECT_EQ(bodies.at(4), (ListItem{QStringLiteral("Кам'янська рада"), 7}));
+    EXPECT_EQ(bodies.at(5), (ListItem{QString(), 9}));
+
+    exec(QStringLiteral("DELETE FROM cilove"));
+    EXPECT_TRUE(FillCilove().empty());
+    exec(QStringLiteral("DROP TABLE pog_name"));
+    EXPECT_THROW(FillOrgans(), zova::Error);
+    EXPECT_FALSE(BaseRs().IsOpen());
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+// A fresh copy of the built mybase.dat for each test, scripted prompts, clean state and settings.
+
+#include "reference/baseconnection.h"
+#include "reference/state.h"
+#include "model/state.h"
+#include "platform/scriptedprompts.h"
+#include "tests/support/testsupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <gtest/gtest.h>
+
+namespace referencetesting {
+
+/// The settings file behind RegKey, emptied.
+inline void clearSettings()
+{
+    QSettings s(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("VantaFonts"), QStringLiteral("Fnt"));
+    s.clear();
+    s.sync();
+}
+
+/// A copy of the built database in a fresh temporary folder.
+inline QString copyOfBase()
+{
+    const QString source = QDir(testsupport::programDir()).filePath(QStringLiteral("mybase.dat"));
+    const QString copy = QDir(testsupport::tempDir()).filePath(QStringLiteral("mybase.dat"));
+    EXPECT_TRUE(QFile::copy(source, copy)) << "the build makes " << source.toStdString();
+    QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
+    return copy;
+}
+
+class BaseTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        reference::resetState();
+        model::resetState();
+        clearSettings();
+        auto p = std::make_unique<platform::ScriptedPrompts>();
+        prompts = p.get();
+        platform::setPrompts(std::move(p));
+        basePath = copyOfBase();
+        QString error;
+        ASSERT_TRUE(reference::OpenBase(basePath, &error)) << error.toStdString();
+    }
+    void TearDown() override
+    {
+        reference::CloseBase();
+        platform::setPrompts(nullptr);
+    }
+    /// Runs a statement on the open connection (fixture changes).
+    static void exec(const QString &sql, const QVariantList &values = {})
+    {
+        reference::BaseConn().Execute(sql, values);
+    }
+
+    platform::ScriptedPrompts *prompts = nullptr;
+    QString basePath;
+};
+
+} // namespace referencetesting

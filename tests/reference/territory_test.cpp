@@ -1,0 +1,148 @@
+#include "referencetesting.h"
+
+#include "reference/territory.h"
+
+using namespace reference;
+using referencetesting::BaseTest;
+
+namespace {
+
+struct Names {
+    QString territory, centre, council, genitive, dative;
+    bool operator==(const Names &) const = default;
+};
+
+Names current()
+{
+    const State &s = state();
+    EXPECT_EQ(s.CouncilGenitive2, s.CouncilGenitive);
+    return {model::state().TerritoryText, s.CentreName, s.CouncilName, s.CouncilGenitive, s.CouncilDative};
+}
+
+void setNames(const Names &n)
+{
+    model::state().TerritoryText = n.territory;
+    State &s = state();
+    s.CentreName = n.centre;
+    s.CouncilName = n.council;
+    s.CouncilGenitive = s.CouncilGenitive2 = n.genitive;
+    s.CouncilDative = n.dative;
+}
+
+std::ostream &operator<<(std::ostream &os, const Names &n)
+{
+    return os << n.territory.toStdString() << " | " << n.centre.toStdString() << " | " << n.council.toStdString()
+              << " | " << n.genitive.toStdString() << " | " << n.dative.toStdString();
+}
+
+const Names kOld{"старий текст", "старий центр", "стара рада", "старої", "старій"};
+
+} // namespace
+
+TEST_F(BaseTest, KoatuuCodesResolveToTerritoryNames)
+{
+    const QString ks = QStringLiteral("Києво-Святошинський район");
+    const QString sb = QStringLiteral("Софіївсько-Борщагівська сільська");
+    const Names chain{QStringLiteral("Київська область ") + ks + QLatin1Char(' ') + sb + QStringLiteral(" рада"), ks, sb,
+                      QStringLiteral("Софіївсько-Борщагівської сільської"),
+                      QStringLiteral("Софіївсько-Борщагівській сільській")};
+    const Names noDistrict{QStringLiteral("Київська область"), QStringLiteral("Невизначений район"),
+                           QStringLiteral("Невизначена рада"), QStringLiteral("Невизначеної радої"),
+                           QStringLiteral("Невизначеній радій")};
+    struct Case {
+        const char *label;
+        QString code;
+        QString message; // empty: none
+        Names expected;
+    };
+    const std::vector<Case> cases{
+        {"council with settlement", QStringLiteral("3222486201"), {}, chain},
+        {"settlement digits unused", QStringLiteral("3222486299"), {}, chain},
+        {"nine characters", QStringLiteral("322248620"), QStringLiteral("Невірно визначено коату"), kOld},
+        {"eleven characters", QStringLiteral("32224862011"), QStringLiteral("Невірно визначено коату"), kOld},
+        {"unknown region", QStringLiteral("0000000000"), QStringLiteral("Не вірно визначено коату (Область)"), kOld},
+        {"unknown district", QStringLiteral("3299986201"), {}, noDistrict},
+        {"unknown district, no council part", QStringLiteral("3299900000"), {}, noDistrict},
+        {"leading zero of the region", QStringLiteral("0500000000"), {},
+         {QStringLiteral("Вінницька область"), noDistrict.centre, noDistrict.council, noDistrict.genitive,
+          noDistrict.dative}},
+        {"unknown council", QStringLiteral("3222499900"), {},
+         {QStringLiteral("Київська область ") + ks, ks, noDistrict.council, noDistrict.genitive, noDistrict.dative}},
+        {"city of regional significance", QStringLiteral("3210300000"), {},
+         {QStringLiteral("Київська область Білоцерківська міська"), QStringLiteral("Білоцерківська міська"),
+          QStringLiteral("Білоцерківська міська"), QStringLiteral("Білоцерківської міської"),
+          QStringLiteral("Білоцерківській міській")}},
+        {"district itself", QStringLiteral("3222400000"), {},
+         {QStringLiteral("Київська область ") + ks, ks, ks, QStringLiteral("Києво-Святошинськиої райоої"),
+          QStringLiteral("Києво-Святошинськиій райоій")}},
+        {"second region", QStringLiteral("4623686801"), {},
+         {QStringLiteral("Львівська область Пустомитівський район Сокільницька сільська рада"),
+          QStringLiteral("Пустомитівський район"), QStringLiteral("Сокільницька сільська"),
+          QStringLiteral("Сокільницької сільської"), QStringLiteral("Сокільницькій сільській")}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.label);
+        prompts->calls.clear();
+        setNames(kOld);
+        model::state().Koatuu = c.code;
+        ResolveKoatuu(model::state().Koatuu);
+        EXPECT_EQ(model::state().Koatuu, c.code);
+        EXPECT_EQ(current(), c.expected);
+        if (c.message.isEmpty()) {
+            EXPECT_TRUE(prompts->calls.empty());
+        } else {
+            ASSERT_EQ(prompts->calls.size(), 1u);
+            EXPECT_EQ(prompts->calls[0].message.text, c.message);
+            EXPECT_EQ(prompts->calls[0].message.title, QStringLiteral("Zemograf"));
+            EXPECT_EQ(prompts->calls[0].message.icon, platform::MsgIcon::Critical);
+        }
+    }
+}
+
+TEST_F(BaseTest, KoatuuResolutionLeavesOfficialsAndChosenNamesAlone)
+{
+    State &s = state();
+    s.RegionName = QStringLiteral("обл");
+    s.DistrictName = QStringLiteral("р-н");
+    s.Arhit = QStringLiteral("архітектор");
+    s.GolAdm = QStringLiteral("голова адм");
+    model::state().RaiZem = QStringLiteral("райзем");
+    model::state().Golova = QStringLiteral("голова");
+    QString code = QStringLiteral("3222486201");
+    ResolveKoatuu(code);
+    EXPECT_EQ(s.RegionName, QStringLiteral("обл"));
+    EXPECT_EQ(s.DistrictName, QStringLiteral("р-н"));
+    EXPECT_EQ(s.Arhit, QStringLiteral("архітектор"));
+    EXPECT_EQ(s.GolAdm, QStringLiteral("голова адм"));
+    EXPECT_EQ(model::state().RaiZem, QStringLiteral("райзем"));
+    EXPECT_EQ(model::state().Golova, QStringLiteral("голова"));
+}
+
+TEST_F(BaseTest, KoatuuDatabaseFailureIsReportedOnceAndChangesNothing)
+{
+    exec(QStringLiteral("DROP TABLE a_rada"));
+    setNames(kOld);
+    QString code = QStringLiteral("3222486201");
+    EXPECT_NO_THROW(ResolveKoatuu(code));
+    EXPECT_EQ(current(), kOld);
+    ASSERT_EQ(prompts->messages().size(), 1);
+    EXPECT_TRUE(prompts->messages().at(0).startsWith(QStringLiteral("Помилка бази даних")));
+    EXPECT_FALSE(BaseRs().IsOpen());
+}
+
+TEST(CouncilCaseForms, BuiltFromTheFirstTwoWordsThatExist)
+{
+    const std::vector<std::tuple<QString, QString, QString>> cases{
+        {QStringLiteral("Петрівська сільська"), QStringLiteral("Петрівської сільської"), QStringLiteral("Петрівській сільській")},
+        {QStringLiteral("Нова Петрівська сільська"), QStringLiteral("Нової Петрівської"), QStringLiteral("Новій Петрівській")},
+        {QStringLiteral("Петрівська  сільська"), QStringLiteral("Петрівської сільської"), QStringLiteral("Петрівській сільській")},
+        {QStringLiteral("Київська"), QStringLiteral("Київської"), QStringLiteral("Київській")},
+        {QStringLiteral("Київська "), QStringLiteral("Київської"), QStringLiteral("Київській")},
+        {QString(), QString(), QString()},
+    };
+    for (const auto &[name, genitive, dative] : cases) {
+        const CaseForms f = CouncilCaseForms(name);
+        EXPECT_EQ(f.genitive, genitive) << name.toStdString();
+        EXPECT_EQ(f.dative, dative) << name.toStdString();
+    }
+}
