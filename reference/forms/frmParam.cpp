@@ -18,6 +18,9 @@ void frmParam::setFields(double buildArea, double areaRange, const QString &kz21
     ui->tDiap->setText(reference::ParameterText(areaRange));
     ui->t21->setText(kz21);
     ui->t22->setText(kz22);
+    // Long texts show from their beginning.
+    for (QLineEdit *field : {ui->tArr, ui->tDiap, ui->t21, ui->t22})
+        field->setCursorPosition(0);
 }
 
 void frmParam::Command1_Click()
