@@ -150,6 +150,29 @@ TEST_F(BaseTest, WritePatternChangesAndAddsRowsWithApostrophes)
     RecordSet body = BaseConn().Execute(QStringLiteral("SELECT OrganName FROM pog_name WHERE id=?"), {newId});
     EXPECT_EQ(body.Field(QStringLiteral("OrganName")), QStringLiteral("Кам'янська сільська рада"));
 
+    // A whole-row selection is changed by column name, as the officials dialogs do.
+    rs.Open(QStringLiteral("SELECT * FROM a_rada WHERE (((a_rada.a_rada_id)=?))"), {106});
+    rs.SetField(QStringLiteral("a_zem"), QStringLiteral("Дар'я Лук'яненко"));
+    rs.Update();
+    rs.Close();
+    RecordSet district = BaseConn().Execute(QStringLiteral("SELECT a_zem, a_rada_code FROM a_rada WHERE a_rada_id=?"), {106});
+    EXPECT_EQ(district.Field(QStringLiteral("a_zem")), QStringLiteral("Дар'я Лук'яненко"));
+    EXPECT_EQ(district.Field(QStringLiteral("a_rada_code")), QStringLiteral("224"));
+
+    // A key the program assigns itself is stored as given.
+    exec(QStringLiteral("INSERT INTO Rada (Rada_id, Region_id, RadaName) VALUES (1, 106, 'а'), (2, 106, 'б'), (7, 106, 'в')"));
+    rs.Open(QStringLiteral("SELECT Rada.Rada_id, Rada.Region_id, Rada.RadaName FROM Rada ORDER BY Rada.Rada_id"));
+    rs.MoveLast();
+    const int next = rs.Value(QStringLiteral("Rada_id")).toInt() + 1;
+    rs.AddNew();
+    rs.SetField(QStringLiteral("Rada_id"), next);
+    rs.SetField(QStringLiteral("Region_id"), 106);
+    rs.SetField(QStringLiteral("RadaName"), QStringLiteral("Кам'янська"));
+    rs.Update();
+    rs.Close();
+    RecordSet rada = BaseConn().Execute(QStringLiteral("SELECT Rada_id FROM Rada WHERE RadaName=?"), {QStringLiteral("Кам'янська")});
+    EXPECT_EQ(rada.Value(QStringLiteral("Rada_id")).toInt(), 8);
+
     // A change reaches only the current row of the selection.
     rs.Open(QStringLiteral("SELECT worker.nDur FROM worker"));
     rs.SetField(QStringLiteral("nDur"), QStringLiteral("О'Коннор"));
