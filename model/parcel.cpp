@@ -1,16 +1,62 @@
 #include "model/parcel.h"
 
+#include <algorithm>
+
 namespace model {
+
+int CreateParcel(ParcelList &parcels)
+{
+    return parcels.Add(Parcel());
+}
 
 double PolygonArea(const Ring &ring)
 {
-    // Implemented with the exchange reader; see its tests.
-    (void)ring;
-    return 0;
+    const int k = ring.UBound();
+    if (k < 1)
+        return 0;
+    double sum = 0;
+    for (int i = 1; i < k; ++i) {
+        const BoundaryPoint &a = ring[i];
+        const BoundaryPoint &b = ring[i + 1];
+        sum += (b.X - a.X) * (b.Y + a.Y) / 2;
+    }
+    const BoundaryPoint &first = ring[1];
+    const BoundaryPoint &last = ring[k];
+    sum += (first.X - last.X) * (last.Y + first.Y) / 2;
+    return sum;
 }
 
-void RunAreaPhase(ParcelList &, AreaProgress *)
+double NormaliseRing(Ring &ring)
 {
+    if (PolygonArea(ring) > 0) {
+        // Only the names and coordinates move: Index keeps telling the position as read.
+        const int k = ring.UBound();
+        for (int i = 1, j = k; i < j; ++i, --j) {
+            BoundaryPoint &a = ring[i];
+            BoundaryPoint &b = ring[j];
+            std::swap(a.NP, b.NP);
+            std::swap(a.X, b.X);
+            std::swap(a.Y, b.Y);
+        }
+    }
+    const double area = -PolygonArea(ring);
+    return area == 0 ? 0.0 : area; // never a negative zero
+}
+
+void RunAreaPhase(ParcelList &parcels, platform::ProgressSink *progress)
+{
+    const int n = parcels.UBound();
+    // A progress bar shows no more than a few hundred steps; telling it every parcel of a
+    // large file would cost more than the areas themselves.
+    const int step = std::max(1, n / 500);
+    for (int i = 1; i <= n; ++i) {
+        if (progress && (i % step == 0 || i == n))
+            progress->setValue(i);
+        Parcel &parcel = parcels[i];
+        parcel.Area = NormaliseRing(parcel.Points);
+        for (LandUseArea &landUse : parcel.LandUses)
+            landUse.Area = NormaliseRing(landUse.Points);
+    }
 }
 
 } // namespace model

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "common/onebased.h"
+#include "platform/progresssink.h"
 
 #include <QString>
 #include <cstdint>
+#include <vector>
 
 namespace model {
 
@@ -83,19 +85,23 @@ struct Parcel {
 
 using ParcelList = zova::OneBased<Parcel>;
 
+/// Creation of a parcel, as every loader does it when a new parcel begins: appends a parcel with
+/// empty rings, no land-use areas, JointOwnership 1 and the flags 0, and returns its index.
+int CreateParcel(ParcelList &parcels);
+
 /// The signed area of a ring by the trapezoid rule, in square metres: positive when the ring runs
 /// counter-clockwise on the map (north up, east right). 0 for a ring without points or of one point.
+/// A closing point that repeats the first adds nothing.
 double PolygonArea(const Ring &ring);
 
-/// Turns every ring of every parcel and land-use area clockwise (names and coordinates move,
-/// Index stays) and stores the areas. Reports "Площі..." and one step per parcel when a sink is given.
-void RunAreaPhase(ParcelList &parcels, class AreaProgress *progress = nullptr);
+/// Turns a ring clockwise when its area is positive (names and coordinates move, Index stays)
+/// and returns its area, 0 or positive, in square metres.
+double NormaliseRing(Ring &ring);
 
-/// Progress reporting of the area phase; a thin view of platform::ProgressSink.
-class AreaProgress {
-public:
-    virtual ~AreaProgress() = default;
-    virtual void parcelDone(int index, int count) = 0;
-};
+/// The area phase that every loader runs after filling the model: parcel by parcel in index order,
+/// turns the parcel's ring and then each land-use outline clockwise and stores the areas. When a
+/// sink is given, its value is set to the parcel's index before each parcel (the caller sets the
+/// phase text and the range).
+void RunAreaPhase(ParcelList &parcels, platform::ProgressSink *progress = nullptr);
 
 } // namespace model

@@ -1,0 +1,287 @@
+#include "model/exchangereader.h"
+
+#include "common/error.h"
+#include "common/numbers.h"
+#include "model/exchangeformat.h"
+#include "model/state.h"
+#include "platform/codepage.h"
+#include "platform/lineconverter.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+
+namespace model {
+
+namespace {
+
+constexpr uint32_t key(char a, char b)
+{
+    return (uint32_t(uint8_t(a)) << 16) | uint8_t(b);
+}
+
+void checkFilter(int filter)
+{
+    if (filter < 1 || filter > 5)
+        throw zova::Error(QStringLiteral("Невідомий вид обмінного файлу: %1").arg(filter));
+}
+
+int16_t numberValue(const QString &value)
+{
+    return zova::RoundToInt16(zova::LeadingNumber(value));
+}
+
+class Parser {
+public:
+    Parser(LoadResult &result, int filter, platform::ProgressSink &progress)
+        : m_r(result), m_centre(filter == CentreFilter), m_progress(progress)
+    {
+    }
+
+    void run()
+    {
+        const zova::OneBased<QString> &lines = m_r.ImportLines;
+        const int n = lines.UBound();
+        m_progress.setPhase(QStringLiteral("Обробляємо..."));
+        m_progress.setRange(0, n);
+        m_progress.setValue(0);
+        // The bar moves a few hundred times at most; the line count is exact at the end.
+        const int step = std::max(1, n / 500);
+        for (int i = 1; i <= n; ++i) {
+            if (i % step == 0 || i == n)
+                m_progress.setValue(i);
+            try {
+                line(lines[i]);
+            } catch (const zova::Error &e) {
+                throw zova::Error(e.message(), QString(), i);
+            }
+        }
+
+        phase(QStringLiteral("Площі..."));
+        m_progress.setValue(0);
+        RunAreaPhase(m_r.Parcels, &m_progress);
+        phase(QStringLiteral("Зачекайте..."));
+
+        m_r.StatusText = QStringLiteral("Ділянок: %1; Угідь: %2; Пікетів: %3")
+                             .arg(m_r.ParcelCount)
+                             .arg(m_r.LandUseCount)
+                             .arg(m_r.PointCount);
+    }
+
+private:
+    // The label shows the same text again and again while parcels go by; it is told only when
+    // the text changes.
+    void phase(const QString &text)
+    {
+        if (text != m_phase) {
+            m_phase = text;
+            m_progress.setPhase(text);
+        }
+    }
+
+    Parcel &parcel() { return m_r.Parcels[m_parcel]; }
+
+    void line(const QString &text)
+    {
+        if (text.size() < 2)
+            return;
+        const char16_t a = text[0].unicode(), b = text[1].unicode();
+        if (a > 0x7f || b > 0x7f)
+            return;
+        switch (key(char(a), char(b))) {
+        case key('N', '='): point(text); break;
+        case key('N', 'M'): openParcel(QuotedValue(text)); break;
+        case key('C', 'N'): openLandUse(QuotedValue(text)); break;
+        case key('Z', 'M'):
+            m_r.RaiZem = QuotedValue(text);
+            m_r.HasRaiZem = true;
+            break;
+        case key('G', 'L'):
+            m_r.Golova = QuotedValue(text);
+            m_r.HasGolova = true;
+            break;
+        case key('D', 'S'): m_r.Koatuu = QuotedValue(text); break;
+        case key('B', 'C'): m_r.DefaultQuarter = numberValue(QuotedValue(text)); break;
+        case key('S', 'D'): m_r.DefaultZone = numberValue(QuotedValue(text)); break;
+        case key('S', 'C'): m_pendingNumber = QuotedValue(text); break;
+        case key('S', 'R'):
+            // The centre's files number their parcels by SC only.
+            if (!m_centre)
+                m_pendingNumber = QuotedValue(text);
+            break;
+        case key('K', 'T'):
+        case key('T', 'T'): parcel().ParcelKoatuu = QuotedValue(text); break;
+        case key('K', 'K'): {
+            const QString value = QuotedValue(text);
+            if (value.size() >= 11)
+                parcel().ParcelKoatuu = value.left(10);
+            break;
+        }
+        case key('A', 'D'): {
+            const QString value = QuotedValue(text);
+            parcel().AD = m_centre ? CentreParcelAddress(value) : value;
+            break;
+        }
+        case key('A', 'U'): {
+            const QString value = QuotedValue(text);
+            parcel().AU = m_centre ? CentreOwnerAddress(value) : value;
+            break;
+        }
+        case key('P', 'Z'): {
+            const QString value = QuotedValue(text);
+            parcel().PZ = m_centre ? CentreGrounds(value) : TrimBlanks(value);
+            break;
+        }
+        case key('K', 'V'): parcel().KV = numberValue(QuotedValue(text)); break;
+        case key('Z', 'N'): parcel().ZN = numberValue(QuotedValue(text)); break;
+        case key('D', 'B'): parcel().DB = QuotedValue(text); break;
+        case key('K', 'Z'): parcel().KZ = TrimBlanks(QuotedValue(text)); break;
+        case key('K', 'F'):
+        case key('K', 'U'): parcel().KF = TrimBlanks(QuotedValue(text)); break;
+        case key('P', 'P'): parcel().PP = QuotedValue(text); break;
+        default: break;
+        }
+    }
+
+    void openParcel(const QString &name)
+    {
+        phase(QStringLiteral("Ділянка..."));
+        m_target = Target::ParcelRing;
+        ++m_r.ParcelCount;
+        m_parcel = CreateParcel(m_r.Parcels);
+        Parcel &p = parcel();
+        p.NM = name;
+        // A seven-character number carries the quarter in front: "0120007" is parcel 0007 of
+        // quarter 12.
+        if (m_pendingNumber.size() == 7) {
+            p.Number = m_pendingNumber.right(4);
+            p.KV = numberValue(m_pendingNumber.left(3));
+        } else {
+            p.Number = m_pendingNumber;
+            p.KV = m_r.DefaultQuarter;
+        }
+        p.ZN = m_r.DefaultZone;
+        p.KoatuuPart = m_r.Koatuu;
+    }
+
+    void openLandUse(const QString &code)
+    {
+        phase(QStringLiteral("Угіддя..."));
+        m_target = Target::LandUse;
+        ++m_r.LandUseCount;
+        LandUseArea area;
+        area.CN = code;
+        m_landUse = parcel().LandUses.Add(std::move(area));
+    }
+
+    void point(const QString &text)
+    {
+        ++m_r.PointCount;
+        if (m_target == Target::Nowhere)
+            return;
+        const PointFields f = SplitPointLine(text);
+        BoundaryPoint p;
+        p.NP = f.Name.toString();
+        p.X = DecimalValue(f.X);
+        p.Y = DecimalValue(f.Y);
+        Ring &ring = m_target == Target::ParcelRing ? parcel().Points
+                                                    : parcel().LandUses[m_landUse].Points;
+        p.Index = ring.UBound() + 1;
+        ring.Add(std::move(p));
+    }
+
+    enum class Target { Nowhere, ParcelRing, LandUse };
+
+    LoadResult &m_r;
+    const bool m_centre;
+    platform::ProgressSink &m_progress;
+    QString m_phase;
+    int m_parcel = 0;   // parcel keys before the first NM land on element 0, which nothing reads
+    int m_landUse = 0;
+    Target m_target = Target::Nowhere;
+    QString m_pendingNumber;
+};
+
+} // namespace
+
+zova::OneBased<QString> DecodeExchangeLines(const QByteArray &bytes, int filter)
+{
+    checkFilter(filter);
+    const platform::CodePage page =
+        filter == 1 || filter == 3 ? platform::CodePage::Dos : platform::CodePage::Win;
+    const platform::LineConverter converter;
+    zova::OneBased<QString> lines;
+    const char *data = bytes.constData();
+    const qsizetype size = bytes.size();
+    qsizetype start = 0;
+    while (start < size) {
+        qsizetype end = start;
+        while (end < size && data[end] != '\r' && data[end] != '\n')
+            ++end;
+        lines.Add(converter.Convert(
+            platform::Decode(QByteArray::fromRawData(data + start, end - start), page)));
+        if (end < size && data[end] == '\r' && end + 1 < size && data[end + 1] == '\n')
+            ++end;
+        start = end + 1;
+    }
+    return lines;
+}
+
+LoadResult ParseExchangeLines(zova::OneBased<QString> lines, int filter,
+                              platform::ProgressSink &progress)
+{
+    checkFilter(filter);
+    LoadResult result;
+    result.ImportLines = std::move(lines);
+    Parser(result, filter, progress).run();
+    return result;
+}
+
+LoadResult ParseExchangeLines(zova::OneBased<QString> lines, int filter)
+{
+    platform::NullProgress progress;
+    return ParseExchangeLines(std::move(lines), filter, progress);
+}
+
+LoadResult LoadExchangeFile(const QString &path, int filter, platform::ProgressSink &progress)
+{
+    checkFilter(filter);
+    QByteArray bytes;
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            throw zova::Error(QStringLiteral("Не вдалося відкрити файл: %1").arg(file.errorString()),
+                              path);
+        bytes = file.readAll();
+        if (file.error() != QFileDevice::NoError)
+            throw zova::Error(QStringLiteral("Не вдалося прочитати файл: %1").arg(file.errorString()),
+                              path);
+    } // closed here, whatever follows
+    zova::OneBased<QString> lines = DecodeExchangeLines(bytes, filter);
+    bytes = QByteArray();
+    try {
+        return ParseExchangeLines(std::move(lines), filter, progress);
+    } catch (const zova::Error &e) {
+        throw zova::Error(e.message(), path, e.line());
+    }
+}
+
+void CommitLoad(LoadResult &&result, const QString &path, int filter)
+{
+    State &s = state();
+    s.Parcels = std::move(result.Parcels);
+    s.ImportLines = std::move(result.ImportLines);
+    s.Koatuu = result.Koatuu;
+    s.DefaultZone = result.DefaultZone;
+    s.DefaultQuarter = result.DefaultQuarter;
+    if (result.HasRaiZem)
+        s.RaiZem = result.RaiZem;
+    if (result.HasGolova)
+        s.Golova = result.Golova;
+    s.CurParcel = 0;
+    s.FileName = path;
+    s.FileTitle = QFileInfo(path).fileName();
+    s.FileFilter = static_cast<uint8_t>(filter);
+}
+
+} // namespace model

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "model/parcel.h"
+#include "platform/progresssink.h"
+
+#include <QByteArray>
+#include <QString>
+#include <cstdint>
+
+namespace model {
+
+/// A parsed exchange file, not yet in state().
+struct LoadResult {
+    ParcelList Parcels;
+    zova::OneBased<QString> ImportLines;
+    QString Koatuu;
+    int16_t DefaultZone = 0, DefaultQuarter = 0;
+    QString RaiZem, Golova;
+    /// Whether the file had ZM and GL lines: without them the officials of earlier files or of the
+    /// territory dialog stay.
+    bool HasRaiZem = false, HasGolova = false;
+    int ParcelCount = 0, LandUseCount = 0, PointCount = 0;
+    QString StatusText; ///< "Ділянок: n; Угідь: m; Пікетів: k"
+};
+
+/// Filters of the open dialog: 1 in4 DOS, 2 in4 WIN, 3 in5 DOS, 4 in5 WIN, 5 the State Land
+/// Cadastre centre's in4 (WIN, addresses in parts).
+constexpr int CentreFilter = 5;
+
+/// Splits the bytes of an exchange file into lines and decodes them in the filter's code page
+/// (IBM866 for 1 and 3, windows-1251 otherwise), each passed through the line converter. A line
+/// ends at CR, CR LF or a lone LF; a last line without an end counts too.
+zova::OneBased<QString> DecodeExchangeLines(const QByteArray &bytes, int filter);
+
+/// Parses the lines of an exchange file into a new model and runs the area phase. Reports the
+/// phases "Обробляємо...", "Ділянка...", "Угіддя...", "Площі...", "Зачекайте..." and the line
+/// reached. Throws zova::Error with the line number (and no file) on a bad line.
+LoadResult ParseExchangeLines(zova::OneBased<QString> lines, int filter,
+                              platform::ProgressSink &progress);
+LoadResult ParseExchangeLines(zova::OneBased<QString> lines, int filter);
+
+/// Reads the file (filter 1..5 chooses code page and variant), converts each line, parses and
+/// runs the area phase. Throws zova::Error naming the file and the line on failure. Touches no
+/// program-wide state; the caller resolves the KOATUU code after CommitLoad.
+LoadResult LoadExchangeFile(const QString &path, int filter, platform::ProgressSink &progress);
+
+/// Hands a successful load over to state(): Parcels, ImportLines, Koatuu, the header values and
+/// the officials the file gave, CurParcel = 0, FileName/FileTitle/FileFilter as given.
+void CommitLoad(LoadResult &&result, const QString &path, int filter);
+
+} // namespace model

@@ -1,0 +1,112 @@
+#include "model/exchangereader.h"
+
+#include "platform/codepage.h"
+#include "tests/support/testsupport.h"
+
+#include "tests/model/printing.h"
+
+#include <gtest/gtest.h>
+
+using namespace model;
+
+namespace {
+
+LoadResult load(const char *name, int filter)
+{
+    platform::NullProgress progress;
+    return LoadExchangeFile(testsupport::sourcePath(QStringLiteral("samples/") + name), filter,
+                            progress);
+}
+
+// What a DOS program makes of a text: IBM866 has no І і Ґ ґ.
+QString bestFit(const QString &text)
+{
+    return platform::Decode(platform::Encode(text, platform::CodePage::Dos), platform::CodePage::Dos);
+}
+
+} // namespace
+
+TEST(Samples, LoadIntoTheVillageCouncil)
+{
+    const struct {
+        const char *file;
+        int filter;
+        const char *koatuu;
+        int zone, quarter;
+    } cases[] = {
+        {"sofiivska-dos.in4", 1, "3222486201", 1, 24},
+        {"sofiivska-win.in4", 2, "3222486201", 1, 24},
+        {"sofiivska-dos.in5", 3, "", 0, 0},
+        {"sofiivska-win.in5", 4, "", 0, 0},
+        {"sofiivska-centre.in4", 5, "3222486201", 1, 24},
+    };
+    for (const auto &c : cases) {
+        const LoadResult r = load(c.file, c.filter);
+        EXPECT_EQ(r.StatusText, "Ділянок: 12; Угідь: 22; Пікетів: 164") << c.file;
+        EXPECT_EQ(r.Koatuu, c.koatuu) << c.file;
+        ASSERT_EQ(r.Parcels.UBound(), 12) << c.file;
+        double total = 0;
+        for (const Parcel &p : r.Parcels) {
+            EXPECT_EQ(p.ZN, c.zone) << c.file;
+            EXPECT_EQ(p.KV, c.quarter) << c.file;
+            EXPECT_GT(p.Area, 1150) << c.file;
+            EXPECT_LT(p.Area, 1350) << c.file;
+            double parts = 0;
+            for (const LandUseArea &u : p.LandUses)
+                parts += u.Area;
+            EXPECT_NEAR(parts, p.Area, 1e-6) << c.file << " " << p.NM.toStdString();
+            total += p.Area;
+        }
+        EXPECT_NEAR(total, 12 * 1250, 200) << c.file;
+    }
+}
+
+TEST(Samples, DosAndWinReadAlike)
+{
+    const struct {
+        const char *dos, *win;
+        int dosFilter, winFilter;
+    } pairs[] = {{"sofiivska-dos.in4", "sofiivska-win.in4", 1, 2},
+                 {"sofiivska-dos.in5", "sofiivska-win.in5", 3, 4}};
+    for (const auto &pair : pairs) {
+        const LoadResult dos = load(pair.dos, pair.dosFilter);
+        const LoadResult win = load(pair.win, pair.winFilter);
+        ASSERT_EQ(dos.ImportLines.UBound(), win.ImportLines.UBound());
+        for (int i = 1; i <= win.ImportLines.UBound(); ++i)
+            EXPECT_EQ(dos.ImportLines[i], bestFit(win.ImportLines[i])) << pair.dos << " line " << i;
+        EXPECT_EQ(bestFit(win.Parcels[1].NM), dos.Parcels[1].NM);
+        EXPECT_EQ(win.Parcels[1].NM, "Дем'янчук Мар'яна Василівна");
+        EXPECT_EQ(win.Parcels[5].NM, "Бойко Іван Петрович|Бойко Марія Іванівна");
+    }
+    EXPECT_EQ(load("sofiivska-win.in4", 2).Golova, "Дем'яненко Віра Іванівна");
+}
+
+TEST(Samples, CentreAddressesAndNumbers)
+{
+    const LoadResult r = load("sofiivska-centre.in4", 5);
+    const Parcel &first = r.Parcels[1];
+    EXPECT_EQ(first.Number, "0001");
+    EXPECT_EQ(first.AD, "с. Софіївська Борщагівка вул. Садова буд.1 ");
+    EXPECT_EQ(first.AU, "с. Софіївська Борщагівка вул. Садова буд.1 ");
+    EXPECT_EQ(first.PZ, "РС,12,15.03.2005");
+    EXPECT_EQ(first.ParcelKoatuu, "3222486201");
+    EXPECT_EQ(r.Parcels[2].AU, "м. Київ вул. Прорізна буд.8 кв.12");
+}
+
+TEST(Samples, NeighboursShareTheirVerticesExactly)
+{
+    const LoadResult r = load("sofiivska-win.in4", 2);
+    const auto shared = [&](int a, int b) {
+        int n = 0;
+        for (const BoundaryPoint &p : r.Parcels[a].Points)
+            for (const BoundaryPoint &q : r.Parcels[b].Points)
+                n += p.X == q.X && p.Y == q.Y && p.NP == q.NP;
+        return n;
+    };
+    EXPECT_EQ(shared(1, 2), 3);   // the street corner, the split point and the back corner
+    EXPECT_EQ(shared(7, 8), 3);
+    EXPECT_EQ(shared(1, 7), 0);   // the street lies between the rows
+    // Every ring runs clockwise after the load, whichever way the file had it.
+    for (const Parcel &p : r.Parcels)
+        EXPECT_LT(PolygonArea(p.Points), 0);
+}
