@@ -1,4 +1,26 @@
 #pragma once
 
+#include "documents/docparcel.h"
+#include "documents/sides.h"
+
+#include <cstdint>
+
 namespace documents {
+
+/// The program-wide values of the document side; they live for the whole run.
+struct State {
+    DocParcel DocParcel1;          ///< the parcel of the document being built
+    DocParcel DocParcel2;          ///< the second parcel that a state act shows beside it
+    int32_t CurDocParcel = 0;      ///< index in Parcels of the parcel being documented
+    SideList Sides;                ///< side list of the current document's parcel
+    int32_t DrawScale = 0;         ///< scale denominator of the plan drawn last
+    zova::OneBased<DocParcel> NearParcels; ///< working list of the neighbour search; empty between drawings
+    zova::OneBased<DocParcel> Neighbours;  ///< parcels sharing a vertex with the parcel drawn last
+};
+
+/// The one instance.
+State &state();
+/// Back to the start values (tests).
+void resetState();
+
 } // namespace documents

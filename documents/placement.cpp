@@ -1,0 +1,122 @@
+#include "documents/placement.h"
+
+#include "common/error.h"
+#include "documents/state.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace documents {
+
+uint8_t Quadrant(double dx, double dy)
+{
+    if (dx > 0 && dy > 0)
+        return 1;
+    if (dx < 0 && dy > 0)
+        return 2;
+    if (dx > 0 && dy < 0)
+        return 4;
+    return 3;
+}
+
+int32_t AutoScaleFor(double extent)
+{
+    static const struct {
+        double above;
+        int32_t scale;
+    } steps[] = {{750, 25000}, {300, 10000}, {150, 5000}, {75, 2000}, {30, 1000},
+                 {25, 500},    {15, 300},    {5, 200}};
+    for (const auto &step : steps) {
+        if (extent > step.above)
+            return step.scale;
+    }
+    return 100;
+}
+
+void PlaceParcel(DocParcel &parcel, double centreX, double centreY, int32_t &scale, bool autoScale)
+{
+    zova::OneBased<DocPoint> &points = parcel.Points;
+    const int n = points.UBound();
+    if (n < 1)
+        throw zova::Error(QStringLiteral("Ділянка не має точок межі, її не можна накреслити"));
+
+    // Extents and means; the extents start from the first vertex, so any coordinates count.
+    double minX = points[1].X, maxX = minX, minY = points[1].Y, maxY = minY;
+    double sumX = 0, sumY = 0;
+    for (const DocPoint &p : points) {
+        minX = std::min(minX, p.X);
+        maxX = std::max(maxX, p.X);
+        minY = std::min(minY, p.Y);
+        maxY = std::max(maxY, p.Y);
+        sumX += p.X;
+        sumY += p.Y;
+    }
+    const double meanX = sumX / n;
+    const double meanY = sumY / n;
+
+    if (autoScale)
+        scale = AutoScaleFor(std::max(maxX - minX, maxY - minY));
+    if (scale <= 0)
+        throw zova::Error(QStringLiteral("Масштаб має бути більшим за нуль"));
+    state().DrawScale = scale;
+    const double k = scale / 100.0;
+
+    const auto pageX = [&](double y) { return centreX - CmToPoints((meanY - y) / k); };
+    const auto pageY = [&](double x) { return centreY - CmToPoints((meanX - x) / k); };
+
+    double minPageY = 0, maxPageY = 0;
+    for (int i = 1; i <= n; ++i) {
+        DocPoint &p = points[i];
+        if (p.HasBranch) {
+            const double d = std::hypot(p.Y - p.BranchY, p.X - p.BranchX);
+            if (d > 0) {
+                p.BranchX = p.X + (p.BranchX - p.X) / d;
+                p.BranchY = p.Y + (p.BranchY - p.Y) / d;
+                p.BranchPageX = pageX(p.BranchY);
+                p.BranchPageY = pageY(p.BranchX);
+            } else {
+                p.HasBranch = false; // a branch point on its own vertex shows no direction
+            }
+        }
+        p.PageX = pageX(p.Y);
+        p.PageY = pageY(p.X);
+        if (i == 1 || p.PageY < minPageY)
+            minPageY = p.PageY;
+        if (i == 1 || p.PageY > maxPageY)
+            maxPageY = p.PageY;
+    }
+
+    // North up: flip about the middle of the picture's own height.
+    const double mid = (maxPageY + minPageY) / 2;
+    for (DocPoint &p : points)
+        p.PageY = 2 * mid - p.PageY;
+
+    for (DocPoint &p : points) {
+        if (!p.HasBranch)
+            continue;
+        p.BranchPageY = 2 * mid - p.BranchPageY;
+        const double dx = p.BranchPageX - p.PageX;
+        const double dy = p.BranchPageY - p.PageY;
+        const double d = std::hypot(dx, dy);
+        p.BranchPageX = p.PageX + StubLength * dx / d;
+        p.BranchPageY = p.PageY + StubLength * dy / d;
+        p.BranchQuadrant = Quadrant(dx, dy);
+    }
+
+    for (DocItem &item : parcel.Items) {
+        const int m = item.Points.UBound();
+        if (m < 1)
+            continue;
+        double sumPageX = 0, sumPageY = 0;
+        for (DocPoint &p : item.Points) {
+            p.PageX = pageX(p.Y);
+            p.PageY = 2 * mid - pageY(p.X);
+            sumPageX += p.PageX;
+            sumPageY += p.PageY;
+        }
+        item.CentreX = sumPageX / m;
+        item.CentreY = sumPageY / m;
+    }
+}
+
+} // namespace documents

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "documents/docparcel.h"
+
+#include <cstdint>
+
+namespace documents {
+
+/// Points per centimetre on the page.
+inline constexpr double PointsPerCm = 28.35;
+/// A length in centimetres as Word points.
+inline double CmToPoints(double cm) { return cm * PointsPerCm; }
+
+/// The direction class of a page direction (dy > 0 is downwards): 1 right and down, 2 left and
+/// down, 4 right and up, 3 otherwise (left and up, or along an axis).
+uint8_t Quadrant(double dx, double dy);
+
+/// The automatic scale denominator for a parcel whose larger extent (north-south or east-west)
+/// is `extent` metres: 1:100 up to 5 m, then 1:200, 1:300, 1:500, 1:1000, 1:2000, 1:5000,
+/// 1:10000 and 1:25000 above 5, 15, 25, 30, 75, 150, 300 and 750 m.
+int32_t AutoScaleFor(double extent);
+
+/// Length of a neighbour stub on the page, points.
+inline constexpr double StubLength = 20;
+
+/// Places the parcel's vertices, neighbour stubs and land-use areas on the page around
+/// (centreX, centreY), points, with north up. With `autoScale` the scale is chosen from the
+/// parcel's extent and stored in `scale`; otherwise `scale` is used as it is. The scale used is
+/// also the program-wide DrawScale. Branch points are moved to 1 m from their vertex; stubs are
+/// StubLength points long. A land-use area without points keeps its label centre.
+/// Throws zova::Error for a parcel without vertices and for a scale of 0 or below.
+void PlaceParcel(DocParcel &parcel, double centreX, double centreY, int32_t &scale, bool autoScale);
+
+} // namespace documents
