@@ -15,9 +15,15 @@
 
 namespace referencetesting {
 
-/// The settings file behind RegKey, emptied.
+/// The settings file behind RegKey, in a folder of this test program alone (test programs run in
+/// parallel, and Qt's test mode gives them all one settings folder), emptied.
 inline void clearSettings()
 {
+    static const bool isolated = [] {
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, testsupport::tempDir());
+        return true;
+    }();
+    (void)isolated;
     QSettings s(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("VantaFonts"), QStringLiteral("Fnt"));
     s.clear();
     s.sync();
