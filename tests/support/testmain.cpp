@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QStandardPaths>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <cstdlib>
 
@@ -13,8 +13,10 @@ int main(int argc, char **argv)
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QTemporaryDir config;
     setenv("XDG_CONFIG_HOME", config.path().toLocal8Bit().constData(), 1);
-    QStandardPaths::setTestModeEnabled(true);
+    // Not QStandardPaths' test mode: it sends every test program's settings to one shared folder,
+    // and programs run in parallel would then see each other's values.
     QApplication app(argc, argv);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config.path());
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
