@@ -10,6 +10,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <cstring>
+#include <limits>
 
 namespace model {
 
@@ -47,9 +49,14 @@ public:
         m_progress.setValue(0);
         // The bar moves a few hundred times at most; the line count is exact at the end.
         const int step = std::max(1, n / 500);
+        int parcels = 0;
+        for (const QString &text : lines)
+            parcels += startsWith(text, 'N', 'M');
+        m_r.Parcels.Reserve(parcels);
         for (int i = 1; i <= n; ++i) {
             if (i % step == 0 || i == n)
                 m_progress.setValue(i);
+            m_line = i;
             try {
                 line(lines[i]);
             } catch (const zova::Error &e) {
@@ -80,6 +87,26 @@ private:
     }
 
     Parcel &parcel() { return m_r.Parcels[m_parcel]; }
+
+    static bool startsWith(const QString &text, char a, char b)
+    {
+        return text.size() >= 2 && text[0] == QLatin1Char(a) && text[1] == QLatin1Char(b);
+    }
+
+    // The point lines that will follow into a ring just opened: sized once, not regrown point by
+    // point.
+    void reserveRing(Ring &ring) const
+    {
+        const zova::OneBased<QString> &lines = m_r.ImportLines;
+        int points = 0;
+        for (int j = m_line + 1; j <= lines.UBound(); ++j) {
+            const QString &text = lines[j];
+            if (startsWith(text, 'N', 'M') || startsWith(text, 'C', 'N'))
+                break;
+            points += startsWith(text, 'N', '=');
+        }
+        ring.Reserve(points);
+    }
 
     void line(const QString &text)
     {
@@ -162,6 +189,7 @@ private:
         }
         p.ZN = m_r.DefaultZone;
         p.KoatuuPart = m_r.Koatuu;
+        reserveRing(p.Points);
     }
 
     void openLandUse(const QString &code)
@@ -171,6 +199,7 @@ private:
         ++m_r.LandUseCount;
         LandUseArea area;
         area.CN = code;
+        reserveRing(area.Points);
         m_landUse = parcel().LandUses.Add(std::move(area));
     }
 
@@ -196,6 +225,7 @@ private:
     const bool m_centre;
     platform::ProgressSink &m_progress;
     QString m_phase;
+    int m_line = 0;
     int m_parcel = 0;   // parcel keys before the first NM land on element 0, which nothing reads
     int m_landUse = 0;
     Target m_target = Target::Nowhere;
@@ -211,16 +241,32 @@ zova::OneBased<QString> DecodeExchangeLines(const QByteArray &bytes, int filter)
         filter == 1 || filter == 3 ? platform::CodePage::Dos : platform::CodePage::Win;
     const platform::LineConverter converter;
     zova::OneBased<QString> lines;
-    const char *data = bytes.constData();
-    const qsizetype size = bytes.size();
-    qsizetype start = 0;
-    while (start < size) {
-        qsizetype end = start;
-        while (end < size && data[end] != '\r' && data[end] != '\n')
-            ++end;
+    const char *const data = bytes.constData();
+    const char *const stop = data + bytes.size();
+    const auto find = [stop](const char *from, char c) {
+        const void *hit = std::memchr(from, c, size_t(stop - from));
+        return hit ? static_cast<const char *>(hit) : stop;
+    };
+    // One pass to count the line ends spares the list its regrowths on large files.
+    qsizetype ends = 0;
+    for (const char *p = find(data, '\r'); p != stop; p = find(p + 1, '\r'))
+        ++ends;
+    if (ends == 0)
+        for (const char *p = find(data, '\n'); p != stop; p = find(p + 1, '\n'))
+            ++ends;
+    lines.Reserve(int(std::min<qsizetype>(ends + 1, std::numeric_limits<int>::max() - 1)));
+
+    const char *nextCr = find(data, '\r');
+    const char *nextLf = find(data, '\n');
+    for (const char *start = data; start < stop;) {
+        if (nextCr < start)
+            nextCr = find(start, '\r');
+        if (nextLf < start)
+            nextLf = find(start, '\n');
+        const char *end = std::min(nextCr, nextLf);
         lines.Add(converter.Convert(
-            platform::Decode(QByteArray::fromRawData(data + start, end - start), page)));
-        if (end < size && data[end] == '\r' && end + 1 < size && data[end + 1] == '\n')
+            platform::Decode(QByteArray::fromRawData(start, end - start), page)));
+        if (end < stop && *end == '\r' && end + 1 < stop && end[1] == '\n')
             ++end;
         start = end + 1;
     }
