@@ -7,14 +7,23 @@
 namespace platform {
 
 /// Hand-offs to the desktop: open a file in its default application, open a web address, print
-/// a file on the default printer. Each returns false when the hand-off could not be started.
+/// a file on the default printer, print chosen pages of a document. Each returns false when the
+/// hand-off could not be started.
 class Desktop {
 public:
     virtual ~Desktop() = default;
     virtual bool openFile(const QString &path) = 0;
     virtual bool openUrl(const QString &url) = 0;
     virtual bool printFile(const QString &path) = 0;
+    /// Prints the pages `pages` (a page list such as "2" or "1-3,5") of a document in `copies`
+    /// collated copies on the default printer.
+    virtual bool printPages(const QString &path, const QString &pages, int copies) = 0;
 };
+
+/// The commands that print pages of a document: LibreOffice headless turns it into a PDF in
+/// `pdfFolder` (with its own profile folder), then the print system prints the page list.
+QStringList convertToPdfCommand(const QString &path, const QString &pdfFolder, const QString &profile);
+QStringList printPdfCommand(const QString &pdfPath, const QString &pages, int copies);
 
 /// The real desktop: xdg-open for files and addresses, LibreOffice headless for printing.
 class SystemDesktop : public Desktop {
@@ -22,6 +31,7 @@ public:
     bool openFile(const QString &path) override;
     bool openUrl(const QString &url) override;
     bool printFile(const QString &path) override;
+    bool printPages(const QString &path, const QString &pages, int copies) override;
 };
 
 /// Records every hand-off and starts nothing; for tests.
@@ -30,8 +40,14 @@ public:
     bool openFile(const QString &path) override { opened << path; return result; }
     bool openUrl(const QString &url) override { urls << url; return result; }
     bool printFile(const QString &path) override { printed << path; return result; }
+    /// Records the path, the page list and the copies joined by "|".
+    bool printPages(const QString &path, const QString &pages, int copies) override
+    {
+        printedPages << path + QLatin1Char('|') + pages + QLatin1Char('|') + QString::number(copies);
+        return result;
+    }
 
-    QStringList opened, urls, printed;
+    QStringList opened, urls, printed, printedPages;
     bool result = true;
 };
 

@@ -1,0 +1,56 @@
+#pragma once
+
+// The state behind one open document. Private to office/.
+
+#include "office/package_p.h"
+
+#include <QByteArray>
+#include <QString>
+#include <memory>
+#include <pugixml.hpp>
+
+namespace office {
+
+struct DocumentData {
+    Package package;
+    QString mainPart; // the main document part, "word/document.xml" in our templates
+    pugi::xml_document xml;
+    pugi::xml_node body;
+    // The page-anchored shapes live in this run at the document's root while the document is
+    // edited, so that paragraphs split by bookmarks never carry them away; saving puts the run
+    // into the first paragraph of the body.
+    pugi::xml_node shapes;
+    unsigned nextId = 1;
+    unsigned nextZ = 1;
+    QString fullName;
+    QByteArray savedMain; // the main part as last written, to tell whether it changed since
+
+    /// Reads a template or document package; throws office::Error naming the path.
+    static std::unique_ptr<DocumentData> load(const QString &path);
+    /// The main part's XML with the shapes in place.
+    QByteArray mainXml();
+    /// The package bytes with `main` as the main part and the document content type.
+    QByteArray serialize(const QByteArray &main);
+};
+
+namespace shapes {
+constexpr const char *shapeUri = "http://schemas.microsoft.com/office/word/2010/wordprocessingShape";
+constexpr const char *groupUri = "http://schemas.microsoft.com/office/word/2010/wordprocessingGroup";
+constexpr double emuPerPoint = 12700.0;
+
+struct Box {
+    long long x = 0, y = 0, w = 0, h = 0; // EMU
+};
+
+/// A new page anchor in the document's shape run; returns its a:graphicData.
+pugi::xml_node newAnchor(DocumentData &doc, const char *uri, const QString &name);
+bool isTopLevel(pugi::xml_node shape);
+/// The w:drawing of a top-level shape.
+pugi::xml_node drawingOf(pugi::xml_node shape);
+Box boxOf(pugi::xml_node shape);
+void setBox(pugi::xml_node shape, const Box &box);
+QString nameOf(pugi::xml_node shape);
+long long toEmu(double points);
+} // namespace shapes
+
+} // namespace office

@@ -1,1 +1,0 @@
-#include "office/office.h"

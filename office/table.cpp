@@ -1,0 +1,124 @@
+#include "office/table.h"
+
+#include "office/error.h"
+#include "office/oxml_p.h"
+
+#include <cmath>
+
+namespace office {
+
+namespace {
+
+pugi::xml_node rowAt(pugi::xml_node tbl, int row)
+{
+    int i = 0;
+    if (row >= 1)
+        for (pugi::xml_node tr : tbl.children("w:tr"))
+            if (++i == row)
+                return tr;
+    return {};
+}
+
+pugi::xml_node rowProperties(pugi::xml_node tr)
+{
+    if (pugi::xml_node trPr = tr.child("w:trPr"))
+        return trPr;
+    if (pugi::xml_node ex = tr.child("w:tblPrEx"))
+        return tr.insert_child_after("w:trPr", ex);
+    return tr.prepend_child("w:trPr");
+}
+
+// Every run and paragraph mark of a table, for formatting the whole of it.
+template <typename F> void forEachRunProperties(pugi::xml_node tbl, F &&f)
+{
+    for (pugi::xpath_node x : tbl.select_nodes(".//w:r | .//w:p")) {
+        pugi::xml_node n = x.node();
+        f(oxml::isElement(n, "w:r") ? oxml::runProperties(n) : oxml::markProperties(n));
+    }
+}
+
+} // namespace
+
+void Cell::SetText(const QString &text)
+{
+    oxml::replaceParagraphs(pugi::xml_node(m_tc), text, "w:tcPr");
+}
+
+QString Cell::Text() const
+{
+    return oxml::textOf(pugi::xml_node(m_tc));
+}
+
+office::Cell Table::Cell(int row, int column) const
+{
+    pugi::xml_node tr = rowAt(pugi::xml_node(m_tbl), row);
+    int i = 0;
+    if (tr && column >= 1)
+        for (pugi::xml_node tc : tr.children("w:tc"))
+            if (++i == column)
+                return office::Cell(tc.internal_object());
+    throw Error(QStringLiteral("У таблиці немає клітинки (%1, %2)").arg(row).arg(column));
+}
+
+int Table::RowCount() const
+{
+    int n = 0;
+    for ([[maybe_unused]] pugi::xml_node tr : pugi::xml_node(m_tbl).children("w:tr"))
+        ++n;
+    return n;
+}
+
+int Table::ColumnCount(int row) const
+{
+    int n = 0;
+    for ([[maybe_unused]] pugi::xml_node tc : rowAt(pugi::xml_node(m_tbl), row).children("w:tc"))
+        ++n;
+    return n;
+}
+
+void Table::Rows_Add()
+{
+    pugi::xml_node tbl(m_tbl);
+    pugi::xml_node last = tbl.last_child();
+    while (last && !oxml::isElement(last, "w:tr"))
+        last = last.previous_sibling();
+    if (!last)
+        throw Error(QStringLiteral("Таблиця не має рядків, до яких можна додати рядок"));
+    pugi::xml_node tr = tbl.insert_copy_after(last, last);
+    // A heading row repeats on every page; the rows added after it hold data.
+    tr.child("w:trPr").remove_child("w:tblHeader");
+    // A vertical merge ends with the rows the template had: each added cell stands alone.
+    for (pugi::xml_node tc : tr.children("w:tc")) {
+        tc.child("w:tcPr").remove_child("w:vMerge");
+        oxml::replaceParagraphs(tc, QString(), "w:tcPr");
+    }
+}
+
+void Table::Rows_SetHeight(double points)
+{
+    const int twips = int(std::lround(points * 20));
+    for (pugi::xml_node tr : pugi::xml_node(m_tbl).children("w:tr")) {
+        pugi::xml_node trPr = rowProperties(tr);
+        pugi::xml_node height = trPr.child("w:trHeight");
+        if (!height)
+            height = trPr.append_child("w:trHeight");
+        const bool exact = QByteArray(height.attribute("w:hRule").value()) == "exact";
+        height.remove_attributes();
+        height.append_attribute("w:val") = twips;
+        height.append_attribute("w:hRule") = exact ? "exact" : "atLeast";
+    }
+}
+
+void Table::SetFont(const QString &name, double size, bool bold, bool italic)
+{
+    forEachRunProperties(pugi::xml_node(m_tbl), [&](pugi::xml_node rPr) {
+        oxml::setFontName(rPr, name);
+        oxml::setToggle(rPr, "w:b", bold);
+        oxml::setToggle(rPr, "w:bCs", bold);
+        oxml::setToggle(rPr, "w:i", italic);
+        oxml::setToggle(rPr, "w:iCs", italic);
+        oxml::setFontSize(rPr, size);
+    });
+}
+
+} // namespace office

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QString>
+
+namespace pugi {
+struct xml_node_struct;
+}
+
+namespace office {
+
+/// One physical cell of a table (row and column counted from 1 over the w:tr and w:tc elements).
+class Cell {
+public:
+    /// Replaces the cell's text: paragraphs split at carriage returns, the cell's first paragraph
+    /// and run formatting kept.
+    void SetText(const QString &text);
+    /// The cell's text, paragraphs separated by a carriage return.
+    QString Text() const;
+
+private:
+    friend class Table;
+    explicit Cell(pugi::xml_node_struct *tc) : m_tc(tc) {}
+    pugi::xml_node_struct *m_tc;
+};
+
+/// A top-level table of a document. Valid while its document is open.
+class Table {
+public:
+    /// The cell in row `row` and column `column`, both from 1; throws office::Error when the
+    /// table has no such cell.
+    office::Cell Cell(int row, int column) const;
+    int RowCount() const;
+    /// Cells in row `row` (from 1); 0 when there is no such row.
+    int ColumnCount(int row) const;
+    /// Appends a row formatted like the current last row, with empty cells (a heading mark and
+    /// vertical merges of the last row are not copied).
+    void Rows_Add();
+    /// Sets the height of every row to at least `points` (an exact height stays exact).
+    void Rows_SetHeight(double points);
+    /// Sets the font of the whole table: name, size in points, bold and italic.
+    void SetFont(const QString &name, double size, bool bold, bool italic);
+
+private:
+    friend class Document;
+    explicit Table(pugi::xml_node_struct *tbl) : m_tbl(tbl) {}
+    pugi::xml_node_struct *m_tbl;
+};
+
+} // namespace office
