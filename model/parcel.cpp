@@ -28,7 +28,8 @@ double PolygonArea(const Ring &ring)
 
 double NormaliseRing(Ring &ring)
 {
-    if (PolygonArea(ring) > 0) {
+    const double area = PolygonArea(ring);
+    if (area > 0) {
         // Only the names and coordinates move: Index keeps telling the position as read.
         const int k = ring.UBound();
         for (int i = 1, j = k; i < j; ++i, --j) {
@@ -38,9 +39,11 @@ double NormaliseRing(Ring &ring)
             std::swap(a.X, b.X);
             std::swap(a.Y, b.Y);
         }
+        // The reversed ring's sum, taken in the other order, can round to a different value and,
+        // for wild coordinates, even to the other sign; the area is the first sum's.
+        return area;
     }
-    const double area = -PolygonArea(ring);
-    return area == 0 ? 0.0 : area; // never a negative zero
+    return area == 0 ? 0.0 : -area; // never a negative zero
 }
 
 void RunAreaPhase(ParcelList &parcels, platform::ProgressSink *progress)

@@ -1,5 +1,8 @@
 #include "model/parcel.h"
 
+#include "model/exchangereader.h"
+#include "tests/support/testsupport.h"
+
 #include "tests/model/printing.h"
 
 #include <gtest/gtest.h>
@@ -137,5 +140,19 @@ TEST(KoatuuText, PadsOrCutsToTenCharacters)
         KoatuuText k;
         k = QString::fromLatin1(c.given);
         EXPECT_EQ(k.text(), QString::fromLatin1(c.stored)) << c.given;
+    }
+}
+
+TEST(AreaPhase, AreaNeverNegativeForWildRings)
+{
+    // Found by fuzzing: a self-crossing outline with one point near the origin whose sum, taken
+    // again after the reversal, rounded to the other sign.
+    platform::NullProgress progress;
+    const LoadResult r = LoadExchangeFile(
+        testsupport::sourcePath(QStringLiteral("tests/model/data/fuzz-area-sign.in4")), 1, progress);
+    for (const Parcel &p : r.Parcels) {
+        EXPECT_GE(p.Area, 0);
+        for (const LandUseArea &u : p.LandUses)
+            EXPECT_GE(u.Area, 0) << p.NM.toStdString();
     }
 }
