@@ -273,6 +273,9 @@ def document(row):
         role = roles[index]
         if role == "X":
             body.append(stamp_table(ids))
+            # LibreOffice takes the paragraph after a floating table as its anchor and lays the
+            # one after that out without its indent; two empty ones keep the column's text in place.
+            body.append(para(size=2, exact=1))
             body.append(para(size=2, exact=1))
             continue
         if not spacer_done:
