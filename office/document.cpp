@@ -223,12 +223,17 @@ QString Document::Text() const
 
 QString Document::SaveAs(const QString &fileName)
 {
+    return saveInto(m_app->DefaultFolder(), fileName);
+}
+
+QString Document::saveInto(const QString &folder, const QString &fileName)
+{
     QString name = fileName;
     if (name.endsWith(QLatin1String(".doc"), Qt::CaseInsensitive))
         name += QLatin1Char('x');
     else if (!name.endsWith(QLatin1String(".docx"), Qt::CaseInsensitive))
         name += QLatin1String(".docx");
-    const QString path = QDir(m_app->DefaultFolder()).absoluteFilePath(name);
+    const QString path = QDir(folder).absoluteFilePath(name);
     const QByteArray main = m_data->mainXml();
     writeFileSafely(path, m_data->serialize(main));
     m_data->savedMain = main;
@@ -256,7 +261,9 @@ void Document::PrintOut()
 
 QString Document::ShowDocument(const QString &fileName)
 {
-    const QString path = SaveAs(fileName);
+    if (QFileInfo(fileName).isRelative())
+        QDir().mkpath(m_app->WorkFolder());
+    const QString path = saveInto(m_app->WorkFolder(), fileName);
     if (!platform::desktop().openFile(path))
         throw Error(QStringLiteral("Неможливо відкрити документ: %1").arg(path), path);
     return path;

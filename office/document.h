@@ -64,8 +64,9 @@ public:
     /// it was saved is printed from a copy in the temporary folder. Throws office::Error when the
     /// print could not be started.
     void PrintOut();
-    /// Leaves the document for the operator: saves it as `fileName` (as SaveAs) and opens it in
-    /// the desktop's default application. Returns the path.
+    /// Leaves the document for the operator: saves it as `fileName` (as SaveAs, but a bare name
+    /// goes into the application's work folder) and opens it in the desktop's default
+    /// application. Returns the path; throws office::Error when either step fails.
     QString ShowDocument(const QString &fileName);
     /// Closes the document; it is destroyed, and references to it and its proxies end here.
     void Close();
@@ -73,6 +74,7 @@ public:
 private:
     friend class WordApp;
     Document(WordApp *app, std::unique_ptr<DocumentData> data);
+    QString saveInto(const QString &folder, const QString &fileName);
     WordApp *m_app;
     std::unique_ptr<DocumentData> m_data;
 };

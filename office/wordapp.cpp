@@ -16,6 +16,7 @@ WordApp::WordApp()
     m_defaultFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (m_defaultFolder.isEmpty())
         m_defaultFolder = QDir::homePath();
+    m_workFolder = QDir::temp().filePath(QStringLiteral("zova-documents"));
 }
 
 WordApp::~WordApp() = default;
@@ -61,6 +62,16 @@ QString WordApp::DefaultFolder() const
 void WordApp::SetDefaultFolder(const QString &folder)
 {
     m_defaultFolder = folder;
+}
+
+QString WordApp::WorkFolder() const
+{
+    return m_workFolder;
+}
+
+void WordApp::SetWorkFolder(const QString &folder)
+{
+    m_workFolder = folder;
 }
 
 Document &WordApp::adopt(std::unique_ptr<Document> doc)

@@ -36,6 +36,10 @@ public:
     /// Where documents saved under a bare name go (the user's documents folder at first).
     QString DefaultFolder() const;
     void SetDefaultFolder(const QString &folder);
+    /// Where documents left open under a bare name are kept for the operator, as Word keeps an
+    /// unsaved document (zova-documents in the temporary folder at first; made when needed).
+    QString WorkFolder() const;
+    void SetWorkFolder(const QString &folder);
 
 private:
     friend class Document;
@@ -44,6 +48,7 @@ private:
 
     std::vector<std::unique_ptr<Document>> m_documents;
     QString m_defaultFolder;
+    QString m_workFolder;
 };
 
 } // namespace office

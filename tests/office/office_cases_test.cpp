@@ -24,6 +24,7 @@ struct Session {
     {
         folder = testsupport::tempDir();
         app.SetDefaultFolder(folder);
+        app.SetWorkFolder(folder + QStringLiteral("/work"));
         auto recording = std::make_unique<platform::RecordingDesktop>();
         desktop = recording.get();
         previous = platform::setDesktop(std::move(recording));
@@ -307,9 +308,11 @@ TEST(OfficePrinting, DocumentsGoThroughTheDesktop)
     doc.PrintOut();
     EXPECT_NE(s.desktop->printed[2], saved);
 
-    const QString shown = doc.ShowDocument(QStringLiteral("shown"));
-    EXPECT_EQ(s.desktop->opened, QStringList{s.folder + QStringLiteral("/shown.docx")});
-    EXPECT_EQ(shown, s.folder + QStringLiteral("/shown.docx"));
+    // Left open: a bare name goes into the work folder, a full path where it says.
+    EXPECT_EQ(doc.ShowDocument(QStringLiteral("shown")), s.folder + QStringLiteral("/work/shown.docx"));
+    EXPECT_EQ(doc.ShowDocument(s.folder + QStringLiteral("/12_3_7")), s.folder + QStringLiteral("/12_3_7.docx"));
+    EXPECT_EQ(s.desktop->opened, (QStringList{s.folder + QStringLiteral("/work/shown.docx"), s.folder + QStringLiteral("/12_3_7.docx")}));
+    EXPECT_TRUE(QFileInfo(s.desktop->opened[0]).isFile());
     EXPECT_EQ(s.app.Documents_Count(), 1);
     doc.Close();
     EXPECT_EQ(s.app.ActiveDocument(), nullptr);
