@@ -1,0 +1,90 @@
+// Menus, toolbar and picture buttons of the main window: which command each one runs.
+
+#include "mainwindow/frmMain.h"
+#include "ui_frmMain.h"
+
+#include "mainwindow/state.h"
+#include "platform/desktop.h"
+#include "platform/prompts.h"
+#include "reference/forms/frmFnt.h"
+#include "reference/forms/frmParam.h"
+#include "reference/state.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTimer>
+#include <QUrl>
+
+void frmMain::connectCommands()
+{
+    connect(Timer1, &QTimer::timeout, this, &frmMain::Timer1_Timer);
+    connect(ui->tBar, &QToolBar::actionTriggered, this, &frmMain::tBar_ButtonClick);
+    connect(ui->MyTree, &QTreeWidget::itemChanged, this, &frmMain::MyTree_ItemChanged);
+
+    connect(ui->mnuOpen, &QAction::triggered, this, &frmMain::mnuOpen_Click);
+    connect(ui->mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
+    connect(ui->mnuSel, &QAction::triggered, this, &frmMain::mnuSel_Click);
+    connect(ui->mnuFnt, &QAction::triggered, this, &frmMain::mnuFnt_Click);
+    connect(ui->mnuCil, &QAction::triggered, this, &frmMain::mnuCil_Click);
+    connect(ui->mnuCilove, &QAction::triggered, this, &frmMain::mnuCilove_Click);
+    connect(ui->mnuDS, &QAction::triggered, this, &frmMain::mnuDS_Click);
+    connect(ui->mnuZmist, &QAction::triggered, this, &frmMain::mnuZmist_Click);
+    // The other commands (territory, title block, documents, save, bulk assignment, find, about,
+    // purposes, overview) come with their own dialogs; until then their controls do nothing.
+}
+
+void frmMain::tBar_ButtonClick(QAction *button)
+{
+    const QString key = button ? button->property("key").toString() : QString();
+    // Keys are compared case-sensitively; a key without a command does nothing.
+    if (key == QLatin1String("OpenF"))
+        mnuOpen_Click();
+    else if (key == QLatin1String("Exit"))
+        mnuExit_Click();
+    else if (key == QLatin1String("Sel"))
+        mnuSel_Click();
+}
+
+void frmMain::mnuFnt_Click()
+{
+    frmFnt dialog(this);
+    dialog.exec();
+}
+
+void frmMain::mnuCil_Click()
+{
+    const reference::State &r = reference::state();
+    frmParam dialog(this);
+    dialog.setFields(r.BuildArea, r.AreaRange, r.KZ21Text, r.KZ22Text);
+    dialog.exec();
+}
+
+// The menu's check mark and its flag are turned separately; both start in agreement.
+void frmMain::mnuCilove_Click()
+{
+    mainwindow::State &s = mainwindow::state();
+    s.CiloveFlag = !s.CiloveFlag;
+    ui->mnuCilove->setChecked(s.CiloveFlag);
+}
+
+void frmMain::mnuDS_Click()
+{
+    mainwindow::State &s = mainwindow::state();
+    s.DsFlag = !s.DsFlag;
+    ui->mnuDS->setChecked(s.DsFlag);
+}
+
+// The help is an HTML file in the program folder under the name the program has always used; it
+// opens in the browser.
+void frmMain::mnuZmist_Click()
+{
+    const QString helpFile = QDir(m_programDir).filePath(QStringLiteral("ZOVA.HLP"));
+    if (!QFileInfo(helpFile).isFile()) {
+        platform::MsgBox(QStringLiteral("Не можу знайти файл допомоги."), QStringLiteral("Вибачайте"),
+                         platform::MsgIcon::Information, platform::MsgButtons::Ok);
+        return;
+    }
+    if (!platform::desktop().openUrl(QUrl::fromLocalFile(helpFile).toString()))
+        platform::MsgBox(QStringLiteral("Не вдалося відкрити файл допомоги:\n%1").arg(QDir::toNativeSeparators(helpFile)),
+                         platform::productTitle(), platform::MsgIcon::Exclamation, platform::MsgButtons::Ok);
+}

@@ -1,0 +1,95 @@
+// The open command: the dialog, the load with its progress window, and the window after it.
+
+#include "mainwindow/frmMain.h"
+#include "ui_frmMain.h"
+
+#include "common/error.h"
+#include "model/exchangereader.h"
+#include "model/forms/frmProgr.h"
+#include "model/state.h"
+#include "platform/prompts.h"
+#include "reference/territory.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <exception>
+
+namespace {
+
+/// The wait cursor for the lifetime of the guard.
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor &) = delete;
+    WaitCursor &operator=(const WaitCursor &) = delete;
+};
+
+} // namespace
+
+void frmMain::mnuOpen_Click()
+{
+    ShowOpenDialog();
+}
+
+void frmMain::ShowOpenDialog()
+{
+    platform::FileDialogRequest request;
+    request.title = QStringLiteral("Відкрити обмінний файл");
+    request.filters = {
+        {QStringLiteral("Обмінні файли (*.in4)- DOS"), QStringLiteral("*.in4")},
+        {QStringLiteral("Обмінні файли (*.in4)- WIN"), QStringLiteral("*.in4")},
+        {QStringLiteral("Файли (*.in5)- DOS"), QStringLiteral("*.in5")},
+        {QStringLiteral("Файли (*.in5)- WIN"), QStringLiteral("*.in5")},
+        {QStringLiteral("Обмінні файли (Центр ДЗК)"), QStringLiteral("*.in4")},
+    };
+    request.filterIndex = 1;
+    request.mustExist = true;
+    const platform::FileDialogResult answer = platform::prompts().openFile(request);
+    if (!answer.accepted)
+        return; // a cancelled dialog changes nothing
+    OpenExchangeFile(answer.path, answer.filterIndex);
+}
+
+bool frmMain::OpenExchangeFile(const QString &path, int filter)
+{
+    WaitCursor wait;
+    frmProgr progress(this);
+    progress.showWithCaption(QStringLiteral("Обробляємо..."));
+
+    // The file is parsed into a model of its own; the window and the program-wide model change
+    // only once it has been read whole.
+    model::LoadResult result;
+    try {
+        result = model::LoadExchangeFile(path, filter, progress);
+    } catch (const zova::Error &e) {
+        progress.close();
+        platform::MsgBox(QStringLiteral("Файл не відкрито.\n") + e.fullText(), platform::productTitle(),
+                         platform::MsgIcon::Critical);
+        return false;
+    } catch (const std::exception &e) {
+        progress.close();
+        platform::MsgBox(QStringLiteral("Файл не відкрито.\n%1\nФайл: %2").arg(QString::fromLocal8Bit(e.what()), path),
+                         platform::productTitle(), platform::MsgIcon::Critical);
+        return false;
+    }
+    const QString status = result.StatusText;
+
+    ui->lstKoord->clear();
+    ui->pict->update();
+    model::CommitLoad(std::move(result), path, filter);
+
+    progress.setPhase(QStringLiteral("Зачекайте..."));
+    reference::ResolveKoatuu(model::state().Koatuu);
+    UpdateDataControls();
+    FillTree();
+    // The new tree has no checks: the count and the document commands must not tell of the
+    // parcels selected in the previous file.
+    UpdateSelection();
+    progress.close();
+
+    ui->lKoatu->setText(model::state().Koatuu);
+    ui->lKoatu->repaint();
+    stPanel2->setText(status);
+    return true;
+}

@@ -1,0 +1,198 @@
+// The parcel tree: its fill, its check boxes and the selection they make.
+
+#include "mainwindow/frmMain.h"
+#include "ui_frmMain.h"
+
+#include "common/numbers.h"
+#include "mainwindow/treeimages.h"
+#include "model/state.h"
+
+#include <QLabel>
+#include <QList>
+#include <QSignalBlocker>
+
+using namespace mainwindow;
+
+namespace {
+
+/// The last check state that the selection follows, to tell a check change from other changes of
+/// a node (text, picture).
+constexpr int CheckedRole = Qt::UserRole + 2;
+
+QTreeWidgetItem *newNode(const QString &key, const QString &text, int image)
+{
+    auto *node = new QTreeWidgetItem;
+    node->setText(0, text);
+    node->setData(0, frmMain::KeyRole, key);
+    node->setData(0, frmMain::ImageRole, image);
+    node->setIcon(0, TreeIcon(image));
+    node->setCheckState(0, Qt::Unchecked);
+    node->setData(0, CheckedRole, false);
+    return node;
+}
+
+/// Every node of the tree in collection order: a parcel node, then its children.
+template <typename F>
+void forEachNode(const QTreeWidget *tree, F &&f)
+{
+    const int n = tree->topLevelItemCount();
+    for (int i = 0; i < n; ++i) {
+        QTreeWidgetItem *parcel = tree->topLevelItem(i);
+        if (!f(parcel))
+            return;
+        const int m = parcel->childCount();
+        for (int j = 0; j < m; ++j)
+            if (!f(parcel->child(j)))
+                return;
+    }
+}
+
+} // namespace
+
+QString frmMain::NodeKey(const QTreeWidgetItem *node)
+{
+    return node ? node->data(0, KeyRole).toString() : QString();
+}
+
+int frmMain::NodeImage(const QTreeWidgetItem *node)
+{
+    return node ? node->data(0, ImageRole).toInt() : 0;
+}
+
+void frmMain::setNodeImage(QTreeWidgetItem *node, int image)
+{
+    node->setData(0, ImageRole, image);
+    node->setIcon(0, TreeIcon(image));
+}
+
+void frmMain::FillTree()
+{
+    const model::ParcelList &parcels = model::state().Parcels;
+    QTreeWidget *tree = ui->MyTree;
+    m_fillingTree = true;
+    tree->clear();
+
+    // The nodes are built off the view and handed over at once: a view that grows node by node
+    // is far too slow for tens of thousands of parcels.
+    QList<QTreeWidgetItem *> top;
+    top.reserve(parcels.UBound());
+    for (int i = 1; i <= parcels.UBound(); ++i) {
+        const model::Parcel &p = parcels[i];
+        const QString id = QString::number(i);
+        const QString prefix = id + QLatin1Char('_');
+        QTreeWidgetItem *node = newNode(id + QLatin1Char('o'), p.NM, RowIcon(p.KZ));
+        const struct {
+            char letter;
+            const QString &text;
+            int image;
+        } fields[] = {
+            {'a', p.AU, ImgOwnerAddress}, {'k', p.KF, ImgIdNumber},  {'p', p.PP, ImgIdDocument},
+            {'r', p.PZ, ImgGrounds},      {'d', p.AD, ImgAddress},   {'z', p.KZ, ImgRow6Zem},
+            {'c', p.Number, ImgNumber},   {'w', p.DB, ImgSecondId},  {'y', p.ParcelKoatuu, ImgKoatuu},
+        };
+        QList<QTreeWidgetItem *> children;
+        children.reserve(9 + p.LandUses.UBound());
+        for (const auto &f : fields)
+            children.append(newNode(prefix + QLatin1Char(f.letter), f.text, f.image));
+        for (int j = 1; j <= p.LandUses.UBound(); ++j)
+            children.append(newNode(prefix + QString::number(j) + QLatin1Char('u'), p.LandUses[j].CN, ImgLandUse));
+        node->addChildren(children);
+        top.append(node);
+    }
+    tree->addTopLevelItems(top);
+    m_fillingTree = false;
+
+    setButtonState(QStringLiteral("Sel"), true);
+    ui->mnuSel->setEnabled(true);
+    setButtonState(QStringLiteral("Save"), true);
+    setButtonState(QStringLiteral("Change"), true);
+    ui->mnuSave->setEnabled(true);
+    ui->mnuMass->setEnabled(true);
+}
+
+void frmMain::UpdateSelection()
+{
+    int checkedNodes = 0;
+    forEachNode(ui->MyTree, [&](QTreeWidgetItem *node) {
+        if (node->checkState(0) != Qt::Unchecked)
+            ++checkedNodes;
+        return true;
+    });
+    // The count follows the parcels' flags, the commands follow the checked nodes.
+    int selected = 0;
+    const model::ParcelList &parcels = model::state().Parcels;
+    for (int i = 1; i <= parcels.UBound(); ++i)
+        if (parcels[i].Selected != 0)
+            ++selected;
+    stPanel3->setText(QStringLiteral("Вибрано: ") + QString::number(selected));
+
+    const bool any = checkedNodes >= 1;
+    for (const char *key : {"GoGo", "Kat", "SaveChk"})
+        setButtonState(QString::fromLatin1(key), any);
+    ui->mnuSaveCheket->setEnabled(any);
+    ui->mnuGo->setEnabled(any);
+    ui->mnuKat->setEnabled(any);
+    ui->bGo->setEnabled(any);
+}
+
+bool frmMain::AnyParcelChecked() const
+{
+    bool any = false;
+    forEachNode(ui->MyTree, [&](QTreeWidgetItem *node) {
+        any = node->checkState(0) != Qt::Unchecked;
+        return !any;
+    });
+    return any;
+}
+
+void frmMain::mnuSel_Click()
+{
+    // The menu's mark records what the last use did; checks made by hand in between do not move it.
+    const bool mark = !ui->mnuSel->property("selectMark").toBool();
+    ui->mnuSel->setProperty("selectMark", mark);
+    ui->mnuSel->setChecked(mark);
+
+    model::ParcelList &parcels = model::state().Parcels;
+    m_fillingTree = true;
+    forEachNode(ui->MyTree, [&](QTreeWidgetItem *node) {
+        node->setCheckState(0, mark ? Qt::Checked : Qt::Unchecked);
+        node->setData(0, CheckedRole, mark);
+        const QString key = NodeKey(node);
+        if (key.endsWith(QLatin1Char('o')))
+            parcels[static_cast<int>(zova::LeadingNumber(key))].Selected = mark ? -1 : 0;
+        return true;
+    });
+    m_fillingTree = false;
+    UpdateSelection();
+}
+
+void frmMain::MyTree_ItemChanged(QTreeWidgetItem *node, int column)
+{
+    if (m_fillingTree || column != 0)
+        return;
+    const bool checked = node->checkState(0) != Qt::Unchecked;
+    if (checked == node->data(0, CheckedRole).toBool())
+        return; // text or picture changed, not the check
+    MyTree_NodeCheck(node);
+}
+
+// Checking any node of a parcel checks the parcel node and every node of that parcel, and sets
+// the parcel's selected flag.
+void frmMain::MyTree_NodeCheck(QTreeWidgetItem *node)
+{
+    const bool checked = node->checkState(0) != Qt::Unchecked;
+    QTreeWidgetItem *parcelNode = node->parent() ? node->parent() : node;
+    const int index = static_cast<int>(zova::LeadingNumber(NodeKey(parcelNode)));
+    model::state().Parcels[index].Selected = checked ? -1 : 0;
+
+    m_fillingTree = true;
+    const Qt::CheckState state = node->checkState(0);
+    parcelNode->setCheckState(0, state);
+    parcelNode->setData(0, CheckedRole, checked);
+    for (int j = 0; j < parcelNode->childCount(); ++j) {
+        parcelNode->child(j)->setCheckState(0, state);
+        parcelNode->child(j)->setData(0, CheckedRole, checked);
+    }
+    m_fillingTree = false;
+    UpdateSelection();
+}

@@ -1,0 +1,167 @@
+#include "tests/mainwindow/mainwindowtesting.h"
+
+#include "model/exchangereader.h"
+
+#include <QMenu>
+
+using mainwindowtesting::MainWindowTest;
+
+namespace {
+
+QString sample(const char *name)
+{
+    return testsupport::sourcePath(QStringLiteral("samples/") + QString::fromLatin1(name));
+}
+
+/// The sample's parse as the reader gives it, to compare the window with.
+model::LoadResult expected(const char *name, int filter)
+{
+    platform::NullProgress quiet;
+    return model::LoadExchangeFile(sample(name), filter, quiet);
+}
+
+} // namespace
+
+TEST_F(MainWindowTest, OpeningASampleFillsTreeControlsAndCounts)
+{
+    frmMain &w = open();
+    EXPECT_FALSE(control("SSTab1")->isEnabled());
+    const model::LoadResult want = expected("sofiivska-win.in4", 2);
+    ASSERT_GE(want.Parcels.UBound(), 3);
+
+    answerOpen(sample("sofiivska-win.in4"), 2);
+    control<QAction>("mnuOpen")->trigger();
+
+    const model::ParcelList &parcels = model::state().Parcels;
+    ASSERT_EQ(parcels.UBound(), want.Parcels.UBound());
+    EXPECT_EQ(panel(2), QStringLiteral("Ділянок: %1; Угідь: %2; Пікетів: %3")
+                            .arg(want.ParcelCount).arg(want.LandUseCount).arg(want.PointCount));
+    EXPECT_EQ(control<QLabel>("lKoatu")->text(), want.Koatuu);
+    EXPECT_EQ(model::state().FileFilter, 2);
+    EXPECT_FALSE(model::state().TerritoryText.isEmpty()); // the sample's KOATUU is in the seed
+
+    QTreeWidget *t = tree();
+    ASSERT_EQ(t->topLevelItemCount(), parcels.UBound());
+    int landUses = 0;
+    for (int i = 1; i <= parcels.UBound(); ++i) {
+        const model::Parcel &p = want.Parcels[i];
+        QTreeWidgetItem *n = t->topLevelItem(i - 1);
+        EXPECT_EQ(frmMain::NodeKey(n), QString::number(i) + QLatin1Char('o'));
+        EXPECT_EQ(n->text(0), p.NM);
+        const int row = p.KZ.trimmed().toInt();
+        EXPECT_EQ(frmMain::NodeImage(n), row == 21 ? 16 : row == 22 ? 15 : 1) << "KZ " << p.KZ.toStdString();
+        ASSERT_EQ(n->childCount(), 9 + p.LandUses.UBound());
+        EXPECT_EQ(n->child(1)->text(0), p.KF);
+        EXPECT_EQ(n->child(6)->text(0), p.Number);
+        if (p.LandUses.UBound() >= 1)
+            EXPECT_EQ(n->child(9)->text(0), p.LandUses[1].CN);
+        landUses += p.LandUses.UBound();
+    }
+    EXPECT_EQ(landUses, want.LandUseCount);
+
+    for (const char *name : {"SSTab1", "cmbCil", "bMap", "frMash", "frArea", "cmbType", "bAdd", "frServ"})
+        EXPECT_TRUE(control(name)->isEnabled()) << name;
+    EXPECT_TRUE(control<QMenu>("mnuExport")->menuAction()->isEnabled());
+    EXPECT_TRUE(control<QAction>("mnuSave")->isEnabled());
+    EXPECT_FALSE(control<QAction>("mnuGo")->isEnabled());
+    EXPECT_EQ(panel(3), QStringLiteral("Вибрано: 0"));
+
+    // Two parcels ticked.
+    t->topLevelItem(0)->setCheckState(0, Qt::Checked);
+    t->topLevelItem(2)->child(3)->setCheckState(0, Qt::Checked);
+    EXPECT_EQ(panel(3), QStringLiteral("Вибрано: 2"));
+    EXPECT_TRUE(control<QAction>("mnuGo")->isEnabled());
+    EXPECT_TRUE(w.tBarButton(QStringLiteral("SaveChk"))->isEnabled());
+}
+
+TEST_F(MainWindowTest, DosAndCentreVariantsOpenThroughTheirFilters)
+{
+    open();
+    const struct {
+        const char *file;
+        int filter;
+    } cases[] = {{"sofiivska-dos.in4", 1}, {"sofiivska-dos.in5", 3}, {"sofiivska-win.in5", 4},
+                 {"sofiivska-centre.in4", 5}};
+    for (const auto &c : cases) {
+        const model::LoadResult want = expected(c.file, c.filter);
+        answerOpen(sample(c.file), c.filter);
+        control<QAction>("mnuOpen")->trigger();
+        EXPECT_EQ(panel(2), want.StatusText) << c.file;
+        ASSERT_EQ(tree()->topLevelItemCount(), want.Parcels.UBound()) << c.file;
+        EXPECT_EQ(tree()->topLevelItem(0)->text(0), want.Parcels[1].NM) << c.file;
+    }
+}
+
+TEST_F(MainWindowTest, AFailedLoadKeepsTheEarlierParcelsAndSaysWhy)
+{
+    open();
+    answerOpen(sample("sofiivska-win.in4"), 2);
+    control<QAction>("mnuOpen")->trigger();
+    const int parcels = model::state().Parcels.UBound();
+    const QString counts = panel(2);
+    const QString koatuu = control<QLabel>("lKoatu")->text();
+    tree()->topLevelItem(1)->setCheckState(0, Qt::Checked);
+    prompts->calls.clear();
+
+    // A point line without its coordinates on line 3.
+    const QString broken = QDir(programDir).filePath(QStringLiteral("broken.in4"));
+    QFile f(broken);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("NM=\"Broken\",\r\nCN=\"12\",\r\nN=1,NP=\"1\",\r\n");
+    f.close();
+    answerOpen(broken, 2);
+    control<QAction>("mnuOpen")->trigger();
+
+    ASSERT_EQ(prompts->messages().size(), 1);
+    const QString message = prompts->messages().first();
+    EXPECT_TRUE(message.contains(broken)) << message.toStdString();
+    EXPECT_TRUE(message.contains(QStringLiteral("рядок 3"))) << message.toStdString();
+    EXPECT_EQ(prompts->calls.back().message.icon, platform::MsgIcon::Critical);
+    EXPECT_EQ(model::state().Parcels.UBound(), parcels);
+    EXPECT_EQ(tree()->topLevelItemCount(), parcels);
+    EXPECT_EQ(tree()->topLevelItem(1)->checkState(0), Qt::Checked);
+    EXPECT_EQ(panel(2), counts);
+    EXPECT_EQ(panel(3), QStringLiteral("Вибрано: 1"));
+    EXPECT_EQ(control<QLabel>("lKoatu")->text(), koatuu);
+    EXPECT_EQ(model::state().FileName, sample("sofiivska-win.in4"));
+
+    // A file that is not there fails the same way.
+    answerOpen(QDir(programDir).filePath(QStringLiteral("none.in4")), 2);
+    control<QAction>("mnuOpen")->trigger();
+    EXPECT_EQ(prompts->messages().size(), 2);
+    EXPECT_EQ(model::state().Parcels.UBound(), parcels);
+
+    // A cancelled dialog changes nothing and says nothing.
+    control<QAction>("mnuOpen")->trigger();
+    EXPECT_EQ(prompts->messages().size(), 2);
+    EXPECT_EQ(tree()->topLevelItemCount(), parcels);
+}
+
+TEST_F(MainWindowTest, ANewLoadClearsTheSelectionOfThePreviousFile)
+{
+    open();
+    answerOpen(sample("sofiivska-win.in4"), 2);
+    control<QAction>("mnuOpen")->trigger();
+    control<QAction>("mnuSel")->trigger();
+    ASSERT_TRUE(control<QAction>("mnuGo")->isEnabled());
+
+    answerOpen(sample("sofiivska-win.in5"), 4);
+    control<QAction>("mnuOpen")->trigger();
+    EXPECT_EQ(panel(3), QStringLiteral("Вибрано: 0"));
+    EXPECT_FALSE(control<QAction>("mnuGo")->isEnabled());
+}
+
+TEST_F(MainWindowTest, WindowWithASampleCanBeLookedAt)
+{
+    frmMain &w = open();
+    answerOpen(sample("sofiivska-win.in4"), 2);
+    control<QAction>("mnuOpen")->trigger();
+    tree()->topLevelItem(0)->setExpanded(true);
+    tree()->topLevelItem(0)->setCheckState(0, Qt::Checked);
+    w.resize(1280, 800);
+    w.show();
+    const QImage shot = w.grab().toImage();
+    EXPECT_EQ(shot.width(), 1280);
+    if (const QByteArray dir = qgetenv("ZOVA_SCREENSHOT_DIR"); !dir.isEmpty())
+        shot.save(QDir(QString::fromLocal8Bit(dir)).filePath(QStringLiteral("frmMain.png")));
+}
