@@ -166,6 +166,15 @@ QString TrimBlanks(QStringView text)
     return trimmedBlanks(text).toString();
 }
 
+QString OneLine(QString text)
+{
+    text.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    for (QChar &c : text)
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n'))
+            c = QLatin1Char(' ');
+    return text;
+}
+
 QString CentreParcelAddress(const QString &value)
 {
     return composeAddress(value, 0, 6);

@@ -25,6 +25,10 @@ double DecimalValue(QStringView text);
 /// The text without leading and trailing blanks (only blanks: tabs stay).
 QString TrimBlanks(QStringView text);
 
+/// The text with every line break (CR LF, CR or LF) replaced by one blank, so that a value
+/// written into a file never breaks its line.
+QString OneLine(QString text);
+
 /// The address composed from the comma-separated parts of the State Land Cadastre centre's files.
 /// For a parcel address (AD) parts 0..4 are joined and parts 2, 3, 4 get the prefixes "буд.",
 /// "корп.", "кв."; for an owner's address (AU) parts 4..8 are joined and parts 6, 7, 8 get them.

@@ -39,9 +39,11 @@ double NormaliseRing(Ring &ring)
             std::swap(a.X, b.X);
             std::swap(a.Y, b.Y);
         }
-        // The reversed ring's sum, taken in the other order, can round to a different value and,
-        // for wild coordinates, even to the other sign; the area is the first sum's.
-        return area;
+        // The area is the reversed ring's, so that a ring read back clockwise gets the very same
+        // value. Its sum, taken in the other order, can round to the other sign for wild
+        // coordinates; then the first sum stands.
+        const double reversed = -PolygonArea(ring);
+        return reversed > 0 ? reversed : area;
     }
     return area == 0 ? 0.0 : -area; // never a negative zero
 }

@@ -1,0 +1,248 @@
+#include "model/exchangewriter.h"
+
+#include "common/error.h"
+#include "model/exchangeformat.h"
+#include "model/state.h"
+#include "platform/codepage.h"
+
+#include <QHash>
+#include <QSet>
+#include <QSaveFile>
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace model {
+
+namespace {
+
+QString trailingBlanksCut(const QString &text)
+{
+    qsizetype n = text.size();
+    while (n > 0 && text[n - 1] == QLatin1Char(' '))
+        --n;
+    return text.left(n);
+}
+
+// A coordinate with at most 15 significant digits, no trailing zeros and never an exponent, which
+// the reader could not take back.
+QString coordinateText(double v)
+{
+    if (!std::isfinite(v) || v == 0)
+        return QStringLiteral("0");
+    const int magnitude = int(std::floor(std::log10(std::fabs(v))));
+    const int decimals = std::clamp(14 - magnitude, 0, 340);
+    QString text = QString::number(v, 'f', decimals);
+    if (text.contains(QLatin1Char('.'))) {
+        while (text.endsWith(QLatin1Char('0')))
+            text.chop(1);
+        if (text.endsWith(QLatin1Char('.')))
+            text.chop(1);
+    }
+    return text == QLatin1String("-0") ? QStringLiteral("0") : text;
+}
+
+QString hectareText(double squareMetres)
+{
+    return QString::number(squareMetres / 10000, 'f', 4);
+}
+
+class Writer {
+public:
+    Writer(int kind) : m_page(kind == SaveIn5Win ? platform::CodePage::Win : platform::CodePage::Dos)
+    {
+    }
+
+    void line(const QString &text)
+    {
+        m_out += platform::Encode(text, m_page);
+        m_out += "\r\n";
+    }
+    void quoted(const char *key, const QString &value)
+    {
+        line(QLatin1String(key) + QLatin1Char('"') + OneLine(value) + QLatin1String("\","));
+    }
+    void plain(const char *key, const QString &value)
+    {
+        line(QLatin1String(key) + value + QLatin1Char(','));
+    }
+
+    void points(const Ring &ring, int parcel, const char *where)
+    {
+        const int k = ring.UBound();
+        for (int p = 1; p <= k; ++p) {
+            const BoundaryPoint &pt = ring[p];
+            const QString name = OneLine(pt.NP);
+            if (name.contains(QLatin1Char(',')) || name.contains(QLatin1Char('"')))
+                throw zova::Error(QStringLiteral("Назва пікету \"%1\" (ділянка %2, %3, пікет %4) "
+                                                 "містить кому або лапки; виправте її перед записом")
+                                      .arg(name)
+                                      .arg(parcel)
+                                      .arg(QString::fromUtf8(where))
+                                      .arg(p));
+            line(QStringLiteral("N=%1,NP=\"%2\",X=%3,Y=%4,MX=0.01,MY=0.01")
+                     .arg(pt.Index)
+                     .arg(name, coordinateText(pt.X), coordinateText(pt.Y)) +
+                 (p < k ? QStringLiteral(",") : QString()));
+        }
+    }
+
+    QByteArray take() { return std::move(m_out); }
+
+private:
+    platform::CodePage m_page;
+    QByteArray m_out;
+};
+
+void in4Parcel(Writer &w, const Parcel &p, int i)
+{
+    w.line(QStringLiteral("# Участок %1").arg(i));
+    w.quoted("SR,SC=", p.Number);
+    w.quoted("NM=", p.NM);
+    w.quoted("AD=", p.AD);
+    w.quoted("PF=", QStringLiteral("1.1,особиста"));
+    w.plain("AS=", hectareText(p.Area));
+    w.line(QStringLiteral("PS=0.00,"));
+    w.line(QStringLiteral("MS=0.00,"));
+    w.line(QStringLiteral("# Доп. информация"));
+    w.quoted("AU=", p.AU);
+    w.quoted("PZ=", p.PZ);
+    w.quoted("KF=", p.KF);
+    w.quoted("PP=", p.PP);
+    w.quoted("KZ=", TrimBlanks(p.KZ));
+    w.quoted("DS=", TrimBlanks(p.ParcelKoatuu));
+    w.quoted("KV=", QString::number(p.KV));
+    w.quoted("ZN=", QString::number(p.ZN));
+    w.quoted("DB=", p.DB);
+    w.quoted("KT=", trailingBlanksCut(p.KoatuuPart));
+    w.points(p.Points, i, "межа");
+    for (int j = 1; j <= p.LandUses.UBound(); ++j) {
+        const LandUseArea &u = p.LandUses[j];
+        w.line(QStringLiteral("# Угодие %1 (%2)").arg(j).arg(i));
+        w.line(QStringLiteral("CL,CI=%1,LC=\"%1\",").arg(j));
+        w.quoted("CN=", u.CN);
+        w.plain("AL=", hectareText(u.Area));
+        w.line(QStringLiteral("PL=0.00,"));
+        w.line(QStringLiteral("ML=0.00,"));
+        w.points(u.Points, i, "угіддя");
+    }
+}
+
+void in5Parcel(Writer &w, const Parcel &p, int i)
+{
+    w.quoted("SR,SC=", p.Number);
+    w.quoted("NM=", p.NM);
+    w.quoted("AD=", p.AD);
+    w.quoted("AU=", p.AU);
+    w.quoted("PZ=", p.PZ);
+    w.quoted("KF=", p.KF);
+    w.quoted("PP=", p.PP);
+    w.quoted("KZ=", p.KZ);
+    w.points(p.Points, i, "межа");
+    for (const LandUseArea &u : p.LandUses) {
+        w.quoted("CN=", u.CN);
+        w.points(u.Points, i, "угіддя");
+    }
+}
+
+// Exact equality of coordinates as a hash key: +0 and -0 are one position.
+struct Position {
+    double x, y;
+    bool operator==(const Position &o) const { return x == o.x && y == o.y; }
+};
+size_t qHash(const Position &p, size_t seed = 0)
+{
+    const double x = p.x == 0 ? 0.0 : p.x, y = p.y == 0 ? 0.0 : p.y;
+    uint64_t a, b;
+    std::memcpy(&a, &x, sizeof a);
+    std::memcpy(&b, &y, sizeof b);
+    return ::qHash(a, seed) ^ (::qHash(b, seed) * 0x9E3779B97F4A7C15ull);
+}
+
+} // namespace
+
+bool PointExists(const Ring &points, double x, double y)
+{
+    for (const BoundaryPoint &p : points)
+        if (p.X == x && p.Y == y)
+            return true;
+    return false;
+}
+
+Ring GbdPointList(const ParcelList &parcels)
+{
+    Ring list;
+    QSet<Position> seen;
+    for (const Parcel &parcel : parcels)
+        for (const BoundaryPoint &p : parcel.Points) {
+            // NaN equals nothing, so like PointExists it is never a repetition.
+            if (p.X == p.X && p.Y == p.Y) {
+                const Position at{p.X, p.Y};
+                if (seen.contains(at))
+                    continue;
+                seen.insert(at);
+            }
+            BoundaryPoint entry;
+            entry.NP = p.NP;
+            entry.X = p.X;
+            entry.Y = p.Y;
+            entry.Index = list.UBound() + 1;
+            list.Add(std::move(entry));
+        }
+    return list;
+}
+
+QByteArray ExchangeFileBytes(const ParcelList &parcels, const SaveHeader &header, int kind,
+                             bool selectedOnly)
+{
+    if (kind < SaveIn5Dos || kind > SaveIn4)
+        throw zova::Error(QStringLiteral("Невідомий вид файлу для запису: %1").arg(kind));
+    Writer w(kind);
+    if (kind == SaveGbd) {
+        for (const BoundaryPoint &p : GbdPointList(parcels))
+            w.line(QStringLiteral("P,N=%1,CD=0,X=%2,Y=%3,MX=0.01,MY=0.01")
+                       .arg(OneLine(p.NP), QString::number(p.X, 'f', 2), QString::number(p.Y, 'f', 2)));
+        return w.take();
+    }
+    if (kind == SaveIn4) {
+        // The first line mixes Latin P and p into the Cyrillic words, as every in4 file has it.
+        w.line(QStringLiteral("# Технология ТЕ") + QLatin1String("PP") + QStringLiteral("ИТО") +
+               QLatin1String("P") + QStringLiteral("ИЯ, ква") + QLatin1String("p") +
+               QStringLiteral("тал"));
+        w.quoted("BL,BC=", QStringLiteral("1"));
+        w.quoted("DS=", header.Koatuu);
+        w.quoted("SD=", header.TerritoryText);
+        w.quoted("SZ=", QStringLiteral("га."));
+        w.quoted("DT=", header.Date.toString(QStringLiteral("dd.MM.yyyy")));
+    }
+    for (int i = 1; i <= parcels.UBound(); ++i) {
+        const Parcel &p = parcels[i];
+        if (selectedOnly && p.Selected == 0)
+            continue;
+        if (kind == SaveIn4)
+            in4Parcel(w, p, i);
+        else
+            in5Parcel(w, p, i);
+    }
+    return w.take();
+}
+
+void WriteExchangeFile(const QString &path, const ParcelList &parcels, const SaveHeader &header,
+                       int kind, bool selectedOnly)
+{
+    const QByteArray bytes = ExchangeFileBytes(parcels, header, kind, selectedOnly);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw zova::Error(QStringLiteral("Не вдалося записати файл: %1").arg(file.errorString()), path);
+    if (file.write(bytes) != bytes.size() || !file.commit())
+        throw zova::Error(QStringLiteral("Не вдалося записати файл: %1").arg(file.errorString()), path);
+}
+
+void SaveExchangeFile(const QString &fileName, bool selectedOnly)
+{
+    const State &s = state();
+    WriteExchangeFile(fileName, s.Parcels, {s.Koatuu, s.TerritoryText, QDate::currentDate()},
+                      s.FileFilter, selectedOnly);
+}
+
+} // namespace model

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "model/parcel.h"
+
+#include <QString>
+
+namespace model {
+
+/// The four MapInfo files of the whole model, windows-1251, CR LF: dil.mif/dil.mid one region
+/// and one row per parcel, ugd.mif/ugd.mid one per land-use area linked by the parcel's position.
+/// Coordinates are metres with four decimals, easting first. Text values double their quotes and
+/// lose their line breaks; a ring without points is written as an object without geometry.
+struct MifFiles {
+    QByteArray DilMif, DilMid, UgdMif, UgdMid;
+};
+MifFiles MifMidBytes(const ParcelList &parcels);
+
+/// Writes the four files into the folder, each through a temporary file; throws zova::Error
+/// naming the file that could not be written.
+void ExportMifMid(const ParcelList &parcels, const QString &folder);
+
+} // namespace model

@@ -1,0 +1,271 @@
+#include "model/exchangewriter.h"
+
+#include "common/error.h"
+#include "model/exchangereader.h"
+#include "model/state.h"
+#include "platform/codepage.h"
+#include "tests/model/printing.h"
+#include "tests/support/testsupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+using namespace model;
+
+namespace {
+
+BoundaryPoint point(int index, const char *name, double x, double y)
+{
+    BoundaryPoint p;
+    p.Index = index;
+    p.NP = QString::fromUtf8(name);
+    p.X = x;
+    p.Y = y;
+    return p;
+}
+
+// Two parcels: the first with a land-use area and a point name in Cyrillic, the second selected,
+// with a short KOATUU, blanks around KZ and a line break in its address.
+ParcelList fixture()
+{
+    ParcelList parcels;
+    Parcel &a = parcels[CreateParcel(parcels)];
+    a.KoatuuPart = QStringLiteral("3222486201");
+    a.ZN = 1;
+    a.KV = 24;
+    a.Number = QStringLiteral("0001");
+    a.NM = QStringLiteral("Дем'янчук Мар'яна Василівна");
+    a.AD = QStringLiteral("с. Софіївська Борщагівка, вул. Садова, 1");
+    a.AU = a.AD;
+    a.PZ = QStringLiteral("РС,12,15.03.2005");
+    a.PP = QStringLiteral("паспорт СН 214578");
+    a.KZ = QStringLiteral("22");
+    a.KF = QStringLiteral("2834511207");
+    a.ParcelKoatuu = QStringLiteral("3222486201");
+    a.Area = 250;
+    a.Points.Add(point(1, "1", 5585419.54, 526130.69));
+    a.Points.Add(point(2, "2а", 5585469.5, 526130));
+    a.Points.Add(point(3, "3", 5585420, 526156.15));
+    LandUseArea u;
+    u.CN = QStringLiteral("12,під житловою забудовою");
+    u.Area = 25;
+    u.Points.Add(point(1, "1", 5585419.54, 526130.69));
+    u.Points.Add(point(2, "2а", 5585469.5, 526130));
+    u.Points.Add(point(3, "4", 5585440.92, 526154.54));
+    a.LandUses.Add(u);
+
+    Parcel &b = parcels[CreateParcel(parcels)];
+    b.KoatuuPart = QStringLiteral("32224");
+    b.ZN = -3;
+    b.KV = 7;
+    b.Number = QStringLiteral("0002");
+    b.NM = QStringLiteral("Гнатюк Любов Остапівна");
+    b.AD = QStringLiteral("вул. Садова,\r\n2");
+    b.KZ = QStringLiteral(" 21 ");
+    b.ParcelKoatuu = QStringLiteral(" 3222486201 ");
+    b.Area = 12345.67;
+    b.Selected = -1;
+    b.Points.Add(point(1, "1", 5585419.54, 526130.69));   // shares a vertex with parcel 1
+    b.Points.Add(point(2, "7", -12.345, 0.5));
+    b.Points.Add(point(3, "8", 5585400, 526100));
+    return parcels;
+}
+
+const SaveHeader header{QStringLiteral("3222486201"),
+                        QStringLiteral("Софіївсько-Борщагівська сільська рада"), QDate(2026, 3, 7)};
+
+// The first field in which two models differ, for a readable failure.
+std::string difference(const ParcelList &a, const ParcelList &b)
+{
+    if (a.UBound() != b.UBound())
+        return "parcel count";
+    for (int i = 0; i <= a.UBound(); ++i) {
+        const Parcel &p = a[i], &q = b[i];
+        const std::pair<const char *, bool> fields[] = {
+            {"KoatuuPart", p.KoatuuPart == q.KoatuuPart}, {"ZN", p.ZN == q.ZN}, {"KV", p.KV == q.KV},
+            {"Number", p.Number == q.Number}, {"NM", p.NM == q.NM}, {"AD", p.AD == q.AD},
+            {"AU", p.AU == q.AU}, {"PZ", p.PZ == q.PZ}, {"PP", p.PP == q.PP}, {"KZ", p.KZ == q.KZ},
+            {"KF", p.KF == q.KF}, {"ParcelKoatuu", p.ParcelKoatuu == q.ParcelKoatuu},
+            {"DB", p.DB == q.DB}, {"Area", p.Area == q.Area}, {"Points", p.Points == q.Points},
+            {"LandUses", p.LandUses == q.LandUses}};
+        for (const auto &[name, same] : fields)
+            if (!same)
+                return "parcel " + std::to_string(i) + " " + name;
+    }
+    return "none";
+}
+
+// Writes the golden files anew when ZOVA_WRITE_GOLDEN is set; look at them before committing.
+QByteArray golden(const QString &name, const QByteArray &made = QByteArray())
+{
+    if (!made.isNull() && qEnvironmentVariableIsSet("ZOVA_WRITE_GOLDEN")) {
+        QFile out(QStringLiteral(ZOVA_SOURCE_DIR "/tests/model/data/") + name);
+        if (out.open(QIODevice::WriteOnly))
+            out.write(made);
+    }
+    QFile file(testsupport::sourcePath(QStringLiteral("tests/model/data/") + name));
+    if (!file.open(QIODevice::ReadOnly))
+        ADD_FAILURE() << "no golden file " << name.toStdString();
+    return file.readAll();
+}
+
+LoadResult loadSample(const char *name, int filter)
+{
+    platform::NullProgress progress;
+    return LoadExchangeFile(testsupport::sourcePath(QStringLiteral("samples/") + name), filter,
+                            progress);
+}
+
+} // namespace
+
+TEST(ExchangeFileBytes, EachKindMatchesItsGoldenFile)
+{
+    const struct {
+        int kind;
+        bool selectedOnly;
+        const char *golden;
+    } cases[] = {
+        {SaveIn5Dos, false, "golden-dos.in5"},
+        {SaveIn5Win, false, "golden-win.in5"},
+        {SaveGbd, false, "golden.gbd"},
+        {SaveGbd, true, "golden.gbd"},          // a gbd list always covers every parcel
+        {SaveIn4, false, "golden.in4"},
+        {SaveIn4, true, "golden-selected.in4"},
+    };
+    for (const auto &c : cases) {
+        const QByteArray made = ExchangeFileBytes(fixture(), header, c.kind, c.selectedOnly);
+        EXPECT_EQ(made, golden(c.golden, made)) << c.golden;
+    }
+}
+
+TEST(ExchangeFileBytes, NothingSelected)
+{
+    const ParcelList none;
+    EXPECT_TRUE(ExchangeFileBytes(none, header, SaveIn5Win, true).isEmpty());
+    EXPECT_TRUE(ExchangeFileBytes(none, header, SaveGbd, false).isEmpty());
+    const QByteArray in4 = ExchangeFileBytes(none, header, SaveIn4, true);
+    EXPECT_EQ(in4.count("\r\n"), 6);
+    EXPECT_TRUE(in4.endsWith("DT=\"07.03.2026\",\r\n"));
+}
+
+TEST(ExchangeFileBytes, RefusesPointNamesNoReaderCouldTakeBack)
+{
+    for (const char *name : {"1,2", "5\"a"}) {
+        ParcelList parcels = fixture();
+        parcels[2].Points[2].NP = QString::fromUtf8(name);
+        try {
+            ExchangeFileBytes(parcels, header, SaveIn4, false);
+            ADD_FAILURE() << name << ": written";
+        } catch (const zova::Error &e) {
+            EXPECT_TRUE(e.message().contains("ділянка 2")) << e.message().toStdString();
+            EXPECT_TRUE(e.message().contains("пікет 2")) << e.message().toStdString();
+        }
+        // The gbd list does not read names back.
+        EXPECT_NO_THROW(ExchangeFileBytes(parcels, header, SaveGbd, false));
+    }
+}
+
+TEST(ExchangeFileBytes, ReadingBackGivesTheSameModel)
+{
+    const struct {
+        const char *sample;
+        int readFilter, kind;
+    } cases[] = {
+        {"sofiivska-dos.in4", 1, SaveIn4},
+        {"sofiivska-dos.in5", 3, SaveIn5Dos},
+        {"sofiivska-win.in5", 4, SaveIn5Win},
+    };
+    for (const auto &c : cases) {
+        const LoadResult first = loadSample(c.sample, c.readFilter);
+        const QByteArray bytes =
+            ExchangeFileBytes(first.Parcels, {first.Koatuu, QString(), QDate(2026, 3, 7)}, c.kind, false);
+        const LoadResult again = ParseExchangeLines(DecodeExchangeLines(bytes, c.readFilter), c.readFilter);
+        EXPECT_EQ(difference(again.Parcels, first.Parcels), "none") << c.sample;
+        EXPECT_EQ(again.StatusText, first.StatusText) << c.sample;
+    }
+}
+
+TEST(ExchangeFileBytes, DosKindsKeepCyrillicPointNames)
+{
+    ParcelList parcels = fixture();
+    for (int kind : {SaveIn5Dos, SaveIn4}) {
+        const QByteArray bytes = ExchangeFileBytes(parcels, header, kind, false);
+        const int filter = kind == SaveIn4 ? 1 : 3;
+        const LoadResult r = ParseExchangeLines(DecodeExchangeLines(bytes, filter), filter);
+        EXPECT_EQ(r.Parcels[1].Points[2].NP, "2а") << kind;
+        EXPECT_EQ(r.Parcels[2].AD, "вул. Садова, 2") << kind;
+    }
+}
+
+TEST(GbdPointList, EveryPositionOnceUnderItsFirstName)
+{
+    ParcelList parcels = fixture();
+    parcels[2].Points.Add(parcels[2].Points[1]);         // a closing repetition
+    parcels[2].Points.Add(point(5, "next", std::nextafter(5585400.0, 6e6), 526100));
+    parcels[2].Points.Add(point(6, "zero", 0.0, 0.0));
+    parcels[2].Points.Add(point(7, "minus zero", -0.0, 0.0));
+    const Ring list = GbdPointList(parcels);
+    QStringList names;
+    for (const BoundaryPoint &p : list)
+        names.append(p.NP);
+    EXPECT_EQ(names, QStringList({"1", "2а", "3", "7", "8", "next", "zero"}));
+    EXPECT_TRUE(PointExists(list, 5585469.5, 526130));
+    EXPECT_FALSE(PointExists(list, 5585469.5, 526130.0000001));
+    EXPECT_FALSE(PointExists(Ring(), 0, 0));
+}
+
+TEST(GbdPointList, NoSixteenBitLimit)
+{
+    ParcelList parcels;
+    Parcel &p = parcels[CreateParcel(parcels)];
+    for (int i = 1; i <= 40000; ++i)
+        p.Points.Add(point(i, "n", 5585000 + i * 0.01, 526000));
+    EXPECT_EQ(GbdPointList(parcels).UBound(), 40000);
+}
+
+TEST(WriteExchangeFile, FailureLeavesTheOldFileAndNamesTheFile)
+{
+    const QString path = QDir(testsupport::tempDir()).filePath("old.in4");
+    {
+        QFile old(path);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("old content\r\n");
+    }
+    ParcelList bad = fixture();
+    bad[1].Points[1].NP = QStringLiteral("1,1");
+    EXPECT_THROW(WriteExchangeFile(path, bad, header, SaveIn4, false), zova::Error);
+    QFile check(path);
+    ASSERT_TRUE(check.open(QIODevice::ReadOnly));
+    EXPECT_EQ(check.readAll(), "old content\r\n");
+    check.close();
+
+    // A folder nobody may write in, whoever runs the tests.
+    const QString unwritable = QStringLiteral("/proc/version");
+    try {
+        WriteExchangeFile(unwritable, fixture(), header, SaveIn5Win, false);
+        ADD_FAILURE() << "written into /proc";
+    } catch (const zova::Error &e) {
+        EXPECT_EQ(e.file(), unwritable);
+    }
+
+    WriteExchangeFile(path, fixture(), header, SaveIn4, false);
+    ASSERT_TRUE(check.open(QIODevice::ReadOnly));
+    EXPECT_EQ(check.readAll(), golden("golden.in4"));
+}
+
+TEST(SaveExchangeFile, UsesTheStateAndTodaysDate)
+{
+    resetState();
+    state().Parcels = fixture();
+    state().Koatuu = header.Koatuu;
+    state().FileFilter = SaveIn4;
+    const QString path = QDir(testsupport::tempDir()).filePath("today.in4");
+    SaveExchangeFile(path, true);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_TRUE(bytes.contains("DT=\"" + QDate::currentDate().toString("dd.MM.yyyy").toLatin1() + "\","));
+    EXPECT_FALSE(bytes.contains(platform::Encode(QStringLiteral("# Участок 1"), platform::CodePage::Dos)));
+    resetState();
+}

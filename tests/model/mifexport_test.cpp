@@ -1,0 +1,181 @@
+#include "model/mifexport.h"
+
+#include "common/error.h"
+#include "model/exchangereader.h"
+#include "platform/codepage.h"
+#include "tests/model/printing.h"
+#include "tests/support/testsupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+using namespace model;
+
+namespace {
+
+QString text(const QByteArray &bytes)
+{
+    return platform::Decode(bytes, platform::CodePage::Win);
+}
+
+BoundaryPoint point(double x, double y)
+{
+    BoundaryPoint p;
+    p.X = x;
+    p.Y = y;
+    return p;
+}
+
+// Parcel 1: four points, no land-use areas. Parcel 2: no points, three land-use areas, the
+// last without points, and texts with commas, quotes and a line break.
+ParcelList fixture()
+{
+    ParcelList parcels;
+    Parcel &a = parcels[CreateParcel(parcels)];
+    a.NM = QStringLiteral("Дем'янчук Мар'яна");
+    a.AD = QStringLiteral("с. Софіївська Борщагівка, вул. Садова, 1");
+    a.KZ = QStringLiteral("22");
+    a.Number = QStringLiteral("0001");
+    for (const auto &[x, y] : {std::pair{5585419.54, 526130.69}, {5585469.5, 526130.0},
+                               {5585470.0, 526156.15}, {-12.5, 0.0}})
+        a.Points.Add(point(x, y));
+    Parcel &b = parcels[CreateParcel(parcels)];
+    b.NM = QStringLiteral("ТОВ \"Колос\"");
+    b.PZ = QStringLiteral("РС,12,\r\n15.03.2005");
+    for (const char *code : {"01,рілля", "02,сад", "16"}) {
+        LandUseArea u;
+        u.CN = QString::fromUtf8(code);
+        if (u.CN != QLatin1String("16"))
+            for (const auto &[x, y] : {std::pair{0.0, 0.0}, {0.0, 10.0}, {10.0, 0.0}})
+                u.Points.Add(point(x, y));
+        b.LandUses.Add(u);
+    }
+    return parcels;
+}
+
+} // namespace
+
+TEST(MifMidBytes, HeadersRowsAndRegions)
+{
+    const MifFiles f = MifMidBytes(fixture());
+    const QString header = QStringLiteral(
+        "Version 300\r\nCharset \"WindowsCyrillic\"\r\nDelimiter \",\"\r\n"
+        "CoordSys NonEarth Units \"m\" Bounds (-100000, -100000) (10000000, 10000000)\r\n");
+    EXPECT_EQ(text(f.DilMif),
+              header + QStringLiteral(
+                  "Columns 9\r\n  ID Integer\r\n  NM Char(254)\r\n  AD Char(254)\r\n"
+                  "  AU Char(254)\r\n  KF Char(12)\r\n  PP Char(200)\r\n  KZ Char(4)\r\n"
+                  "  PZ Char(254)\r\n  SC Char(50)\r\nData\r\n\r\n"
+                  "Region  1\r\n  4\r\n526130.6900 5585419.5400\r\n526130.0000 5585469.5000\r\n"
+                  "526156.1500 5585470.0000\r\n0.0000 -12.5000\r\n"
+                  "none\r\n"));
+    EXPECT_EQ(text(f.DilMid),
+              QStringLiteral("1,\"Дем'янчук Мар'яна\",\"с. Софіївська Борщагівка, вул. Садова, 1\","
+                             "\"\",\"\",\"\",\"22\",\"\",\"0001\"\r\n"
+                             "2,\"ТОВ \"\"Колос\"\"\",\"\",\"\",\"\",\"\",\"\",\"РС,12, 15.03.2005\",\"\"\r\n"));
+    EXPECT_EQ(text(f.UgdMif),
+              header + QStringLiteral("Columns 2\r\n  SR_ID Integer\r\n  CN Char(254)\r\nData\r\n\r\n"
+                                      "Region  1\r\n  3\r\n0.0000 0.0000\r\n10.0000 0.0000\r\n"
+                                      "0.0000 10.0000\r\n"
+                                      "Region  1\r\n  3\r\n0.0000 0.0000\r\n10.0000 0.0000\r\n"
+                                      "0.0000 10.0000\r\n"
+                                      "none\r\n"));
+    EXPECT_EQ(text(f.UgdMid), QStringLiteral("2,\"01,рілля\"\r\n2,\"02,сад\"\r\n2,\"16\"\r\n"));
+}
+
+TEST(ExportMifMid, ReplacesEarlierOutputAndReportsFailures)
+{
+    const QString dir = testsupport::tempDir();
+    ParcelList many = fixture();
+    many.Add(many[1]);
+    ExportMifMid(many, dir);
+    ExportMifMid(fixture(), dir);
+    QFile mid(QDir(dir).filePath("dil.mid"));
+    ASSERT_TRUE(mid.open(QIODevice::ReadOnly));
+    EXPECT_EQ(mid.readAll(), MifMidBytes(fixture()).DilMid);
+
+    try {
+        ExportMifMid(fixture(), QDir(dir).filePath("missing/folder"));
+        ADD_FAILURE() << "exported into a missing folder";
+    } catch (const zova::Error &e) {
+        EXPECT_TRUE(e.file().endsWith("dil.mif")) << e.file().toStdString();
+    }
+}
+
+namespace {
+
+// Areas of the polygons that ogrinfo read, in feature order, with one attribute per feature.
+struct OgrFeature {
+    QString attribute;
+    double area = 0;
+};
+
+std::vector<OgrFeature> ogrFeatures(const QString &path, const QString &field)
+{
+    QProcess ogr;
+    ogr.start(QStringLiteral("ogrinfo"), {QStringLiteral("-ro"), QStringLiteral("-al"),
+                                          QStringLiteral("-q"), path});
+    if (!ogr.waitForFinished(60000) || ogr.exitCode() != 0) {
+        ADD_FAILURE() << "ogrinfo failed on " << path.toStdString() << ": "
+                      << ogr.readAllStandardError().toStdString();
+        return {};
+    }
+    std::vector<OgrFeature> features;
+    const QString out = QString::fromUtf8(ogr.readAllStandardOutput());
+    const QRegularExpression fieldLine(QStringLiteral("^  %1 \\(String\\) = (.*)$").arg(field));
+    const QRegularExpression polygon(QStringLiteral("^  POLYGON \\(\\((.*)\\)\\)$"));
+    for (const QString &line : out.split(QLatin1Char('\n'))) {
+        if (line.startsWith(QLatin1String("OGRFeature")))
+            features.emplace_back();
+        if (features.empty())
+            continue;
+        if (const auto m = fieldLine.match(line); m.hasMatch())
+            features.back().attribute = m.captured(1);
+        if (const auto m = polygon.match(line); m.hasMatch()) {
+            std::vector<std::pair<double, double>> pts;
+            for (const QString &pair : m.captured(1).split(QLatin1Char(','))) {
+                const QStringList xy = pair.trimmed().split(QLatin1Char(' '));
+                pts.emplace_back(xy.value(0).toDouble(), xy.value(1).toDouble());
+            }
+            // Taken from the first vertex: products of survey coordinates would drown the area.
+            double twice = 0;
+            const auto [x0, y0] = pts.front();
+            for (size_t i = 0; i + 1 < pts.size(); ++i)
+                twice += (pts[i].first - x0) * (pts[i + 1].second - y0) -
+                         (pts[i + 1].first - x0) * (pts[i].second - y0);
+            features.back().area = std::fabs(twice) / 2;
+        }
+    }
+    return features;
+}
+
+} // namespace
+
+TEST(ExportMifMid, AGisReaderOpensTheSampleExport)
+{
+    platform::NullProgress progress;
+    const LoadResult r = LoadExchangeFile(
+        testsupport::sourcePath(QStringLiteral("samples/sofiivska-win.in4")), 2, progress);
+    const QString dir = testsupport::tempDir();
+    ExportMifMid(r.Parcels, dir);
+
+    const std::vector<OgrFeature> parcels = ogrFeatures(QDir(dir).filePath("dil.mif"), "NM");
+    ASSERT_EQ(int(parcels.size()), r.Parcels.UBound());
+    for (int i = 1; i <= r.Parcels.UBound(); ++i) {
+        EXPECT_EQ(parcels[i - 1].attribute, r.Parcels[i].NM);
+        EXPECT_NEAR(parcels[i - 1].area, r.Parcels[i].Area, 1e-4) << i;
+    }
+
+    const std::vector<OgrFeature> areas = ogrFeatures(QDir(dir).filePath("ugd.mif"), "CN");
+    ASSERT_EQ(int(areas.size()), r.LandUseCount);
+    size_t k = 0;
+    for (const Parcel &p : r.Parcels)
+        for (const LandUseArea &u : p.LandUses) {
+            EXPECT_EQ(areas[k].attribute, u.CN);
+            EXPECT_NEAR(areas[k].area, u.Area, 1e-4) << k;
+            ++k;
+        }
+}
