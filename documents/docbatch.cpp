@@ -1,0 +1,98 @@
+#include "documents/docbatch.h"
+
+#include "common/error.h"
+#include "documents/docparcel.h"
+#include "documents/state.h"
+#include "model/state.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <exception>
+
+namespace documents {
+
+int SelectedParcelCount()
+{
+    int count = 0;
+    for (const model::Parcel &p : model::state().Parcels)
+        count += p.Selected != 0 ? 1 : 0;
+    return count;
+}
+
+BatchReport RunDocumentBatch(office::WordApp &app, const PlanOptions &options, platform::ProgressSink &overall,
+                             platform::ProgressSink &step)
+{
+    BatchReport report;
+    report.Selected = SelectedParcelCount();
+    overall.setRange(0, report.Selected);
+    overall.setValue(0);
+
+    OutputNames names;
+    State &st = state();
+    const int32_t n = model::state().Parcels.UBound();
+    int done = 0;
+    for (st.CurDocParcel = 1; st.CurDocParcel <= n; ++st.CurDocParcel) {
+        const int32_t index = st.CurDocParcel;
+        const model::Parcel &parcel = model::state().Parcels[index];
+        if (parcel.Selected == 0)
+            continue;
+        ++done;
+        overall.setValue(done);
+        overall.setPhase(QStringLiteral("Загальний процес %1 з %2").arg(done).arg(report.Selected));
+        step.setValue(0);
+        // The scale is taken anew for each parcel, so an automatic choice does not carry over.
+        int32_t scale = options.AutoScale ? 0 : options.Scale;
+        try {
+            PrepareDocParcel(index);
+            DocumentResult result = MakeParcelDocument(app, options, scale, names, step);
+            if (result.Fate != DocumentFate::None)
+                report.Done.push_back(result);
+        } catch (const zova::Error &e) {
+            report.Failures.push_back({index, parcel.Number, e.message()});
+        } catch (const std::exception &e) {
+            report.Failures.push_back({index, parcel.Number, QString::fromLocal8Bit(e.what())});
+        }
+    }
+    return report;
+}
+
+QString BatchReport::Summary() const
+{
+    int saved = 0, printed = 0, opened = 0, left = 0;
+    QStringList folders;
+    for (const DocumentResult &r : Done) {
+        switch (r.Fate) {
+        case DocumentFate::Saved: ++saved; break;
+        case DocumentFate::Printed: ++printed; break;
+        case DocumentFate::Opened: ++opened; break;
+        case DocumentFate::Left: ++left; break;
+        case DocumentFate::None: break;
+        }
+        if (!r.Path.isEmpty()) {
+            const QString folder = QDir::toNativeSeparators(QFileInfo(r.Path).absolutePath());
+            if (!folders.contains(folder))
+                folders << folder;
+        }
+    }
+    QStringList lines;
+    if (saved > 0)
+        lines << QStringLiteral("Збережено документів: %1").arg(saved);
+    if (printed > 0)
+        lines << QStringLiteral("Збережено й надіслано до друку: %1").arg(printed);
+    if (opened > 0)
+        lines << QStringLiteral("Відкрито документів: %1").arg(opened);
+    if (left > 0)
+        lines << QStringLiteral("Залишено відкритими без збереження: %1").arg(left);
+    if (!folders.isEmpty())
+        lines << QStringLiteral("Каталог: ") + folders.join(QStringLiteral(", "));
+    if (Done.empty())
+        lines << QStringLiteral("Жодного документа не зроблено.");
+    if (!Failures.empty()) {
+        lines << QStringLiteral("Не вдалося зробити документи для ділянок (%1):").arg(Failures.size());
+        for (const BatchFailure &f : Failures)
+            lines << QStringLiteral("№ %1 (%2): %3").arg(f.Number).arg(f.ParcelIndex).arg(f.Reason);
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+} // namespace documents

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "documents/docbuilder.h"
+#include "documents/planoptions.h"
+#include "platform/progresssink.h"
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <vector>
+
+namespace documents {
+
+/// A parcel whose document could not be made, and why.
+struct BatchFailure {
+    int32_t ParcelIndex = 0;
+    QString Number;
+    QString Reason;
+};
+
+/// The outcome of a document batch.
+struct BatchReport {
+    int Selected = 0;                   ///< parcels the batch went through
+    std::vector<DocumentResult> Done;   ///< one per document made, in parcel order
+    std::vector<BatchFailure> Failures; ///< one per parcel that failed, in parcel order
+
+    /// The closing message for the operator: how many documents were made and where, and every
+    /// parcel that failed with its reason.
+    QString Summary() const;
+};
+
+/// The number of parcels whose Selected flag is set.
+int SelectedParcelCount();
+
+/// Makes the document of options.Kind for every selected parcel of the model, in the order of the
+/// parcels, in one application: sets CurDocParcel, prepares DocParcel1 and builds the document.
+/// A parcel that fails is recorded with its reason and the batch goes on with the next one.
+/// `overall` gets the range 0..selected, the value and the label "Загальний процес i з n" before
+/// each parcel; `step` the stages of each document. After the batch CurDocParcel is one past the
+/// last parcel.
+BatchReport RunDocumentBatch(office::WordApp &app, const PlanOptions &options, platform::ProgressSink &overall,
+                             platform::ProgressSink &step);
+
+} // namespace documents

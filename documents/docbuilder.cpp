@@ -1,0 +1,121 @@
+#include "documents/docbuilder.h"
+
+#include "common/error.h"
+#include "documents/docoptions.h"
+#include "documents/plantemplates.h"
+#include "documents/sides.h"
+#include "documents/state.h"
+#include "documents/zovadocuments.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace documents {
+
+QString ProgramFolderOf(const PlanOptions &options)
+{
+    return options.ProgramDir.isEmpty() ? QCoreApplication::applicationDirPath() : options.ProgramDir;
+}
+
+QString PlanTemplatePath(const QString &programDir, int paper, int variant)
+{
+    const ZovaTemplate *tpl = FindZovaTemplate(paper, variant);
+    if (!tpl)
+        return QString();
+    return QDir(programDir).filePath(QStringLiteral("Dots/") + tpl->FileName);
+}
+
+QString PlanFileBaseName(const QString &number, int32_t index)
+{
+    return SafeFileName(number, QStringLiteral("ділянка")) + QLatin1Char('_') + QString::number(index);
+}
+
+void MakeOtherKindDocument(office::Document &, const PlanOptions &, int32_t &, platform::ProgressSink &)
+{
+    throw zova::Error(QStringLiteral("Цей вид документа ще не реалізовано"));
+}
+
+namespace {
+
+/// The template file of a kind with one; throws when there is none for the choice or it is missing.
+QString TemplateOf(const PlanOptions &options, const ZovaTemplate *&plan)
+{
+    const QString dots = QDir(ProgramFolderOf(options)).filePath(QStringLiteral("Dots"));
+    QString file;
+    if (IsPlanKind(options.Kind)) {
+        plan = FindZovaTemplate(options.Paper, options.ZovaVariant);
+        if (!plan)
+            throw zova::Error(QStringLiteral("Для цього формату аркуша немає плану варіанта %1")
+                                  .arg(options.ZovaVariant));
+        file = plan->FileName;
+    } else {
+        switch (options.Kind) {
+        case KindApprovalPlan: file = QStringLiteral("poga3l.dotx"); break;
+        case KindApprovalAct: file = QStringLiteral("aprvl.dotx"); break;
+        case KindApprovalActShares: file = QStringLiteral("aprvlp.dotx"); break;
+        case KindNewStateAct: file = QStringLiteral("aktnew.dotx"); break;
+        default: return QString();
+        }
+    }
+    const QString path = QDir(dots).filePath(file);
+    if (!QFileInfo(path).isFile())
+        throw zova::Error(QStringLiteral("Немає шаблону документа: ") + QDir::toNativeSeparators(path));
+    return path;
+}
+
+} // namespace
+
+DocumentResult MakeParcelDocument(office::WordApp &app, const PlanOptions &options, int32_t &scale,
+                                  OutputNames &names, platform::ProgressSink &step)
+{
+    State &st = state();
+    const ZovaTemplate *plan = nullptr;
+    const QString templatePath = TemplateOf(options, plan);
+    if (templatePath.isEmpty())
+        return {};
+    if (plan && plan->BuildsSides())
+        BuildSideList(st.CurDocParcel);
+
+    step.setValue(1);
+    office::Document &doc = app.Documents_Add(templatePath);
+    DocumentResult result;
+    try {
+        if (plan)
+            FillZovaDocument(doc, *plan, options, scale, step);
+        else
+            MakeOtherKindDocument(doc, options, scale, step);
+
+        const DocOptions &opts = documents::options();
+        const QString folder = opts.OutputFolder.size() > 2 ? opts.OutputFolder : app.DefaultFolder();
+        const QString path = names.Reserve(folder, PlanFileBaseName(st.DocParcel1.Number, st.DocParcel1.ParcelIndex),
+                                           QStringLiteral(".docx"));
+        switch (opts.DocAction) {
+        case ActionOpen:
+            result = {DocumentFate::Opened, doc.ShowDocument(path)};
+            doc.Close();
+            break;
+        case ActionSave:
+            result = {DocumentFate::Saved, doc.SaveAs(path)};
+            doc.Close();
+            break;
+        case ActionSavePrint:
+            result.Path = doc.SaveAs(path);
+            doc.PrintOut();
+            result.Fate = DocumentFate::Printed;
+            doc.Close();
+            break;
+        default:
+            result.Fate = DocumentFate::Left;
+            break;
+        }
+    } catch (...) {
+        if (app.ActiveDocument() == &doc)
+            doc.Close();
+        throw;
+    }
+    step.setValue(21);
+    return result;
+}
+
+} // namespace documents

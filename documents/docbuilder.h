@@ -1,0 +1,51 @@
+#pragma once
+
+#include "documents/outputnames.h"
+#include "documents/planoptions.h"
+#include "office/wordapp.h"
+#include "platform/progresssink.h"
+
+#include <QString>
+#include <cstdint>
+
+namespace documents {
+
+/// What became of one document.
+enum class DocumentFate {
+    None,     ///< the kind makes no document of its own (the documentation package kinds)
+    Opened,   ///< saved and handed to the desktop for the operator
+    Saved,    ///< saved
+    Printed,  ///< saved and sent to the printer
+    Left,     ///< left open in the application, unsaved
+};
+
+struct DocumentResult {
+    DocumentFate Fate = DocumentFate::None;
+    QString Path; ///< the saved file; empty unless saved
+};
+
+/// The template path of a plan for the paper and variant under `programDir`; empty when there is
+/// no plan template for them.
+QString PlanTemplatePath(const QString &programDir, int paper, int variant);
+
+/// The base name (without folder and extension) a plan of parcel `index` numbered `number` is
+/// saved under: the number, "_" and the index, made safe for a file name.
+QString PlanFileBaseName(const QString &number, int32_t index);
+
+/// Builds the document of options.Kind for the parcel in DocParcel1 (index CurDocParcel) in
+/// `app` from its template under the program folder, and then opens, saves, or saves and prints
+/// it by documents::options().DocAction, in the output folder (the application's default folder
+/// while none is chosen) under a name `names` hands out. `scale` is the drawing's scale in and
+/// out. Reports 1 to 21 to `step`. Throws zova::Error (office::Error among them) naming what
+/// failed: no template for the paper and variant, a missing template file, a bookmark or table
+/// the template lacks, a parcel that cannot be drawn, a failed save or print; a document that
+/// failed is closed unsaved.
+DocumentResult MakeParcelDocument(office::WordApp &app, const PlanOptions &options, int32_t &scale,
+                                  OutputNames &names, platform::ProgressSink &step);
+
+/// The place where the builders of the kinds other than plans plug in; until they are built it
+/// throws zova::Error saying so.
+void MakeOtherKindDocument(office::Document &doc, const PlanOptions &options, int32_t &scale,
+                           platform::ProgressSink &step);
+
+} // namespace documents

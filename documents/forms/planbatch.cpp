@@ -1,0 +1,84 @@
+#include "documents/forms/planbatch.h"
+
+#include "common/error.h"
+#include "documents/docoptions.h"
+#include "documents/forms/frmWord.h"
+#include "documents/forms/frmpr.h"
+#include "documents/plantemplates.h"
+#include "office/wordapp.h"
+#include "platform/prompts.h"
+#include "reference/staff.h"
+
+#include <QApplication>
+#include <exception>
+
+namespace documents {
+
+namespace {
+
+/// The wait cursor for as long as it lives, also when the work throws.
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor &) = delete;
+    WaitCursor &operator=(const WaitCursor &) = delete;
+};
+
+void Tell(const QString &text, platform::MsgIcon icon)
+{
+    platform::MsgBox(text, platform::productTitle(), icon, platform::MsgButtons::Ok);
+}
+
+BatchReport RunBatch(QWidget *parent, const PlanOptions &options)
+{
+    if (IsPlanKind(options.Kind) && !FindZovaTemplate(options.Paper, options.ZovaVariant)) {
+        Tell(QStringLiteral("Для цього формату аркуша немає плану варіанта %1").arg(options.ZovaVariant),
+             platform::MsgIcon::Exclamation);
+        return {};
+    }
+
+    frmWord::Show(parent);
+    if (!documents::options().DocDialogOk)
+        return {};
+
+    frmpr progress(parent);
+    progress.showNow();
+    BatchReport report;
+    {
+        WaitCursor wait;
+        office::WordApp app;
+        report = RunDocumentBatch(app, options, progress.overall(), progress.step());
+    }
+    progress.close();
+    Tell(report.Summary(), report.Failures.empty() ? platform::MsgIcon::Information : platform::MsgIcon::Exclamation);
+    return report;
+}
+
+} // namespace
+
+void MakeOtherKindDocuments(QWidget *, const PlanOptions &)
+{
+    Tell(QStringLiteral("Цей вид документа ще не реалізовано"), platform::MsgIcon::Information);
+}
+
+BatchReport MakePlanCommand(QWidget *parent, const PlanOptions &options)
+{
+    try {
+        if (SelectedParcelCount() == 0)
+            return {};
+        reference::LoadStaffNames(options.PurposeText);
+        if (!IsPlanKind(options.Kind)) {
+            MakeOtherKindDocuments(parent, options);
+            return {};
+        }
+        return RunBatch(parent, options);
+    } catch (const zova::Error &e) {
+        Tell(e.message(), platform::MsgIcon::Critical);
+    } catch (const std::exception &e) {
+        Tell(QString::fromLocal8Bit(e.what()), platform::MsgIcon::Critical);
+    }
+    return {};
+}
+
+} // namespace documents

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QSet>
+#include <QString>
+
+namespace documents {
+
+/// A file name made only of safe characters: path separators, characters that file systems or
+/// shells treat specially and control characters become "_", blanks at the ends are dropped, a
+/// leading dot or dash becomes "_". Empty input (or input that leaves nothing) gives `fallback`.
+QString SafeFileName(const QString &text, const QString &fallback);
+
+/// Hands out the paths of one batch's documents in one folder: every path lies directly in the
+/// folder, and none is handed out twice or names a file that already exists, so no document of
+/// the batch overwrites another file. A taken name gets "_2", "_3", ... before its extension.
+class OutputNames {
+public:
+    /// The full path for the document named `baseName` (made safe first) with `extension`
+    /// (".docx") in `folder`.
+    QString Reserve(const QString &folder, const QString &baseName, const QString &extension);
+
+private:
+    QSet<QString> m_taken;
+};
+
+} // namespace documents

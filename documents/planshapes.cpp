@@ -1,0 +1,267 @@
+#include "documents/planshapes.h"
+
+#include "common/error.h"
+#include "common/numbers.h"
+#include "documents/docoptions.h"
+#include "documents/nearparcels.h"
+#include "documents/placement.h"
+#include "documents/sides.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+namespace documents {
+
+namespace {
+
+/// Word's arrowhead numbers used by the drawing.
+constexpr int ArrowNone = 1, ArrowStealth = 4;
+constexpr int ArrowShort = 1, ArrowNarrow = 1, ArrowWide = 3;
+
+/// The names one kind of label is gathered under: the first label, each label just added, and
+/// the prefix of the growing group.
+struct LabelNames {
+    const char *first;
+    const char *added;
+    const char *group;
+};
+constexpr LabelNames LengthLabels{"sLm", "sLmNew", "MyLm "};
+constexpr LabelNames NumberLabels{"sPm", "sPmNew", "MyPm "};
+constexpr LabelNames LetterLabels{"sSm", "sSmNew", "MySm "};
+
+class PlanDrawing {
+public:
+    PlanDrawing(office::Document &doc, const DrawOptions &options, const QString &groupName)
+        : m_doc(doc), m_options(options), m_groupName(groupName)
+    {
+    }
+
+    /// A line styled with the given dash style and weight and the arrowheads' widths and end style.
+    office::Shape line(const QPointF &a, const QPointF &b, int dash, double weight, int width, int endStyle)
+    {
+        office::Shape s = m_doc.AddLine(a.x(), a.y(), b.x(), b.y());
+        s.SetBeginArrowhead(ArrowNone, ArrowShort, width);
+        s.SetEndArrowhead(endStyle, ArrowShort, width);
+        s.SetDashStyle(dash);
+        s.SetWeight(weight);
+        return s;
+    }
+
+    /// The first shape of the drawing takes the group's name; every later one joins the group.
+    void join(office::Shape shape)
+    {
+        if (!m_started) {
+            shape.SetName(m_groupName);
+            m_group = shape;
+            m_started = true;
+            return;
+        }
+        shape.SetName(QStringLiteral("new"));
+        office::Shape group = m_doc.Group({m_groupName, QStringLiteral("new")});
+        group.SetName(m_groupName);
+        m_group = group;
+    }
+
+    office::Shape label(double left, double top, double width, double height, double size, bool bold,
+                        const QString &text)
+    {
+        office::Shape box = m_doc.AddTextBox(left, top, width, height);
+        box.SetFontSize(size);
+        if (bold)
+            box.SetBold(true);
+        box.SetAlignment(1);
+        box.SetNoSpacing();
+        box.SetText(text);
+        return box;
+    }
+
+    /// With GroupMode, gathers label number `c` of a kind into that kind's one group, named after
+    /// the count of labels it holds plus one.
+    void groupLabel(office::Shape box, const LabelNames &names, int c)
+    {
+        if (!m_options.GroupMode)
+            return;
+        const QString first = QString::fromLatin1(names.first);
+        const QString added = QString::fromLatin1(names.added);
+        const QString prefix = QString::fromLatin1(names.group);
+        if (c <= 1) {
+            box.SetName(first);
+            return;
+        }
+        box.SetName(added);
+        const QString previous = c == 2 ? first : prefix + QString::number(c);
+        m_doc.Group({previous, added}).SetName(prefix + QString::number(c + 1));
+    }
+
+    office::Shape group() const { return *m_group; }
+
+private:
+    office::Document &m_doc;
+    const DrawOptions &m_options;
+    QString m_groupName;
+    std::optional<office::Shape> m_group;
+    bool m_started = false;
+};
+
+QPointF pageOf(const DocPoint &p) { return {p.PageX, p.PageY}; }
+QPointF branchOf(const DocPoint &p) { return {p.BranchPageX, p.BranchPageY}; }
+
+/// Where a neighbour letter goes beside the end of its stub, by the stub's direction class.
+QPointF letterPosition(const DocPoint &p)
+{
+    switch (p.BranchQuadrant) {
+    case 1: return {p.BranchPageX + 2, p.BranchPageY + 2};
+    case 2: return {p.BranchPageX - 18, p.BranchPageY - 10};
+    case 3: return {p.BranchPageX - 20, p.BranchPageY - 20};
+    case 4: return {p.BranchPageX + 2, p.BranchPageY - 20};
+    default: return {p.BranchPageX, p.BranchPageY};
+    }
+}
+
+} // namespace
+
+DrawOptions DrawOptionsOf(const PlanOptions &plan)
+{
+    const DocOptions &lines = options();
+    DrawOptions d;
+    d.ShowLengths = plan.ShowLengths;
+    d.ShowPointNumbers = plan.ShowPointNumbers;
+    d.ShowNeighbours = plan.ShowNeighbours;
+    d.ShowLandUse = plan.ShowLandUse;
+    d.GroupMode = plan.GroupMode;
+    d.ParcelLineType = lines.ParcelLineType;
+    d.AreaLineType = lines.AreaLineType;
+    d.ParcelLineWidth = lines.ParcelLineWidth;
+    d.AreaLineWidth = lines.AreaLineWidth;
+    return d;
+}
+
+QPointF SideLabelOffset(double dir, bool closing)
+{
+    if (!(dir >= 0 && dir < 360))
+        return {0, 0};
+    static const QPointF ordinary[8] = {{-20, -5}, {-10, -10}, {10, -10}, {25, -5},
+                                        {20, 10},  {20, 5},    {-10, 15}, {-20, 10}};
+    static const QPointF last[8] = {{-20, -5}, {-10, -10}, {10, -10}, {20, -5},
+                                    {20, 10},  {-5, 20},   {-10, 15}, {-20, 10}};
+    const int octant = std::min(7, static_cast<int>(dir / 45));
+    return closing ? last[octant] : ordinary[octant];
+}
+
+office::Shape DrawParcelShapes(office::Document &doc, DocParcel &parcel, double centreX, double centreY,
+                               int32_t &scale, bool autoScale, uint8_t groupNumber, const DrawOptions &options,
+                               platform::ProgressSink &step)
+{
+    const int n = parcel.Points.UBound();
+    if (n < 3)
+        throw zova::Error(QStringLiteral("Ділянка має менше трьох точок межі, її не можна накреслити"));
+
+    CollectNearParcels(parcel, parcel.ParcelIndex);
+    step.setValue(5);
+    PlaceParcel(parcel, centreX, centreY, scale, autoScale);
+    for (int k = 6; k <= 11; ++k)
+        step.setValue(k);
+
+    SideList sides;
+    for (const DocPoint &p : parcel.Points) {
+        SideRec r;
+        r.X = p.X;
+        r.Y = p.Y;
+        sides.Add(r);
+    }
+    ComputeSides(sides);
+    // The lengths go with the vertices as drawn, so they are taken here rather than from the side
+    // list, which drops a closing vertex that repeats the first.
+    zova::OneBased<double> lengths;
+    for (int i = 1; i <= n; ++i) {
+        const DocPoint &a = parcel.Points[i];
+        const DocPoint &b = parcel.Points[i < n ? i + 1 : 1];
+        lengths.Add(std::hypot(b.X - a.X, a.Y - b.Y));
+    }
+    const auto dirOf = [&](int i) { return i <= sides.UBound() ? sides[i].Dir : -1.0; };
+    step.setValue(12);
+
+    PlanDrawing drawing(doc, options, groupNumber == 1 ? QStringLiteral("main") : QStringLiteral("main1"));
+    const auto parcelLine = [&](const QPointF &a, const QPointF &b) {
+        drawing.join(drawing.line(a, b, options.ParcelLineType, options.ParcelLineWidth, ArrowNarrow, ArrowNone));
+    };
+    for (int i = 1; i < n; ++i)
+        parcelLine(pageOf(parcel.Points[i]), pageOf(parcel.Points[i + 1]));
+    parcelLine(pageOf(parcel.Points[n]), pageOf(parcel.Points[1]));
+
+    step.setValue(13);
+    double sumX = 0, sumY = 0;
+    for (const DocPoint &p : parcel.Points) {
+        sumX += p.PageX;
+        sumY += p.PageY;
+        office::Shape circle = doc.AddOval(p.PageX - 1.5, p.PageY - 1.5, 3, 3);
+        circle.SetWeight(0.75);
+        drawing.join(circle);
+    }
+    parcel.PageSumX = sumX / n;
+    parcel.PageSumY = sumY / n;
+
+    if (options.ShowLandUse) {
+        for (int a = 1; a <= parcel.Items.UBound(); ++a) {
+            const DocItem &item = parcel.Items[a];
+            const int m = item.Points.UBound();
+            if (m < 2)
+                continue; // an area without an outline has nothing to draw or to number
+            for (int p = 1; p < m; ++p)
+                drawing.join(drawing.line(pageOf(item.Points[p]), pageOf(item.Points[p + 1]), options.AreaLineType,
+                                          options.AreaLineWidth, ArrowNarrow, ArrowNone));
+            step.setValue(14);
+            drawing.join(drawing.line(pageOf(item.Points[m]), pageOf(item.Points[1]), options.AreaLineType,
+                                      options.AreaLineWidth, ArrowWide, ArrowNone));
+            drawing.label(item.CentreX - 25, item.CentreY - 10, 40, 20, 10, false,
+                          QLatin1Char(' ') + QString::number(a));
+        }
+    }
+
+    step.setValue(15);
+    if (options.ShowNeighbours) {
+        // The letters are those of the boundary description, so the plan and its neighbour table
+        // name the same points; a stub where no described run begins carries no letter.
+        int count = 0;
+        for (const DocPoint &p : parcel.Points) {
+            if (p.HasBranch)
+                drawing.join(drawing.line(pageOf(p), branchOf(p), options.ParcelLineType, options.ParcelLineWidth,
+                                          ArrowNarrow, ArrowStealth));
+            if (p.Letter.isEmpty())
+                continue;
+            const QPointF at = p.HasBranch ? letterPosition(p) : QPointF(p.PageX + 2, p.PageY + 2);
+            office::Shape box = drawing.label(at.x(), at.y(), 22, 32, 10, true, p.Letter);
+            drawing.groupLabel(box, LetterLabels, ++count);
+        }
+    }
+
+    step.setValue(16);
+    if (options.ShowLengths) {
+        for (int i = 1; i <= n; ++i) {
+            const DocPoint &a = parcel.Points[i];
+            const DocPoint &b = parcel.Points[i < n ? i + 1 : 1];
+            const QPointF offset = SideLabelOffset(dirOf(i), i == n);
+            const double midX = (a.PageX + b.PageX) / 2;
+            const double midY = (a.PageY + b.PageY) / 2;
+            office::Shape box = drawing.label(midX - 25 + offset.x(), midY - 10 + offset.y(), 40, 20, 8, false,
+                                              zova::Format2(lengths[i]));
+            drawing.groupLabel(box, LengthLabels, i);
+        }
+    }
+
+    step.setValue(17);
+    if (options.ShowPointNumbers) {
+        for (int i = 1; i <= n; ++i) {
+            const DocPoint &p = parcel.Points[i];
+            office::Shape box = drawing.label(p.PageX - 25, p.PageY - 10, 40, 20, 8, false,
+                                              QLatin1Char(' ') + QString::number(i));
+            drawing.groupLabel(box, NumberLabels, i);
+        }
+    }
+
+    step.setValue(18);
+    return drawing.group();
+}
+
+} // namespace documents

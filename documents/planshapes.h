@@ -1,0 +1,46 @@
+#pragma once
+
+#include "documents/docparcel.h"
+#include "documents/planoptions.h"
+#include "office/document.h"
+#include "platform/progresssink.h"
+
+#include <QPointF>
+#include <cstdint>
+
+namespace documents {
+
+/// What the plan drawing shows and how its outlines look.
+struct DrawOptions {
+    bool ShowLengths = true;
+    bool ShowPointNumbers = true;
+    bool ShowNeighbours = true;
+    bool ShowLandUse = true;
+    bool GroupMode = false;       ///< labels of each kind gathered into one group
+    int ParcelLineType = 1;       ///< Word dash style of parcel sides and neighbour stubs
+    int AreaLineType = 2;         ///< Word dash style of land-use sides
+    double ParcelLineWidth = 0.75;///< points
+    double AreaLineWidth = 0.75;  ///< points
+};
+
+/// The drawing options from the plan options' switches and the line options in documents::options().
+DrawOptions DrawOptionsOf(const PlanOptions &plan);
+
+/// The page offset, points, of the length label of a side whose direction angle is `dir` degrees;
+/// the closing side of the ring (`closing`) has its own table.
+QPointF SideLabelOffset(double dir, bool closing);
+
+/// Draws `parcel` to scale into `doc` as shapes around the page position (centreX, centreY),
+/// points: the outline, a circle on every vertex, optionally the land-use areas with their
+/// numbers, the neighbour stubs with their letters, the side lengths and the vertex numbers. The
+/// outline, circles, land-use outlines and stubs form one group named "main" when `groupNumber`
+/// is 1, else "main1"; that group is returned. With `autoScale` the scale is chosen from the
+/// parcel's extent and stored in `scale`; the scale used is also DrawScale. The near parcels of
+/// the model are searched first, so the parcel's neighbour list is rebuilt. Reports 5 to 18 to
+/// `step`. Throws zova::Error for a parcel of fewer than three vertices, office::Error when the
+/// document refuses a shape.
+office::Shape DrawParcelShapes(office::Document &doc, DocParcel &parcel, double centreX, double centreY,
+                               int32_t &scale, bool autoScale, uint8_t groupNumber, const DrawOptions &options,
+                               platform::ProgressSink &step);
+
+} // namespace documents

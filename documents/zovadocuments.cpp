@@ -1,0 +1,86 @@
+#include "documents/zovadocuments.h"
+
+#include "common/numbers.h"
+#include "documents/catalogtable.h"
+#include "documents/landtable.h"
+#include "documents/neighbourtable.h"
+#include "documents/planshapes.h"
+#include "documents/state.h"
+#include "model/state.h"
+#include "reference/lookups.h"
+#include "reference/state.h"
+
+#include <QDate>
+
+namespace documents {
+
+QString PlanMainTitle(const DocParcel &doc, const PlanOptions &options, const QString &territory)
+{
+    const QString owner = doc.Parts.isEmpty() ? QString() : doc.Parts[1].NM;
+    const QString purpose = options.CiloveFlag
+                                ? reference::GetRow6ZemName(zova::RoundToInt16(zova::LeadingNumber(doc.KZ)))
+                                : options.PurposeText;
+    return owner + QStringLiteral(" (Ділянка № ") + doc.Number + QStringLiteral(")") + QLatin1Char('\r') + purpose
+           + QLatin1Char('\r') + territory + QLatin1Char(' ') + doc.AD;
+}
+
+QString PlanAreaText(double squareMetres, uint8_t areaUnit)
+{
+    const QString value = areaUnit != 0 ? zova::Format4(zova::Hectares(squareMetres)) + QStringLiteral(" га.")
+                                        : zova::Format2(squareMetres) + QStringLiteral(" кв.м.");
+    return QStringLiteral("Площа ділянки становить - ") + value;
+}
+
+void FillZovaDocument(office::Document &doc, const ZovaTemplate &tpl, const PlanOptions &options, int32_t &scale,
+                      platform::ProgressSink &step)
+{
+    State &st = state();
+    const reference::State &ref = reference::state();
+    DocParcel &parcel = st.DocParcel1;
+    const auto set = [&](const char *bookmark, const QString &text) {
+        doc.Bookmarks(QString::fromLatin1(bookmark)).SetText(text);
+    };
+
+    if (options.Kind == KindCadastralPlan) {
+        office::Bookmark name = doc.Bookmarks(QStringLiteral("ZovaName"));
+        name.SetFontName(ref.plnF.FontName);
+        name.SetText(QStringLiteral("Кадастровий план"));
+        name.SetFontName(ref.plnF.FontName);
+        set("s1", QString());
+        set("s2", QString());
+        if (tpl.CatalogueTable != 0)
+            FillCatalogueTable(doc.Tables(tpl.CatalogueTable), st.Sides, ref.plnF);
+    } else {
+        set("ZovaName", QString());
+        set("s1", QStringLiteral("Проект відведення земельної ділянки"));
+        set("s2", QStringLiteral("План відведення земельної ділянки"));
+    }
+    step.setValue(2);
+
+    set("MainSht", PlanMainTitle(parcel, options, model::state().TerritoryText));
+    set("pDur", ref.PDur);
+    set("nDur", ref.NDur);
+    set("pSkl", ref.PSkl);
+    set("nSkl", ref.NSkl);
+    set("pKresl", ref.PKresl);
+    set("nKresl", ref.NKresl);
+    set("pChek", ref.PChek);
+    set("nChek", ref.NChek);
+    set("Organ", ref.OrganTitle + QLatin1Char('\r') + QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"))
+                     + QStringLiteral(" р."));
+    step.setValue(3);
+
+    DrawParcelShapes(doc, parcel, tpl.CentreX, tpl.CentreY, scale, options.AutoScale, 1, DrawOptionsOf(options), step);
+    set("Mash", QString::number(st.DrawScale));
+
+    if (options.ShowLandUse)
+        FillLandTable(doc.Tables(tpl.LandTable), options.ZovaVariant, parcel, model::state().Parcels,
+                      st.CurDocParcel, options.AreaUnit);
+    step.setValue(19);
+    if (options.ShowNeighbours)
+        FillNeighbourTable(doc.Tables(tpl.NeighbourTable), model::state().Parcels, st.CurDocParcel);
+    step.setValue(20);
+    doc.Tables(tpl.AreaTable).Cell(1, 1).SetText(PlanAreaText(parcel.Area, options.AreaUnit));
+}
+
+} // namespace documents

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "documents/docparcel.h"
+#include "documents/planoptions.h"
+#include "documents/plantemplates.h"
+#include "office/document.h"
+#include "platform/progresssink.h"
+
+#include <cstdint>
+
+namespace documents {
+
+/// The three title lines of a plan: the first owner and the parcel number, the purpose (the 6-zem
+/// row's name with `CiloveFlag`, else the purpose text) and the territory with the parcel address.
+QString PlanMainTitle(const DocParcel &doc, const PlanOptions &options, const QString &territory);
+/// The area line of a plan, in square metres or, with `areaUnit` 1, in hectares.
+QString PlanAreaText(double squareMetres, uint8_t areaUnit);
+
+/// Fills a plan document (cadastral or allotment plan, by options.Kind) opened from `tpl` for the
+/// parcel in DocParcel1 at CurDocParcel: names, titles, title block, catalogue (cadastral plans on
+/// catalogue templates), the drawing to scale around the template's centre, the scale, the land
+/// table, the neighbour table and the area. `scale` is the drawing's scale in and out. Reports
+/// 2, 3 and 5 to 20 to `step`. Throws office::Error when the template lacks a bookmark or a table,
+/// zova::Error when the parcel cannot be drawn or the database fails.
+void FillZovaDocument(office::Document &doc, const ZovaTemplate &tpl, const PlanOptions &options, int32_t &scale,
+                      platform::ProgressSink &step);
+
+} // namespace documents
