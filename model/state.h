@@ -21,6 +21,7 @@ struct State {
     QString FileName;                ///< full path of the file of the last open or save dialog
     QString FileTitle;               ///< its name without folder
     uint8_t FileFilter = 0;          ///< filter index chosen in that dialog
+    int16_t SaveSelectedOnly = 0;    ///< -1 when the last save command wrote the selected parcels only
 };
 
 /// The one instance.

@@ -4,6 +4,7 @@
 #include "model/exchangereader.h"
 #include "model/state.h"
 #include "platform/codepage.h"
+#include "tests/model/points.h"
 #include "tests/model/printing.h"
 #include "tests/support/testsupport.h"
 
@@ -14,16 +15,6 @@
 using namespace model;
 
 namespace {
-
-BoundaryPoint point(int index, const char *name, double x, double y)
-{
-    BoundaryPoint p;
-    p.Index = index;
-    p.NP = QString::fromUtf8(name);
-    p.X = x;
-    p.Y = y;
-    return p;
-}
 
 // Two parcels: the first with a land-use area and a point name in Cyrillic, the second selected,
 // with a short KOATUU, blanks around KZ and a line break in its address.
@@ -44,15 +35,15 @@ ParcelList fixture()
     a.KF = QStringLiteral("2834511207");
     a.ParcelKoatuu = QStringLiteral("3222486201");
     a.Area = 250;
-    a.Points.Add(point(1, "1", 5585419.54, 526130.69));
-    a.Points.Add(point(2, "2а", 5585469.5, 526130));
-    a.Points.Add(point(3, "3", 5585420, 526156.15));
+    a.Points.Add(MakePoint(5585419.54, 526130.69, 1, "1"));
+    a.Points.Add(MakePoint(5585469.5, 526130, 2, "2а"));
+    a.Points.Add(MakePoint(5585420, 526156.15, 3, "3"));
     LandUseArea u;
     u.CN = QStringLiteral("12,під житловою забудовою");
     u.Area = 25;
-    u.Points.Add(point(1, "1", 5585419.54, 526130.69));
-    u.Points.Add(point(2, "2а", 5585469.5, 526130));
-    u.Points.Add(point(3, "4", 5585440.92, 526154.54));
+    u.Points.Add(MakePoint(5585419.54, 526130.69, 1, "1"));
+    u.Points.Add(MakePoint(5585469.5, 526130, 2, "2а"));
+    u.Points.Add(MakePoint(5585440.92, 526154.54, 3, "4"));
     a.LandUses.Add(u);
 
     Parcel &b = parcels[CreateParcel(parcels)];
@@ -66,9 +57,9 @@ ParcelList fixture()
     b.ParcelKoatuu = QStringLiteral(" 3222486201 ");
     b.Area = 12345.67;
     b.Selected = -1;
-    b.Points.Add(point(1, "1", 5585419.54, 526130.69));   // shares a vertex with parcel 1
-    b.Points.Add(point(2, "7", -12.345, 0.5));
-    b.Points.Add(point(3, "8", 5585400, 526100));
+    b.Points.Add(MakePoint(5585419.54, 526130.69, 1, "1"));   // shares a vertex with parcel 1
+    b.Points.Add(MakePoint(-12.345, 0.5, 2, "7"));
+    b.Points.Add(MakePoint(5585400, 526100, 3, "8"));
     return parcels;
 }
 
@@ -202,9 +193,9 @@ TEST(GbdPointList, EveryPositionOnceUnderItsFirstName)
 {
     ParcelList parcels = fixture();
     parcels[2].Points.Add(parcels[2].Points[1]);         // a closing repetition
-    parcels[2].Points.Add(point(5, "next", std::nextafter(5585400.0, 6e6), 526100));
-    parcels[2].Points.Add(point(6, "zero", 0.0, 0.0));
-    parcels[2].Points.Add(point(7, "minus zero", -0.0, 0.0));
+    parcels[2].Points.Add(MakePoint(std::nextafter(5585400.0, 6e6), 526100, 5, "next"));
+    parcels[2].Points.Add(MakePoint(0.0, 0.0, 6, "zero"));
+    parcels[2].Points.Add(MakePoint(-0.0, 0.0, 7, "minus zero"));
     const Ring list = GbdPointList(parcels);
     QStringList names;
     for (const BoundaryPoint &p : list)
@@ -220,7 +211,7 @@ TEST(GbdPointList, NoSixteenBitLimit)
     ParcelList parcels;
     Parcel &p = parcels[CreateParcel(parcels)];
     for (int i = 1; i <= 40000; ++i)
-        p.Points.Add(point(i, "n", 5585000 + i * 0.01, 526000));
+        p.Points.Add(MakePoint(5585000 + i * 0.01, 526000, i, "n"));
     EXPECT_EQ(GbdPointList(parcels).UBound(), 40000);
 }
 

@@ -3,6 +3,7 @@
 #include "common/error.h"
 #include "model/exchangereader.h"
 #include "platform/codepage.h"
+#include "tests/model/points.h"
 #include "tests/model/printing.h"
 #include "tests/support/testsupport.h"
 
@@ -21,14 +22,6 @@ QString text(const QByteArray &bytes)
     return platform::Decode(bytes, platform::CodePage::Win);
 }
 
-BoundaryPoint point(double x, double y)
-{
-    BoundaryPoint p;
-    p.X = x;
-    p.Y = y;
-    return p;
-}
-
 // Parcel 1: four points, no land-use areas. Parcel 2: no points, three land-use areas, the
 // last without points, and texts with commas, quotes and a line break.
 ParcelList fixture()
@@ -41,7 +34,7 @@ ParcelList fixture()
     a.Number = QStringLiteral("0001");
     for (const auto &[x, y] : {std::pair{5585419.54, 526130.69}, {5585469.5, 526130.0},
                                {5585470.0, 526156.15}, {-12.5, 0.0}})
-        a.Points.Add(point(x, y));
+        a.Points.Add(MakePoint(x, y));
     Parcel &b = parcels[CreateParcel(parcels)];
     b.NM = QStringLiteral("ТОВ \"Колос\"");
     b.PZ = QStringLiteral("РС,12,\r\n15.03.2005");
@@ -50,7 +43,7 @@ ParcelList fixture()
         u.CN = QString::fromUtf8(code);
         if (u.CN != QLatin1String("16"))
             for (const auto &[x, y] : {std::pair{0.0, 0.0}, {0.0, 10.0}, {10.0, 0.0}})
-                u.Points.Add(point(x, y));
+                u.Points.Add(MakePoint(x, y));
         b.LandUses.Add(u);
     }
     return parcels;

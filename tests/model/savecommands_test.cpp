@@ -1,0 +1,104 @@
+#include "model/forms/savecommands.h"
+
+#include "model/exchangereader.h"
+#include "model/state.h"
+#include "platform/scriptedprompts.h"
+#include "tests/model/printing.h"
+#include "tests/support/testsupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+using namespace model;
+
+namespace {
+
+class SaveCommands : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        auto scripted = std::make_unique<platform::ScriptedPrompts>();
+        prompts = scripted.get();
+        previous = platform::setPrompts(std::move(scripted));
+        resetState();
+        platform::NullProgress progress;
+        CommitLoad(LoadExchangeFile(testsupport::sourcePath("samples/sofiivska-win.in4"), 2, progress),
+                   QStringLiteral("sofiivska-win.in4"), 2);
+        state().Parcels[3].Selected = -1;
+    }
+    void TearDown() override
+    {
+        platform::setPrompts(std::move(previous));
+        resetState();
+    }
+
+    void answerSave(const QString &path, int filter)
+    {
+        prompts->files.push_back({true, path, QFileInfo(path).fileName(), filter});
+    }
+
+    platform::ScriptedPrompts *prompts = nullptr;
+    std::unique_ptr<platform::Prompts> previous;
+};
+
+LoadResult reload(const QString &path, int filter)
+{
+    platform::NullProgress progress;
+    return LoadExchangeFile(path, filter, progress);
+}
+
+} // namespace
+
+TEST_F(SaveCommands, SaveAllOrSelectedInTheChosenKind)
+{
+    const QString dir = testsupport::tempDir();
+    answerSave(QDir(dir).filePath("all.in5"), 2);
+    mnuSave_Click();
+    answerSave(QDir(dir).filePath("chosen.in4"), 4);
+    mnuSaveCheket_Click();
+
+    ASSERT_EQ(prompts->calls.size(), 2u);
+    const platform::FileDialogRequest &request = prompts->calls[0].file;
+    EXPECT_EQ(request.title, "Записати файл");
+    ASSERT_EQ(request.filters.size(), 4u);
+    EXPECT_EQ(request.filters[3].label, "Стандартний файл (*.in4)");
+    EXPECT_EQ(request.filterIndex, 1);
+    EXPECT_TRUE(prompts->messages().isEmpty());
+
+    EXPECT_EQ(reload(QDir(dir).filePath("all.in5"), 4).ParcelCount, 12);
+    const LoadResult chosen = reload(QDir(dir).filePath("chosen.in4"), 1);
+    ASSERT_EQ(chosen.ParcelCount, 1);
+    EXPECT_EQ(chosen.Parcels[1].NM, QString(state().Parcels[3].NM).replace(QStringLiteral("і"), QStringLiteral("i")));
+    EXPECT_EQ(state().FileTitle, "chosen.in4");
+    EXPECT_EQ(state().FileFilter, 4);
+    EXPECT_EQ(state().SaveSelectedOnly, -1);
+}
+
+TEST_F(SaveCommands, CancelAndFailure)
+{
+    mnuSave_Click(); // the script cancels
+    EXPECT_TRUE(state().FileName.isEmpty());
+    EXPECT_TRUE(prompts->messages().isEmpty());
+
+    answerSave(QStringLiteral("/proc/zova.in5"), 1);
+    mnuSave_Click();
+    EXPECT_TRUE(state().FileName.isEmpty());
+    ASSERT_EQ(prompts->messages().size(), 1);
+    EXPECT_TRUE(prompts->messages()[0].contains("/proc/zova.in5")) << prompts->messages()[0].toStdString();
+}
+
+TEST_F(SaveCommands, ExportTellsWhereTheFilesWent)
+{
+    const QString programDir = testsupport::tempDir();
+    ASSERT_TRUE(QDir(programDir).mkdir("Export"));
+    mnuExpMif_Click(programDir);
+    for (const char *name : {"dil.mif", "dil.mid", "ugd.mif", "ugd.mid"})
+        EXPECT_TRUE(QFile::exists(QDir(programDir).filePath(QStringLiteral("Export/") + name))) << name;
+    ASSERT_EQ(prompts->messages().size(), 1);
+    EXPECT_EQ(prompts->messages()[0], "Файли було збережено в каталог:\n" + programDir + "/Export/");
+
+    mnuExpMif_Click(QDir(programDir).filePath("gone"));
+    ASSERT_EQ(prompts->messages().size(), 2);
+    EXPECT_TRUE(prompts->messages()[1].contains("dil.mif"));
+}
