@@ -3,6 +3,7 @@
 #include "common/numbers.h"
 
 #include <QHash>
+#include <array>
 
 namespace mainwindow {
 
@@ -21,13 +22,14 @@ QIcon resourceIcon(const QString &name)
 
 QIcon TreeIcon(int position)
 {
-    switch (position) {
-    case 1: case 2: case 4: case 5: case 6: case 8: case 9: case 10: case 11: case 12: case 13:
-    case 14: case 15: case 16: case 17:
-        return resourceIcon(QStringLiteral("tree%1").arg(position, 2, 10, QLatin1Char('0')));
-    default:
-        return QIcon();
-    }
+    // Looked up once per position: the tree asks for a picture for every node it builds.
+    static const std::array<QIcon, 18> icons = [] {
+        std::array<QIcon, 18> list;
+        for (int i : {1, 2, 4, 5, 6, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17})
+            list[i] = resourceIcon(QStringLiteral("tree%1").arg(i, 2, 10, QLatin1Char('0')));
+        return list;
+    }();
+    return position >= 0 && position < int(icons.size()) ? icons[position] : QIcon();
 }
 
 QIcon PointIcon()
