@@ -1,1 +1,0 @@
-#include "draw/draw.h"
