@@ -427,6 +427,12 @@ TEST_F(MainWindowTest, HelpOpensTheFileOfTheProgramFolderOrSaysItIsMissing)
     ASSERT_EQ(desktop->urls.size(), 1);
     EXPECT_EQ(QUrl(desktop->urls[0]).toLocalFile(), QFileInfo(help).absoluteFilePath());
     EXPECT_EQ(prompts->calls.size(), 1u);
+
+    // A program folder given with its trailing separator finds the same file.
+    window = std::make_unique<frmMain>(programDir + QLatin1Char('/'));
+    control<QAction>("mnuZmist")->trigger();
+    ASSERT_EQ(desktop->urls.size(), 2);
+    EXPECT_EQ(desktop->urls[1], desktop->urls[0]);
 }
 
 TEST_F(MainWindowTest, ParametersDialogOpensWithTheCurrentValues)
