@@ -124,6 +124,11 @@ protected:
         ASSERT_TRUE(f.open(QIODevice::ReadOnly));
         const QByteArray paths = f.readAll();
         EXPECT_GT(paths.count("stroke"), 2 * parcel.Points.UBound()) << "too few stroked paths in " << svg.toStdString();
+
+        // A copy of the PDF to look at, when pictures are asked for.
+        const QByteArray keep = qgetenv("ZOVA_SCREENSHOT_DIR");
+        if (!keep.isEmpty())
+            QFile::copy(pdf, QDir(QString::fromLocal8Bit(keep)).filePath(QFileInfo(out).fileName() + QLatin1Char('-') + QFileInfo(pdf).fileName()));
     }
 
     QString out;

@@ -1,0 +1,340 @@
+// The plan drawing, the tables and the output names, each on a small parcel in a real template.
+
+#include "common/numbers.h"
+#include "documents/boundaryneighbours.h"
+#include "documents/catalogtable.h"
+#include "documents/docbatch.h"
+#include "documents/landtable.h"
+#include "documents/neighbourtable.h"
+#include "documents/neighbourtext.h"
+#include "documents/outputnames.h"
+#include "documents/placement.h"
+#include "documents/planshapes.h"
+#include "documents/plantemplates.h"
+#include "documents/zovadocuments.h"
+#include "office/wordapp.h"
+#include "reference/lookups.h"
+#include "tests/documents/parcelfixtures.h"
+#include "tests/documents_builders/builderstesting.h"
+
+#include <QDir>
+#include <QFile>
+#include <cmath>
+#include <gtest/gtest.h>
+
+using namespace documents;
+using documents_test::ParcelOf;
+using documents_test::SquareOf;
+
+namespace {
+
+class Drawing : public builderstesting::BuilderTest {
+protected:
+    /// Puts the parcels into the model and prepares parcel `index` as DocParcel1.
+    DocParcel &prepare(std::initializer_list<model::Parcel> parcels, int32_t index = 1)
+    {
+        model::state().Parcels.Clear();
+        for (const model::Parcel &p : parcels)
+            model::state().Parcels.Add(p);
+        state().CurDocParcel = index;
+        PrepareDocParcel(index);
+        return state().DocParcel1;
+    }
+    office::Document &newDocument(const char *file = "plma4p.dotx")
+    {
+        return app.Documents_Add(builderstesting::dotPath(QString::fromLatin1(file)));
+    }
+    static DrawOptions nothingShown()
+    {
+        DrawOptions o;
+        o.ShowLengths = o.ShowPointNumbers = o.ShowNeighbours = o.ShowLandUse = false;
+        return o;
+    }
+
+    office::WordApp app;
+    platform::RecordingProgress step;
+};
+
+} // namespace
+
+TEST_F(Drawing, OutlineAndCirclesFormOneNamedGroupDrawnToScale)
+{
+    for (uint8_t groupNumber : {1, 2}) {
+        SCOPED_TRACE(groupNumber);
+        DocParcel &parcel = prepare({SquareOf(QStringLiteral("Іваненко"), 5000, 3000, 10)});
+        office::Document &doc = newDocument();
+        int32_t scale = 500;
+        const office::Shape group = DrawParcelShapes(doc, parcel, 300, 260, scale, false, groupNumber, nothingShown(), step);
+        const QString name = groupNumber == 1 ? QStringLiteral("main") : QStringLiteral("main1");
+        EXPECT_EQ(group.Name(), name);
+        EXPECT_EQ(doc.ShapesCount(), 1);
+        EXPECT_EQ(group.ItemNames().size(), 8); // four sides, four circles
+        // 10 m at 1:500 is 2 cm on paper; the circles stand 1.5 pt beyond the corners.
+        EXPECT_NEAR(group.Bounds().width(), CmToPoints(2) + 3, 0.01);
+        EXPECT_NEAR(group.Bounds().height(), CmToPoints(2) + 3, 0.01);
+        EXPECT_NEAR(group.Bounds().center().x(), 300, 0.01);
+        EXPECT_EQ(state().DrawScale, 500);
+        EXPECT_EQ(step.value, 18);
+        doc.Close();
+    }
+}
+
+TEST_F(Drawing, LabelsAreGatheredByKindOnlyInGroupMode)
+{
+    // A right triangle with legs of 30 and 40 m: sides 30.00, 50.00 and 40.00.
+    const model::Parcel triangle = ParcelOf(QStringLiteral("Іваненко"), {{1000, 1000}, {1030, 1000}, {1000, 1040}});
+    DrawOptions o = nothingShown();
+    o.ShowLengths = o.ShowPointNumbers = true;
+
+    o.GroupMode = true;
+    DocParcel &parcel = prepare({triangle});
+    office::Document &grouped = newDocument();
+    int32_t scale = 500;
+    DrawParcelShapes(grouped, parcel, 300, 260, scale, false, 1, o, step);
+    EXPECT_EQ(grouped.ShapesCount(), 3);
+    for (const char *name : {"main", "MyLm 4", "MyPm 4"})
+        EXPECT_TRUE(grouped.HasShape(QString::fromLatin1(name))) << name;
+    QStringList lengths;
+    for (const QString &item : grouped.Shapes(QStringLiteral("MyLm 4")).ItemNames())
+        lengths << item;
+    EXPECT_EQ(lengths.size(), 3);
+    grouped.Close();
+
+    o.GroupMode = false;
+    prepare({triangle});
+    office::Document &loose = newDocument();
+    DrawParcelShapes(loose, state().DocParcel1, 300, 260, scale, false, 1, o, step);
+    EXPECT_EQ(loose.ShapesCount(), 1 + 3 + 3);
+    const QString saved = loose.SaveAs(testsupport::tempDir() + QStringLiteral("/labels.docx"));
+    loose.Close();
+    QStringList boxes = builderstesting::readWithPythonDocx(saved)[QStringLiteral("boxes")].toVariant().toStringList();
+    boxes.sort();
+    QStringList expected = {zova::Format2(30), zova::Format2(50), zova::Format2(40), QStringLiteral(" 1"),
+                            QStringLiteral(" 2"), QStringLiteral(" 3")};
+    expected.sort();
+    EXPECT_EQ(boxes, expected);
+}
+
+TEST_F(Drawing, SideLengthOffsetsDependOnDirectionAndTheClosingSide)
+{
+    const struct {
+        double dir;
+        bool closing;
+        QPointF offset;
+    } cases[] = {
+        {0, false, {-20, -5}},   {44.9, false, {-20, -5}}, {45, false, {-10, -10}}, {135, false, {25, -5}},
+        {135, true, {20, -5}},   {230, false, {20, 5}},        {230, true, {-5, 20}},   {359.9, true, {-20, 10}},
+        {360, false, {0, 0}},    {-1, true, {0, 0}},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(SideLabelOffset(c.dir, c.closing), c.offset) << c.dir << (c.closing ? " closing" : "");
+}
+
+TEST_F(Drawing, NeighbourStubsAndLettersFollowTheBoundaryDescription)
+{
+    // Two squares side by side: the east side of the first is the west side of the second.
+    DocParcel &parcel = prepare({SquareOf(QStringLiteral("Іваненко"), 1000, 1000, 10),
+                                 SquareOf(QStringLiteral("Петренко"), 1000, 1010, 10)});
+    office::Document &doc = newDocument();
+    DrawOptions o = nothingShown();
+    o.ShowNeighbours = true;
+    int32_t scale = 0;
+    DrawParcelShapes(doc, parcel, 300, 260, scale, true, 1, o, step);
+    EXPECT_EQ(scale, 200); // a 10 m parcel is drawn at 1:200
+    int stubs = 0;
+    for (const DocPoint &p : parcel.Points) {
+        if (!p.HasBranch)
+            continue;
+        ++stubs;
+        EXPECT_NEAR(std::hypot(p.BranchPageX - p.PageX, p.BranchPageY - p.PageY), StubLength, 1e-9);
+    }
+    EXPECT_GT(stubs, 0);
+    EXPECT_EQ(doc.Shapes(QStringLiteral("main")).ItemNames().size(), 8 + stubs);
+    EXPECT_TRUE(doc.Text().contains(QStringLiteral("А")));
+    doc.Close();
+}
+
+TEST_F(Drawing, AParcelOfTwoPointsIsRefused)
+{
+    DocParcel &parcel = prepare({ParcelOf(QStringLiteral("Іваненко"), {{1000, 1000}, {1010, 1000}})});
+    office::Document &doc = newDocument();
+    int32_t scale = 500;
+    EXPECT_THROW(DrawParcelShapes(doc, parcel, 300, 260, scale, false, 1, DrawOptions(), step), zova::Error);
+    EXPECT_EQ(doc.ShapesCount(), 0);
+}
+
+namespace {
+
+using Tables = Drawing;
+
+model::Parcel withLandUses(model::Parcel p, std::initializer_list<std::pair<const char *, double>> uses)
+{
+    for (const auto &[code, area] : uses) {
+        model::LandUseArea a;
+        a.CN = QString::fromUtf8(code);
+        a.Area = area;
+        p.LandUses.Add(a);
+    }
+    return p;
+}
+
+} // namespace
+
+TEST_F(Tables, CatalogueListsVerticesSidesAndClosesTheRing)
+{
+    const struct {
+        const char *name;
+        model::Parcel parcel;
+        int rows;
+    } cases[] = {
+        {"triangle", ParcelOf(QStringLiteral("І"), {{1000, 1000}, {1030, 1000}, {1000, 1040}}), 2 + 7},
+        {"square", SquareOf(QStringLiteral("І"), 1000, 1000, 10), 2 + 9},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        prepare({c.parcel});
+        ASSERT_TRUE(BuildSideList(1));
+        office::Document &doc = newDocument("plma4p_k.dotx");
+        office::Table t = doc.Tables(FindZovaTemplate(1, 2)->CatalogueTable);
+        ASSERT_EQ(t.RowCount(), 2);
+        FillCatalogueTable(t, state().Sides, reference::state().plnF);
+        const SideList &s = state().Sides;
+        const int n = s.UBound();
+        EXPECT_EQ(t.RowCount(), c.rows);
+        for (int i = 1; i <= n; ++i) {
+            EXPECT_EQ(t.Cell(2 * i + 1, 1).Text(), QString::number(i));
+            EXPECT_EQ(t.Cell(2 * i + 1, 2).Text(), zova::Format2(s[i].X));
+            EXPECT_EQ(t.Cell(2 * i + 1, 3).Text(), zova::Format2(s[i].Y));
+            EXPECT_EQ(t.Cell(2 * i + 1, 4).Text(), QString());
+            EXPECT_EQ(t.Cell(2 * i + 2, 4).Text(), zova::Format2(s[i].Length));
+            EXPECT_EQ(t.Cell(2 * i + 2, 1).Text(), QString());
+        }
+        EXPECT_EQ(t.Cell(2 * n + 3, 1).Text(), QStringLiteral("1"));
+        EXPECT_EQ(t.Cell(2 * n + 3, 2).Text(), zova::Format2(s[1].X));
+        doc.Close();
+    }
+}
+
+TEST_F(Tables, SixZemRowByVariant)
+{
+    exec(QStringLiteral("UPDATE row6zem SET rowcode = '1.5.2' WHERE rownum = 22"));
+    model::Parcel p = withLandUses(SquareOf(QStringLiteral("Іваненко"), 1000, 1000, 50), {{"5", 1200}, {"35", 300}});
+    p.Area = 2500;
+    const auto ha = [](double v) { return zova::Format4(v); };
+    const QString owner = QStringLiteral("Іваненко"), skip = QStringLiteral("-");
+    const QStringList areas = {ha(0.25), ha(0.12), ha(0.12), ha(0.12), ha(0), ha(0), ha(0)};
+    const struct {
+        int variant;
+        const char *kz;
+        QStringList cells; // columns 1 to 13 of row 6; "-" is not written
+    } cases[] = {
+        {5, "22", QStringList{"1.5.2", owner, "22"} + areas + QStringList{ha(0.03), ha(0.03), ha(0)}},
+        {3, "99", QStringList{"0.0", owner, "99"} + areas + QStringList{ha(0.03), ha(0.03), ha(0)}},
+        {6, "22", QStringList{"2.2.1", owner, "20"} + areas},
+        {7, "22", QStringList{"1.5.2", owner, "22"} + areas + QStringList{ha(0), ha(0), skip}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.variant);
+        p.KZ = QString::fromLatin1(c.kz);
+        prepare({p});
+        const ZovaTemplate *tpl = FindZovaTemplate(1, c.variant);
+        office::Document &doc = newDocument(tpl->FileName.toLatin1().constData());
+        office::Table t = doc.Tables(tpl->LandTable);
+        FillLandTable(t, c.variant, state().DocParcel1, model::state().Parcels, 1, 0);
+        for (int col = 1; col <= c.cells.size(); ++col) {
+            if (c.cells[col - 1] != skip)
+                EXPECT_EQ(t.Cell(6, col).Text(), c.cells[col - 1]) << "column " << col;
+        }
+        doc.Close();
+    }
+}
+
+TEST_F(Tables, LandUseListInSquareMetresOrHectares)
+{
+    model::Parcel p = withLandUses(SquareOf(QStringLiteral("Іваненко"), 1000, 1000, 50), {{"12", 500}, {"5", 1250.5}});
+    for (uint8_t unit : {0, 1}) {
+        SCOPED_TRACE(unit);
+        prepare({p});
+        office::Document &doc = newDocument("plma4p_k.dotx");
+        office::Table t = doc.Tables(FindZovaTemplate(1, 2)->LandTable);
+        const int before = t.RowCount();
+        FillLandTable(t, 2, state().DocParcel1, model::state().Parcels, 1, unit);
+        EXPECT_EQ(t.RowCount(), before + 2);
+        EXPECT_EQ(t.Cell(2, 1).Text(), QStringLiteral("1"));
+        EXPECT_EQ(t.Cell(3, 2).Text(), QStringLiteral("5"));
+        EXPECT_EQ(t.Cell(3, 3).Text(), unit == 0 ? zova::Format2(1250.5) : zova::Format4(0.12505));
+        doc.Close();
+    }
+}
+
+TEST_F(Tables, NeighbourTableOneRowPerStretch)
+{
+    // A square with neighbours to the east, north and west: three stretches.
+    prepare({SquareOf(QStringLiteral("Іваненко"), 1000, 1000, 10), SquareOf(QStringLiteral("Схід"), 1000, 1010, 10),
+             SquareOf(QStringLiteral("Північ"), 1010, 1000, 10), SquareOf(QStringLiteral("Захід"), 1000, 990, 10)});
+    BuildBoundaryNeighbours(1);
+    const std::vector<NeighbourRow> rows = NeighbourTableRows(model::state().Parcels, 1);
+    ASSERT_EQ(rows.size(), 3u);
+    office::Document &doc = newDocument();
+    const ZovaTemplate *tpl = FindZovaTemplate(1, 1);
+    office::Table t = doc.Tables(tpl->NeighbourTable);
+    const int before = t.RowCount();
+    const QString column2 = t.Cell(1, 2).Text();
+    FillNeighbourTable(t, model::state().Parcels, 1);
+    EXPECT_EQ(t.RowCount(), before + 2);
+    const QStringList spans = {QStringLiteral("Від А до Б"), QStringLiteral("Від Б до В"), QStringLiteral("Від В до А")};
+    for (int r = 1; r <= 3; ++r) {
+        EXPECT_EQ(t.Cell(r, 1).Text(), spans[r - 1]);
+        EXPECT_EQ(t.Cell(r, 3).Text(), rows[r - 1].Text);
+    }
+    EXPECT_EQ(t.Cell(1, 2).Text(), column2);
+
+    // Nothing adjoins: the table stays as the template has it.
+    prepare({SquareOf(QStringLiteral("Іваненко"), 1000, 1000, 10)});
+    BuildBoundaryNeighbours(1);
+    office::Table empty = newDocument().Tables(tpl->NeighbourTable);
+    FillNeighbourTable(empty, model::state().Parcels, 1);
+    EXPECT_EQ(empty.RowCount(), before);
+}
+
+TEST_F(Tables, TitleAndAreaTexts)
+{
+    DocParcel d;
+    d.Parts.Add(DocPart{QStringLiteral("Іваненко Іван")});
+    d.Number = QStringLiteral("12/3");
+    d.AD = QStringLiteral("вул. Садова, 1");
+    d.KZ = QStringLiteral("22");
+    PlanOptions o;
+    o.PurposeText = QStringLiteral("для городництва");
+    EXPECT_EQ(PlanMainTitle(d, o, QStringLiteral("с. Гора")),
+              QStringLiteral("Іваненко Іван (Ділянка № 12/3)\rдля городництва\rс. Гора вул. Садова, 1"));
+    o.CiloveFlag = true;
+    EXPECT_EQ(PlanMainTitle(d, o, QString()).section(QLatin1Char('\r'), 1, 1), reference::GetRow6ZemName(22));
+    EXPECT_EQ(PlanAreaText(2500, 1), QStringLiteral("Площа ділянки становить - ") + zova::Format4(0.25) + QStringLiteral(" га."));
+    EXPECT_EQ(PlanAreaText(2500, 0), QStringLiteral("Площа ділянки становить - ") + zova::Format2(2500) + QStringLiteral(" кв.м."));
+}
+
+TEST(OutputNames, SafeNamesStayInTheFolderAndNeverCollide)
+{
+    const struct {
+        const char *in, *out;
+    } names[] = {
+        {"12/3_7", "12_3_7"}, {"..\\..\\etc", "_._.._etc"}, {".hidden", "_hidden"}, {"-rf", "_rf"},
+        {"a\tb\nc", "a_b_c"}, {"  ", "x"}, {"", "x"}, {"Ділянка 5", "Ділянка 5"}, {"a:b*?", "a_b__"},
+    };
+    for (const auto &n : names)
+        EXPECT_EQ(SafeFileName(QString::fromUtf8(n.in), QStringLiteral("x")), QString::fromUtf8(n.out)) << n.in;
+
+    const QString dir = testsupport::tempDir() + QStringLiteral("/names");
+    QDir().mkpath(dir);
+    QFile existing(dir + QStringLiteral("/5_1.docx"));
+    ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+    existing.close();
+    OutputNames reserve;
+    const QString docx = QStringLiteral(".docx");
+    EXPECT_EQ(reserve.Reserve(dir, QStringLiteral("5_1"), docx), dir + QStringLiteral("/5_1_2.docx"));
+    EXPECT_EQ(reserve.Reserve(dir, QStringLiteral("5_1"), docx), dir + QStringLiteral("/5_1_3.docx"));
+    EXPECT_EQ(reserve.Reserve(dir, QStringLiteral("../up"), docx), dir + QStringLiteral("/_._up.docx"));
+    EXPECT_EQ(PlanFileBaseName(QStringLiteral("12/3"), 7), QStringLiteral("12_3_7"));
+    EXPECT_EQ(PlanFileBaseName(QString(), 7), QStringLiteral("ділянка_7"));
+}
