@@ -3,6 +3,7 @@
 #include "model/exchangereader.h"
 
 #include <QMenu>
+#include <QTabWidget>
 
 using mainwindowtesting::MainWindowTest;
 
@@ -160,8 +161,15 @@ TEST_F(MainWindowTest, WindowWithASampleCanBeLookedAt)
     tree()->topLevelItem(0)->setCheckState(0, Qt::Checked);
     w.resize(1280, 800);
     w.show();
+    w.Timer1_Timer();
     const QImage shot = w.grab().toImage();
     EXPECT_EQ(shot.width(), 1280);
-    if (const QByteArray dir = qgetenv("ZOVA_SCREENSHOT_DIR"); !dir.isEmpty())
-        shot.save(QDir(QString::fromLocal8Bit(dir)).filePath(QStringLiteral("frmMain.png")));
+    if (const QByteArray dir = qgetenv("ZOVA_SCREENSHOT_DIR"); !dir.isEmpty()) {
+        const QDir out(QString::fromLocal8Bit(dir));
+        shot.save(out.filePath(QStringLiteral("frmMain.png")));
+        // The other faces of the two tab panels.
+        control<QTabWidget>("SSTab1")->setCurrentIndex(1);
+        control<QTabWidget>("tabView")->setCurrentIndex(1);
+        w.grab().save(out.filePath(QStringLiteral("frmMain_tabs.png")));
+    }
 }
