@@ -1,5 +1,7 @@
 #include "bench/generate_in4.h"
 #include "model/exchangereader.h"
+#include "model/exchangewriter.h"
+#include "model/mifexport.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -111,5 +113,61 @@ void BM_ReadLinesBare(benchmark::State &state)
     state.SetBytesProcessed(state.iterations() * QFile(path).size());
 }
 BENCHMARK(BM_ReadLinesBare)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+
+} // namespace
+
+namespace {
+
+// The model of the generated file, loaded once for the writers.
+const model::LoadResult &generatedModel()
+{
+    static const model::LoadResult r = [] {
+        platform::NullProgress progress;
+        return model::LoadExchangeFile(generatedFile(), 1, progress);
+    }();
+    return r;
+}
+
+const QString &outputFolder()
+{
+    static QTemporaryDir dir;
+    static const QString path = dir.path();
+    return path;
+}
+
+void writeKind(benchmark::State &state, int kind)
+{
+    const model::LoadResult &r = generatedModel();
+    const model::SaveHeader header{r.Koatuu, QStringLiteral("Софіївсько-Борщагівська сільська рада"),
+                                   QDate(2026, 3, 7)};
+    const QString path = outputFolder() + QStringLiteral("/written");
+    for (auto _ : state)
+        model::WriteExchangeFile(path, r.Parcels, header, kind, false);
+    state.counters["file_MB"] = QFile(path).size() / 1e6;
+}
+
+// The whole model saved as standard in4.
+void BM_WriteIn4(benchmark::State &state)
+{
+    writeKind(state, model::SaveIn4);
+}
+BENCHMARK(BM_WriteIn4)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+
+// The gbd list of the 400,000 ring points (distinct positions once), built and written.
+void BM_WriteGbd(benchmark::State &state)
+{
+    writeKind(state, model::SaveGbd);
+    state.counters["entries"] = model::GbdPointList(generatedModel().Parcels).UBound();
+}
+BENCHMARK(BM_WriteGbd)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+
+// The four MIF/MID files of the whole model.
+void BM_ExportMifMid(benchmark::State &state)
+{
+    const model::LoadResult &r = generatedModel();
+    for (auto _ : state)
+        model::ExportMifMid(r.Parcels, outputFolder());
+}
+BENCHMARK(BM_ExportMifMid)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
 
 } // namespace

@@ -168,11 +168,31 @@ QString TrimBlanks(QStringView text)
 
 QString OneLine(QString text)
 {
+    if (!text.contains(QLatin1Char('\r')) && !text.contains(QLatin1Char('\n')))
+        return text;
     text.replace(QLatin1String("\r\n"), QLatin1String(" "));
     for (QChar &c : text)
         if (c == QLatin1Char('\r') || c == QLatin1Char('\n'))
             c = QLatin1Char(' ');
     return text;
+}
+
+void AppendEncoded(QByteArray &out, const QString &text, platform::CodePage page)
+{
+    const qsizetype at = out.size();
+    const qsizetype n = text.size();
+    out.resize(at + n);
+    char *dst = out.data() + at;
+    const QChar *src = text.constData();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = src[i].unicode();
+        if (c >= 0x80) {
+            out.resize(at);
+            out += platform::Encode(text, page);
+            return;
+        }
+        dst[i] = char(c);
+    }
 }
 
 QString CentreParcelAddress(const QString &value)

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "platform/codepage.h"
+
+#include <QByteArray>
 #include <QString>
 #include <QStringView>
 
@@ -28,6 +31,9 @@ QString TrimBlanks(QStringView text);
 /// The text with every line break (CR LF, CR or LF) replaced by one blank, so that a value
 /// written into a file never breaks its line.
 QString OneLine(QString text);
+
+/// Appends the text in the code page; plain ASCII is copied as it is, without a conversion.
+void AppendEncoded(QByteArray &out, const QString &text, platform::CodePage page);
 
 /// The address composed from the comma-separated parts of the State Land Cadastre centre's files.
 /// For a parcel address (AD) parts 0..4 are joined and parts 2, 3, 4 get the prefixes "буд.",

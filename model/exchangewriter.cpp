@@ -9,12 +9,21 @@
 #include <QSet>
 #include <QSaveFile>
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstring>
 
 namespace model {
 
 namespace {
+
+// A whole number in decimal digits, appended without a temporary.
+void appendInt(QByteArray &out, long long v)
+{
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, v).ptr;
+    out.append(digits, end - digits);
+}
 
 QString trailingBlanksCut(const QString &text)
 {
@@ -42,6 +51,31 @@ QString coordinateText(double v)
     return text == QLatin1String("-0") ? QStringLiteral("0") : text;
 }
 
+// The same text, quickly, for the coordinates of every survey: whole centimetres. A double that
+// is the nearest one to a count of centimetres below 10^15 rounds to exactly that count at 15
+// significant digits, so the text is the count's.
+void appendCoordinate(QByteArray &out, double v)
+{
+    const double cents = std::nearbyint(v * 100);
+    if (!(std::fabs(cents) < 1e15) || cents / 100 != v) {
+        out += coordinateText(v).toLatin1();
+        return;
+    }
+    long long c = (long long)cents;
+    if (c < 0) {
+        out += '-';
+        c = -c;
+    }
+    appendInt(out, c / 100);
+    const int fraction = int(c % 100);
+    if (fraction != 0) {
+        out += '.';
+        out += char('0' + fraction / 10);
+        if (fraction % 10 != 0)
+            out += char('0' + fraction % 10);
+    }
+}
+
 QString hectareText(double squareMetres)
 {
     return QString::number(squareMetres / 10000, 'f', 4);
@@ -55,16 +89,21 @@ public:
 
     void line(const QString &text)
     {
-        m_out += platform::Encode(text, m_page);
+        put(text);
         m_out += "\r\n";
     }
     void quoted(const char *key, const QString &value)
     {
-        line(QLatin1String(key) + QLatin1Char('"') + OneLine(value) + QLatin1String("\","));
+        m_out += key;
+        m_out += '"';
+        put(value);
+        m_out += "\",\r\n";
     }
     void plain(const char *key, const QString &value)
     {
-        line(QLatin1String(key) + value + QLatin1Char(','));
+        m_out += key;
+        put(value);
+        m_out += ",\r\n";
     }
 
     void points(const Ring &ring, int parcel, const char *where)
@@ -72,24 +111,46 @@ public:
         const int k = ring.UBound();
         for (int p = 1; p <= k; ++p) {
             const BoundaryPoint &pt = ring[p];
-            const QString name = OneLine(pt.NP);
-            if (name.contains(QLatin1Char(',')) || name.contains(QLatin1Char('"')))
+            if (pt.NP.contains(QLatin1Char(',')) || pt.NP.contains(QLatin1Char('"')))
                 throw zova::Error(QStringLiteral("Назва пікету \"%1\" (ділянка %2, %3, пікет %4) "
                                                  "містить кому або лапки; виправте її перед записом")
-                                      .arg(name)
+                                      .arg(pt.NP)
                                       .arg(parcel)
                                       .arg(QString::fromUtf8(where))
                                       .arg(p));
-            line(QStringLiteral("N=%1,NP=\"%2\",X=%3,Y=%4,MX=0.01,MY=0.01")
-                     .arg(pt.Index)
-                     .arg(name, coordinateText(pt.X), coordinateText(pt.Y)) +
-                 (p < k ? QStringLiteral(",") : QString()));
+            m_out += "N=";
+            appendInt(m_out, pt.Index);
+            m_out += ",NP=\"";
+            put(pt.NP);
+            m_out += "\",X=";
+            appendCoordinate(m_out, pt.X);
+            m_out += ",Y=";
+            appendCoordinate(m_out, pt.Y);
+            m_out += p < k ? ",MX=0.01,MY=0.01,\r\n" : ",MX=0.01,MY=0.01\r\n";
         }
     }
 
+    void gbd(const BoundaryPoint &p)
+    {
+        m_out += "P,N=";
+        put(p.NP);
+        m_out += ",CD=0,X=";
+        m_out += QByteArray::number(p.X, 'f', 2);
+        m_out += ",Y=";
+        m_out += QByteArray::number(p.Y, 'f', 2);
+        m_out += ",MX=0.01,MY=0.01\r\n";
+    }
+
+    void reserve(qsizetype bytes) { m_out.reserve(bytes); }
     QByteArray take() { return std::move(m_out); }
 
 private:
+    // A text in the file's code page, its line breaks turned into blanks.
+    void put(const QString &text)
+    {
+        AppendEncoded(m_out, OneLine(text), m_page);
+    }
+
     platform::CodePage m_page;
     QByteArray m_out;
 };
@@ -198,10 +259,16 @@ QByteArray ExchangeFileBytes(const ParcelList &parcels, const SaveHeader &header
     if (kind < SaveIn5Dos || kind > SaveIn4)
         throw zova::Error(QStringLiteral("Невідомий вид файлу для запису: %1").arg(kind));
     Writer w(kind);
+    qsizetype points = 0;
+    for (const Parcel &p : parcels) {
+        points += p.Points.UBound();
+        for (const LandUseArea &u : p.LandUses)
+            points += u.Points.UBound();
+    }
+    w.reserve(points * 64 + parcels.UBound() * 1024);
     if (kind == SaveGbd) {
         for (const BoundaryPoint &p : GbdPointList(parcels))
-            w.line(QStringLiteral("P,N=%1,CD=0,X=%2,Y=%3,MX=0.01,MY=0.01")
-                       .arg(OneLine(p.NP), QString::number(p.X, 'f', 2), QString::number(p.Y, 'f', 2)));
+            w.gbd(p);
         return w.take();
     }
     if (kind == SaveIn4) {

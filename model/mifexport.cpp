@@ -6,11 +6,21 @@
 
 #include <QDir>
 #include <QSaveFile>
+#include <charconv>
+#include <cmath>
 #include <memory>
 
 namespace model {
 
 namespace {
+
+// A whole number in decimal digits, appended without a temporary.
+void appendInt(QByteArray &out, long long v)
+{
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, v).ptr;
+    out.append(digits, end - digits);
+}
 
 void put(QByteArray &out, const QString &line)
 {
@@ -32,30 +42,56 @@ void header(QByteArray &out, const char *const columns[], int count)
     put(out, QString());
 }
 
-QString coordinate(double v)
+// "0.0000" with "." whatever the locale. Survey coordinates are whole tenths of a millimetre or
+// coarser: a double nearest to such a count has exactly its text, built here without formatting.
+void appendCoordinate(QByteArray &out, double v)
 {
-    QString text = QString::number(v, 'f', 4);
-    return text == QLatin1String("-0.0000") ? QStringLiteral("0.0000") : text;
+    const double units = std::nearbyint(v * 10000);
+    if (!(std::fabs(v) < 1e11) || units / 10000 != v) {
+        const QByteArray text = QByteArray::number(v, 'f', 4);
+        out += text == "-0.0000" ? QByteArray("0.0000") : text;
+        return;
+    }
+    long long u = (long long)units;
+    if (u < 0) {
+        out += '-';
+        u = -u;
+    }
+    appendInt(out, u / 10000);
+    const int fraction = int(u % 10000);
+    const char tail[5] = {'.', char('0' + fraction / 1000), char('0' + fraction / 100 % 10),
+                          char('0' + fraction / 10 % 10), char('0' + fraction % 10)};
+    out.append(tail, 5);
 }
 
 void region(QByteArray &out, const Ring &ring)
 {
     if (ring.isEmpty()) {
         // A region of no vertices is no region: GIS readers take "none" for a missing geometry.
-        put(out, QStringLiteral("none"));
+        out += "none\r\n";
         return;
     }
-    put(out, QStringLiteral("Region  1"));
-    put(out, QStringLiteral("  %1").arg(ring.UBound()));
-    for (const BoundaryPoint &p : ring)
-        put(out, coordinate(p.Y) + QLatin1Char(' ') + coordinate(p.X));
+    out += "Region  1\r\n  ";
+    appendInt(out, ring.UBound());
+    out += "\r\n";
+    for (const BoundaryPoint &p : ring) {
+        appendCoordinate(out, p.Y);
+        out += ' ';
+        appendCoordinate(out, p.X);
+        out += "\r\n";
+    }
 }
 
-QString midText(const QString &value)
+// A MID text value: a comma, then the value in double quotes, its own quotes doubled and its line
+// breaks turned into blanks.
+void appendText(QByteArray &out, const QString &value)
 {
     QString text = OneLine(value);
-    text.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-    return QLatin1String(",\"") + text + QLatin1Char('"');
+    if (text.contains(QLatin1Char('"')))
+        text.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    out += ",\"";
+    AppendEncoded(out, text, platform::CodePage::Win);
+    out += '"';
 }
 
 } // namespace
@@ -67,16 +103,27 @@ MifFiles MifMidBytes(const ParcelList &parcels)
                                              "KZ Char(4)",    "PZ Char(254)", "SC Char(50)"};
     static const char *const ugdColumns[] = {"SR_ID Integer", "CN Char(254)"};
     MifFiles f;
+    qsizetype ringPoints = 0, areaPoints = 0;
+    for (const Parcel &p : parcels) {
+        ringPoints += p.Points.UBound();
+        for (const LandUseArea &u : p.LandUses)
+            areaPoints += u.Points.UBound();
+    }
+    f.DilMif.reserve(ringPoints * 26 + parcels.UBound() * 20 + 512);
+    f.UgdMif.reserve(areaPoints * 26 + parcels.UBound() * 20 + 512);
     header(f.DilMif, dilColumns, 9);
     header(f.UgdMif, ugdColumns, 2);
     for (int i = 1; i <= parcels.UBound(); ++i) {
         const Parcel &p = parcels[i];
-        put(f.DilMid, QString::number(i) + midText(p.NM) + midText(p.AD) + midText(p.AU) +
-                          midText(p.KF) + midText(p.PP) + midText(p.KZ) + midText(p.PZ) +
-                          midText(p.Number));
+        appendInt(f.DilMid, i);
+        for (const QString *value : {&p.NM, &p.AD, &p.AU, &p.KF, &p.PP, &p.KZ, &p.PZ, &p.Number})
+            appendText(f.DilMid, *value);
+        f.DilMid += "\r\n";
         region(f.DilMif, p.Points);
         for (const LandUseArea &u : p.LandUses) {
-            put(f.UgdMid, QString::number(i) + midText(u.CN));
+            appendInt(f.UgdMid, i);
+            appendText(f.UgdMid, u.CN);
+            f.UgdMid += "\r\n";
             region(f.UgdMif, u.Points);
         }
     }
