@@ -27,6 +27,48 @@ void paintRegion(QPainter *painter, const Region &region, const QBrush &fill, co
         painter->fillRect(r, frame);
 }
 
+// The marker: the 8 x 8 circle round a window point, as one image per pair of colours, so that
+// thousands of markers cost one image draw each.
+class MarkerStamp {
+public:
+    void paint(QPainter *painter, const QPoint &at, const QBrush &fill, const QColor &frame)
+    {
+        if (!painter)
+            return;
+        if (fill.style() != Qt::SolidPattern && fill.style() != Qt::NoBrush) {
+            paintRegion(painter, Region::ellipse(at.x() - 4, at.y() - 4, at.x() + 4, at.y() + 4), fill, frame);
+            return;
+        }
+        const QColor fillColour = fill.style() == Qt::NoBrush ? QColor(Qt::transparent) : fill.color();
+        if (m_image.isNull() || fillColour != m_fill || frame != m_frame) {
+            m_fill = fillColour;
+            m_frame = frame;
+            m_image = stamp(fillColour, frame);
+        }
+        painter->drawImage(at - QPoint(4, 4), m_image);
+    }
+
+private:
+    static QImage stamp(const QColor &fill, const QColor &frame)
+    {
+        static const Region shape = Region::ellipse(0, 0, 8, 8);
+        static const Region edge = shape.frame();
+        QImage image(8, 8, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        for (const Span &s : shape.spans())
+            for (int32_t x = s.x0; x < s.x1; ++x)
+                image.setPixelColor(x, s.y, fill);
+        for (const Span &s : edge.spans())
+            for (int32_t x = s.x0; x < s.x1; ++x)
+                image.setPixelColor(x, s.y, frame);
+        return image;
+    }
+
+    QImage m_image;
+    QColor m_fill;
+    QColor m_frame;
+};
+
 // A painter on the window's surface; inactive when the window has none to paint on.
 class SurfacePainter {
 public:
@@ -47,7 +89,8 @@ private:
 
 std::shared_ptr<Draw> DrawObjCollImpl::Add()
 {
-    auto d = std::make_shared<DrawImpl>();
+    auto d = std::make_shared<DrawImpl>(m_regionEdits);
+    m_hitBoxes.clear();
     d->pointsP(std::make_shared<PointPCollImpl>());
     d->pointsR(std::make_shared<PointRCollImpl>());
     m_items.m_items.push_back(d);
@@ -95,36 +138,53 @@ void DrawObjCollImpl::PaintObjects(Window &window, bool ShowPoint)
             if (region)
                 paintRegion(painter.get(), *region, window.FillBrush(), frame);
         }
+        updateHitBoxes();
         if (ShowPoint) {
+            MarkerStamp marker;
             // Markers go over every polygon.
             for (const auto &d : m_items.m_items) {
                 const QColor frame = PaletteColor(d->PointBorderColor());
                 window.FillColor(d->PointFillColor());
                 const QBrush fill = window.FillBrush();
-                for (const QPoint &p : d->windowPoints()) {
-                    const Region marker = Region::ellipse(p.x() - 4, p.y() - 4, p.x() + 4, p.y() + 4);
-                    paintRegion(painter.get(), marker, fill, frame);
-                }
+                for (const QPoint &p : d->windowPoints())
+                    marker.paint(painter.get(), p, fill, frame);
             }
         }
     }
     window.Refresh();
 }
 
+void DrawObjCollImpl::updateHitBoxes()
+{
+    m_hitBoxes.resize(m_items.m_items.size());
+    for (size_t i = 0; i < m_hitBoxes.size(); ++i) {
+        const Region *region = m_items.m_items[i]->region();
+        m_hitBoxes[i] = region ? region->box() : PixelBox();
+    }
+    m_hitBoxEdits = *m_regionEdits;
+}
+
 bool DrawObjCollImpl::GetSelected(Window &window, int32_t mouseX, int32_t mouseY)
 {
     selectToggle = !selectToggle;
+    const auto &items = m_items.m_items;
+    if (m_hitBoxes.size() != items.size() || m_hitBoxEdits != *m_regionEdits)
+        updateHitBoxes();
     // The last polygon in collection order that holds the position wins.
     DrawImpl *hit = nullptr;
-    const auto &items = m_items.m_items;
-    for (auto it = items.rbegin(); it != items.rend() && !hit; ++it) {
-        DrawImpl *d = it->get();
-        const auto points = d->pointsP();
-        if (!points || points->Count() < 1)
+    size_t hitIndex = 0;
+    for (size_t i = items.size(); i-- > 0;) {
+        if (!m_hitBoxes[i].contains(mouseX, mouseY))
+            continue;
+        DrawImpl *d = items[i].get();
+        if (!d->hasWindowPoints())
             continue;
         const Region *region = d->region();
-        if (region && region->contains(mouseX, mouseY))
+        if (region && region->contains(mouseX, mouseY)) {
             hit = d;
+            hitIndex = i;
+            break;
+        }
     }
     if (!hit)
         return false;
@@ -132,6 +192,7 @@ bool DrawObjCollImpl::GetSelected(Window &window, int32_t mouseX, int32_t mouseY
     const QColor frame = PaletteColor(hit->BorderColors());
     window.FillColor(selectToggle ? hit->FillColor() : ColorNumber(hit->SelectedColor()));
     const Region *region = hit->makeRegion();
+    m_hitBoxes[hitIndex] = region ? region->box() : PixelBox();
     {
         SurfacePainter painter(window);
         if (region)

@@ -44,8 +44,11 @@ uint8_t DrawImpl::SetBorderColor(PoligonBorderColor BColor)
 void DrawImpl::RegId(int32_t value)
 {
     // The Draw owns the region it holds: one it no longer holds would be lost for good.
-    if (value != m_regId)
+    if (value != m_regId) {
         DeleteRegion(m_regId);
+        if (m_regionEdits)
+            ++*m_regionEdits;
+    }
     m_regId = value;
 }
 
@@ -135,14 +138,12 @@ const Region *DrawImpl::makeRegion()
     return m_cachedRegion.get();
 }
 
-const Region *DrawImpl::region()
+const Region *DrawImpl::lookUpRegion()
 {
     if (m_regId == 0)
         return nullptr;
-    if (m_regId != m_cachedHandle) {
-        m_cachedRegion = FindRegion(m_regId);
-        m_cachedHandle = m_regId;
-    }
+    m_cachedRegion = FindRegion(m_regId);
+    m_cachedHandle = m_regId;
     return m_cachedRegion.get();
 }
 

@@ -80,6 +80,8 @@ public:
 
 class DrawImpl final : public Draw {
 public:
+    /// A Draw made by a collection tells it when a caller replaces its region handle.
+    explicit DrawImpl(std::shared_ptr<uint64_t> regionEdits = nullptr) : m_regionEdits(std::move(regionEdits)) {}
     ~DrawImpl() override;
 
     void SelectedColor(const QVariant &value) override { m_selectedColor = Variant(value); }
@@ -114,10 +116,17 @@ public:
     /// one (handle 0 when there are no points).
     const Region *makeRegion();
     /// The region of RegId; null when there is none.
-    const Region *region();
+    const Region *region()
+    {
+        if (m_regId != 0 && m_regId == m_cachedHandle)
+            return m_cachedRegion.get();
+        return lookUpRegion();
+    }
+    bool hasWindowPoints() const { return m_pointsP && m_pointsP->Count() >= 1; }
 
 private:
     void replaceRegion(int32_t handle, std::shared_ptr<const Region> region);
+    const Region *lookUpRegion();
 
     int32_t m_objId = 0;
     int32_t m_regId = 0;
@@ -131,6 +140,7 @@ private:
     // The region of m_regId as the library made it, so the hit test needs no handle look-up.
     int32_t m_cachedHandle = 0;
     std::shared_ptr<const Region> m_cachedRegion;
+    std::shared_ptr<uint64_t> m_regionEdits;
 };
 
 class DrawObjCollImpl final : public DrawObjColl {
@@ -140,14 +150,25 @@ public:
     std::shared_ptr<Draw> Add() override;
     std::shared_ptr<Draw> Item(const QVariant &vntIndexKey) const override { return m_items.item(vntIndexKey); }
     int32_t Count() const override { return m_items.count(); }
-    void Remove(const QVariant &vntIndexKey) override { m_items.remove(vntIndexKey); }
+    void Remove(const QVariant &vntIndexKey) override
+    {
+        m_items.remove(vntIndexKey);
+        m_hitBoxes.clear();
+    }
     std::vector<std::shared_ptr<Draw>> NewEnum() const override { return m_items.all<Draw>(); }
 
 private:
     void FitPoints(int32_t W, int32_t H);
     void PaintObjects(Window &window, bool ShowPoint);
+    void updateHitBoxes();
 
     Items<DrawImpl> m_items;
+    // The box of each Draw's region, in collection order, so the hit test reads a compact array
+    // and looks at a Draw only where its box holds the position. Valid while it has one box per
+    // Draw and no caller has replaced a region handle since it was made.
+    std::vector<PixelBox> m_hitBoxes;
+    std::shared_ptr<uint64_t> m_regionEdits = std::make_shared<uint64_t>(0);
+    uint64_t m_hitBoxEdits = 0;
 };
 
 class MColorImpl final : public MColor {

@@ -77,7 +77,7 @@ std::vector<std::pair<int32_t, Row>> rowsOf(const std::vector<Span> &spans)
 void Region::finish()
 {
     if (m_spans.empty()) {
-        m_bounds = QRect();
+        m_box = PixelBox();
         return;
     }
     int32_t minX = m_spans.front().x0, maxX = m_spans.front().x1;
@@ -85,7 +85,7 @@ void Region::finish()
         minX = std::min(minX, s.x0);
         maxX = std::max(maxX, s.x1);
     }
-    m_bounds = QRect(QPoint(minX, m_spans.front().y), QPoint(maxX - 1, m_spans.back().y));
+    m_box = {minX, m_spans.front().y, maxX - 1, m_spans.back().y};
 }
 
 Region Region::polygon(const std::vector<QPoint> &corners)
@@ -152,7 +152,7 @@ Region Region::ellipse(int32_t left, int32_t top, int32_t right, int32_t bottom)
 
 bool Region::contains(int32_t x, int32_t y) const
 {
-    if (!m_bounds.contains(x, y))
+    if (!m_box.contains(x, y))
         return false;
     auto it = std::lower_bound(m_spans.begin(), m_spans.end(), y,
                                [](const Span &s, int32_t row) { return s.y < row; });

@@ -17,6 +17,16 @@ struct Span {
     int32_t x1;
 };
 
+/// A rectangle of pixels, edges included; empty when left > right.
+struct PixelBox {
+    int32_t left = 1;
+    int32_t top = 1;
+    int32_t right = 0;
+    int32_t bottom = 0;
+
+    bool contains(int32_t x, int32_t y) const { return x >= left && x <= right && y >= top && y <= bottom; }
+};
+
 /// A set of pixels held as spans sorted by row, then by column, disjoint and not touching.
 class Region {
 public:
@@ -31,7 +41,8 @@ public:
     bool isEmpty() const { return m_spans.empty(); }
     bool contains(int32_t x, int32_t y) const;
     /// The smallest rectangle holding every pixel; null when empty.
-    QRect bounds() const { return m_bounds; }
+    QRect bounds() const { return isEmpty() ? QRect() : QRect(QPoint(m_box.left, m_box.top), QPoint(m_box.right, m_box.bottom)); }
+    const PixelBox &box() const { return m_box; }
     const std::vector<Span> &spans() const { return m_spans; }
     /// The pixels of the region that have a horizontal or vertical neighbour outside it: the
     /// one-pixel frame drawn inside the region's edge.
@@ -43,7 +54,7 @@ private:
     void finish();
 
     std::vector<Span> m_spans;
-    QRect m_bounds;
+    PixelBox m_box;
 };
 
 /// Hands a region to the handle table and returns its handle (never 0).

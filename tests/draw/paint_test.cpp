@@ -244,8 +244,21 @@ TEST(GetSelected, TheLastPaintedOfOverlappingPolygonsWinsAndCoversItsMarkers)
         // The part of the marker outside the repainted polygon stays.
         EXPECT_EQ(window.pixel(area.left() - 1, area.top() - 1), markerWhite);
     }
-    std::sort(repaints.begin(), repaints.end(), [](QColor a, QColor b) { return a.rgb() < b.rgb(); });
+    const auto byValue = [](QColor a, QColor b) { return a.rgb() < b.rgb(); };
+    std::sort(repaints.begin(), repaints.end(), byValue);
     EXPECT_EQ(repaints, (std::vector<QColor>{landUseFill, rgb(255, 255, 0)}));
+
+    // Once the caller takes the area's region away, the parcel beneath is the one hit: the whole
+    // parcel is repainted, over the area.
+    coll->Item(3)->RegId(0);
+    repaints.clear();
+    for (int call = 0; call < 2; ++call) {
+        coll->GetSelected(window, inBoth.x(), inBoth.y());
+        repaints.push_back(window.pixel(firstOnly.x(), firstOnly.y()));
+        EXPECT_EQ(window.pixel(inBoth.x(), inBoth.y()), repaints.back());
+    }
+    std::sort(repaints.begin(), repaints.end(), byValue);
+    EXPECT_EQ(repaints, (std::vector<QColor>{parcelFill, rgb(255, 255, 0)}));
 }
 
 TEST(GetSelected, FindsNothingInACollectionNeverDrawn)
