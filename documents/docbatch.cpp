@@ -27,7 +27,7 @@ BatchReport RunDocumentBatch(office::WordApp &app, const PlanOptions &options, p
     overall.setRange(0, report.Selected);
     overall.setValue(0);
 
-    OutputNames names;
+    DocumentSession session;
     State &st = state();
     const int32_t n = model::state().Parcels.UBound();
     int done = 0;
@@ -44,7 +44,7 @@ BatchReport RunDocumentBatch(office::WordApp &app, const PlanOptions &options, p
         int32_t scale = options.AutoScale ? 0 : options.Scale;
         try {
             PrepareDocParcel(index);
-            DocumentResult result = MakeParcelDocument(app, options, scale, names, step);
+            DocumentResult result = MakeParcelDocument(app, options, scale, session, step);
             if (result.Fate != DocumentFate::None)
                 report.Done.push_back(result);
         } catch (const zova::Error &e) {

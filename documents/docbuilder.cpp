@@ -67,7 +67,7 @@ QString TemplateOf(const PlanOptions &options, const ZovaTemplate *&plan)
 } // namespace
 
 DocumentResult MakeParcelDocument(office::WordApp &app, const PlanOptions &options, int32_t &scale,
-                                  OutputNames &names, platform::ProgressSink &step)
+                                  DocumentSession &session, platform::ProgressSink &step)
 {
     State &st = state();
     const ZovaTemplate *plan = nullptr;
@@ -82,13 +82,13 @@ DocumentResult MakeParcelDocument(office::WordApp &app, const PlanOptions &optio
     DocumentResult result;
     try {
         if (plan)
-            FillZovaDocument(doc, *plan, options, scale, step);
+            FillZovaDocument(doc, *plan, options, scale, step, &session.Neighbours);
         else
             MakeOtherKindDocument(doc, options, scale, step);
 
         const DocOptions &opts = documents::options();
         const QString folder = opts.OutputFolder.size() > 2 ? opts.OutputFolder : app.DefaultFolder();
-        const QString path = names.Reserve(folder, PlanFileBaseName(st.DocParcel1.Number, st.DocParcel1.ParcelIndex),
+        const QString path = session.Names.Reserve(folder, PlanFileBaseName(st.DocParcel1.Number, st.DocParcel1.ParcelIndex),
                                            QStringLiteral(".docx"));
         switch (opts.DocAction) {
         case ActionOpen:

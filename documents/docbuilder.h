@@ -2,6 +2,7 @@
 
 #include "documents/outputnames.h"
 #include "documents/planoptions.h"
+#include "documents/planshapes.h"
 #include "office/wordapp.h"
 #include "platform/progresssink.h"
 
@@ -32,16 +33,22 @@ QString PlanTemplatePath(const QString &programDir, int paper, int variant);
 /// saved under: the number, "_" and the index, made safe for a file name.
 QString PlanFileBaseName(const QString &number, int32_t index);
 
+/// What the documents of one batch share: the names handed out so far and the neighbour search.
+struct DocumentSession {
+    OutputNames Names;
+    NearParcelSearch Neighbours;
+};
+
 /// Builds the document of options.Kind for the parcel in DocParcel1 (index CurDocParcel) in
 /// `app` from its template under the program folder, and then opens, saves, or saves and prints
 /// it by documents::options().DocAction, in the output folder (the application's default folder
-/// while none is chosen) under a name `names` hands out. `scale` is the drawing's scale in and
+/// while none is chosen) under a name the session hands out. `scale` is the drawing's scale in and
 /// out. Reports 1 to 21 to `step`. Throws zova::Error (office::Error among them) naming what
 /// failed: no template for the paper and variant, a missing template file, a bookmark or table
 /// the template lacks, a parcel that cannot be drawn, a failed save or print; a document that
 /// failed is closed unsaved.
 DocumentResult MakeParcelDocument(office::WordApp &app, const PlanOptions &options, int32_t &scale,
-                                  OutputNames &names, platform::ProgressSink &step);
+                                  DocumentSession &session, platform::ProgressSink &step);
 
 /// The place where the builders of the kinds other than plans plug in; until they are built it
 /// throws zova::Error saying so.

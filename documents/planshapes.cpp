@@ -3,7 +3,11 @@
 #include "common/error.h"
 #include "common/numbers.h"
 #include "documents/docoptions.h"
+#include "documents/boundaryneighbours.h"
 #include "documents/nearparcels.h"
+#include "documents/neighbourtext.h"
+#include "documents/state.h"
+#include "model/state.h"
 #include "documents/placement.h"
 #include "documents/sides.h"
 
@@ -121,6 +125,42 @@ QPointF letterPosition(const DocPoint &p)
 
 } // namespace
 
+NearParcelSearch::NearParcelSearch() = default;
+NearParcelSearch::~NearParcelSearch() = default;
+
+void NearParcelSearch::collect(DocParcel &parcel, int32_t parcelIndex)
+{
+    model::ParcelList &parcels = model::state().Parcels;
+    if (!m_builder)
+        m_builder = std::make_unique<BoundaryNeighbourBuilder>(parcels);
+    const BoundaryRuns runs = m_builder->build(parcelIndex);
+
+    DocParcelList &nearParcels = state().NearParcels;
+    nearParcels.Clear();
+    std::vector<int32_t> touching;
+    for (const DocPoint &p : parcel.Points) {
+        m_builder->index().forEachAt(p.X, p.Y, [&](const PointIndex::Place &place) {
+            if (place.Parcel != parcelIndex)
+                touching.push_back(place.Parcel);
+        });
+    }
+    std::sort(touching.begin(), touching.end());
+    touching.erase(std::unique(touching.begin(), touching.end()), touching.end());
+    for (int32_t j : touching) {
+        DocParcel entry;
+        entry.ParcelIndex = j;
+        entry.OwnerName = parcels[j].NM;
+        entry.Points = DocPointsOf(parcels[j].Points);
+        nearParcels.Add(std::move(entry));
+    }
+    FindNeighbours(parcel, state().Neighbours, nearParcels);
+    for (int k = 1; k <= runs.UBound(); ++k) {
+        const int v = runs[k].FirstVertex;
+        if (v >= 1 && v <= parcel.Points.UBound())
+            parcel.Points[v].Letter = NeighbourLetter(k);
+    }
+}
+
 DrawOptions DrawOptionsOf(const PlanOptions &plan)
 {
     const DocOptions &lines = options();
@@ -151,13 +191,16 @@ QPointF SideLabelOffset(double dir, bool closing)
 
 office::Shape DrawParcelShapes(office::Document &doc, DocParcel &parcel, double centreX, double centreY,
                                int32_t &scale, bool autoScale, uint8_t groupNumber, const DrawOptions &options,
-                               platform::ProgressSink &step)
+                               platform::ProgressSink &step, NearParcelSearch *search)
 {
     const int n = parcel.Points.UBound();
     if (n < 3)
         throw zova::Error(QStringLiteral("Ділянка має менше трьох точок межі, її не можна накреслити"));
 
-    CollectNearParcels(parcel, parcel.ParcelIndex);
+    if (search)
+        search->collect(parcel, parcel.ParcelIndex);
+    else
+        CollectNearParcels(parcel, parcel.ParcelIndex);
     step.setValue(5);
     PlaceParcel(parcel, centreX, centreY, scale, autoScale);
     for (int k = 6; k <= 11; ++k)

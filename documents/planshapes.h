@@ -7,6 +7,7 @@
 
 #include <QPointF>
 #include <cstdint>
+#include <memory>
 
 namespace documents {
 
@@ -23,6 +24,23 @@ struct DrawOptions {
     double AreaLineWidth = 0.75;  ///< points
 };
 
+class BoundaryNeighbourBuilder;
+
+/// The neighbour search of the plans of one batch over the model's parcels: the vertex hash of
+/// the parcels is made once, at the first drawing, instead of once per plan. The coordinates must
+/// not change while it lives.
+class NearParcelSearch {
+public:
+    NearParcelSearch();
+    ~NearParcelSearch();
+    /// What CollectNearParcels does for `parcel` (index `parcelIndex` of the model), on the
+    /// program-wide NearParcels and Neighbours.
+    void collect(DocParcel &parcel, int32_t parcelIndex);
+
+private:
+    std::unique_ptr<BoundaryNeighbourBuilder> m_builder;
+};
+
 /// The drawing options from the plan options' switches and the line options in documents::options().
 DrawOptions DrawOptionsOf(const PlanOptions &plan);
 
@@ -37,10 +55,11 @@ QPointF SideLabelOffset(double dir, bool closing);
 /// is 1, else "main1"; that group is returned. With `autoScale` the scale is chosen from the
 /// parcel's extent and stored in `scale`; the scale used is also DrawScale. The near parcels of
 /// the model are searched first, so the parcel's neighbour list is rebuilt. Reports 5 to 18 to
-/// `step`. Throws zova::Error for a parcel of fewer than three vertices, office::Error when the
-/// document refuses a shape.
+/// `step`. With `search` the near parcels are found through it (a batch's search), else afresh.
+/// Throws zova::Error for a parcel of fewer than three vertices, office::Error when the document
+/// refuses a shape.
 office::Shape DrawParcelShapes(office::Document &doc, DocParcel &parcel, double centreX, double centreY,
                                int32_t &scale, bool autoScale, uint8_t groupNumber, const DrawOptions &options,
-                               platform::ProgressSink &step);
+                               platform::ProgressSink &step, NearParcelSearch *search = nullptr);
 
 } // namespace documents

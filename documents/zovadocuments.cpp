@@ -32,7 +32,7 @@ QString PlanAreaText(double squareMetres, uint8_t areaUnit)
 }
 
 void FillZovaDocument(office::Document &doc, const ZovaTemplate &tpl, const PlanOptions &options, int32_t &scale,
-                      platform::ProgressSink &step)
+                      platform::ProgressSink &step, NearParcelSearch *search)
 {
     State &st = state();
     const reference::State &ref = reference::state();
@@ -70,7 +70,7 @@ void FillZovaDocument(office::Document &doc, const ZovaTemplate &tpl, const Plan
                      + QStringLiteral(" р."));
     step.setValue(3);
 
-    DrawParcelShapes(doc, parcel, tpl.CentreX, tpl.CentreY, scale, options.AutoScale, 1, DrawOptionsOf(options), step);
+    DrawParcelShapes(doc, parcel, tpl.CentreX, tpl.CentreY, scale, options.AutoScale, 1, DrawOptionsOf(options), step, search);
     set("Mash", QString::number(st.DrawScale));
 
     if (options.ShowLandUse)

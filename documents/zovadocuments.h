@@ -2,6 +2,7 @@
 
 #include "documents/docparcel.h"
 #include "documents/planoptions.h"
+#include "documents/planshapes.h"
 #include "documents/plantemplates.h"
 #include "office/document.h"
 #include "platform/progresssink.h"
@@ -23,6 +24,6 @@ QString PlanAreaText(double squareMetres, uint8_t areaUnit);
 /// 2, 3 and 5 to 20 to `step`. Throws office::Error when the template lacks a bookmark or a table,
 /// zova::Error when the parcel cannot be drawn or the database fails.
 void FillZovaDocument(office::Document &doc, const ZovaTemplate &tpl, const PlanOptions &options, int32_t &scale,
-                      platform::ProgressSink &step);
+                      platform::ProgressSink &step, NearParcelSearch *search = nullptr);
 
 } // namespace documents
