@@ -117,8 +117,11 @@ void DrawObjCollImpl::FitPoints(int32_t W, int32_t H)
 {
     std::vector<std::vector<RealPoint>> real;
     real.reserve(m_items.m_items.size());
-    for (const auto &d : m_items.m_items)
+    for (const auto &d : m_items.m_items) {
         real.push_back(d->realPoints());
+        if (!d->pointsP()) // found before any Draw's window points are replaced
+            Fail(ObjectNotSet);
+    }
     const auto window = detail::FitPoints(real, W, H);
     // The window points of an earlier fit are replaced, so drawing the collection again (after a
     // resize) gives the same picture.

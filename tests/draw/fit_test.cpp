@@ -83,3 +83,42 @@ TEST(FitPointsFailure, FailsWithItsNumberAndStoresNoWindowPoint)
         EXPECT_EQ(window.clears, 0) << c.name;
     }
 }
+
+namespace {
+
+// A caller's own point collections: the library reaches them only through their interfaces.
+template <typename Interface, typename Point, typename Coordinate>
+class Forwarding : public Interface {
+public:
+    explicit Forwarding(const char *progId) : m_inner(Create<Interface>(QString::fromLatin1(progId))) {}
+    std::shared_ptr<Point> Add(Coordinate X, Coordinate Y) override { return m_inner->Add(X, Y); }
+    std::shared_ptr<Point> Item(const QVariant &v) const override { return m_inner->Item(v); }
+    int32_t Count() const override { return m_inner->Count(); }
+    void Remove(const QVariant &v) override { m_inner->Remove(v); }
+    std::vector<std::shared_ptr<Point>> NewEnum() const override { return m_inner->NewEnum(); }
+
+private:
+    std::shared_ptr<Interface> m_inner;
+};
+
+} // namespace
+
+TEST(FitPointsCollections, WorksThroughACallersOwnCollectionsAndFailsWithoutOne)
+{
+    auto coll = Create<DrawObjColl>(QStringLiteral("Lumivec.DrawObjColl"));
+    auto d = coll->Add();
+    d->pointsR(std::make_shared<Forwarding<PointRColl, PointR, double>>("Lumivec.PointRColl"));
+    d->pointsP(std::make_shared<Forwarding<PointPColl, PointP, int32_t>>("Lumivec.PointPColl"));
+    for (const XY &p : square)
+        d->pointsR()->Add(p.X, p.Y);
+    d->pointsP()->Add(1, 1); // left from before: the fit replaces it
+    ImageWindow window(425, 425);
+    coll->DrawPict(window, true);
+    EXPECT_EQ(windowPoints(d), (Points{{12, 412}, {412, 412}, {412, 12}, {12, 12}}));
+    EXPECT_EQ(window.pixel(200, 200), Window::colorOf(0));
+
+    d->pointsP(nullptr);
+    EXPECT_EQ(errorOf([&] { coll->DrawPict(window, false); }), ObjectNotSet);
+    d->pointsR(nullptr);
+    EXPECT_EQ(errorOf([&] { coll->DrawPict(window, false); }), ObjectNotSet);
+}
