@@ -1,8 +1,11 @@
 // Feeds arbitrary bytes to the exchange reader: the first byte chooses the open filter (1..5),
 // the rest is the file. Every input must give a model that keeps the reader's promises or a
-// zova::Error; anything else (a crash, another exception, a broken model) stops the run.
+// zova::Error; anything else (a crash, another exception, a broken model) stops the run. What
+// was read goes through the writers too.
 #include "common/error.h"
 #include "model/exchangereader.h"
+#include "model/exchangewriter.h"
+#include "model/mifexport.h"
 
 #include <QByteArray>
 #include <cstdint>
@@ -49,6 +52,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         }
         landUses += r.Parcels[0].LandUses.UBound();
         require(landUses == r.LandUseCount, "land-use count");
+
+        // Whatever was read can be written again, or is refused with a clear error.
+        model::MifMidBytes(r.Parcels);
+        for (int kind = model::SaveIn5Dos; kind <= model::SaveIn4; ++kind) {
+            try {
+                model::ExchangeFileBytes(r.Parcels, {r.Koatuu, QString(), QDate(2026, 3, 7)}, kind, false);
+            } catch (const zova::Error &) {
+            }
+        }
     } catch (const zova::Error &) {
         // A clear error is a good answer to a bad file.
     }

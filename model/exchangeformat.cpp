@@ -4,6 +4,7 @@
 #include "common/numbers.h"
 
 #include <QStringList>
+#include <charconv>
 
 namespace model {
 
@@ -175,6 +176,13 @@ QString OneLine(QString text)
         if (c == QLatin1Char('\r') || c == QLatin1Char('\n'))
             c = QLatin1Char(' ');
     return text;
+}
+
+void AppendInt(QByteArray &out, long long value)
+{
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    out.append(digits, end - digits);
 }
 
 void AppendEncoded(QByteArray &out, const QString &text, platform::CodePage page)

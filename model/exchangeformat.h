@@ -32,6 +32,9 @@ QString TrimBlanks(QStringView text);
 /// written into a file never breaks its line.
 QString OneLine(QString text);
 
+/// Appends a whole number in decimal digits, without a temporary text.
+void AppendInt(QByteArray &out, long long value);
+
 /// Appends the text in the code page; plain ASCII is copied as it is, without a conversion.
 void AppendEncoded(QByteArray &out, const QString &text, platform::CodePage page);
 

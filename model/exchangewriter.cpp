@@ -9,21 +9,12 @@
 #include <QSet>
 #include <QSaveFile>
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstring>
 
 namespace model {
 
 namespace {
-
-// A whole number in decimal digits, appended without a temporary.
-void appendInt(QByteArray &out, long long v)
-{
-    char digits[24];
-    const auto end = std::to_chars(digits, digits + sizeof digits, v).ptr;
-    out.append(digits, end - digits);
-}
 
 QString trailingBlanksCut(const QString &text)
 {
@@ -66,7 +57,7 @@ void appendCoordinate(QByteArray &out, double v)
         out += '-';
         c = -c;
     }
-    appendInt(out, c / 100);
+    AppendInt(out, c / 100);
     const int fraction = int(c % 100);
     if (fraction != 0) {
         out += '.';
@@ -119,7 +110,7 @@ public:
                                       .arg(QString::fromUtf8(where))
                                       .arg(p));
             m_out += "N=";
-            appendInt(m_out, pt.Index);
+            AppendInt(m_out, pt.Index);
             m_out += ",NP=\"";
             put(pt.NP);
             m_out += "\",X=";

@@ -6,21 +6,12 @@
 
 #include <QDir>
 #include <QSaveFile>
-#include <charconv>
 #include <cmath>
 #include <memory>
 
 namespace model {
 
 namespace {
-
-// A whole number in decimal digits, appended without a temporary.
-void appendInt(QByteArray &out, long long v)
-{
-    char digits[24];
-    const auto end = std::to_chars(digits, digits + sizeof digits, v).ptr;
-    out.append(digits, end - digits);
-}
 
 void put(QByteArray &out, const QString &line)
 {
@@ -57,7 +48,7 @@ void appendCoordinate(QByteArray &out, double v)
         out += '-';
         u = -u;
     }
-    appendInt(out, u / 10000);
+    AppendInt(out, u / 10000);
     const int fraction = int(u % 10000);
     const char tail[5] = {'.', char('0' + fraction / 1000), char('0' + fraction / 100 % 10),
                           char('0' + fraction / 10 % 10), char('0' + fraction % 10)};
@@ -72,7 +63,7 @@ void region(QByteArray &out, const Ring &ring)
         return;
     }
     out += "Region  1\r\n  ";
-    appendInt(out, ring.UBound());
+    AppendInt(out, ring.UBound());
     out += "\r\n";
     for (const BoundaryPoint &p : ring) {
         appendCoordinate(out, p.Y);
@@ -115,13 +106,13 @@ MifFiles MifMidBytes(const ParcelList &parcels)
     header(f.UgdMif, ugdColumns, 2);
     for (int i = 1; i <= parcels.UBound(); ++i) {
         const Parcel &p = parcels[i];
-        appendInt(f.DilMid, i);
+        AppendInt(f.DilMid, i);
         for (const QString *value : {&p.NM, &p.AD, &p.AU, &p.KF, &p.PP, &p.KZ, &p.PZ, &p.Number})
             appendText(f.DilMid, *value);
         f.DilMid += "\r\n";
         region(f.DilMif, p.Points);
         for (const LandUseArea &u : p.LandUses) {
-            appendInt(f.UgdMid, i);
+            AppendInt(f.UgdMid, i);
             appendText(f.UgdMid, u.CN);
             f.UgdMid += "\r\n";
             region(f.UgdMif, u.Points);
