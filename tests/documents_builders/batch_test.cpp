@@ -1,0 +1,103 @@
+// The document batch: a failing parcel does not stop it, and the operator learns which failed.
+
+#include "documents/docbatch.h"
+#include "office/wordapp.h"
+#include "tests/documents/parcelfixtures.h"
+#include "tests/documents_builders/builderstesting.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+using namespace documents;
+using documents_test::ParcelOf;
+using documents_test::SquareOf;
+
+namespace {
+
+class Batch : public builderstesting::BuilderTest {
+protected:
+    void SetUp() override
+    {
+        BuilderTest::SetUp();
+        model::ParcelList &parcels = model::state().Parcels;
+        parcels.Clear();
+        const auto add = [&](model::Parcel p, const char *number, bool selected) {
+            p.Number = QString::fromLatin1(number);
+            p.KZ = QStringLiteral("22");
+            p.Selected = selected ? -1 : 0;
+            parcels.Add(p);
+        };
+        add(SquareOf(QStringLiteral("Іваненко"), 1000, 1000, 20), "12/3", true);
+        add(SquareOf(QStringLiteral("Петренко"), 1000, 1020, 20), "4", false);
+        add(ParcelOf(QStringLiteral("Сидоренко"), {{1000, 1100}, {1010, 1100}}), "5", true); // two points
+        add(SquareOf(QStringLiteral("Коваль"), 1000, 1040, 20), "6", true);
+        out = testsupport::tempDir() + QStringLiteral("/batch");
+        QDir().mkpath(out);
+        options().OutputFolder = OutputFolderOf(out);
+        options().DocAction = ActionSave;
+        plan.ZovaVariant = 3;
+        plan.ProgramDir = testsupport::programDir();
+    }
+    QString out;
+    PlanOptions plan;
+    platform::RecordingProgress overall, step;
+};
+
+} // namespace
+
+TEST_F(Batch, GoesOnPastAFailingParcelAndNamesIt)
+{
+    office::WordApp app;
+    const BatchReport report = RunDocumentBatch(app, plan, overall, step);
+    EXPECT_EQ(report.Selected, 3);
+    ASSERT_EQ(report.Done.size(), 2u);
+    EXPECT_EQ(report.Done[0].Path, out + QStringLiteral("/12_3_1.docx"));
+    EXPECT_EQ(report.Done[1].Path, out + QStringLiteral("/6_4.docx"));
+    EXPECT_EQ(QDir(out).entryList(QDir::Files).size(), 2);
+    ASSERT_EQ(report.Failures.size(), 1u);
+    EXPECT_EQ(report.Failures[0].ParcelIndex, 3);
+    EXPECT_TRUE(report.Failures[0].Reason.contains(QStringLiteral("трьох"))) << report.Failures[0].Reason.toStdString();
+    const QString summary = report.Summary();
+    EXPECT_TRUE(summary.contains(QStringLiteral("Збережено документів: 2"))) << summary.toStdString();
+    EXPECT_TRUE(summary.contains(QStringLiteral("№ 5 (3)"))) << summary.toStdString();
+    EXPECT_EQ(overall.phases, QStringList({QStringLiteral("Загальний процес 1 з 3"), QStringLiteral("Загальний процес 2 з 3"),
+                                           QStringLiteral("Загальний процес 3 з 3")}));
+    EXPECT_EQ(overall.max, 3);
+    EXPECT_EQ(step.value, 21);
+    EXPECT_EQ(state().CurDocParcel, 5);
+    EXPECT_EQ(app.Documents_Count(), 0); // the failed document was closed too
+
+    // A second batch into the same folder overwrites nothing.
+    office::WordApp again;
+    const BatchReport second = RunDocumentBatch(again, plan, overall, step);
+    ASSERT_EQ(second.Done.size(), 2u);
+    EXPECT_EQ(second.Done[0].Path, out + QStringLiteral("/12_3_1_2.docx"));
+    EXPECT_EQ(QDir(out).entryList(QDir::Files).size(), 4);
+}
+
+TEST_F(Batch, MissingTemplatesAndPaperWithoutTheVariantAreReportedNotSaved)
+{
+    const struct {
+        const char *name;
+        QString programDir;
+        uint8_t paper, variant;
+        const char *reason;
+    } cases[] = {
+        {"no templates", testsupport::tempDir(), 1, 3, "Немає шаблону"},
+        {"A4 landscape has no variant 7", testsupport::programDir(), 2, 7, "немає плану варіанта 7"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        plan.ProgramDir = c.programDir;
+        plan.Paper = c.paper;
+        plan.ZovaVariant = c.variant;
+        office::WordApp app;
+        const BatchReport report = RunDocumentBatch(app, plan, overall, step);
+        EXPECT_TRUE(report.Done.empty());
+        ASSERT_EQ(report.Failures.size(), 3u);
+        for (const BatchFailure &f : report.Failures)
+            EXPECT_TRUE(f.Reason.contains(QString::fromUtf8(c.reason))) << f.Reason.toStdString();
+        EXPECT_TRUE(report.Summary().contains(QStringLiteral("Жодного документа не зроблено.")));
+        EXPECT_TRUE(QDir(out).entryList(QDir::Files).isEmpty());
+    }
+}
