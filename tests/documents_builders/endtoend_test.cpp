@@ -172,3 +172,20 @@ TEST_F(EndToEnd, TwoPlansOnEachPaperAndKindAreSavedAndReadBack)
     }
     SetUp();
 }
+
+TEST_F(EndToEnd, CancelledDialogOrNothingTickedMakesNothing)
+{
+    PlanOptions plan;
+    plan.ProgramDir = testsupport::programDir();
+    dialogtesting::whenModal(QStringLiteral("frmWord"), [](QWidget *w) {
+        w->findChild<QPushButton *>(QStringLiteral("Command2"))->click();
+    });
+    EXPECT_TRUE(MakePlanCommand(nullptr, plan).Done.empty());
+    EXPECT_FALSE(options().DocDialogOk);
+
+    for (model::Parcel &p : model::state().Parcels)
+        p.Selected = 0;
+    EXPECT_TRUE(MakePlanCommand(nullptr, plan).Done.empty());
+    EXPECT_TRUE(QDir(out).entryList(QDir::Files).isEmpty());
+    EXPECT_TRUE(prompts->messages().isEmpty()) << prompts->messages().join(QLatin1Char('|')).toStdString();
+}
