@@ -245,6 +245,30 @@ TEST(WriteExchangeFile, FailureLeavesTheOldFileAndNamesTheFile)
     EXPECT_EQ(check.readAll(), golden("golden.in4"));
 }
 
+TEST(WriteExchangeFile, ReadOnlyFolderKeepsTheOldFile)
+{
+    const QString dir = testsupport::tempDir();
+    const QString path = QDir(dir).filePath("old.in5");
+    {
+        QFile old(path);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("old content\r\n");
+    }
+    QFile::setPermissions(dir, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    QFile probe(QDir(dir).filePath("probe"));
+    if (probe.open(QIODevice::WriteOnly)) {
+        probe.close();
+        probe.remove();
+        QFile::setPermissions(dir, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        GTEST_SKIP() << "permissions do not bind this user (root); /proc stands in above";
+    }
+    EXPECT_THROW(WriteExchangeFile(path, fixture(), header, SaveIn5Win, false), zova::Error);
+    QFile::setPermissions(dir, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile check(path);
+    ASSERT_TRUE(check.open(QIODevice::ReadOnly));
+    EXPECT_EQ(check.readAll(), "old content\r\n");
+}
+
 TEST(SaveExchangeFile, UsesTheStateAndTodaysDate)
 {
     resetState();

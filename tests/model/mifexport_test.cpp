@@ -172,3 +172,14 @@ TEST(ExportMifMid, AGisReaderOpensTheSampleExport)
             ++k;
         }
 }
+
+TEST(ExportMifMid, RingsWithoutPointsStillOpenInAGisReader)
+{
+    const QString dir = testsupport::tempDir();
+    ExportMifMid(fixture(), dir);
+    const std::vector<OgrFeature> parcels = ogrFeatures(QDir(dir).filePath("dil.mif"), "NM");
+    ASSERT_EQ(parcels.size(), 2u);
+    EXPECT_EQ(parcels[1].attribute, "ТОВ \"Колос\"");
+    EXPECT_EQ(parcels[1].area, 0);
+    EXPECT_EQ(ogrFeatures(QDir(dir).filePath("ugd.mif"), "CN").size(), 3u);
+}
