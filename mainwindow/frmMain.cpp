@@ -3,6 +3,7 @@
 
 #include "common/error.h"
 #include "documents/docoptions.h"
+#include "draw/widget/picturebox.h"
 #include "mainwindow/state.h"
 #include "mainwindow/treeimages.h"
 #include "model/state.h"
@@ -76,6 +77,19 @@ void frmMain::setupControls()
     lbHelp = new QLabel(ui->stBar);
     lbHelp->setObjectName(QStringLiteral("lbHelp"));
 
+    // The tree's own clicks, and the picture's presses, moves and releases for the guide line.
+    ui->MyTree->setContextMenuPolicy(Qt::PreventContextMenu);
+    ui->MyTree->viewport()->installEventFilter(this);
+    ui->pict->setMouseTracking(true);
+    ui->pict->installEventFilter(this);
+    m_pictRedraw = new QTimer(this);
+    m_pictRedraw->setSingleShot(true);
+    m_pictRedraw->setInterval(50);
+    connect(m_pictRedraw, &QTimer::timeout, this, [this] {
+        if (m_drawnParcel >= 1 && m_drawnParcel <= model::state().Parcels.UBound())
+            DrawCurrentParcel(m_drawnParcel);
+    });
+
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(200);
@@ -96,38 +110,38 @@ void frmMain::Form_Load()
     m_frame = 0;
     model::state().TerritoryText.clear();
 
+    // Setting the start positions runs the option handlers, which give the option variables
+    // their start values and put the dependent controls into the matching state.
     ui->chGroup->setChecked(false);
+    chGroup_Click();
     ui->bSplit->setIcon(mainwindow::SplitIcon(2));
     ui->tZone->setEnabled(false);
     ui->tKvart->setEnabled(false);
     ui->cmbZova->setCurrentIndex(0);
+    cmbZova_Click();
     ui->optArea_0->setChecked(true);
+    optArea_Click(0);
 
     for (const char *key : {"GoGo", "Kat", "Sel", "Save", "Change", "SaveChk"})
         setButtonState(QString::fromLatin1(key), false);
 
-    opt.ShowLengths = ui->chLen->checkState() != Qt::Unchecked;
-    opt.ShowPointNumbers = ui->chPoint->checkState() != Qt::Unchecked;
-    opt.ShowNeighbours = ui->chSm->checkState() != Qt::Unchecked;
-    opt.ShowLandUse = ui->chUgd->checkState() != Qt::Unchecked;
-    opt.GroupMode = false;
+    chLen_Click();
+    chPoint_Click();
+    chSm_Click();
+    chUgd_Click();
 
     ui->cmbZberig->setCurrentIndex(1);
-    opt.StorageChoice = 2;
+    cmbZberig_Click();
     for (QAction *a : {ui->mnuSaveCheket, ui->mnuGo, ui->mnuKat, ui->mnuSel, ui->mnuMass, ui->mnuSave})
         a->setEnabled(false);
 
-    // The first document kind and the automatic scale, with what they switch.
     ui->Opt_0->setChecked(true);
-    ui->cmbType->setEnabled(true);
-    ui->cmbZova->setEnabled(true);
-    opt.ZovaVariant = 1;
+    Opt_Click(0);
     ui->OPtMash_0->setChecked(true);
-    ui->cmbMash->setEnabled(false);
+    OPtMash_Click(0);
     ui->cmbType->setCurrentIndex(0);
     ui->cmbWho->setCurrentIndex(0);
-    opt.WhoChoice = 1;
-    opt.AreaUnit = 0;
+    cmbWho_Click();
 
     try {
         reference::FillCilove(ui->cmbCil);
@@ -187,9 +201,11 @@ void frmMain::UpdateDataControls()
     const bool loaded = model::state().Parcels.UBound() >= 1;
     for (QWidget *w : {static_cast<QWidget *>(ui->SSTab1), static_cast<QWidget *>(ui->cmbCil),
                        static_cast<QWidget *>(ui->bMap), static_cast<QWidget *>(ui->frMash),
-                       static_cast<QWidget *>(ui->frArea), static_cast<QWidget *>(ui->cmbType),
-                       static_cast<QWidget *>(ui->bAdd), static_cast<QWidget *>(ui->frServ)})
+                       static_cast<QWidget *>(ui->frArea), static_cast<QWidget *>(ui->bAdd),
+                       static_cast<QWidget *>(ui->frServ)})
         w->setEnabled(loaded);
+    // The paper list stays off while the preliminary approval plan is chosen: it has its own paper.
+    ui->cmbType->setEnabled(loaded && ui->Opt->checkedId() != 2);
     ui->mnuExport->menuAction()->setEnabled(loaded);
 }
 

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPoint>
+#include <QPointer>
 #include <QString>
+#include <cstdint>
 #include <memory>
 
 namespace Ui {
@@ -12,6 +15,8 @@ class QLabel;
 class QTimer;
 class QTreeWidget;
 class QTreeWidgetItem;
+class QMouseEvent;
+class frmMap;
 
 /// The main window: parcel tree, information panel, drawing, coordinate list, options, toolbar,
 /// menus and status bar. Its load handler runs when it is created; closing it closes the
@@ -59,11 +64,36 @@ public:
     /// The frame the animation shows, 1..12; 0 before the first tick.
     int animationFrame() const { return m_frame; }
 
+    // The current parcel.
+
+    /// A click on a tree node: makes the node's parcel current and shows the parcel, the land-use
+    /// area or the field name. When the last press on the tree was not with the left button and
+    /// the node is a parcel node, the popup menu opens at the mouse position.
+    void MyTree_NodeClick(QTreeWidgetItem *node);
+    /// Fills the seven boxes of the information panel from parcel i; the panel then belongs to
+    /// parcel i. An index outside the loaded parcels empties it.
+    void ShowParcelInfo(int i);
+    /// Empties the information panel; it then belongs to no parcel.
+    void ClearParcelInfo();
+    /// The parcel whose texts the information panel shows; 0 when it shows none.
+    int panelParcel() const { return m_panelParcel; }
+    /// Refills the coordinate list with the points of the current parcel; nothing when there is none.
+    void FillCoordList();
+    /// Shows a parcel found by its code: it becomes current and is drawn, with its summary (no
+    /// "ID") and its points; the information panel and the zone and quarter boxes follow it, so
+    /// that they always belong to the current parcel.
+    void ShowFoundParcel(int index);
+    /// The parcel drawn in the picture; 0 when the picture shows none.
+    int drawnParcel() const { return m_drawnParcel; }
+    /// The overview window while it is open; nullptr otherwise.
+    frmMap *mapWindow() const;
+
     static QString NodeKey(const QTreeWidgetItem *node);
     static int NodeImage(const QTreeWidgetItem *node);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void setupControls();
@@ -77,6 +107,33 @@ private:
     // Tree
     void MyTree_ItemChanged(QTreeWidgetItem *node, int column);
     void MyTree_NodeCheck(QTreeWidgetItem *node);
+    void MyTree_MouseDown(QMouseEvent *event);
+    void MyTree_MouseUp(QMouseEvent *event);
+    void mnuZsp_Click();
+    void ShowZoneAndQuarter(int parcel);
+    void DrawCurrentParcel(int parcel);
+
+    // Options
+    void connectOptions();
+    void chGroup_Click();
+    void chLen_Click();
+    void chPoint_Click();
+    void chSm_Click();
+    void chUgd_Click();
+    void cmbCil_Click();
+    void cmbZova_Click();
+    void cmbWho_Click();
+    void cmbZberig_Click();
+    void optArea_Click(int index);
+    void OPtMash_Click(int index);
+    void Opt_Click(int index);
+
+    // Guide line and overview
+    void bSplit_Click();
+    void pict_MouseDown(QMouseEvent *event);
+    void pict_MouseMove(QMouseEvent *event);
+    void pict_MouseUp(QMouseEvent *event);
+    void bMap_Click();
 
     // Menus and buttons
     void mnuOpen_Click();
@@ -99,4 +156,13 @@ private:
     QLabel *lbHelp = nullptr;
     int m_frame = 0;          ///< frame counter of the status animation
     bool m_fillingTree = false; ///< checks set by the program, not by the operator
+    uint8_t LastMouseButton = 0;   ///< button of the last press on the tree: 1 left, 2 right, 4 middle
+    QTreeWidgetItem *m_pressedNode = nullptr; ///< node under the last press on the tree
+    bool m_clickChangedCheck = false; ///< the press being released toggled a check box
+    int m_panelParcel = 0;  ///< parcel whose texts the information panel shows
+    int m_drawnParcel = 0;  ///< parcel drawn in the picture
+    QPoint m_lineStart;     ///< guide line, picture pixels
+    QPoint m_lineEnd;
+    QPointer<frmMap> m_map;
+    QTimer *m_pictRedraw = nullptr; ///< fits the drawn parcel again once a resize has settled
 };

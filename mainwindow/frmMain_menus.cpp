@@ -20,6 +20,18 @@ void frmMain::connectCommands()
     connect(Timer1, &QTimer::timeout, this, &frmMain::Timer1_Timer);
     connect(ui->tBar, &QToolBar::actionTriggered, this, &frmMain::tBar_ButtonClick);
     connect(ui->MyTree, &QTreeWidget::itemChanged, this, &frmMain::MyTree_ItemChanged);
+    connect(ui->MyTree, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem *node) {
+        // A click on a check box checks the parcel; it does not make it current.
+        if (m_clickChangedCheck) {
+            m_clickChangedCheck = false;
+            return;
+        }
+        MyTree_NodeClick(node);
+    });
+    connect(ui->mnuZsp, &QAction::triggered, this, &frmMain::mnuZsp_Click);
+    connect(ui->bSplit, &QToolButton::clicked, this, &frmMain::bSplit_Click);
+    connect(ui->bMap, &QToolButton::clicked, this, &frmMain::bMap_Click);
+    connectOptions();
 
     connect(ui->mnuOpen, &QAction::triggered, this, &frmMain::mnuOpen_Click);
     connect(ui->mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);

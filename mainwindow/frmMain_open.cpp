@@ -4,6 +4,7 @@
 #include "ui_frmMain.h"
 
 #include "common/error.h"
+#include "draw/widget/picturebox.h"
 #include "model/exchangereader.h"
 #include "model/forms/frmProgr.h"
 #include "model/state.h"
@@ -76,8 +77,17 @@ bool frmMain::OpenExchangeFile(const QString &path, int filter)
     const QString status = result.StatusText;
 
     ui->lstKoord->clear();
-    ui->pict->update();
     model::CommitLoad(std::move(result), path, filter);
+    // Nothing of the previous file stays on show: no panel texts that "Внести зміни" could write
+    // into a parcel of the new file, no zone or quarter, no drawing and no summary.
+    ClearParcelInfo();
+    ui->tZone->setEnabled(false);
+    ui->tKvart->setEnabled(false);
+    ui->tZone->setText(QStringLiteral("0"));
+    ui->tKvart->setText(QStringLiteral("0"));
+    ui->pict->Cls();
+    m_drawnParcel = 0;
+    ui->lInfo->clear();
 
     progress.setPhase(QStringLiteral("Зачекайте..."));
     reference::ResolveKoatuu(model::state().Koatuu);

@@ -173,6 +173,7 @@ void frmMain::MyTree_ItemChanged(QTreeWidgetItem *node, int column)
     const bool checked = node->checkState(0) != Qt::Unchecked;
     if (checked == node->data(0, CheckedRole).toBool())
         return; // text or picture changed, not the check
+    m_clickChangedCheck = true;
     MyTree_NodeCheck(node);
 }
 
