@@ -1,4 +1,5 @@
 #include "documents/forms/planbatch.h"
+#include "platform/forms/waitcursor.h"
 
 #include "common/error.h"
 #include "documents/docoptions.h"
@@ -16,14 +17,7 @@ namespace documents {
 
 namespace {
 
-/// The wait cursor for as long as it lives, also when the work throws.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor &) = delete;
-    WaitCursor &operator=(const WaitCursor &) = delete;
-};
+using platform::WaitCursor;
 
 void Tell(const QString &text, platform::MsgIcon icon)
 {

@@ -1,4 +1,5 @@
 #include "model/forms/savecommands.h"
+#include "platform/forms/waitcursor.h"
 
 #include "common/error.h"
 #include "model/exchangewriter.h"
@@ -13,13 +14,7 @@ namespace model {
 
 namespace {
 
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor &) = delete;
-    WaitCursor &operator=(const WaitCursor &) = delete;
-};
+using platform::WaitCursor;
 
 void failed(const QString &what, const zova::Error &e)
 {

@@ -242,8 +242,9 @@ TEST_F(Tables, SixZemRowByVariant)
         office::Table t = doc.Tables(tpl->LandTable);
         FillLandTable(t, c.variant, state().DocParcel1, model::state().Parcels, 1, 0);
         for (int col = 1; col <= c.cells.size(); ++col) {
-            if (c.cells[col - 1] != skip)
+            if (c.cells[col - 1] != skip) {
                 EXPECT_EQ(t.Cell(6, col).Text(), c.cells[col - 1]) << "column " << col;
+            }
         }
         doc.Close();
     }
