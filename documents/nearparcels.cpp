@@ -36,10 +36,9 @@ DocParcel NearEntry(const model::ParcelList &parcels, int32_t j)
 
 } // namespace
 
-void CollectNearParcels(model::ParcelList &parcels, DocParcel &parcel, DocParcelList &nearParcels,
-                        DocParcelList &neighbours, int32_t parcelIndex)
+void CollectNearParcels(BoundaryNeighbourBuilder &builder, const model::ParcelList &parcels, DocParcel &parcel,
+                        DocParcelList &nearParcels, DocParcelList &neighbours, int32_t parcelIndex)
 {
-    BoundaryNeighbourBuilder builder(parcels);
     const BoundaryRuns runs = builder.build(parcelIndex);
 
     // Parcels that share no vertex can neither be neighbours nor give branch points, so only
@@ -65,6 +64,13 @@ void CollectNearParcels(model::ParcelList &parcels, DocParcel &parcel, DocParcel
         if (v >= 1 && v <= parcel.Points.UBound())
             parcel.Points[v].Letter = NeighbourLetter(k);
     }
+}
+
+void CollectNearParcels(model::ParcelList &parcels, DocParcel &parcel, DocParcelList &nearParcels,
+                        DocParcelList &neighbours, int32_t parcelIndex)
+{
+    BoundaryNeighbourBuilder builder(parcels);
+    CollectNearParcels(builder, parcels, parcel, nearParcels, neighbours, parcelIndex);
 }
 
 void CollectNearParcels(DocParcel &parcel, int32_t parcelIndex)

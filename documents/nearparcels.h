@@ -17,6 +17,10 @@ using DocParcelList = zova::OneBased<DocParcel>;
 /// that run's letter, so plan and description letter the same points.
 void CollectNearParcels(model::ParcelList &parcels, DocParcel &parcel, DocParcelList &nearParcels,
                         DocParcelList &neighbours, int32_t parcelIndex);
+/// The same through a builder that keeps its vertex hash across calls (a batch of plans over
+/// unchanged coordinates builds it once).
+void CollectNearParcels(class BoundaryNeighbourBuilder &builder, const model::ParcelList &parcels, DocParcel &parcel,
+                        DocParcelList &nearParcels, DocParcelList &neighbours, int32_t parcelIndex);
 /// The same on the model's parcels and the program-wide NearParcels and Neighbours.
 void CollectNearParcels(DocParcel &parcel, int32_t parcelIndex);
 

@@ -133,32 +133,7 @@ void NearParcelSearch::collect(DocParcel &parcel, int32_t parcelIndex)
     model::ParcelList &parcels = model::state().Parcels;
     if (!m_builder)
         m_builder = std::make_unique<BoundaryNeighbourBuilder>(parcels);
-    const BoundaryRuns runs = m_builder->build(parcelIndex);
-
-    DocParcelList &nearParcels = state().NearParcels;
-    nearParcels.Clear();
-    std::vector<int32_t> touching;
-    for (const DocPoint &p : parcel.Points) {
-        m_builder->index().forEachAt(p.X, p.Y, [&](const PointIndex::Place &place) {
-            if (place.Parcel != parcelIndex)
-                touching.push_back(place.Parcel);
-        });
-    }
-    std::sort(touching.begin(), touching.end());
-    touching.erase(std::unique(touching.begin(), touching.end()), touching.end());
-    for (int32_t j : touching) {
-        DocParcel entry;
-        entry.ParcelIndex = j;
-        entry.OwnerName = parcels[j].NM;
-        entry.Points = DocPointsOf(parcels[j].Points);
-        nearParcels.Add(std::move(entry));
-    }
-    FindNeighbours(parcel, state().Neighbours, nearParcels);
-    for (int k = 1; k <= runs.UBound(); ++k) {
-        const int v = runs[k].FirstVertex;
-        if (v >= 1 && v <= parcel.Points.UBound())
-            parcel.Points[v].Letter = NeighbourLetter(k);
-    }
+    CollectNearParcels(*m_builder, parcels, parcel, state().NearParcels, state().Neighbours, parcelIndex);
 }
 
 DrawOptions DrawOptionsOf(const PlanOptions &plan)
