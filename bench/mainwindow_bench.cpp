@@ -1,8 +1,11 @@
 // The open command on the generated 20,000-parcel file, from the dialog's answer to the tree
-// shown: read, parse, the area phase, the KOATUU lookup, the tree fill and the window repainted.
+// shown: read, parse, the area phase, the KOATUU lookup, the tree fill and the window repainted;
+// and the overview of all its parcels, from the button to the window shown.
 
 #include "bench/generate_in4.h"
 #include "mainwindow/frmMain.h"
+#include "draw/widget/picturebox.h"
+#include "mainwindow/frmMap.h"
 #include "model/state.h"
 #include "platform/scriptedprompts.h"
 #include "reference/baseconnection.h"
@@ -12,6 +15,7 @@
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <benchmark/benchmark.h>
 #include <cstdlib>
@@ -55,6 +59,46 @@ void BM_OpenAndFillTree(benchmark::State &state)
     reference::CloseBase();
 }
 BENCHMARK(BM_OpenAndFillTree)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5)
+    ->ReportAggregatesOnly(false);
+
+void BM_OverviewOfAllParcels(benchmark::State &state)
+{
+    const QString path = folder().filePath(QStringLiteral("generated.in4"));
+    bench::WriteGeneratedIn4(path);
+    const QString base = folder().filePath(QStringLiteral("mybase.dat"));
+    QFile::copy(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../mybase.dat")), base);
+    QFile::setPermissions(base, QFile::ReadOwner | QFile::WriteOwner);
+    QString error;
+    if (!reference::OpenBase(base, &error)) {
+        state.SkipWithError(error.toStdString().c_str());
+        return;
+    }
+    platform::setPrompts(std::make_unique<platform::ScriptedPrompts>());
+    auto window = std::make_unique<frmMain>(folder().path());
+    window->resize(1280, 800);
+    window->show();
+    if (!window->OpenExchangeFile(path, 1))
+        state.SkipWithError("the file did not open");
+    QCoreApplication::processEvents();
+    auto *bMap = window->findChild<QToolButton *>(QStringLiteral("bMap"));
+
+    for (auto _ : state) {
+        bMap->click();
+        QCoreApplication::processEvents(); // the window laid out and painted
+        state.PauseTiming();
+        if (frmMap *map = window->mapWindow())
+            delete map;
+        state.ResumeTiming();
+    }
+    state.counters["parcels"] = model::state().Parcels.UBound();
+    // A check that the parcels were painted, not skipped by a failed fit.
+    bMap->click();
+    const QImage img = window->mapWindow()->picture()->image();
+    state.counters["painted"] = img.pixelColor(img.width() / 2, img.height() / 2) != QColor(Qt::white);
+    window.reset();
+    reference::CloseBase();
+}
+BENCHMARK(BM_OverviewOfAllParcels)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5)
     ->ReportAggregatesOnly(false);
 
 } // namespace
