@@ -11,6 +11,7 @@
 #include "reference/baseconnection.h"
 #include "reference/forms/fillers.h"
 #include "reference/state.h"
+#include "registers/forms/frmSave.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -29,6 +30,8 @@ frmMain::frmMain(const QString &programDir, QWidget *parent)
       m_programDir(programDir.isEmpty() ? QCoreApplication::applicationDirPath() : programDir)
 {
     initIcons();
+    // The document-action dialog's folder button opens the folder picker.
+    registers::installOutputFolderPicker();
     ui->setupUi(this);
     setupControls();
     connectCommands();

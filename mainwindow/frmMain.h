@@ -10,6 +10,9 @@
 namespace Ui {
 class frmMain;
 }
+namespace documents {
+struct PlanOptions;
+}
 class QAction;
 class QLabel;
 class QTimer;
@@ -53,6 +56,11 @@ public:
     /// the controls, lKoatu and the counts. A failure shows its reason (file and line) and leaves
     /// the previous parcels, tree and counts. Returns whether the file was loaded.
     bool OpenExchangeFile(const QString &path, int filter);
+
+    /// The choices of the options panel and the program-wide flags, as the document commands take
+    /// them when they start: the kind button set, the paper, the scale typed or automatic, the
+    /// plan variant, what the drawing shows, the area unit and the purpose.
+    documents::PlanOptions planOptions() const;
 
     /// The toolbar button with a key ("OpenF", "Sel", ...); nullptr for an unknown key.
     QAction *tBarButton(const QString &key) const;
@@ -145,6 +153,7 @@ private:
     void mnuCilove_Click();
     void mnuDS_Click();
     void mnuZmist_Click();
+    void mnuGo_Click();
 
     std::unique_ptr<Ui::frmMain> ui;
     QString m_programDir;

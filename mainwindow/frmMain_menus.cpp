@@ -3,7 +3,11 @@
 #include "mainwindow/frmMain.h"
 #include "ui_frmMain.h"
 
+#include "common/numbers.h"
+#include "documents/forms/planbatch.h"
+#include "documents/planoptions.h"
 #include "mainwindow/state.h"
+#include "model/forms/savecommands.h"
 #include "platform/desktop.h"
 #include "platform/prompts.h"
 #include "reference/forms/frmFnt.h"
@@ -41,6 +45,11 @@ void frmMain::connectCommands()
     connect(ui->mnuCilove, &QAction::triggered, this, &frmMain::mnuCilove_Click);
     connect(ui->mnuDS, &QAction::triggered, this, &frmMain::mnuDS_Click);
     connect(ui->mnuZmist, &QAction::triggered, this, &frmMain::mnuZmist_Click);
+    connect(ui->mnuSave, &QAction::triggered, this, [] { model::mnuSave_Click(); });
+    connect(ui->mnuSaveCheket, &QAction::triggered, this, [] { model::mnuSaveCheket_Click(); });
+    connect(ui->mnuExpMif, &QAction::triggered, this, [this] { model::mnuExpMif_Click(m_programDir); });
+    connect(ui->mnuGo, &QAction::triggered, this, &frmMain::mnuGo_Click);
+    connect(ui->bGo, &QPushButton::clicked, this, &frmMain::mnuGo_Click);
     // The other commands (territory, title block, documents, save, bulk assignment, find, about,
     // purposes, overview) come with their own dialogs; until then their controls do nothing.
 }
@@ -55,6 +64,47 @@ void frmMain::tBar_ButtonClick(QAction *button)
         mnuExit_Click();
     else if (key == QLatin1String("Sel"))
         mnuSel_Click();
+    else if (key == QLatin1String("Save"))
+        model::mnuSave_Click();
+    else if (key == QLatin1String("SaveChk"))
+        model::mnuSaveCheket_Click();
+    else if (key == QLatin1String("GoGo"))
+        mnuGo_Click();
+}
+
+documents::PlanOptions frmMain::planOptions() const
+{
+    const mainwindow::State &s = mainwindow::state();
+    documents::PlanOptions o;
+    // The first kind button, by index, that is set.
+    for (int i = 0; i < 8; ++i)
+        if (ui->Opt->button(i) && ui->Opt->button(i)->isChecked()) {
+            o.Kind = static_cast<uint8_t>(i);
+            break;
+        }
+    o.Paper = static_cast<uint8_t>(ui->cmbType->currentData().toInt());
+    o.AutoScale = !ui->OPtMash_1->isChecked();
+    o.Scale = static_cast<int32_t>(zova::LeadingNumber(ui->cmbMash->currentText()));
+    o.ZovaVariant = s.ZovaVariant;
+    o.ShowLengths = s.ShowLengths;
+    o.ShowPointNumbers = s.ShowPointNumbers;
+    o.ShowNeighbours = s.ShowNeighbours;
+    o.ShowLandUse = s.ShowLandUse;
+    o.GroupMode = s.GroupMode;
+    o.AreaUnit = s.AreaUnit;
+    o.CiloveFlag = s.CiloveFlag;
+    o.DsFlag = s.DsFlag;
+    o.PurposeText = ui->cmbCil->currentText();
+    o.ProgramDir = m_programDir;
+    return o;
+}
+
+// "Зробити план": nothing without a checked parcel; the batch reports its own failures.
+void frmMain::mnuGo_Click()
+{
+    if (!AnyParcelChecked())
+        return;
+    documents::MakePlanCommand(this, planOptions());
 }
 
 void frmMain::mnuFnt_Click()

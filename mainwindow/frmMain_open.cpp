@@ -8,6 +8,7 @@
 #include "model/exchangereader.h"
 #include "model/forms/frmProgr.h"
 #include "model/state.h"
+#include "platform/forms/waitcursor.h"
 #include "platform/prompts.h"
 #include "reference/territory.h"
 
@@ -15,18 +16,6 @@
 #include <QLabel>
 #include <exception>
 
-namespace {
-
-/// The wait cursor for the lifetime of the guard.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor &) = delete;
-    WaitCursor &operator=(const WaitCursor &) = delete;
-};
-
-} // namespace
 
 void frmMain::mnuOpen_Click()
 {
@@ -54,7 +43,7 @@ void frmMain::ShowOpenDialog()
 
 bool frmMain::OpenExchangeFile(const QString &path, int filter)
 {
-    WaitCursor wait;
+    platform::WaitCursor wait;
     frmProgr progress(this);
     progress.showWithCaption(QStringLiteral("Обробляємо..."));
 

@@ -6,6 +6,7 @@
 #include "draw/widget/picturebox.h"
 #include "mainwindow/parceldrawing.h"
 #include "model/state.h"
+#include "platform/forms/waitcursor.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -36,7 +37,7 @@ draw::PictureBox *frmMap::picture() const
 
 void frmMap::Form_Load()
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const platform::WaitCursor wait;
     try {
         m_drawing = mainwindow::DrawAllParcels(model::state().Parcels, *ui->pict);
     } catch (const zova::Error &) {
@@ -45,7 +46,6 @@ void frmMap::Form_Load()
     } catch (const draw::DrawError &) {
         m_drawing.reset();
     }
-    QApplication::restoreOverrideCursor();
 }
 
 void frmMap::Redraw()

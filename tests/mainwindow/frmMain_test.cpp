@@ -470,4 +470,8 @@ TEST_F(MainWindowTest, CloseBoxClosesTheDatabaseAndExitDoesNot)
     window->close();
     EXPECT_FALSE(reference::BaseConn().IsOpen());
     EXPECT_FALSE(window->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
+    // The end of the program was asked for: until the application's loop has run, every later
+    // dialog of this test program would return at once.
+    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    QCoreApplication::exec();
 }
