@@ -3,6 +3,7 @@
 
 #include "tests/mainwindow/mainwindowtesting.h"
 
+#include "documents/forms/frmWord.h"
 #include "documents/planoptions.h"
 
 #include <QApplication>
@@ -127,4 +128,23 @@ TEST_F(MainWindowTest, MakePlanAsksWhatToDoOnlyWithACheckedParcel)
     }
     EXPECT_EQ(shown, QStringList(3, QStringLiteral("frmWord"))) << prompts->messages().join(QLatin1Char('|')).toStdString();
     EXPECT_FALSE(documents::options().DocDialogOk);
+}
+
+TEST_F(MainWindowTest, FolderButtonOfTheDocumentDialogOpensTheFolderPicker)
+{
+    open();
+    frmWord dialog(window.get());
+    qobject_cast<QAbstractButton *>(dialog.findChild<QWidget *>(QStringLiteral("wType_1")))->click();
+    auto *folder = qobject_cast<QAbstractButton *>(dialog.findChild<QWidget *>(QStringLiteral("bKatalog")));
+    ASSERT_NE(folder, nullptr);
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        for (QWidget *top : QApplication::topLevelWidgets())
+            if (auto *d = qobject_cast<QDialog *>(top); d && d->isVisible() && d != &dialog) {
+                shown = QString::fromLatin1(d->metaObject()->className());
+                d->reject();
+            }
+    });
+    folder->click();
+    EXPECT_EQ(shown, QStringLiteral("frmSave"));
 }

@@ -2,6 +2,7 @@
 
 #include "model/exchangereader.h"
 
+#include <QCoreApplication>
 #include <QMenu>
 #include <QTabWidget>
 
@@ -161,6 +162,9 @@ TEST_F(MainWindowTest, WindowWithASampleCanBeLookedAt)
     tree()->topLevelItem(0)->setCheckState(0, Qt::Checked);
     w.resize(1280, 800);
     w.show();
+    QCoreApplication::processEvents();
+    tree()->setCurrentItem(tree()->topLevelItem(0));
+    w.MyTree_NodeClick(tree()->topLevelItem(0));
     w.Timer1_Timer();
     const QImage shot = w.grab().toImage();
     EXPECT_EQ(shot.width(), 1280);
