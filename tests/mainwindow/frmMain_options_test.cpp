@@ -220,13 +220,22 @@ TEST_F(MainWindowTest, GuideLineFollowsTheMouseOnlyInItsMode)
     EXPECT_EQ(line->second(), QPoint(100, 90));
     EXPECT_FALSE(line->isVisible());
     EXPECT_EQ(line->geometry(), pict->rect());
+    // While shown, the line is seen over the picture.
+    send(pict, QEvent::MouseButtonPress, {20, 30}, Qt::LeftButton);
+    send(pict, QEvent::MouseMove, {120, 30}, Qt::NoButton);
+    const QImage seen = pict->grab().toImage();
+    int marked = 0;
+    for (int x = 20; x <= 120; ++x)
+        marked += seen.pixelColor(x, 30) != QColor(Qt::white);
+    EXPECT_GT(marked, 30);
+    send(pict, QEvent::MouseButtonRelease, {120, 30}, Qt::LeftButton);
 
     split->click();
     EXPECT_FALSE(mainwindow::state().MeasureMode);
     EXPECT_TRUE(sameIcon(split->icon(), mainwindow::SplitIcon(2)));
     send(pict, QEvent::MouseButtonPress, {5, 5}, Qt::LeftButton);
     EXPECT_FALSE(line->isVisible());
-    EXPECT_EQ(line->first(), QPoint(10, 20));
+    EXPECT_EQ(line->first(), QPoint(20, 30));
 }
 
 TEST_F(MainWindowTest, OverviewFitsOneParcelCentredAndSpanningThePicture)
