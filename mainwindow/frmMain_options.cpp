@@ -27,7 +27,9 @@ void frmMain::connectOptions()
     connect(ui->chPoint, &QCheckBox::stateChanged, this, &frmMain::chPoint_Click);
     connect(ui->chSm, &QCheckBox::stateChanged, this, &frmMain::chSm_Click);
     connect(ui->chUgd, &QCheckBox::stateChanged, this, &frmMain::chUgd_Click);
-    connect(ui->cmbCil, &QComboBox::currentIndexChanged, this, &frmMain::cmbCil_Click);
+    // Queued: filling the list passes through its first entry before it ends with none chosen, and
+    // only what the list shows once the fill is done is a choice.
+    connect(ui->cmbCil, &QComboBox::currentIndexChanged, this, &frmMain::cmbCil_Click, Qt::QueuedConnection);
     connect(ui->cmbZova, &QComboBox::currentIndexChanged, this, &frmMain::cmbZova_Click);
     connect(ui->cmbWho, &QComboBox::currentIndexChanged, this, &frmMain::cmbWho_Click);
     connect(ui->cmbZberig, &QComboBox::currentIndexChanged, this, &frmMain::cmbZberig_Click);

@@ -136,8 +136,12 @@ TEST_F(MainWindowTest, ListsAndOptionButtonsSetTheirVariables)
     // The purpose list: the name and the identifier of the chosen entry, and its edit button.
     QComboBox *cil = control<QComboBox>("cmbCil");
     ASSERT_GE(cil->count(), 2);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(cil->currentIndex(), -1);
     EXPECT_FALSE(control("bEdit")->isEnabled());
+    EXPECT_TRUE(reference::state().PurposeName.isEmpty()); // the fill chose nothing
     cil->setCurrentIndex(1);
+    QCoreApplication::processEvents();
     EXPECT_EQ(reference::state().PurposeName, cil->itemText(1));
     EXPECT_EQ(reference::state().PurposeId, cil->itemData(1).toInt());
     EXPECT_TRUE(control("bEdit")->isEnabled());
