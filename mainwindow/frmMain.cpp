@@ -106,7 +106,6 @@ void frmMain::Form_Load()
     reference::SetDefaultParameters();
     mainwindow::resetState();
     documents::resetOptions(); // OutputFolder empty, documents left open, line types and widths
-    mainwindow::State &opt = mainwindow::state();
 
     CreateExportFolder();
     model::state().Parcels.Clear();

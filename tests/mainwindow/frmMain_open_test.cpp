@@ -55,8 +55,9 @@ TEST_F(MainWindowTest, OpeningASampleFillsTreeControlsAndCounts)
         ASSERT_EQ(n->childCount(), 9 + p.LandUses.UBound());
         EXPECT_EQ(n->child(1)->text(0), p.KF);
         EXPECT_EQ(n->child(6)->text(0), p.Number);
-        if (p.LandUses.UBound() >= 1)
+        if (p.LandUses.UBound() >= 1) {
             EXPECT_EQ(n->child(9)->text(0), p.LandUses[1].CN);
+        }
         landUses += p.LandUses.UBound();
     }
     EXPECT_EQ(landUses, want.LandUseCount);
