@@ -87,7 +87,13 @@ DocumentResult MakeParcelDocument(office::WordApp &app, const PlanOptions &optio
             MakeOtherKindDocument(doc, options, scale, step);
 
         const DocOptions &opts = documents::options();
-        const QString folder = opts.OutputFolder.size() > 2 ? opts.OutputFolder : app.DefaultFolder();
+        // A document left for the operator needs no folder of theirs: without one it goes to the
+        // work folder, as an unsaved Word document would stay in Word.
+        const QString folder = opts.OutputFolder.size() > 2 ? opts.OutputFolder
+                               : opts.DocAction == ActionOpen ? app.WorkFolder()
+                                                              : app.DefaultFolder();
+        if (opts.OutputFolder.size() <= 2)
+            QDir().mkpath(folder); // ours to make: a fresh account has no Documents folder yet
         const QString path = session.Names.Reserve(folder, PlanFileBaseName(st.DocParcel1.Number, st.DocParcel1.ParcelIndex),
                                            QStringLiteral(".docx"));
         switch (opts.DocAction) {

@@ -2,10 +2,12 @@
 
 #include "documents/docbatch.h"
 #include "office/wordapp.h"
+#include "platform/desktop.h"
 #include "tests/documents/parcelfixtures.h"
 #include "tests/documents_builders/builderstesting.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 using namespace documents;
@@ -100,4 +102,38 @@ TEST_F(Batch, MissingTemplatesAndPaperWithoutTheVariantAreReportedNotSaved)
         EXPECT_TRUE(report.Summary().contains(QStringLiteral("Жодного документа не зроблено.")));
         EXPECT_TRUE(QDir(out).entryList(QDir::Files).isEmpty());
     }
+}
+
+TEST_F(Batch, OpenAndPrintActionsHandTheSavedFilesToTheDesktop)
+{
+    auto recording = std::make_unique<platform::RecordingDesktop>();
+    platform::RecordingDesktop *desktop = recording.get();
+    auto saved = platform::setDesktop(std::move(recording));
+
+    // "Open" needs no folder of the operator's: the documents go to the work folder, which the
+    // batch makes when it is missing.
+    options().OutputFolder.clear();
+    options().DocAction = ActionOpen;
+    office::WordApp app;
+    const QString work = testsupport::tempDir() + QStringLiteral("/not/yet/there");
+    app.SetWorkFolder(work);
+    const BatchReport opened = RunDocumentBatch(app, plan, overall, step);
+    ASSERT_EQ(opened.Done.size(), 2u);
+    EXPECT_EQ(desktop->opened, QStringList({work + QStringLiteral("/12_3_1.docx"), work + QStringLiteral("/6_4.docx")}));
+    EXPECT_TRUE(QFileInfo::exists(desktop->opened.value(0)));
+
+    options().OutputFolder = OutputFolderOf(out);
+    options().DocAction = ActionSavePrint;
+    office::WordApp printing;
+    const BatchReport printed = RunDocumentBatch(printing, plan, overall, step);
+    ASSERT_EQ(printed.Done.size(), 2u);
+    EXPECT_EQ(desktop->printed, QStringList({out + QStringLiteral("/12_3_1.docx"), out + QStringLiteral("/6_4.docx")}));
+
+    // A print that cannot be started is a failure of that parcel, not a document reported done.
+    desktop->result = false;
+    office::WordApp failing;
+    const BatchReport refused = RunDocumentBatch(failing, plan, overall, step);
+    EXPECT_TRUE(refused.Done.empty());
+    EXPECT_EQ(refused.Failures.size(), 3u);
+    platform::setDesktop(std::move(saved));
 }
