@@ -19,6 +19,9 @@ FileDialogResult runFileDialog(const FileDialogRequest &request, bool save)
 {
     QFileDialog dialog(owner(), request.title, request.directory);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    // The filter labels carry their own wording ("Обмінні файли (*.in4)- DOS"); the pattern Qt
+    // needs after them is not shown a second time.
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setFileMode(save ? QFileDialog::AnyFile : (request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile));
     QStringList names;
     for (const FileFilter &f : request.filters)
@@ -35,7 +38,12 @@ FileDialogResult runFileDialog(const FileDialogRequest &request, bool save)
     r.accepted = true;
     r.path = dialog.selectedFiles().first();
     r.fileTitle = QFileInfo(r.path).fileName();
-    r.filterIndex = int(names.indexOf(dialog.selectedNameFilter())) + 1;
+    // With the details hidden, some Qt versions report the shown label rather than the filter.
+    const QString chosen = dialog.selectedNameFilter().trimmed();
+    r.filterIndex = int(names.indexOf(chosen)) + 1;
+    for (size_t i = 0; r.filterIndex < 1 && i < request.filters.size(); ++i)
+        if (request.filters[i].label.trimmed() == chosen)
+            r.filterIndex = int(i) + 1;
     if (r.filterIndex < 1)
         r.filterIndex = index;
     return r;
