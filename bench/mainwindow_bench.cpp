@@ -29,9 +29,11 @@ QTemporaryDir &folder()
     return dir;
 }
 
-void BM_OpenAndFillTree(benchmark::State &state)
+// The generated file written, a copy of the built database opened and the main window shown;
+// null (and the benchmark skipped) when the database cannot be opened.
+std::unique_ptr<frmMain> ShowWindow(benchmark::State &state, QString &path)
 {
-    const QString path = folder().filePath(QStringLiteral("generated.in4"));
+    path = folder().filePath(QStringLiteral("generated.in4"));
     bench::WriteGeneratedIn4(path);
     const QString base = folder().filePath(QStringLiteral("mybase.dat"));
     // Benchmarks live in bench/ of the build; the program folder is its parent.
@@ -40,12 +42,21 @@ void BM_OpenAndFillTree(benchmark::State &state)
     QString error;
     if (!reference::OpenBase(base, &error)) {
         state.SkipWithError(error.toStdString().c_str());
-        return;
+        return nullptr;
     }
     platform::setPrompts(std::make_unique<platform::ScriptedPrompts>());
     auto window = std::make_unique<frmMain>(folder().path());
     window->resize(1280, 800);
     window->show();
+    return window;
+}
+
+void BM_OpenAndFillTree(benchmark::State &state)
+{
+    QString path;
+    auto window = ShowWindow(state, path);
+    if (!window)
+        return;
     QCoreApplication::processEvents();
 
     for (auto _ : state) {
@@ -63,20 +74,10 @@ BENCHMARK(BM_OpenAndFillTree)->Unit(benchmark::kMillisecond)->Iterations(1)->Rep
 
 void BM_OverviewOfAllParcels(benchmark::State &state)
 {
-    const QString path = folder().filePath(QStringLiteral("generated.in4"));
-    bench::WriteGeneratedIn4(path);
-    const QString base = folder().filePath(QStringLiteral("mybase.dat"));
-    QFile::copy(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../mybase.dat")), base);
-    QFile::setPermissions(base, QFile::ReadOwner | QFile::WriteOwner);
-    QString error;
-    if (!reference::OpenBase(base, &error)) {
-        state.SkipWithError(error.toStdString().c_str());
+    QString path;
+    auto window = ShowWindow(state, path);
+    if (!window)
         return;
-    }
-    platform::setPrompts(std::make_unique<platform::ScriptedPrompts>());
-    auto window = std::make_unique<frmMain>(folder().path());
-    window->resize(1280, 800);
-    window->show();
     if (!window->OpenExchangeFile(path, 1))
         state.SkipWithError("the file did not open");
     QCoreApplication::processEvents();
