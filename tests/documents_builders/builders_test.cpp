@@ -79,6 +79,33 @@ TEST_F(Drawing, OutlineAndCirclesFormOneNamedGroupDrawnToScale)
     }
 }
 
+namespace {
+
+/// Every value reported, in order.
+struct StepLog : platform::ProgressSink {
+    void setPhase(const QString &) override {}
+    void setRange(int, int) override {}
+    void setValue(int v) override { values << v; }
+    QList<int> values;
+};
+
+} // namespace
+
+TEST_F(Drawing, StepsFollowTheWorkAndTheExtentsStepOnlyWithTheAutomaticScale)
+{
+    const QList<int> tail = {7, 8, 9, 10, 11, 12, 13, 15, 16, 17, 18};
+    for (bool autoScale : {false, true}) {
+        SCOPED_TRACE(autoScale);
+        DocParcel &parcel = prepare({SquareOf(QStringLiteral("Іваненко"), 5000, 3000, 10)});
+        office::Document &doc = newDocument();
+        int32_t scale = 500;
+        StepLog log;
+        DrawParcelShapes(doc, parcel, 300, 260, scale, autoScale, 1, nothingShown(), log);
+        EXPECT_EQ(log.values, (autoScale ? QList<int>{5, 6} : QList<int>{5}) + tail);
+        doc.Close();
+    }
+}
+
 TEST_F(Drawing, LabelsAreGatheredByKindOnlyInGroupMode)
 {
     // A right triangle with legs of 30 and 40 m: sides 30.00, 50.00 and 40.00.
