@@ -1,6 +1,7 @@
 // The document batch: a failing parcel does not stop it, and the operator learns which failed.
 
 #include "documents/docbatch.h"
+#include "documents/forms/frmpr.h"
 #include "office/wordapp.h"
 #include "platform/desktop.h"
 #include "tests/documents/parcelfixtures.h"
@@ -8,6 +9,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
+#include <QProgressBar>
 #include <gtest/gtest.h>
 
 using namespace documents;
@@ -75,6 +78,21 @@ TEST_F(Batch, GoesOnPastAFailingParcelAndNamesIt)
     ASSERT_EQ(second.Done.size(), 2u);
     EXPECT_EQ(second.Done[0].Path, out + QStringLiteral("/12_3_1_2.docx"));
     EXPECT_EQ(QDir(out).entryList(QDir::Files).size(), 4);
+}
+
+TEST_F(Batch, TheProgressWindowCountsParcelsAndTheStagesOfEachDocument)
+{
+    frmpr window;
+    window.showNow();
+    office::WordApp app;
+    RunDocumentBatch(app, plan, window.overall(), window.step());
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Формуємо документ"));
+    EXPECT_EQ(window.Label2()->text(), QStringLiteral("Загальний процес 3 з 3"));
+    EXPECT_EQ(window.prall()->maximum(), 3);
+    EXPECT_EQ(window.prall()->value(), 3);
+    EXPECT_EQ(window.prb()->minimum(), 0);
+    EXPECT_EQ(window.prb()->maximum(), 21);
+    EXPECT_EQ(window.prb()->value(), 21);
 }
 
 TEST_F(Batch, MissingTemplatesAndPaperWithoutTheVariantAreReportedNotSaved)

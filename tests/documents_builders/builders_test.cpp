@@ -245,7 +245,7 @@ TEST_F(Tables, CatalogueListsVerticesSidesAndClosesTheRing)
 TEST_F(Tables, SixZemRowByVariant)
 {
     exec(QStringLiteral("UPDATE row6zem SET rowcode = '1.5.2' WHERE rownum = 22"));
-    model::Parcel p = withLandUses(SquareOf(QStringLiteral("Іваненко"), 1000, 1000, 50), {{"5", 1200}, {"35", 300}});
+    model::Parcel p = withLandUses(SquareOf(QStringLiteral("Іваненко"), 1000, 1000, 50), {{"5", 1200}, {"35", 300}, {"43", 400}});
     p.Area = 2500;
     const auto ha = [](double v) { return zova::Format4(v); };
     const QString owner = QStringLiteral("Іваненко"), skip = QStringLiteral("-");
@@ -259,6 +259,8 @@ TEST_F(Tables, SixZemRowByVariant)
         {3, "99", QStringList{"0.0", owner, "99"} + areas + QStringList{ha(0.03), ha(0.03), ha(0)}},
         {6, "22", QStringList{"2.2.1", owner, "20"} + areas},
         {7, "22", QStringList{"1.5.2", owner, "22"} + areas + QStringList{ha(0), ha(0), skip}},
+        {8, "22", QStringList{"1.5.2", owner, "22"} + areas + QStringList{ha(0.04), ha(0.04), skip}},
+        {4, "99", QStringList{"2.2.1", owner, "20"} + areas},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.variant);
