@@ -17,6 +17,7 @@
 #include "tests/documents/parcelfixtures.h"
 #include "tests/documents_builders/builderstesting.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <cmath>
@@ -342,6 +343,55 @@ TEST_F(Tables, TitleAndAreaTexts)
     EXPECT_EQ(PlanMainTitle(d, o, QString()).section(QLatin1Char('\r'), 1, 1), reference::GetRow6ZemName(22));
     EXPECT_EQ(PlanAreaText(2500, 1), QStringLiteral("Площа ділянки становить - ") + zova::Format4(0.25) + QStringLiteral(" га."));
     EXPECT_EQ(PlanAreaText(2500, 0), QStringLiteral("Площа ділянки становить - ") + zova::Format2(2500) + QStringLiteral(" кв.м."));
+}
+
+TEST_F(Tables, PlanNamesByKindAndTablesOnlyWhereTheSwitchesAsk)
+{
+    // A catalogue template: the cadastral plan lists the catalogue, the allotment plan leaves it
+    // as the template has it; the land and neighbour tables stay when their switches are off.
+    const ZovaTemplate *tpl = FindZovaTemplate(1, 2);
+    reference::state().PDur = QStringLiteral("Директор");
+    reference::state().OrganTitle = QStringLiteral("ТОВ «Земпроект»");
+    const struct {
+        uint8_t kind;
+        const char *zovaName, *s1, *s2;
+        int catalogueRows;
+    } cases[] = {
+        {KindCadastralPlan, "Кадастровий план", "", "", 2 + 9},
+        {KindAllotmentPlan, "", "Проект відведення земельної ділянки", "План відведення земельної ділянки", 2},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.kind);
+        model::Parcel p = withLandUses(SquareOf(QStringLiteral("Іваненко"), 1000, 1000, 10), {{"5", 100}});
+        p.Area = 100;
+        prepare({p});
+        state().Sides.Clear();
+        ASSERT_TRUE(BuildSideList(1));
+        office::Document &doc = newDocument("plma4p_k.dotx");
+        const int landRows = doc.Tables(tpl->LandTable).RowCount();
+        const int neighbourRows = doc.Tables(tpl->NeighbourTable).RowCount();
+        PlanOptions o;
+        o.Kind = c.kind;
+        o.ZovaVariant = 2;
+        o.ShowLandUse = o.ShowNeighbours = false;
+        o.AutoScale = false;
+        int32_t scale = 1000;
+        FillZovaDocument(doc, *tpl, o, scale, step);
+        EXPECT_EQ(doc.Bookmarks(QStringLiteral("ZovaName")).Text(), QString::fromUtf8(c.zovaName));
+        EXPECT_EQ(doc.Bookmarks(QStringLiteral("s1")).Text(), QString::fromUtf8(c.s1));
+        EXPECT_EQ(doc.Bookmarks(QStringLiteral("s2")).Text(), QString::fromUtf8(c.s2));
+        EXPECT_EQ(doc.Bookmarks(QStringLiteral("pDur")).Text(), QStringLiteral("Директор"));
+        EXPECT_EQ(doc.Bookmarks(QStringLiteral("Organ")).Text(),
+                  QStringLiteral("ТОВ «Земпроект»\r") + QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"))
+                      + QStringLiteral(" р."));
+        EXPECT_EQ(doc.Bookmarks(QStringLiteral("Mash")).Text(), QStringLiteral("1000"));
+        EXPECT_EQ(doc.Tables(tpl->CatalogueTable).RowCount(), c.catalogueRows);
+        EXPECT_EQ(doc.Tables(tpl->LandTable).RowCount(), landRows);
+        EXPECT_EQ(doc.Tables(tpl->NeighbourTable).RowCount(), neighbourRows);
+        EXPECT_EQ(doc.Tables(tpl->AreaTable).Cell(1, 1).Text(), PlanAreaText(100, 0));
+        EXPECT_EQ(step.value, 20);
+        doc.Close();
+    }
 }
 
 TEST(OutputNames, SafeNamesStayInTheFolderAndNeverCollide)
