@@ -44,7 +44,8 @@ public:
     {
         const zova::OneBased<QString> &lines = m_r.ImportLines;
         const int n = lines.UBound();
-        m_progress.setPhase(QStringLiteral("Обробляємо..."));
+        // "Обробляємо..." is the window's caption; its label starts empty.
+        m_progress.setPhase(QString());
         m_progress.setRange(0, n);
         m_progress.setValue(0);
         // The bar moves a few hundred times at most; the line count is exact at the end.

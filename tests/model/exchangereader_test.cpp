@@ -259,7 +259,8 @@ TEST(ParseExchangeLines, ReportsItsPhases)
 {
     platform::RecordingProgress progress;
     ParseExchangeLines(linesOf(everyKey), 2, progress);
-    const QStringList expected = {"Обробляємо...", "Ділянка...", "Угіддя...", "Площі...",
+    // The label starts empty: "Обробляємо..." is the caption the window shows.
+    const QStringList expected = {"", "Ділянка...", "Угіддя...", "Площі...",
                                   "Зачекайте..."};
     EXPECT_EQ(progress.phases, expected);
     EXPECT_EQ(progress.max, int(everyKey.size()));

@@ -130,6 +130,51 @@ TEST(ExchangeFileBytes, EachKindMatchesItsGoldenFile)
     }
 }
 
+TEST(ExchangeFileBytes, NumberTexts)
+{
+    // Coordinates: 15 significant digits, "." always, no trailing zeros, never an exponent.
+    const struct {
+        double value;
+        const char *coordinate, *twoDecimals;
+    } coordinates[] = {
+        {311.25, "311.25", "311.25"},
+        {12, "12", "12.00"},
+        {-5.25, "-5.25", "-5.25"},
+        {0.1 + 0.2, "0.3", "0.30"},
+        {1.0 / 3, "0.333333333333333", "0.33"},
+        {5585419.123456789, "5585419.12345679", "5585419.12"},
+        {1e-7, "0.0000001", "0.00"},
+        {2e15, "2000000000000000", "2000000000000000.00"},
+        {-0.0, "0", "0.00"},
+    };
+    for (const auto &c : coordinates) {
+        ParcelList parcels;
+        Parcel &p = parcels[CreateParcel(parcels)];
+        p.Points.Add(MakePoint(c.value, 7, 1, "1"));
+        const QByteArray in5 = ExchangeFileBytes(parcels, header, SaveIn5Win, false);
+        EXPECT_TRUE(in5.contains(QByteArray(",X=") + c.coordinate + ",Y=7,")) << c.coordinate << "\n" << in5.constData();
+        const QByteArray gbd = ExchangeFileBytes(parcels, header, SaveGbd, false);
+        EXPECT_EQ(gbd, QByteArray("P,N=1,CD=0,X=") + c.twoDecimals + ",Y=7.00,MX=0.01,MY=0.01\r\n");
+    }
+
+    // Areas as hectares with exactly four decimals.
+    const struct {
+        double squareMetres;
+        const char *hectares;
+    } areas[] = {{2500, "0.2500"}, {120345, "12.0345"}, {0, "0.0000"}, {12345.67, "1.2346"}};
+    for (const auto &c : areas) {
+        ParcelList parcels;
+        Parcel &p = parcels[CreateParcel(parcels)];
+        p.Area = c.squareMetres;
+        LandUseArea u;
+        u.Area = c.squareMetres;
+        p.LandUses.Add(u);
+        const QByteArray in4 = ExchangeFileBytes(parcels, header, SaveIn4, false);
+        EXPECT_TRUE(in4.contains(QByteArray("\r\nAS=") + c.hectares + ",\r\nPS=0.00,\r\n")) << c.hectares;
+        EXPECT_TRUE(in4.contains(QByteArray("\r\nAL=") + c.hectares + ",\r\nPL=0.00,\r\n")) << c.hectares;
+    }
+}
+
 TEST(ExchangeFileBytes, NothingSelected)
 {
     const ParcelList none;
