@@ -22,6 +22,8 @@ FileDialogResult runFileDialog(const FileDialogRequest &request, bool save)
     // The filter labels carry their own wording ("Обмінні файли (*.in4)- DOS"); the pattern Qt
     // needs after them is not shown a second time.
     dialog.setOption(QFileDialog::HideNameFilterDetails);
+    // A file chosen for saving is replaced without a question, as the operator chose it by name.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setFileMode(save ? QFileDialog::AnyFile : (request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile));
     QStringList names;
     for (const FileFilter &f : request.filters)
