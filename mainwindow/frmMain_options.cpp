@@ -79,12 +79,14 @@ void frmMain::cmbCil_Click()
     if (ui->cmbCil->currentIndex() < 0)
         return; // the list was emptied or refilled: no purpose is chosen
     try {
+        // The identifier is read first: one beyond 16 bits leaves the previous purpose whole, so
+        // the name and the identifier always belong to one entry.
+        const int16_t id = zova::RoundToInt16(ui->cmbCil->currentData().toDouble());
         reference::State &r = reference::state();
         r.PurposeName = ui->cmbCil->currentText();
-        r.PurposeId = zova::RoundToInt16(ui->cmbCil->currentData().toDouble());
+        r.PurposeId = id;
         ui->bEdit->setEnabled(true);
     } catch (const std::exception &) {
-        // an identifier beyond 16 bits leaves the previous purpose
     }
 }
 

@@ -145,6 +145,13 @@ TEST_F(MainWindowTest, ListsAndOptionButtonsSetTheirVariables)
     EXPECT_EQ(reference::state().PurposeName, cil->itemText(1));
     EXPECT_EQ(reference::state().PurposeId, cil->itemData(1).toInt());
     EXPECT_TRUE(control("bEdit")->isEnabled());
+
+    // An identifier beyond 16 bits keeps the previous purpose, name and identifier together.
+    cil->addItem(QStringLiteral("Завеликий номер"), 40000);
+    cil->setCurrentIndex(cil->count() - 1);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(reference::state().PurposeName, cil->itemText(1));
+    EXPECT_EQ(reference::state().PurposeId, cil->itemData(1).toInt());
 }
 
 TEST_F(MainWindowTest, DocumentKindSwitchesPaperPlanVariantAndStorage)
