@@ -1,1 +1,0 @@
-// Windows of the parcel model: progress window, batch dialog, open and save commands.
