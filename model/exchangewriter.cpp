@@ -4,10 +4,10 @@
 #include "model/exchangeformat.h"
 #include "model/state.h"
 #include "platform/codepage.h"
+#include "platform/savefile.h"
 
 #include <QHash>
 #include <QSet>
-#include <QSaveFile>
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -289,11 +289,9 @@ void WriteExchangeFile(const QString &path, const ParcelList &parcels, const Sav
                        int kind, bool selectedOnly)
 {
     const QByteArray bytes = ExchangeFileBytes(parcels, header, kind, selectedOnly);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw zova::Error(QStringLiteral("Не вдалося записати файл: %1").arg(file.errorString()), path);
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        throw zova::Error(QStringLiteral("Не вдалося записати файл: %1").arg(file.errorString()), path);
+    QString error;
+    if (!platform::WriteFileWhole(path, bytes, &error))
+        throw zova::Error(QStringLiteral("Не вдалося записати файл: %1").arg(error), path);
 }
 
 void SaveExchangeFile(const QString &fileName, bool selectedOnly)

@@ -3,11 +3,11 @@
 #include "common/error.h"
 #include "model/exchangeformat.h"
 #include "platform/codepage.h"
+#include "platform/savefile.h"
 
 #include <QDir>
-#include <QSaveFile>
 #include <cmath>
-#include <memory>
+#include <vector>
 
 namespace model {
 
@@ -123,24 +123,18 @@ MifFiles MifMidBytes(const ParcelList &parcels)
 
 void ExportMifMid(const ParcelList &parcels, const QString &folder)
 {
-    const MifFiles f = MifMidBytes(parcels);
+    MifFiles f = MifMidBytes(parcels);
     const QDir dir(folder);
-    const std::pair<const char *, const QByteArray *> files[] = {
-        {"dil.mif", &f.DilMif}, {"dil.mid", &f.DilMid}, {"ugd.mif", &f.UgdMif}, {"ugd.mid", &f.UgdMid}};
-    // All four are opened before any is written, and each replaces its old file only when whole.
-    std::unique_ptr<QSaveFile> out[4];
-    for (int i = 0; i < 4; ++i) {
-        out[i] = std::make_unique<QSaveFile>(dir.filePath(QLatin1String(files[i].first)));
-        if (!out[i]->open(QIODevice::WriteOnly))
-            throw zova::Error(QStringLiteral("Не вдалося створити файл: %1").arg(out[i]->errorString()),
-                              out[i]->fileName());
-    }
-    for (int i = 0; i < 4; ++i) {
-        const QByteArray &bytes = *files[i].second;
-        if (out[i]->write(bytes) != bytes.size() || !out[i]->commit())
-            throw zova::Error(QStringLiteral("Не вдалося записати файл: %1").arg(out[i]->errorString()),
-                              out[i]->fileName());
-    }
+    const auto path = [&dir](const char *name) { return dir.filePath(QLatin1String(name)); };
+    // All four are written before any takes its name: a failure leaves the four old files, never
+    // a new dil beside an old ugd.
+    const std::vector<platform::FileContent> files = {{path("dil.mif"), std::move(f.DilMif)},
+                                                      {path("dil.mid"), std::move(f.DilMid)},
+                                                      {path("ugd.mif"), std::move(f.UgdMif)},
+                                                      {path("ugd.mid"), std::move(f.UgdMid)}};
+    QString failed, error;
+    if (!platform::WriteFilesTogether(files, &failed, &error))
+        throw zova::Error(QStringLiteral("Не вдалося записати файл: %1").arg(error), failed);
 }
 
 } // namespace model

@@ -15,7 +15,8 @@ struct MifFiles {
 };
 MifFiles MifMidBytes(const ParcelList &parcels);
 
-/// Writes the four files into the folder, each through a temporary file; throws zova::Error
+/// Writes the four files into the folder: all four are written whole to temporary files first,
+/// then all four take their names, so a failure leaves the four old files. Throws zova::Error
 /// naming the file that could not be written.
 void ExportMifMid(const ParcelList &parcels, const QString &folder);
 

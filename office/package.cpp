@@ -1,10 +1,10 @@
 #include "office/package_p.h"
 
 #include "office/error.h"
+#include "platform/savefile.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <zip.h>
 
 namespace office {
@@ -156,9 +156,9 @@ void Package::setPart(const QString &name, const QByteArray &data)
 
 void writeFileSafely(const QString &path, const QByteArray &data)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit())
-        throw Error(QStringLiteral("Неможливо записати файл: %1").arg(path), path);
+    QString error;
+    if (!platform::WriteFileWhole(path, data, &error))
+        throw Error(QStringLiteral("Неможливо записати файл: %1 (%2)").arg(path, error), path);
 }
 
 } // namespace office

@@ -66,6 +66,11 @@ void RegKey::CreateNewKey(const QString &sParentKeyName, const QString &sNewKeyN
     s.sync();
 }
 
+QString RegKey::FileName()
+{
+    return openSettings().fileName();
+}
+
 bool RegKey::KeyExists(const QString &sKeyName) const
 {
     QSettings s = openSettings();

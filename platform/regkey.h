@@ -23,6 +23,8 @@ public:
     void CreateNewKey(const QString &sParentKeyName, const QString &sNewKeyName);
     /// True when the key exists.
     bool KeyExists(const QString &sKeyName) const;
+    /// The settings file that holds the keys.
+    static QString FileName();
 };
 
 } // namespace platform

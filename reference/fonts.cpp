@@ -2,7 +2,10 @@
 
 #include "common/error.h"
 #include "common/numbers.h"
+#include "platform/prompts.h"
 #include "platform/regkey.h"
+
+#include <QDir>
 
 
 namespace reference {
@@ -72,17 +75,26 @@ FontSetting FontFromTexts(const QString &name, const QString &size, const QStrin
     return f;
 }
 
-void WriteDefaultFonts()
+bool WriteDefaultFonts()
 {
     platform::RegKey reg;
     reg.CreateNewKey(QStringLiteral("Software"), QStringLiteral("VantaFonts\\Fnt"));
+    bool stored = true;
     for (const FontKind &k : FontKinds()) {
         const auto names = FontValueNames(k.prefix);
-        reg.SetKeyValue(FontsKey(), names[0], k.defaultName, platform::RegKey::RegSz);
-        reg.SetKeyValue(FontsKey(), names[1], k.defaultSize, platform::RegKey::RegSz);
-        reg.SetKeyValue(FontsKey(), names[2], k.defaultBold, platform::RegKey::RegSz);
-        reg.SetKeyValue(FontsKey(), names[3], k.defaultItalic, platform::RegKey::RegSz);
+        const QString *values[] = {&k.defaultName, &k.defaultSize, &k.defaultBold, &k.defaultItalic};
+        for (size_t i = 0; i < 4; ++i)
+            stored = reg.SetKeyValue(FontsKey(), names[i], *values[i], platform::RegKey::RegSz) && stored;
     }
+    return stored;
+}
+
+void ReportFontsNotStored()
+{
+    platform::MsgBox(QStringLiteral("Не вдалося зберегти налаштування шрифтів (%1): немає місця на диску "
+                                    "або права на запис.")
+                         .arg(QDir::toNativeSeparators(platform::RegKey::FileName())),
+                     platform::productTitle(), platform::MsgIcon::Exclamation);
 }
 
 void LoadFonts()

@@ -42,7 +42,12 @@ QString FontValueText(const QVariant &stored);
 FontSetting FontFromTexts(const QString &name, const QString &size, const QString &bold, const QString &italic);
 
 /// Creates the key and writes the twenty default values (existing values are overwritten).
-void WriteDefaultFonts();
+/// False when the settings file could not be written (a full disk, no right to write); the old
+/// file then stays as it was.
+bool WriteDefaultFonts();
+
+/// Tells the operator that the font settings could not be stored.
+void ReportFontsNotStored();
 /// Reads the twenty values into the five records of state().
 void LoadFonts();
 /// True when the stored "gaNameFName" is missing or not longer than one character: the start

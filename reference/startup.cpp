@@ -10,8 +10,8 @@ namespace reference {
 
 bool StartUp(const QString &programDir)
 {
-    if (FontsNeedDefaults())
-        WriteDefaultFonts();
+    if (FontsNeedDefaults() && !WriteDefaultFonts())
+        ReportFontsNotStored();
     LoadFonts();
 
     QString error;

@@ -48,6 +48,7 @@ void frmFnt::done(int result)
 void frmFnt::Form_Unload()
 {
     platform::RegKey reg;
+    bool stored = true;
     for (int i = 0; i < ui->lstObj->topLevelItemCount(); ++i) {
         const QTreeWidgetItem *row = ui->lstObj->topLevelItem(i);
         const QString key = row->data(0, Qt::UserRole).toString();
@@ -56,9 +57,11 @@ void frmFnt::Form_Unload()
                 continue;
             const auto names = reference::FontValueNames(kind.prefix);
             for (int c = 0; c < 4; ++c)
-                reg.SetKeyValue(reference::FontsKey(), names[static_cast<size_t>(c)], row->text(c + 1),
-                                platform::RegKey::RegSz);
+                stored = reg.SetKeyValue(reference::FontsKey(), names[static_cast<size_t>(c)], row->text(c + 1),
+                                         platform::RegKey::RegSz) && stored;
         }
     }
+    if (!stored)
+        reference::ReportFontsNotStored();
     reference::LoadFonts();
 }

@@ -6,6 +6,7 @@
 #include "platform/desktop.h"
 #include "tests/documents/parcelfixtures.h"
 #include "tests/documents_builders/builderstesting.h"
+#include "tests/support/fulldisk.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -78,6 +79,25 @@ TEST_F(Batch, GoesOnPastAFailingParcelAndNamesIt)
     ASSERT_EQ(second.Done.size(), 2u);
     EXPECT_EQ(second.Done[0].Path, out + QStringLiteral("/12_3_1_2.docx"));
     EXPECT_EQ(QDir(out).entryList(QDir::Files).size(), 4);
+}
+
+TEST_F(Batch, AFullDiskIsReportedForEveryPlanAndLeavesNoEmptyFile)
+{
+    for (const testsupport::FullDisk::Way way : testsupport::FullDisk::ways()) {
+        SCOPED_TRACE(testsupport::FullDisk::name(way));
+        testsupport::FullDisk disk(way);
+        options().OutputFolder = OutputFolderOf(disk.dir());
+        disk.fill(0);
+        office::WordApp app;
+        const BatchReport report = RunDocumentBatch(app, plan, overall, step);
+        disk.release();
+        EXPECT_TRUE(report.Done.empty());
+        ASSERT_EQ(report.Failures.size(), 3u);
+        for (int i : {0, 2})
+            EXPECT_TRUE(report.Failures[i].Reason.contains(QStringLiteral("Неможливо записати файл: ") + disk.dir()))
+                << report.Failures[i].Reason.toStdString();
+        EXPECT_TRUE(QDir(disk.dir()).entryList(QDir::Files).isEmpty());
+    }
 }
 
 TEST_F(Batch, TheProgressWindowCountsParcelsAndTheStagesOfEachDocument)

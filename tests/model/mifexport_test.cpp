@@ -5,6 +5,7 @@
 #include "platform/codepage.h"
 #include "tests/model/points.h"
 #include "tests/model/printing.h"
+#include "tests/support/fulldisk.h"
 #include "tests/support/testsupport.h"
 
 #include <QDir>
@@ -182,4 +183,40 @@ TEST(ExportMifMid, RingsWithoutPointsStillOpenInAGisReader)
     EXPECT_EQ(parcels[1].attribute, "ТОВ \"Колос\"");
     EXPECT_EQ(parcels[1].area, 0);
     EXPECT_EQ(ogrFeatures(QDir(dir).filePath("ugd.mif"), "CN").size(), 3u);
+}
+
+TEST(ExportMifMid, AFailureWhileWritingTheThirdFileLeavesAllFourOldFiles)
+{
+    // dil.mif and dil.mid fit into the room left; ugd.mif, with a long land-use outline, does not.
+    ParcelList parcels = fixture();
+    LandUseArea outline;
+    outline.CN = QStringLiteral("01");
+    for (int i = 0; i < 2000; ++i)
+        outline.Points.Add(MakePoint(5585000 + i, 526000 + (i % 7)));
+    parcels[2].LandUses.Add(outline);
+    const char *const names[] = {"dil.mif", "dil.mid", "ugd.mif", "ugd.mid"};
+    for (const testsupport::FullDisk::Way way : testsupport::FullDisk::ways()) {
+        SCOPED_TRACE(testsupport::FullDisk::name(way));
+        testsupport::FullDisk disk(way);
+        const QDir dir(disk.dir());
+        for (const char *name : names) {
+            QFile old(dir.filePath(name));
+            ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+            old.write(QByteArray("old ") + name);
+        }
+        disk.fill(12288);
+        try {
+            ExportMifMid(parcels, dir.path());
+            ADD_FAILURE() << "exported onto a full disk";
+        } catch (const zova::Error &e) {
+            EXPECT_EQ(e.file(), dir.filePath("ugd.mif"));
+        }
+        disk.release();
+        for (const char *name : names) {
+            QFile old(dir.filePath(name));
+            ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+            EXPECT_EQ(old.readAll(), QByteArray("old ") + name);
+        }
+        EXPECT_EQ(dir.entryList(QDir::Files).size(), 4); // no temporary file left behind
+    }
 }

@@ -4,6 +4,7 @@
 #include "model/state.h"
 #include "platform/scriptedprompts.h"
 #include "tests/model/printing.h"
+#include "tests/support/fulldisk.h"
 #include "tests/support/testsupport.h"
 
 #include <QDir>
@@ -101,4 +102,40 @@ TEST_F(SaveCommands, ExportTellsWhereTheFilesWent)
     mnuExpMif_Click(QDir(programDir).filePath("gone"));
     ASSERT_EQ(prompts->messages().size(), 2);
     EXPECT_TRUE(prompts->messages()[1].contains("dil.mif"));
+}
+
+TEST_F(SaveCommands, AFullDiskKeepsTheOldFilesAndSaysSo)
+{
+    for (const testsupport::FullDisk::Way way : testsupport::FullDisk::ways()) {
+        SCOPED_TRACE(testsupport::FullDisk::name(way));
+        testsupport::FullDisk disk(way);
+        const QDir dir(disk.dir());
+        ASSERT_TRUE(dir.mkdir("Export"));
+        const QStringList olds = {"saved.in4", "Export/dil.mif", "Export/dil.mid", "Export/ugd.mif",
+                                  "Export/ugd.mid"};
+        for (const QString &name : olds) {
+            QFile old(dir.filePath(name));
+            ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+            old.write("old " + name.toLatin1());
+        }
+        prompts->calls.clear();
+        // The whole in4 is smaller than the write buffer: only its last write-out fails.
+        disk.fill(0);
+        answerSave(dir.filePath("saved.in4"), 4);
+        mnuSave_Click();
+        mnuExpMif_Click(dir.path());
+        disk.release();
+
+        const QStringList messages = prompts->messages();
+        ASSERT_EQ(messages.size(), 2);
+        EXPECT_TRUE(messages[0].startsWith("Файл не записано.")) << messages[0].toStdString();
+        EXPECT_TRUE(messages[0].contains(dir.filePath("saved.in4"))) << messages[0].toStdString();
+        EXPECT_TRUE(messages[1].startsWith("Файли не записано.")) << messages[1].toStdString();
+        EXPECT_TRUE(state().FileName.isEmpty());
+        for (const QString &name : olds) {
+            QFile old(dir.filePath(name));
+            ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+            EXPECT_EQ(old.readAll(), "old " + name.toLatin1());
+        }
+    }
 }

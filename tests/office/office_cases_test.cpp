@@ -2,6 +2,7 @@
 #include "office/package_p.h"
 #include "office/wordapp.h"
 #include "platform/desktop.h"
+#include "tests/support/fulldisk.h"
 #include "tests/support/testsupport.h"
 
 #include <QDir>
@@ -291,6 +292,35 @@ TEST(OfficeSaving, NamesFoldersAndContentTypes)
     EXPECT_EQ(mainContentType(doc.FullName()), "application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml");
     // Only the parts of the package remain, no temporary file.
     EXPECT_EQ(QDir(QFileInfo(elsewhere).path()).entryList(QDir::Files), QStringList{"out.docx"});
+}
+
+TEST(OfficeSaving, AFullDiskKeepsTheOldDocument)
+{
+    for (const testsupport::FullDisk::Way way : testsupport::FullDisk::ways()) {
+        SCOPED_TRACE(testsupport::FullDisk::name(way));
+        testsupport::FullDisk disk(way);
+        Session s;
+        office::Document &doc = s.add();
+        const QString path = QDir(disk.dir()).filePath(QStringLiteral("plan.docx"));
+        doc.SaveAs(path);
+        QFile old(path);
+        ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+        const QByteArray before = old.readAll();
+        old.close();
+
+        doc.Bookmarks(QStringLiteral("Owner")).SetText(QStringLiteral("Іваненко Петро"));
+        disk.fill(0);
+        try {
+            doc.SaveAs(path);
+            ADD_FAILURE() << "saved onto a full disk";
+        } catch (const office::Error &e) {
+            EXPECT_EQ(e.file(), path);
+        }
+        disk.release();
+        ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+        EXPECT_EQ(old.readAll(), before);
+        EXPECT_EQ(QDir(disk.dir()).entryList(QDir::Files), QStringList{"plan.docx"});
+    }
 }
 
 TEST(OfficePrinting, DocumentsGoThroughTheDesktop)

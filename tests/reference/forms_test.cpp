@@ -5,6 +5,7 @@
 #include "reference/forms/frmFnt.h"
 #include "reference/forms/frmParam.h"
 #include "platform/regkey.h"
+#include "tests/support/fulldisk.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -154,6 +155,41 @@ TEST_F(FontDialogTest, EscapeStoresToo)
     ok->click();
     dlg->reject();
     EXPECT_EQ(state().SmF, (FontSetting{QStringLiteral("DejaVu Serif"), 7, false, false}));
+}
+
+TEST_F(FontDialogTest, AFullDiskKeepsTheStoredFontsAndSaysSo)
+{
+    for (const testsupport::FullDisk::Way way : testsupport::FullDisk::ways()) {
+        SCOPED_TRACE(testsupport::FullDisk::name(way));
+        testsupport::FullDisk disk(way);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, disk.dir());
+        ASSERT_TRUE(WriteDefaultFonts());
+        QFile file(platform::RegKey::FileName());
+        ASSERT_TRUE(file.fileName().startsWith(disk.dir()));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray before = file.readAll();
+        file.close();
+        prompts->calls.clear();
+
+        frmFnt fonts;
+        fonts.show();
+        auto *rows = fonts.findChild<QTreeWidget *>(QStringLiteral("lstObj"));
+        rows->setCurrentItem(rows->topLevelItem(2));
+        prompts->fonts.push_back(FontChoice{QStringLiteral("DejaVu Sans"), 11, true, false});
+        fonts.findChild<QPushButton *>(QStringLiteral("bOk"))->click();
+        disk.fill(0);
+        fonts.close();
+        EXPECT_FALSE(WriteDefaultFonts());
+        disk.release();
+
+        ASSERT_EQ(prompts->messages().size(), 1);
+        EXPECT_TRUE(prompts->messages()[0].startsWith(QStringLiteral("Не вдалося зберегти налаштування шрифтів")));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), before);
+        file.close();
+    }
+    // Back to a settings folder of this test program alone.
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, testsupport::tempDir());
 }
 
 class ParamDialogTest : public ::testing::Test {
