@@ -45,7 +45,7 @@ std::unique_ptr<frmMain> ShowWindow(benchmark::State &state, QString &path)
         return nullptr;
     }
     platform::setPrompts(std::make_unique<platform::ScriptedPrompts>());
-    auto window = std::make_unique<frmMain>(folder().path());
+    auto window = std::make_unique<frmMain>(folder().path(), folder().path());
     window->resize(1280, 800);
     window->show();
     return window;

@@ -10,6 +10,7 @@
 #include "platform/prompts.h"
 #include "reference/baseconnection.h"
 #include "reference/forms/fillers.h"
+#include "reference/startup.h"
 #include "reference/state.h"
 #include "registers/forms/frmSave.h"
 
@@ -25,9 +26,10 @@ static void initIcons()
     Q_INIT_RESOURCE(icons);
 }
 
-frmMain::frmMain(const QString &programDir, QWidget *parent)
+frmMain::frmMain(const QString &programDir, const QString &dataDir, QWidget *parent)
     : QMainWindow(parent), ui(std::make_unique<Ui::frmMain>()),
-      m_programDir(programDir.isEmpty() ? QCoreApplication::applicationDirPath() : programDir)
+      m_programDir(programDir.isEmpty() ? QCoreApplication::applicationDirPath() : programDir),
+      m_dataDir(dataDir.isEmpty() ? reference::UserDataFolder() : dataDir)
 {
     initIcons();
     // The document-action dialog's folder button opens the folder picker.
@@ -161,20 +163,20 @@ void frmMain::Form_Load()
     Timer1->start();
 }
 
-// The export folder beside the program; the MIF/MID export writes there.
+// The export folder in the operator's data folder; the MIF/MID export writes there.
 void frmMain::CreateExportFolder()
 {
-    const QString path = QDir(m_programDir).filePath(QStringLiteral("Export"));
+    const QString path = QDir(m_dataDir).filePath(QStringLiteral("Export"));
     const QFileInfo info(path);
     if (info.isDir())
         return;
     if (info.exists()) {
-        platform::MsgBox(QStringLiteral("У теці програми замість теки Export є файл з цим ім'ям:\n%1\n"
+        platform::MsgBox(QStringLiteral("У теці даних програми замість теки Export є файл з цим ім'ям:\n%1\n"
                                         "Експорт у mif/mid не зможе туди писати.").arg(QDir::toNativeSeparators(path)),
                          platform::productTitle(), platform::MsgIcon::Exclamation);
         return;
     }
-    if (!QDir().mkdir(path))
+    if (!QDir().mkpath(path))
         platform::MsgBox(QStringLiteral("Не вдалося створити теку для експорту:\n%1").arg(QDir::toNativeSeparators(path)),
                          platform::productTitle(), platform::MsgIcon::Exclamation);
 }

@@ -32,12 +32,15 @@ public:
     static constexpr int KeyRole = Qt::UserRole;
     static constexpr int ImageRole = Qt::UserRole + 1;
 
-    /// `programDir` is the folder of Export and the help file; empty for the folder of the
-    /// running program.
-    explicit frmMain(const QString &programDir = QString(), QWidget *parent = nullptr);
+    /// `programDir` holds what ships (the help file, Dots); empty for the folder of the running
+    /// program. `dataDir` is the operator's data folder, where Export lies; empty for
+    /// reference::UserDataFolder().
+    explicit frmMain(const QString &programDir = QString(), const QString &dataDir = QString(),
+                     QWidget *parent = nullptr);
     ~frmMain() override;
 
     QString programDir() const { return m_programDir; }
+    QString dataDir() const { return m_dataDir; }
 
     // Procedures that the loaders, the dialogs and the document commands call.
 
@@ -157,6 +160,7 @@ private:
 
     std::unique_ptr<Ui::frmMain> ui;
     QString m_programDir;
+    QString m_dataDir;
     QTimer *Timer1 = nullptr;
     QTimer *tmr = nullptr;
     QLabel *stPanel1 = nullptr;

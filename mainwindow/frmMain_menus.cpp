@@ -47,7 +47,7 @@ void frmMain::connectCommands()
     connect(ui->mnuZmist, &QAction::triggered, this, &frmMain::mnuZmist_Click);
     connect(ui->mnuSave, &QAction::triggered, this, [] { model::mnuSave_Click(); });
     connect(ui->mnuSaveCheket, &QAction::triggered, this, [] { model::mnuSaveCheket_Click(); });
-    connect(ui->mnuExpMif, &QAction::triggered, this, [this] { model::mnuExpMif_Click(m_programDir); });
+    connect(ui->mnuExpMif, &QAction::triggered, this, [this] { model::mnuExpMif_Click(m_dataDir); });
     connect(ui->mnuGo, &QAction::triggered, this, &frmMain::mnuGo_Click);
     connect(ui->bGo, &QPushButton::clicked, this, &frmMain::mnuGo_Click);
     // The other commands (territory, title block, documents, save, bulk assignment, find, about,

@@ -5,17 +5,73 @@
 #include "platform/prompts.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 namespace reference {
 
-bool StartUp(const QString &programDir)
+namespace {
+
+const QString kBaseName = QStringLiteral("mybase.dat");
+
+QString fail(QString *error, const QString &text)
+{
+    if (error)
+        *error = text;
+    return QString();
+}
+
+} // namespace
+
+QString UserDataFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
+QString PrepareWorkingBase(const QString &programDir, const QString &dataDir, QString *error)
+{
+    const QDir data(dataDir);
+    const QString working = data.filePath(kBaseName);
+    if (!data.mkpath(QStringLiteral(".")))
+        return fail(error, QStringLiteral("Не вдалося створити теку даних програми:\n%1").arg(QDir::toNativeSeparators(dataDir)));
+    if (QFileInfo::exists(working))
+        return working;
+
+    const QString shipped = QDir(programDir).filePath(kBaseName);
+    if (!QFileInfo(shipped).isFile())
+        return fail(error, QStringLiteral("Не знайдено базу даних %1").arg(QDir::toNativeSeparators(shipped)));
+    // Copied under a passing name and renamed at the end, so a copy cut short never counts as the
+    // working database; the rename refuses to go over a file that appeared meanwhile.
+    const QString part = working + QStringLiteral(".part");
+    QFile::remove(part);
+    QFile source(shipped);
+    if (!source.copy(part)) {
+        QFile::remove(part);
+        return fail(error, QStringLiteral("Не вдалося скопіювати базу даних у теку даних програми:\n%1\n%2")
+                               .arg(QDir::toNativeSeparators(working), source.errorString()));
+    }
+    // The shipped file may be read-only where the program is installed; the working copy is the
+    // operator's to change.
+    QFile::setPermissions(part, QFile::ReadOwner | QFile::WriteOwner);
+    if (!QFile::rename(part, working)) {
+        QFile::remove(part);
+        if (!QFileInfo::exists(working))
+            return fail(error, QStringLiteral("Не вдалося скопіювати базу даних у теку даних програми:\n%1")
+                                   .arg(QDir::toNativeSeparators(working)));
+    }
+    return working;
+}
+
+bool StartUp(const QString &programDir, const QString &dataDir)
 {
     if (FontsNeedDefaults() && !WriteDefaultFonts())
         ReportFontsNotStored();
     LoadFonts();
 
     QString error;
-    if (!OpenBase(QDir(programDir).filePath(QStringLiteral("mybase.dat")), &error)) {
+    const QString base = PrepareWorkingBase(programDir, dataDir, &error);
+    if (base.isEmpty() || !OpenBase(base, &error)) {
         platform::MsgBox(error, platform::productTitle(), platform::MsgIcon::Critical, platform::MsgButtons::Ok);
         return false;
     }

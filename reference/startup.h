@@ -4,10 +4,22 @@
 
 namespace reference {
 
+/// The operator's own folder (QStandardPaths::AppDataLocation, ~/.local/share/zova on Linux): it
+/// holds the working mybase.dat and the Export folder, which a rebuild or a new version of the
+/// program never touches.
+QString UserDataFolder();
+
+/// Makes `dataDir` when it is missing and, when it holds no mybase.dat yet, copies the one that
+/// ships in `programDir` there; an existing working copy is never replaced. Returns the path of
+/// the working mybase.dat, or an empty text with a Ukrainian message in *error when the folder
+/// cannot be made or the copy fails.
+QString PrepareWorkingBase(const QString &programDir, const QString &dataDir, QString *error = nullptr);
+
 /// The start of the program before its main window: writes the default font settings when the
 /// stored "gaNameFName" is missing or not longer than one character, loads the five font
-/// settings, and opens mybase.dat in the program folder. When the database cannot be opened it
-/// shows the reason in a critical message box and returns false; the caller then ends the start.
-bool StartUp(const QString &programDir);
+/// settings, puts the working mybase.dat in place (PrepareWorkingBase) and opens it. When the
+/// database cannot be put in place or opened it shows the reason in a critical message box and
+/// returns false; the caller then ends the start.
+bool StartUp(const QString &programDir, const QString &dataDir);
 
 } // namespace reference

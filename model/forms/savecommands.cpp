@@ -65,9 +65,9 @@ void ShowSaveDialog()
     }
 }
 
-void mnuExpMif_Click(const QString &programDir)
+void mnuExpMif_Click(const QString &dataDir)
 {
-    const QString folder = QDir(programDir).filePath(QStringLiteral("Export"));
+    const QString folder = QDir(dataDir).filePath(QStringLiteral("Export"));
     try {
         WaitCursor wait;
         ExportMifMid(state().Parcels, folder);

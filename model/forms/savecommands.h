@@ -13,7 +13,8 @@ void mnuSaveCheket_Click();
 /// and FileFilter keep the choice (FileName empty after a cancel or a failure).
 void ShowSaveDialog();
 /// "mif/mid": writes dil.mif, dil.mid, ugd.mif and ugd.mid of every parcel into the Export folder
-/// of the program folder and says where; a failure shows a message naming the file.
-void mnuExpMif_Click(const QString &programDir);
+/// of `dataDir` (the operator's data folder) and says where; a failure shows a message naming the
+/// file.
+void mnuExpMif_Click(const QString &dataDir);
 
 } // namespace model

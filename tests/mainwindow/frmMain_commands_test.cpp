@@ -51,7 +51,7 @@ TEST_F(MainWindowTest, SaveCommandsWriteTheChosenFileFromMenusAndToolbar)
 
     control<QAction>("mnuExpMif")->trigger();
     for (const char *f : {"dil.mif", "dil.mid", "ugd.mif", "ugd.mid"})
-        EXPECT_TRUE(QFileInfo(QDir(programDir).filePath(QStringLiteral("Export/") + QString::fromLatin1(f))).isFile()) << f;
+        EXPECT_TRUE(QFileInfo(QDir(dataDir).filePath(QStringLiteral("Export/") + QString::fromLatin1(f))).isFile()) << f;
     EXPECT_TRUE(prompts->messages().last().startsWith(QStringLiteral("Файли було збережено")));
 }
 

@@ -110,7 +110,8 @@ TEST_F(MainWindowTest, StartsWithoutDataAndWithOptionDefaults)
     auto *cil = control<QComboBox>("cmbCil");
     EXPECT_GT(cil->count(), 0);
     EXPECT_EQ(cil->currentIndex(), -1);
-    EXPECT_TRUE(QFileInfo(QDir(programDir).filePath(QStringLiteral("Export"))).isDir());
+    EXPECT_TRUE(QFileInfo(QDir(dataDir).filePath(QStringLiteral("Export"))).isDir());
+    EXPECT_FALSE(QFileInfo::exists(QDir(programDir).filePath(QStringLiteral("Export"))));
     EXPECT_TRUE(prompts->calls.empty());
 }
 
@@ -186,7 +187,7 @@ TEST_F(MainWindowTest, LayoutHoldsTheNamedControlsWithTheirCaptions)
 
 TEST_F(MainWindowTest, ExportFolderIsCreatedOnlyWhenNothingOfThatNameExists)
 {
-    const QString exportPath = QDir(programDir).filePath(QStringLiteral("Export"));
+    const QString exportPath = QDir(dataDir).filePath(QStringLiteral("Export"));
     {
         // A plain file of that name stays and is reported.
         QFile f(exportPath);
@@ -429,7 +430,7 @@ TEST_F(MainWindowTest, HelpOpensTheFileOfTheProgramFolderOrSaysItIsMissing)
     EXPECT_EQ(prompts->calls.size(), 1u);
 
     // A program folder given with its trailing separator finds the same file.
-    window = std::make_unique<frmMain>(programDir + QLatin1Char('/'));
+    window = std::make_unique<frmMain>(programDir + QLatin1Char('/'), dataDir);
     control<QAction>("mnuZmist")->trigger();
     ASSERT_EQ(desktop->urls.size(), 2);
     EXPECT_EQ(desktop->urls[1], desktop->urls[0]);

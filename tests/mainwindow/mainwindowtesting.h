@@ -1,7 +1,7 @@
 #pragma once
 
 // The main window on a fresh copy of the built database, with scripted prompts, a recording
-// desktop, clean state and its own program folder.
+// desktop, clean state, its own program folder and its own data folder.
 
 #include "documents/docoptions.h"
 #include "mainwindow/frmMain.h"
@@ -40,7 +40,8 @@ protected:
         oldDesktop = platform::setDesktop(std::move(d));
 
         programDir = testsupport::tempDir();
-        const QString base = QDir(programDir).filePath(QStringLiteral("mybase.dat"));
+        dataDir = testsupport::tempDir();
+        const QString base = QDir(dataDir).filePath(QStringLiteral("mybase.dat"));
         ASSERT_TRUE(QFile::copy(QDir(testsupport::programDir()).filePath(QStringLiteral("mybase.dat")), base));
         QFile::setPermissions(base, QFile::ReadOwner | QFile::WriteOwner);
         QString error;
@@ -57,7 +58,7 @@ protected:
 
     frmMain &open()
     {
-        window = std::make_unique<frmMain>(programDir);
+        window = std::make_unique<frmMain>(programDir, dataDir);
         return *window;
     }
 
@@ -97,7 +98,8 @@ protected:
     platform::ScriptedPrompts *prompts = nullptr;
     platform::RecordingDesktop *desktop = nullptr;
     std::unique_ptr<platform::Desktop> oldDesktop;
-    QString programDir;
+    QString programDir; ///< what ships: the help file, Dots
+    QString dataDir;    ///< the operator's: mybase.dat, Export
     std::unique_ptr<frmMain> window;
 };
 

@@ -91,15 +91,15 @@ TEST_F(SaveCommands, CancelAndFailure)
 
 TEST_F(SaveCommands, ExportTellsWhereTheFilesWent)
 {
-    const QString programDir = testsupport::tempDir();
-    ASSERT_TRUE(QDir(programDir).mkdir("Export"));
-    mnuExpMif_Click(programDir);
+    const QString dataDir = testsupport::tempDir();
+    ASSERT_TRUE(QDir(dataDir).mkdir("Export"));
+    mnuExpMif_Click(dataDir);
     for (const char *name : {"dil.mif", "dil.mid", "ugd.mif", "ugd.mid"})
-        EXPECT_TRUE(QFile::exists(QDir(programDir).filePath(QStringLiteral("Export/") + name))) << name;
+        EXPECT_TRUE(QFile::exists(QDir(dataDir).filePath(QStringLiteral("Export/") + name))) << name;
     ASSERT_EQ(prompts->messages().size(), 1);
-    EXPECT_EQ(prompts->messages()[0], "Файли було збережено в каталог:\n" + programDir + "/Export/");
+    EXPECT_EQ(prompts->messages()[0], "Файли було збережено в каталог:\n" + dataDir + "/Export/");
 
-    mnuExpMif_Click(QDir(programDir).filePath("gone"));
+    mnuExpMif_Click(QDir(dataDir).filePath("gone"));
     ASSERT_EQ(prompts->messages().size(), 2);
     EXPECT_TRUE(prompts->messages()[1].contains("dil.mif"));
 }

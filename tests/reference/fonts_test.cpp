@@ -22,30 +22,14 @@ QString storedText(const char *name)
     return FontValueText(RegKey().QueryValue(FontsKey(), QString::fromLatin1(name)));
 }
 
-class StartTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        referencetesting::clearSettings();
-        resetState();
-        auto p = std::make_unique<platform::ScriptedPrompts>();
-        prompts = p.get();
-        platform::setPrompts(std::move(p));
-    }
-    void TearDown() override
-    {
-        CloseBase();
-        platform::setPrompts(nullptr);
-    }
-    platform::ScriptedPrompts *prompts = nullptr;
-};
+class StartTest : public referencetesting::StartTestBase {};
 
 } // namespace
 
 TEST_F(StartTest, FirstStartWritesDefaultsLoadsThemAndOpensTheBase)
 {
     const QString dir = QFileInfo(referencetesting::copyOfBase()).path();
-    ASSERT_TRUE(StartUp(dir));
+    ASSERT_TRUE(StartUp(testsupport::tempDir(), dir));
     EXPECT_TRUE(BaseConn().IsOpen());
     EXPECT_TRUE(prompts->calls.empty());
     const State &s = state();
@@ -67,7 +51,7 @@ TEST_F(StartTest, StoredFaceDecidesWhetherDefaultsAreWrittenAgain)
              {QStringLiteral("X"), 8}, {QString(), 8}, {QStringLiteral("Ar"), 99}, {QStringLiteral("Arial"), 99}}) {
         setValue("gaNameFName", face);
         setValue("plnFSize", QStringLiteral("99"));
-        ASSERT_TRUE(StartUp(dir));
+        ASSERT_TRUE(StartUp(testsupport::tempDir(), dir));
         EXPECT_EQ(state().plnF.FontSize, size) << face.toStdString();
         EXPECT_EQ(state().gaNameF.FontName, face.size() > 1 ? face : QStringLiteral("Times New Roman"));
     }
@@ -75,7 +59,7 @@ TEST_F(StartTest, StoredFaceDecidesWhetherDefaultsAreWrittenAgain)
 
 TEST_F(StartTest, MissingBaseEndsTheStartWithAMessageAfterTheFonts)
 {
-    EXPECT_FALSE(StartUp(testsupport::tempDir()));
+    EXPECT_FALSE(StartUp(testsupport::tempDir(), testsupport::tempDir()));
     EXPECT_FALSE(BaseConn().IsOpen());
     ASSERT_EQ(prompts->calls.size(), 1u);
     EXPECT_TRUE(prompts->calls[0].message.text.contains(QStringLiteral("mybase.dat")));

@@ -39,6 +39,25 @@ inline QString copyOfBase()
     return copy;
 }
 
+/// Clean settings and state and scripted prompts, with no database open: for tests of the start.
+class StartTestBase : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        clearSettings();
+        reference::resetState();
+        auto p = std::make_unique<platform::ScriptedPrompts>();
+        prompts = p.get();
+        platform::setPrompts(std::move(p));
+    }
+    void TearDown() override
+    {
+        reference::CloseBase();
+        platform::setPrompts(nullptr);
+    }
+    platform::ScriptedPrompts *prompts = nullptr;
+};
+
 class BaseTest : public ::testing::Test {
 protected:
     void SetUp() override

@@ -1,5 +1,5 @@
-// The main of every test program: widgets run on the offscreen platform, and settings go to a
-// temporary folder so that no test touches the operator's own.
+// The main of every test program: widgets run on the offscreen platform, and settings and the
+// data folder go to temporary folders so that no test touches the operator's own.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -13,6 +13,8 @@ int main(int argc, char **argv)
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QTemporaryDir config;
     setenv("XDG_CONFIG_HOME", config.path().toLocal8Bit().constData(), 1);
+    QTemporaryDir data;
+    setenv("XDG_DATA_HOME", data.path().toLocal8Bit().constData(), 1);
     // Not QStandardPaths' test mode: it sends every test program's settings to one shared folder,
     // and programs run in parallel would then see each other's values.
     QApplication app(argc, argv);

@@ -1,0 +1,108 @@
+// The operator's data folder: made and seeded from the shipped mybase.dat on the first start,
+// never seeded again, and the database the start opens.
+
+#include "referencetesting.h"
+
+#include "reference/startup.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QProcessEnvironment>
+
+using namespace reference;
+
+namespace {
+
+QByteArray contents(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+class DataFolderTest : public referencetesting::StartTestBase {
+protected:
+    void SetUp() override
+    {
+        StartTestBase::SetUp();
+        // A program folder as an installation leaves it: the shipped database read-only.
+        programDir = QFileInfo(referencetesting::copyOfBase()).path();
+        shipped = QDir(programDir).filePath(QStringLiteral("mybase.dat"));
+        QFile::setPermissions(shipped, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+        dataDir = QDir(testsupport::tempDir()).filePath(QStringLiteral("share/zova"));
+        working = QDir(dataDir).filePath(QStringLiteral("mybase.dat"));
+    }
+
+    QString programDir, shipped, dataDir, working;
+};
+
+} // namespace
+
+TEST_F(DataFolderTest, FirstStartMakesTheFolderAndOpensAWritableCopyOfTheShippedBase)
+{
+    ASSERT_FALSE(QFileInfo::exists(dataDir));
+    ASSERT_TRUE(StartUp(programDir, dataDir));
+    EXPECT_TRUE(prompts->calls.empty());
+    EXPECT_EQ(BaseConn().path(), working);
+    EXPECT_EQ(contents(working), contents(shipped));
+    EXPECT_FALSE(QFileInfo::exists(working + QStringLiteral(".part")));
+    EXPECT_TRUE(QFileInfo(working).permission(QFile::WriteOwner));
+
+    // The operator's changes go to the copy; the shipped file stays as it shipped.
+    const QByteArray before = contents(shipped);
+    BaseConn().Execute(QStringLiteral("INSERT INTO organ (Organ) VALUES (?)"), {QStringLiteral("Земвпорядник")});
+    CloseBase();
+    EXPECT_EQ(contents(shipped), before);
+    EXPECT_NE(contents(working), before);
+}
+
+TEST_F(DataFolderTest, AnExistingWorkingBaseIsNeverReplaced)
+{
+    ASSERT_TRUE(StartUp(programDir, dataDir));
+    BaseConn().Execute(QStringLiteral("INSERT INTO organ (Organ) VALUES (?)"), {QStringLiteral("Наша контора")});
+    CloseBase();
+    const QByteArray edited = contents(working);
+
+    // Later starts, also after a newer program shipped another database, keep the operator's.
+    QFile::setPermissions(shipped, QFile::ReadOwner | QFile::WriteOwner);
+    ASSERT_TRUE(QFile::remove(shipped));
+    ASSERT_TRUE(QFile::copy(referencetesting::copyOfBase(), shipped));
+    for (int start = 0; start < 2; ++start) {
+        ASSERT_TRUE(StartUp(programDir, dataDir));
+        EXPECT_EQ(BaseConn().Execute(QStringLiteral("SELECT count(*) AS n FROM organ WHERE Organ = ?"),
+                                     {QStringLiteral("Наша контора")}).Field(QStringLiteral("n")), QStringLiteral("1"));
+        CloseBase();
+        EXPECT_EQ(contents(working), edited);
+    }
+    // Even a program folder without a database starts on the working copy.
+    ASSERT_TRUE(QFile::remove(shipped));
+    EXPECT_TRUE(StartUp(programDir, dataDir));
+    EXPECT_TRUE(prompts->calls.empty());
+}
+
+TEST_F(DataFolderTest, AFolderThatCannotBeMadeOrSeededEndsTheStartWithItsName)
+{
+    // A plain file where the data folder should be.
+    const QString blocked = QDir(testsupport::tempDir()).filePath(QStringLiteral("zova"));
+    QFile file(blocked);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    EXPECT_FALSE(StartUp(programDir, QDir(blocked).filePath(QStringLiteral("data"))));
+    // No shipped database to seed from.
+    EXPECT_FALSE(StartUp(testsupport::tempDir(), dataDir));
+    EXPECT_FALSE(QFileInfo::exists(working));
+
+    ASSERT_EQ(prompts->calls.size(), 2u);
+    EXPECT_TRUE(prompts->calls[0].message.text.contains(QStringLiteral("теку даних"))) << prompts->calls[0].message.text.toStdString();
+    EXPECT_TRUE(prompts->calls[0].message.text.contains(blocked));
+    EXPECT_TRUE(prompts->calls[1].message.text.contains(QStringLiteral("mybase.dat")));
+    for (const auto &call : prompts->calls)
+        EXPECT_EQ(call.message.icon, platform::MsgIcon::Critical);
+    EXPECT_FALSE(BaseConn().IsOpen());
+}
+
+TEST(UserDataFolder, IsTheApplicationsFolderUnderTheUsersDataHome)
+{
+    const QString home = QProcessEnvironment::systemEnvironment().value(QStringLiteral("XDG_DATA_HOME"));
+    ASSERT_FALSE(home.isEmpty());
+    EXPECT_EQ(UserDataFolder(), QDir(home).filePath(QCoreApplication::applicationName()));
+}
