@@ -146,9 +146,16 @@ private:
     QByteArray m_out;
 };
 
-void in4Parcel(Writer &w, const Parcel &p, int i)
+// A reader takes every DS line as the code of the parcels that follow it, and KT as the parcel's
+// own code; the lines are written so that reading them back gives each parcel the codes it has.
+// `lastDs` is the DS value the reader holds when it comes to this parcel.
+void in4Parcel(Writer &w, const Parcel &p, int i, QString &lastDs)
 {
+    const QString code = trailingBlanksCut(p.KoatuuPart);
     w.line(QStringLiteral("# Участок %1").arg(i));
+    if (KoatuuText(code) != KoatuuText(lastDs))
+        w.quoted("DS=", code); // a parcel of another territory than the one before it
+    lastDs = code;
     w.quoted("SR,SC=", p.Number);
     w.quoted("NM=", p.NM);
     w.quoted("AD=", p.AD);
@@ -162,11 +169,11 @@ void in4Parcel(Writer &w, const Parcel &p, int i)
     w.quoted("KF=", p.KF);
     w.quoted("PP=", p.PP);
     w.quoted("KZ=", TrimBlanks(p.KZ));
-    w.quoted("DS=", TrimBlanks(p.ParcelKoatuu));
+    w.quoted("DS=", code);
     w.quoted("KV=", QString::number(p.KV));
     w.quoted("ZN=", QString::number(p.ZN));
     w.quoted("DB=", p.DB);
-    w.quoted("KT=", trailingBlanksCut(p.KoatuuPart));
+    w.quoted("KT=", TrimBlanks(p.ParcelKoatuu));
     w.points(p.Points, i, "межа");
     for (int j = 1; j <= p.LandUses.UBound(); ++j) {
         const LandUseArea &u = p.LandUses[j];
@@ -273,15 +280,20 @@ QByteArray ExchangeFileBytes(const ParcelList &parcels, const SaveHeader &header
         w.quoted("SZ=", QStringLiteral("га."));
         w.quoted("DT=", header.Date.toString(QStringLiteral("dd.MM.yyyy")));
     }
+    QString lastDs = header.Koatuu;
     for (int i = 1; i <= parcels.UBound(); ++i) {
         const Parcel &p = parcels[i];
         if (selectedOnly && p.Selected == 0)
             continue;
         if (kind == SaveIn4)
-            in4Parcel(w, p, i);
+            in4Parcel(w, p, i, lastDs);
         else
             in5Parcel(w, p, i);
     }
+    // The last DS line read is the file's code: the header's code closes the file when a parcel's
+    // line has put another one in force.
+    if (kind == SaveIn4 && lastDs != header.Koatuu)
+        w.quoted("DS=", header.Koatuu);
     return w.take();
 }
 

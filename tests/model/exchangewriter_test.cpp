@@ -202,23 +202,110 @@ TEST(ExchangeFileBytes, RefusesPointNamesNoReaderCouldTakeBack)
     }
 }
 
+namespace {
+
+// What a reader of a file of this kind can give back of a model: the DOS code page has no І і Ґ ґ,
+// and the in5 layout has no codes, zone, quarter or second parcel.
+ParcelList asWrittenIn(ParcelList parcels, int kind)
+{
+    for (Parcel &p : parcels) {
+        if (kind != SaveIn5Win)
+            for (QString *text : {&p.Number, &p.NM, &p.AD, &p.AU, &p.PZ, &p.PP, &p.KZ, &p.KF,
+                                  &p.ParcelKoatuu, &p.DB})
+                *text = platform::Decode(platform::Encode(*text, platform::CodePage::Dos),
+                                         platform::CodePage::Dos);
+        for (LandUseArea &u : p.LandUses)
+            if (kind != SaveIn5Win)
+                u.CN = platform::Decode(platform::Encode(u.CN, platform::CodePage::Dos), platform::CodePage::Dos);
+        if (kind != SaveIn4) {
+            p.KoatuuPart = QString();
+            p.ParcelKoatuu.clear();
+            p.DB.clear();
+            p.ZN = p.KV = 0;
+        }
+    }
+    return parcels;
+}
+
+int readFilterOf(int kind)
+{
+    return kind == SaveIn4 ? 1 : kind == SaveIn5Dos ? 3 : 4;
+}
+
+} // namespace
+
+// Read, write, read: every sample in every kind that holds parcels gives back the model that kind
+// can hold.
 TEST(ExchangeFileBytes, ReadingBackGivesTheSameModel)
 {
     const struct {
         const char *sample;
-        int readFilter, kind;
-    } cases[] = {
-        {"sofiivska-dos.in4", 1, SaveIn4},
-        {"sofiivska-dos.in5", 3, SaveIn5Dos},
-        {"sofiivska-win.in5", 4, SaveIn5Win},
+        int readFilter;
+    } samples[] = {
+        {"sofiivska-dos.in4", 1}, {"sofiivska-win.in4", 2}, {"sofiivska-dos.in5", 3},
+        {"sofiivska-win.in5", 4}, {"sofiivska-centre.in4", 5},
     };
-    for (const auto &c : cases) {
-        const LoadResult first = loadSample(c.sample, c.readFilter);
-        const QByteArray bytes =
-            ExchangeFileBytes(first.Parcels, {first.Koatuu, QString(), QDate(2026, 3, 7)}, c.kind, false);
-        const LoadResult again = ParseExchangeLines(DecodeExchangeLines(bytes, c.readFilter), c.readFilter);
-        EXPECT_EQ(difference(again.Parcels, first.Parcels), "none") << c.sample;
-        EXPECT_EQ(again.StatusText, first.StatusText) << c.sample;
+    for (const auto &s : samples)
+        for (int kind : {SaveIn5Dos, SaveIn5Win, SaveIn4}) {
+            SCOPED_TRACE(std::string(s.sample) + " kind " + std::to_string(kind));
+            const LoadResult first = loadSample(s.sample, s.readFilter);
+            const QByteArray bytes =
+                ExchangeFileBytes(first.Parcels, {first.Koatuu, QString(), QDate(2026, 3, 7)}, kind, false);
+            const LoadResult again =
+                ParseExchangeLines(DecodeExchangeLines(bytes, readFilterOf(kind)), readFilterOf(kind));
+            EXPECT_EQ(difference(again.Parcels, asWrittenIn(first.Parcels, kind)), "none");
+            EXPECT_EQ(again.StatusText, first.StatusText);
+            EXPECT_EQ(again.Koatuu, kind == SaveIn4 ? first.Koatuu : QString());
+        }
+}
+
+// The cadastral number is made of the parcel's code (KoatuuPart, or ParcelKoatuu when the
+// documents do not take the file's code), zone, quarter and number: all of them come back.
+TEST(ExchangeFileBytes, CodesAndCadastralNumberPartsSurviveASave)
+{
+    // An in4 whose parcels have no code of their own (no KT, TT or KK lines).
+    zova::OneBased<QString> lines = loadSample("sofiivska-win.in4", 2).ImportLines;
+    zova::OneBased<QString> withoutOwnCodes;
+    for (const QString &line : lines)
+        if (!line.startsWith("KT") && !line.startsWith("TT") && !line.startsWith("KK"))
+            withoutOwnCodes.Add(line);
+    const LoadResult in4 = ParseExchangeLines(withoutOwnCodes, 2);
+    // An in5 with the territory chosen afterwards: every parcel takes its code.
+    LoadResult in5 = loadSample("sofiivska-win.in5", 4);
+    in5.Koatuu = QStringLiteral("3222486201");
+    for (Parcel &p : in5.Parcels)
+        p.KoatuuPart = in5.Koatuu;
+    // Parcels of two territories, one with a code of its own.
+    LoadResult mixed = in4;
+    mixed.Parcels[3].KoatuuPart = QStringLiteral("3222410100");
+    mixed.Parcels[4].KoatuuPart = QStringLiteral("3222410100");
+    mixed.Parcels[4].ParcelKoatuu = QStringLiteral("3222410101");
+    mixed.Parcels[12].KoatuuPart = QStringLiteral("3222410100");
+
+    const std::pair<const char *, const LoadResult *> sources[] = {
+        {"in4 without KT", &in4}, {"in5 with the territory", &in5}, {"two territories", &mixed}};
+    for (const auto &[name, source] : sources) {
+        SCOPED_TRACE(name);
+        ASSERT_EQ(source->Parcels.UBound(), 12);
+        EXPECT_TRUE(source->Parcels[2].ParcelKoatuu.isEmpty() || source == &mixed);
+        for (bool selectedOnly : {false, true}) {
+            ParcelList parcels = source->Parcels;
+            for (int i : {2, 4, 5})
+                parcels[i].Selected = -1;
+            const QByteArray bytes = ExchangeFileBytes(
+                parcels, {source->Koatuu, QString(), QDate(2026, 3, 7)}, SaveIn4, selectedOnly);
+            const LoadResult again = ParseExchangeLines(DecodeExchangeLines(bytes, 1), 1);
+            EXPECT_EQ(again.Koatuu, source->Koatuu);
+            const std::vector<int> written =
+                selectedOnly ? std::vector<int>{2, 4, 5} : std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
+            ASSERT_EQ(again.Parcels.UBound(), int(written.size()));
+            for (int k = 1; k <= again.Parcels.UBound(); ++k) {
+                const Parcel &was = parcels[written[k - 1]], &is = again.Parcels[k];
+                EXPECT_EQ(is.KoatuuPart.text(), was.KoatuuPart.text()) << "parcel " << written[k - 1];
+                EXPECT_EQ(is.ParcelKoatuu, was.ParcelKoatuu) << "parcel " << written[k - 1];
+                EXPECT_EQ(std::tuple(is.ZN, is.KV, is.Number), std::tuple(was.ZN, was.KV, was.Number));
+            }
+        }
     }
 }
 
