@@ -57,7 +57,9 @@ public:
     /// The opening road after the dialog: reads and parses the file with the progress window, and
     /// only when that succeeded replaces the model, resolves the KOATUU code and rebuilds the tree,
     /// the controls, lKoatu and the counts. A failure shows its reason (file and line) and leaves
-    /// the previous parcels, tree and counts. Returns whether the file was loaded.
+    /// the previous parcels, tree and counts; so does a file with no parcel, and one whose texts
+    /// look like the other code page when the operator cancels the warning. Returns whether the
+    /// file was loaded.
     bool OpenExchangeFile(const QString &path, int filter);
 
     /// The choices of the options panel and the program-wide flags, as the document commands take

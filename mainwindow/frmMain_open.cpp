@@ -5,6 +5,7 @@
 
 #include "common/error.h"
 #include "draw/widget/picturebox.h"
+#include "model/codepagecheck.h"
 #include "model/exchangereader.h"
 #include "model/forms/frmProgr.h"
 #include "model/state.h"
@@ -17,6 +18,39 @@
 #include <exception>
 
 
+namespace {
+
+// The five filters of the open dialog, 1 to 5 as the reader counts them.
+const std::vector<platform::FileFilter> &openFilters()
+{
+    static const std::vector<platform::FileFilter> filters = {
+        {QStringLiteral("Обмінні файли (*.in4)- DOS"), QStringLiteral("*.in4")},
+        {QStringLiteral("Обмінні файли (*.in4)- WIN"), QStringLiteral("*.in4")},
+        {QStringLiteral("Файли (*.in5)- DOS"), QStringLiteral("*.in5")},
+        {QStringLiteral("Файли (*.in5)- WIN"), QStringLiteral("*.in5")},
+        {QStringLiteral("Обмінні файли (Центр ДЗК)"), QStringLiteral("*.in4")},
+    };
+    return filters;
+}
+
+// Asks whether to go on when the file's texts look like the other code page read wrongly; the
+// filter chosen stays the operator's choice.
+bool goOnWithTheFilter(const model::LoadResult &result, int filter)
+{
+    const int suggested = model::SuggestedFilter(result.ImportLines, filter);
+    if (suggested == 0)
+        return true;
+    const QString text =
+        QStringLiteral("Схоже, файл записано в іншому кодуванні: в іменах і адресах є знаки, яких не "
+                       "буває в українському тексті. Його, мабуть, треба відкривати з фільтром «%1».\n\n"
+                       "Відкрити файл з вибраним фільтром «%2»?")
+            .arg(openFilters()[suggested - 1].label, openFilters()[filter - 1].label);
+    return platform::MsgBox(text, platform::productTitle(), platform::MsgIcon::Exclamation,
+                            platform::MsgButtons::OkCancel) == platform::MsgAnswer::Ok;
+}
+
+} // namespace
+
 void frmMain::mnuOpen_Click()
 {
     ShowOpenDialog();
@@ -26,13 +60,7 @@ void frmMain::ShowOpenDialog()
 {
     platform::FileDialogRequest request;
     request.title = QStringLiteral("Відкрити обмінний файл");
-    request.filters = {
-        {QStringLiteral("Обмінні файли (*.in4)- DOS"), QStringLiteral("*.in4")},
-        {QStringLiteral("Обмінні файли (*.in4)- WIN"), QStringLiteral("*.in4")},
-        {QStringLiteral("Файли (*.in5)- DOS"), QStringLiteral("*.in5")},
-        {QStringLiteral("Файли (*.in5)- WIN"), QStringLiteral("*.in5")},
-        {QStringLiteral("Обмінні файли (Центр ДЗК)"), QStringLiteral("*.in4")},
-    };
+    request.filters = openFilters();
     request.filterIndex = 1;
     request.mustExist = true;
     const platform::FileDialogResult answer = platform::prompts().openFile(request);
@@ -61,6 +89,10 @@ bool frmMain::OpenExchangeFile(const QString &path, int filter)
         progress.close();
         platform::MsgBox(QStringLiteral("Файл не відкрито.\n%1\nФайл: %2").arg(QString::fromLocal8Bit(e.what()), path),
                          platform::productTitle(), platform::MsgIcon::Critical);
+        return false;
+    }
+    if (!goOnWithTheFilter(result, filter)) {
+        progress.close();
         return false;
     }
     const QString status = result.StatusText;

@@ -306,11 +306,19 @@ LoadResult LoadExchangeFile(const QString &path, int filter, platform::ProgressS
     } // closed here, whatever follows
     zova::OneBased<QString> lines = DecodeExchangeLines(bytes, filter);
     bytes = QByteArray();
+    LoadResult result;
     try {
-        return ParseExchangeLines(std::move(lines), filter, progress);
+        result = ParseExchangeLines(std::move(lines), filter, progress);
     } catch (const zova::Error &e) {
         throw zova::Error(e.message(), path, e.line());
     }
+    // A picture, an empty file or any other text opens as no parcel at all; it must not take the
+    // place of the operator's work.
+    if (result.ParcelCount == 0)
+        throw zova::Error(QStringLiteral("У файлі немає жодної ділянки (рядка NM=): це не обмінний "
+                                         "файл або в ньому немає ділянок."),
+                          path);
+    return result;
 }
 
 void CommitLoad(LoadResult &&result, const QString &path, int filter)

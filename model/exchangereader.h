@@ -40,7 +40,8 @@ LoadResult ParseExchangeLines(zova::OneBased<QString> lines, int filter,
 LoadResult ParseExchangeLines(zova::OneBased<QString> lines, int filter);
 
 /// Reads the file (filter 1..5 chooses code page and variant), converts each line, parses and
-/// runs the area phase. Throws zova::Error naming the file and the line on failure. Touches no
+/// runs the area phase. Throws zova::Error naming the file and the line on failure, and naming
+/// the file when no parcel opens in it (not an exchange file, or one without parcels). Touches no
 /// program-wide state; the caller resolves the KOATUU code after CommitLoad.
 LoadResult LoadExchangeFile(const QString &path, int filter, platform::ProgressSink &progress);
 

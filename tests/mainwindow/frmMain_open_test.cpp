@@ -2,7 +2,9 @@
 
 #include "model/exchangereader.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
+#include <QImage>
 #include <QMenu>
 #include <QTabWidget>
 
@@ -138,6 +140,96 @@ TEST_F(MainWindowTest, AFailedLoadKeepsTheEarlierParcelsAndSaysWhy)
     control<QAction>("mnuOpen")->trigger();
     EXPECT_EQ(prompts->messages().size(), 2);
     EXPECT_EQ(tree()->topLevelItemCount(), parcels);
+}
+
+TEST_F(MainWindowTest, AFileWithoutParcelsIsRefusedAndTheWorkStays)
+{
+    open();
+    answerOpen(sample("sofiivska-win.in4"), 2);
+    control<QAction>("mnuOpen")->trigger();
+    tree()->topLevelItem(1)->setCheckState(0, Qt::Checked);
+    const int parcels = model::state().Parcels.UBound();
+    const QString counts = panel(2);
+    prompts->calls.clear();
+
+    QByteArray picture;
+    {
+        QBuffer buffer(&picture);
+        buffer.open(QIODevice::WriteOnly);
+        QImage(32, 32, QImage::Format_RGB32).save(&buffer, "PNG");
+    }
+    const struct {
+        const char *name;
+        QByteArray bytes;
+    } cases[] = {
+        {"picture.in4", picture},
+        {"empty.in4", ""},
+        {"letter.in4", QStringLiteral("Шановний голово!\r\nПрошу виділити ділянку.\r\n").toUtf8()},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString path = QDir(programDir).filePath(QString::fromLatin1(c.name));
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(c.bytes);
+        f.close();
+        prompts->calls.clear();
+        answerOpen(path, 2);
+        control<QAction>("mnuOpen")->trigger();
+
+        ASSERT_EQ(prompts->messages().size(), 1);
+        EXPECT_TRUE(prompts->messages()[0].contains(QStringLiteral("немає жодної ділянки")))
+            << prompts->messages()[0].toStdString();
+        EXPECT_TRUE(prompts->messages()[0].contains(path));
+        EXPECT_EQ(model::state().Parcels.UBound(), parcels);
+        EXPECT_EQ(tree()->topLevelItemCount(), parcels);
+        EXPECT_EQ(tree()->topLevelItem(1)->checkState(0), Qt::Checked);
+        EXPECT_EQ(panel(2), counts);
+        EXPECT_EQ(panel(3), QStringLiteral("Вибрано: 1"));
+        EXPECT_TRUE(control("SSTab1")->isEnabled());
+    }
+}
+
+TEST_F(MainWindowTest, TheWrongCodePageWarnsAndCanBeCancelled)
+{
+    open();
+    const struct {
+        const char *file;
+        int filter;
+        const char *suggested; // empty: no warning
+        platform::MsgAnswer answer;
+    } cases[] = {
+        {"sofiivska-dos.in4", 1, "", platform::MsgAnswer::Ok},
+        {"sofiivska-win.in4", 1, "Обмінні файли (*.in4)- WIN", platform::MsgAnswer::Cancel},
+        {"sofiivska-dos.in5", 4, "Файли (*.in5)- DOS", platform::MsgAnswer::Cancel},
+        {"sofiivska-win.in5", 3, "Файли (*.in5)- WIN", platform::MsgAnswer::Ok},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.file);
+        const model::ParcelList before = model::state().Parcels;
+        const QString counts = panel(2);
+        prompts->calls.clear();
+        const bool warned = *c.suggested != 0;
+        const bool loaded = !warned || c.answer == platform::MsgAnswer::Ok;
+        if (warned)
+            prompts->answers.push_back(c.answer);
+        answerOpen(sample(c.file), c.filter);
+        control<QAction>("mnuOpen")->trigger();
+        // An in5 file also gets the KOATUU message once loaded.
+        ASSERT_EQ(prompts->messages().filter(QStringLiteral("іншому кодуванні")).size(), warned ? 1 : 0);
+        if (warned) {
+            const platform::MessageRequest &m = prompts->calls.at(1).message; // after the dialog
+            EXPECT_TRUE(m.text.contains(QStringLiteral("«%1»").arg(QString::fromUtf8(c.suggested)))) << m.text.toStdString();
+            EXPECT_EQ(m.buttons, platform::MsgButtons::OkCancel);
+        }
+        if (loaded) {
+            EXPECT_EQ(model::state().FileFilter, c.filter);
+            EXPECT_EQ(model::state().FileName, sample(c.file));
+        } else {
+            EXPECT_EQ(model::state().Parcels, before);
+            EXPECT_EQ(panel(2), counts);
+        }
+    }
 }
 
 TEST_F(MainWindowTest, ANewLoadClearsTheSelectionOfThePreviousFile)

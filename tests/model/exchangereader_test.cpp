@@ -418,11 +418,40 @@ TEST(LoadExchangeFile, OddInputGivesAModelOrAnError)
         const QString path = writeFile("odd.in4", c.bytes);
         for (int filter = 1; filter <= 5; ++filter) {
             try {
-                LoadExchangeFile(path, filter, progress);
+                EXPECT_GT(LoadExchangeFile(path, filter, progress).ParcelCount, 0) << c.name;
             } catch (const zova::Error &e) {
                 EXPECT_EQ(e.file(), path) << c.name;
-                EXPECT_GT(e.line(), 0) << c.name;
+                EXPECT_TRUE(e.line() > 0 || e.message().startsWith("У файлі немає жодної ділянки"))
+                    << c.name << ": " << e.message().toStdString();
             }
+        }
+    }
+}
+
+TEST(LoadExchangeFile, AFileWithoutParcelsIsRefused)
+{
+    QByteArray picture("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
+    for (int i = 0; i < 600; ++i)
+        picture.append(char((i * 131) & 0xff));
+    const struct {
+        const char *name;
+        QByteArray bytes;
+    } cases[] = {
+        {"a picture renamed .in4", picture},
+        {"an empty file", ""},
+        {"a letter", "Шановний голово!\r\nПрошу виділити ділянку.\r\n"},
+        {"a header without parcels", "DS=\"3222486201\",\r\nSD=\"1\",\r\n"},
+    };
+    platform::NullProgress progress;
+    for (const auto &c : cases) {
+        const QString path = writeFile("none.in4", c.bytes);
+        try {
+            LoadExchangeFile(path, 2, progress);
+            ADD_FAILURE() << c.name << " loaded";
+        } catch (const zova::Error &e) {
+            EXPECT_EQ(e.file(), path) << c.name;
+            EXPECT_EQ(e.message(), "У файлі немає жодної ділянки (рядка NM=): це не обмінний файл або в ньому "
+                                   "немає ділянок.") << c.name;
         }
     }
 }

@@ -1,3 +1,4 @@
+#include "model/codepagecheck.h"
 #include "model/exchangereader.h"
 
 #include "platform/codepage.h"
@@ -79,6 +80,28 @@ TEST(Samples, DosAndWinReadAlike)
         EXPECT_EQ(win.Parcels[5].NM, "Бойко Іван Петрович|Бойко Марія Іванівна");
     }
     EXPECT_EQ(load("sofiivska-win.in4", 2).Golova, "Дем'яненко Віра Іванівна");
+}
+
+TEST(Samples, TheWrongCodePageIsNoticed)
+{
+    const struct {
+        const char *file;
+        int filter, suggested;
+    } cases[] = {
+        {"sofiivska-dos.in4", 1, 0}, {"sofiivska-win.in4", 2, 0}, {"sofiivska-dos.in5", 3, 0},
+        {"sofiivska-win.in5", 4, 0}, {"sofiivska-centre.in4", 5, 0},
+        {"sofiivska-win.in4", 1, 2}, {"sofiivska-dos.in4", 2, 1}, {"sofiivska-win.in5", 3, 4},
+        {"sofiivska-dos.in5", 4, 3}, {"sofiivska-dos.in4", 5, 1},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(SuggestedFilter(load(c.file, c.filter).ImportLines, c.filter), c.suggested)
+            << c.file << " with filter " << c.filter;
+
+    // Typographic signs are Ukrainian text; a stray sign or two is no reason to warn.
+    zova::OneBased<QString> lines;
+    lines.Add(QStringLiteral("NM=\"ТОВ «Колос» № 2, Мар’яна — голова\","));
+    lines.Add(QStringLiteral("AD=\"вул. Садова, 5 ■\","));
+    EXPECT_EQ(SuggestedFilter(lines, 2), 0);
 }
 
 TEST(Samples, CentreAddressesAndNumbers)
