@@ -1,59 +1,6 @@
--- The reference data a new office starts with. Territory codes follow the KOATUU classifier;
--- an office adds its own districts, councils, officials and staff through the program's dialogs.
-BEGIN TRANSACTION;
-
--- Regions: two-digit KOATUU codes. Kyiv region keeps a_rada_id 10, the region the territory
--- dialog opens with.
-INSERT INTO a_rada (a_rada_id, a_rada_papa_id, a_rada_level, a_rada_adm_name, a_rada_name, a_rada_st, a_rada_code) VALUES
-  (1,  0, 1, 'Автономна Республіка Крим',  'Автономна Республіка Крим', NULL,      1),
-  (2,  0, 1, 'Вінницька область',          'Вінницька',          'обласна',  5),
-  (3,  0, 1, 'Волинська область',          'Волинська',          'обласна',  7),
-  (4,  0, 1, 'Дніпропетровська область',   'Дніпропетровська',   'обласна', 12),
-  (5,  0, 1, 'Донецька область',           'Донецька',           'обласна', 14),
-  (6,  0, 1, 'Житомирська область',        'Житомирська',        'обласна', 18),
-  (7,  0, 1, 'Закарпатська область',       'Закарпатська',       'обласна', 21),
-  (8,  0, 1, 'Запорізька область',         'Запорізька',         'обласна', 23),
-  (9,  0, 1, 'Івано-Франківська область',  'Івано-Франківська',  'обласна', 26),
-  (10, 0, 1, 'Київська область',           'Київська',           'обласна', 32),
-  (11, 0, 1, 'Кіровоградська область',     'Кіровоградська',     'обласна', 35),
-  (12, 0, 1, 'Луганська область',          'Луганська',          'обласна', 44),
-  (13, 0, 1, 'Львівська область',          'Львівська',          'обласна', 46),
-  (14, 0, 1, 'Миколаївська область',       'Миколаївська',       'обласна', 48),
-  (15, 0, 1, 'Одеська область',            'Одеська',            'обласна', 51),
-  (16, 0, 1, 'Полтавська область',         'Полтавська',         'обласна', 53),
-  (17, 0, 1, 'Рівненська область',         'Рівненська',         'обласна', 56),
-  (18, 0, 1, 'Сумська область',            'Сумська',            'обласна', 59),
-  (19, 0, 1, 'Тернопільська область',      'Тернопільська',      'обласна', 61),
-  (20, 0, 1, 'Харківська область',         'Харківська',         'обласна', 63),
-  (21, 0, 1, 'Херсонська область',         'Херсонська',         'обласна', 65),
-  (22, 0, 1, 'Хмельницька область',        'Хмельницька',        'обласна', 68),
-  (23, 0, 1, 'Черкаська область',          'Черкаська',          'обласна', 71),
-  (24, 0, 1, 'Чернівецька область',        'Чернівецька',        'обласна', 73),
-  (25, 0, 1, 'Чернігівська область',       'Чернігівська',       'обласна', 74),
-  (26, 0, 1, 'м. Київ',                    'Київська',           'міська',  80),
-  (27, 0, 1, 'м. Севастополь',             'Севастопольська',    'міська',  85);
-
--- Districts and cities of regional significance (three-digit codes). A city's list text starts
--- with "м " and its name and status word form the city council's name.
-INSERT INTO a_rada (a_rada_id, a_rada_papa_id, a_rada_level, a_rada_adm_name, a_rada_name, a_rada_st, a_rada_code) VALUES
-  (101, 10, 2, 'м Біла Церква',               'Білоцерківська',       'міська', 103),
-  (102, 10, 2, 'Бориспільський район',        'Бориспільський',       'район',  208),
-  (103, 10, 2, 'Броварський район',           'Броварський',          'район',  212),
-  (104, 10, 2, 'Васильківський район',        'Васильківський',       'район',  214),
-  (105, 10, 2, 'Вишгородський район',         'Вишгородський',        'район',  218),
-  (106, 10, 2, 'Києво-Святошинський район',   'Києво-Святошинський',  'район',  224),
-  (111, 13, 2, 'м Львів',                     'Львівська',            'міська', 101),
-  (112, 13, 2, 'Пустомитівський район',       'Пустомитівський',      'район',  236);
-
--- Councils (three-digit codes within their district).
-INSERT INTO a_rada (a_rada_id, a_rada_papa_id, a_rada_level, a_rada_adm_name, a_rada_name, a_rada_st, a_rada_code) VALUES
-  (1001, 106, 3, 'Софіївсько-Борщагівська сільська рада', 'Софіївсько-Борщагівська', 'сільська', 862),
-  (1002, 112, 3, 'Сокільницька сільська рада',            'Сокільницька',            'сільська', 868);
-
--- Settlements (the last two digits of the code).
-INSERT INTO a_selo (a_rada_id, a_selo_id, a_selo_name, a_selo_code) VALUES
-  (1001, 1, 'Софіївська Борщагівка', 1),
-  (1002, 2, 'Сокільники', 1);
+-- The reference data a new office starts with, besides the territory tables, which the build
+-- fills from the KOATUU classifier (data/). The office enters officials and staff through the
+-- program's dialogs. The build runs these statements in its one transaction.
 
 -- Rows of form 6-zem that the documents use: citizens' land for commercial farming held as
 -- land shares, for a personal peasant farm, and for a dwelling house.
@@ -102,4 +49,3 @@ INSERT INTO worker (pDur, nDur, pSkl, nSkl, pKresl, nKresl, pChek, nChek) VALUES
 
 INSERT INTO organ (Organ) VALUES ('');
 
-COMMIT;

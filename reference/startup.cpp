@@ -1,7 +1,9 @@
 #include "reference/startup.h"
 
+#include "reference/basefile.h"
 #include "reference/baseconnection.h"
 #include "reference/fonts.h"
+#include "common/error.h"
 #include "platform/prompts.h"
 
 #include <QDir>
@@ -23,6 +25,17 @@ QString fail(QString *error, const QString &text)
 }
 
 } // namespace
+
+void UpgradeWorkingCopy(const QString &workingPath, const QString &shippedPath)
+{
+    try {
+        UpgradeWorkingBase(workingPath, shippedPath);
+    } catch (const zova::Error &e) {
+        platform::MsgBox(QStringLiteral("Довідник територій у %1 не оновлено:\n%2")
+                             .arg(QDir::toNativeSeparators(workingPath), e.message()),
+                         platform::productTitle(), platform::MsgIcon::Exclamation, platform::MsgButtons::Ok);
+    }
+}
 
 QString UserDataFolder()
 {
@@ -71,6 +84,8 @@ bool StartUp(const QString &programDir, const QString &dataDir)
 
     QString error;
     const QString base = PrepareWorkingBase(programDir, dataDir, &error);
+    if (!base.isEmpty())
+        UpgradeWorkingCopy(base, QDir(programDir).filePath(kBaseName));
     if (base.isEmpty() || !OpenBase(base, &error)) {
         platform::MsgBox(error, platform::productTitle(), platform::MsgIcon::Critical, platform::MsgButtons::Ok);
         return false;

@@ -81,6 +81,7 @@ void ResolveKoatuu(QString &code)
 
     QString regionName, districtName, centreName, councilName;
     int level = 0;
+    bool cityCouncil = false;
     try {
         const Row region = lookup(QStringLiteral("SELECT a_rada_id, a_rada_adm_name FROM a_rada WHERE a_rada_level=1 "
                                                  "AND a_rada_code=?"),
@@ -117,6 +118,20 @@ void ResolveKoatuu(QString &code)
             } else {
                 councilName = kNoCouncil;
             }
+            if (councilPart == 0) {
+                // The kind of a district-level unit is the first digit of its part of the code.
+                const int kind = static_cast<int>(districtPart) / 100;
+                if (kind == 1) {
+                    cityCouncil = true; // a city of regional importance is its own council
+                } else if (kind == 3) {
+                    // A district of Kyiv or Sevastopol: the city's council disposes of its land.
+                    const Row city = lookup(QStringLiteral("SELECT a_rada_id, a_rada_name, a_rada_st FROM a_rada WHERE "
+                                                           "a_rada_id=?"),
+                                            {region.id});
+                    if (!city.name.isEmpty() && !city.st.isEmpty())
+                        councilName = city.name + QLatin1Char(' ') + city.st;
+                }
+            }
         } else {
             councilName = kNoCouncil;
         }
@@ -131,6 +146,8 @@ void ResolveKoatuu(QString &code)
     s.CouncilName = councilName;
     if (level == 3)
         territory = regionName + QLatin1Char(' ') + districtName + QLatin1Char(' ') + councilName + QStringLiteral(" рада");
+    else if (level == 2 && cityCouncil)
+        territory = regionName + QLatin1Char(' ') + councilName + QStringLiteral(" рада");
     else if (level == 2)
         territory = regionName + QLatin1Char(' ') + districtName;
     else

@@ -1,6 +1,7 @@
 #include "referencetesting.h"
 
 #include "common/error.h"
+#include "reference/basefile.h"
 
 #include <QFileInfo>
 
@@ -68,22 +69,44 @@ TEST_F(BaseTest, SchemaHasTheTenTablesWithTheirColumns)
         EXPECT_EQ(columnsOf(table), columns) << table.toStdString();
 }
 
-TEST_F(BaseTest, SeedIsAConsistentTerritoryTree)
+TEST_F(BaseTest, SeedIsTheWholeClassifierAsAConsistentTerritoryTree)
 {
-    // Every region of the classifier, each a level 1 row under 0.
+    // The classifier's units (its README counts 27 regions, 691 level-2 units, 11,982 level-3 rows
+    // with a part of their own, of which 448 are headings, and 28,388 settlements), plus the
+    // councils that its settlements need but that it lists only as headings (27) or not at all (4).
     EXPECT_EQ(count(QStringLiteral("SELECT count(*) AS n FROM a_rada WHERE a_rada_level=1 AND a_rada_papa_id=0")), 27);
-    // Districts hang under regions, councils under districts, settlements under councils.
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) AS n FROM a_rada WHERE a_rada_level=2")), 691);
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) AS n FROM a_rada WHERE a_rada_level=3")), 11534 + 27 + 4);
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) AS n FROM a_selo")), 28388);
+    EXPECT_EQ(count(QStringLiteral("SELECT user_version AS n FROM pragma_user_version")), kBaseDataVersion);
+    // The region the territory dialog opens with.
+    EXPECT_EQ(count(QStringLiteral("SELECT a_rada_code AS n FROM a_rada WHERE a_rada_id=10")), 32);
+    // Districts hang under regions, councils under districts.
     EXPECT_EQ(count(QStringLiteral("SELECT count(*) AS n FROM a_rada c LEFT JOIN a_rada p ON p.a_rada_id=c.a_rada_papa_id "
                                    "WHERE c.a_rada_level>1 AND (p.a_rada_level IS NULL OR p.a_rada_level<>c.a_rada_level-1)")),
               0);
+    // Settlements hang under councils; the classifier puts seven directly under a city of regional
+    // importance (their code's council part is 000), and they hang under that city.
     EXPECT_EQ(count(QStringLiteral("SELECT count(*) AS n FROM a_selo s LEFT JOIN a_rada r ON r.a_rada_id=s.a_rada_id "
-                                   "WHERE r.a_rada_level IS NOT 3")),
+                                   "WHERE r.a_rada_level IS NOT 3 AND NOT (r.a_rada_level=2 AND r.a_rada_code/100=1)")),
               0);
-    // Code parts fit their blocks: two digits for regions, three below, two for settlements.
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) AS n FROM a_selo s JOIN a_rada r ON r.a_rada_id=s.a_rada_id "
+                                   "WHERE r.a_rada_level=2")),
+              7);
+    // Code parts fit their blocks: two digits for regions, three below, two for settlements; the
+    // parts of every unit make its code.
     EXPECT_EQ(count(QStringLiteral("SELECT count(*) AS n FROM a_rada WHERE a_rada_code<1 OR a_rada_code>(CASE "
                                    "a_rada_level WHEN 1 THEN 99 ELSE 999 END)")),
               0);
     EXPECT_EQ(count(QStringLiteral("SELECT count(*) AS n FROM a_selo WHERE a_selo_code<1 OR a_selo_code>99")), 0);
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) AS n FROM a_rada c JOIN a_rada d ON d.a_rada_id=c.a_rada_papa_id "
+                                   "JOIN a_rada r ON r.a_rada_id=d.a_rada_papa_id WHERE c.a_rada_t <> "
+                                   "printf('%02d%03d%03d00', r.a_rada_code, d.a_rada_code, c.a_rada_code)")),
+              0);
+    // Every council and district has a name and a status word to compose from.
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) AS n FROM a_rada WHERE a_rada_level>1 AND (coalesce(a_rada_name,'')='' "
+                                   "OR coalesce(a_rada_st,'')='')")),
+              0);
     EXPECT_EQ(count(QStringLiteral("SELECT count(*) AS n FROM worker")), 1);
     EXPECT_EQ(count(QStringLiteral("SELECT count(*) AS n FROM organ")), 1);
     EXPECT_EQ(count(QStringLiteral("SELECT count(*) AS n FROM pog_name n JOIN pog_pib p ON p.id=n.id")),
@@ -151,13 +174,14 @@ TEST_F(BaseTest, WritePatternChangesAndAddsRowsWithApostrophes)
     EXPECT_EQ(body.Field(QStringLiteral("OrganName")), QStringLiteral("Кам'янська сільська рада"));
 
     // A whole-row selection is changed by column name, as the officials dialogs do.
-    rs.Open(QStringLiteral("SELECT * FROM a_rada WHERE (((a_rada.a_rada_id)=?))"), {106});
+    const int district = 32224000; // Києво-Святошинський район
+    rs.Open(QStringLiteral("SELECT * FROM a_rada WHERE (((a_rada.a_rada_id)=?))"), {district});
     rs.SetField(QStringLiteral("a_zem"), QStringLiteral("Дар'я Лук'яненко"));
     rs.Update();
     rs.Close();
-    RecordSet district = BaseConn().Execute(QStringLiteral("SELECT a_zem, a_rada_code FROM a_rada WHERE a_rada_id=?"), {106});
-    EXPECT_EQ(district.Field(QStringLiteral("a_zem")), QStringLiteral("Дар'я Лук'яненко"));
-    EXPECT_EQ(district.Field(QStringLiteral("a_rada_code")), QStringLiteral("224"));
+    RecordSet row = BaseConn().Execute(QStringLiteral("SELECT a_zem, a_rada_code FROM a_rada WHERE a_rada_id=?"), {district});
+    EXPECT_EQ(row.Field(QStringLiteral("a_zem")), QStringLiteral("Дар'я Лук'яненко"));
+    EXPECT_EQ(row.Field(QStringLiteral("a_rada_code")), QStringLiteral("224"));
 
     // A key the program assigns itself is stored as given.
     exec(QStringLiteral("INSERT INTO Rada (Rada_id, Region_id, RadaName) VALUES (1, 106, 'а'), (2, 106, 'б'), (7, 106, 'в')"));
