@@ -13,13 +13,6 @@ using referencetesting::BaseTest;
 
 namespace {
 
-QString sourceText(const QString &relative)
-{
-    QFile f(testsupport::sourcePath(relative));
-    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << relative.toStdString();
-    return QString::fromUtf8(f.readAll());
-}
-
 QByteArray digest(const QString &path)
 {
     QFile f(path);
@@ -27,16 +20,12 @@ QByteArray digest(const QString &path)
     return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
 }
 
-// An office's working copy from the first releases (data version 0) in a folder of its own.
 QString oldWorkingCopy()
 {
     const QString dir = QDir(testsupport::tempDir()).filePath(QStringLiteral("office"));
     QDir().mkpath(dir);
     const QString path = QDir(dir).filePath(QStringLiteral("mybase.dat"));
-    BuildBase(path, sourceText(QStringLiteral("reference/schema.sql")),
-              sourceText(QStringLiteral("reference/seed.sql"))
-                  + sourceText(QStringLiteral("tests/reference/data/territory-v0.sql")),
-              Territory{}, 0);
+    referencetesting::makeOldWorkingCopy(path);
     return path;
 }
 

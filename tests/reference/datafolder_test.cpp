@@ -79,6 +79,27 @@ TEST_F(DataFolderTest, AnExistingWorkingBaseIsNeverReplaced)
     EXPECT_TRUE(prompts->calls.empty());
 }
 
+TEST_F(DataFolderTest, AWorkingBaseFromAnEarlierVersionGetsTheShippedTerritoryAtStart)
+{
+    ASSERT_TRUE(QDir().mkpath(dataDir));
+    referencetesting::makeOldWorkingCopy(working);
+    ASSERT_TRUE(OpenBase(working));
+    BaseConn().Execute(QStringLiteral("UPDATE a_rada SET a_golova=? WHERE a_rada_id=1001"), {QStringLiteral("Дем'яненко В. І.")});
+    CloseBase();
+    const QByteArray old = contents(working);
+
+    ASSERT_TRUE(StartUp(programDir, dataDir));
+    EXPECT_TRUE(prompts->calls.empty());
+    EXPECT_EQ(BaseConn().path(), working);
+    EXPECT_EQ(BaseConn().Execute(QStringLiteral("SELECT count(*) AS n FROM a_selo")).Field(QStringLiteral("n")),
+              QStringLiteral("28388"));
+    EXPECT_EQ(BaseConn()
+                  .Execute(QStringLiteral("SELECT a_golova AS n FROM a_rada WHERE a_rada_t='3222486200'"))
+                  .Field(QStringLiteral("n")),
+              QStringLiteral("Дем'яненко В. І."));
+    EXPECT_EQ(contents(working + QStringLiteral(".v0.bak")), old);
+}
+
 TEST_F(DataFolderTest, AFolderThatCannotBeMadeOrSeededEndsTheStartWithItsName)
 {
     // A plain file where the data folder should be.

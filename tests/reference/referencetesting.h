@@ -2,6 +2,7 @@
 
 // A fresh copy of the built mybase.dat for each test, scripted prompts, clean state and settings.
 
+#include "reference/basefile.h"
 #include "reference/baseconnection.h"
 #include "reference/state.h"
 #include "model/state.h"
@@ -40,6 +41,20 @@ inline QString copyOfBase()
 }
 
 /// Clean settings and state and scripted prompts, with no database open: for tests of the start.
+/// An office's working copy from the first releases (data version 0: the hand-written territory of
+/// tests/reference/data/territory-v0.sql) made at path.
+inline void makeOldWorkingCopy(const QString &path)
+{
+    auto text = [](const char *relative) {
+        QFile f(testsupport::sourcePath(QString::fromUtf8(relative)));
+        EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << relative;
+        return QString::fromUtf8(f.readAll());
+    };
+    reference::BuildBase(path, text("reference/schema.sql"),
+                         text("reference/seed.sql") + text("tests/reference/data/territory-v0.sql"), reference::Territory{},
+                         0);
+}
+
 class StartTestBase : public ::testing::Test {
 protected:
     void SetUp() override
