@@ -46,7 +46,11 @@ double radixNumber(const QString &s, int pos, int radix)
 
 } // namespace
 
-double LeadingNumber(const QString &text)
+namespace {
+
+// The leading number of the text; *overflow is set when it lies beyond the range of a Double
+// (the result is then 0).
+double leadingNumber(const QString &text, bool *overflow)
 {
     const QString s = compact(text);
     int pos = 0;
@@ -54,11 +58,10 @@ double LeadingNumber(const QString &text)
 
     if (n >= 2 && s.at(0) == QLatin1Char('&')) {
         const QChar kind = s.at(1).toUpper();
-        if (kind == QLatin1Char('H'))
-            return radixNumber(s, 2, 16);
-        if (kind == QLatin1Char('O'))
-            return radixNumber(s, 2, 8);
-        return 0.0;
+        const double value = kind == QLatin1Char('H') ? radixNumber(s, 2, 16)
+                           : kind == QLatin1Char('O') ? radixNumber(s, 2, 8) : 0.0;
+        *overflow = std::isinf(value);
+        return *overflow ? 0.0 : value;
     }
 
     QString number;
@@ -97,7 +100,26 @@ double LeadingNumber(const QString &text)
     }
     bool ok = false;
     const double value = number.toDouble(&ok);
+    // Qt gives an infinity for a number too large and 0 for one too small: only the first is lost.
+    *overflow = !ok && std::isinf(value);
     return ok ? value : 0.0;
+}
+
+} // namespace
+
+double LeadingNumber(const QString &text)
+{
+    bool overflow = false;
+    return leadingNumber(text, &overflow);
+}
+
+double FiniteLeadingNumber(const QString &text)
+{
+    bool overflow = false;
+    const double value = leadingNumber(text, &overflow);
+    if (overflow)
+        throw Error(QStringLiteral("Число поза межами допустимого: %1").arg(text.trimmed().left(40)));
+    return value;
 }
 
 namespace {

@@ -10,8 +10,12 @@ namespace zova {
 /// optional sign, digits, an optional "." with fraction digits and an optional exponent (E or D)
 /// form the number; "&H" and "&O" give hexadecimal and octal whole numbers. Reading stops at the
 /// first character that cannot continue the number; a text without a leading number gives 0.
-/// The decimal separator is always ".", whatever the locale.
+/// The decimal separator is always ".", whatever the locale. A number beyond the range of a
+/// Double ("1e309", "1D400") gives 0 here.
 double LeadingNumber(const QString &text);
+/// The same reading for numbers that come from files and forms, where a number beyond the range
+/// of a Double is an error: throws zova::Error ("Число поза межами допустимого") for it.
+double FiniteLeadingNumber(const QString &text);
 
 /// Rounds half to even and checks that the value fits a 16-bit signed field; throws zova::Error
 /// ("Переповнення") when it does not.

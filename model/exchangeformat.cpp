@@ -39,7 +39,7 @@ double numberOf(QStringView text)
         if (j == n)
             return negative ? -value : value;
     }
-    return zova::LeadingNumber(text.toString());
+    return zova::FiniteLeadingNumber(text.toString());
 }
 
 QStringView trimmedBlanks(QStringView text)

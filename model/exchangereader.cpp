@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <limits>
 
@@ -30,7 +31,7 @@ void checkFilter(int filter)
 
 int16_t numberValue(const QString &value)
 {
-    return zova::RoundToInt16(zova::LeadingNumber(value));
+    return zova::RoundToInt16(zova::FiniteLeadingNumber(value));
 }
 
 class Parser {
@@ -68,6 +69,7 @@ public:
         phase(QStringLiteral("Площі..."));
         m_progress.setValue(0);
         RunAreaPhase(m_r.Parcels, &m_progress);
+        checkAreas();
         phase(QStringLiteral("Зачекайте..."));
 
         m_r.StatusText = QStringLiteral("Ділянок: %1; Угідь: %2; Пікетів: %3")
@@ -88,6 +90,27 @@ private:
     }
 
     Parcel &parcel() { return m_r.Parcels[m_parcel]; }
+
+    // Coordinates that each read well can still be too large to compute with: an area that is
+    // not a finite number is an error of the parcel's line (or of its land-use area's line), and
+    // never reaches a file.
+    void checkAreas() const
+    {
+        const ParcelList &parcels = m_r.Parcels;
+        for (int i = 1; i <= parcels.UBound(); ++i) {
+            const Parcel &p = parcels[i];
+            if (!std::isfinite(p.Area))
+                throw zova::Error(QStringLiteral("Площа ділянки %1 не обчислюється: координати завеликі").arg(i),
+                                  QString(), m_parcelLines[size_t(i)]);
+            for (int j = 1; j <= p.LandUses.UBound(); ++j)
+                if (!std::isfinite(p.LandUses[j].Area))
+                    throw zova::Error(QStringLiteral("Площа угіддя %1 ділянки %2 не обчислюється: "
+                                                     "координати завеликі")
+                                          .arg(j)
+                                          .arg(i),
+                                      QString(), m_landUseLines[size_t(i)][size_t(j)]);
+        }
+    }
 
     static bool startsWith(const QString &text, char a, char b)
     {
@@ -177,6 +200,8 @@ private:
         m_target = Target::ParcelRing;
         ++m_r.ParcelCount;
         m_parcel = CreateParcel(m_r.Parcels);
+        m_parcelLines.push_back(m_line);
+        m_landUseLines.emplace_back(1, 0);
         Parcel &p = parcel();
         p.NM = name;
         // A seven-character number carries the quarter in front: "0120007" is parcel 0007 of
@@ -202,6 +227,7 @@ private:
         area.CN = code;
         reserveRing(area.Points);
         m_landUse = parcel().LandUses.Add(std::move(area));
+        m_landUseLines[size_t(m_parcel)].push_back(m_line);
     }
 
     void point(const QString &text)
@@ -231,6 +257,10 @@ private:
     int m_landUse = 0;
     Target m_target = Target::Nowhere;
     QString m_pendingNumber;
+    // The line of each parcel's NM and of each land-use area's CN (element 0 stands for the keys
+    // before the first parcel).
+    std::vector<int> m_parcelLines{0};
+    std::vector<std::vector<int>> m_landUseLines{{0}};
 };
 
 } // namespace

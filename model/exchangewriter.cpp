@@ -256,6 +256,10 @@ QByteArray ExchangeFileBytes(const ParcelList &parcels, const SaveHeader &header
 {
     if (kind < SaveIn5Dos || kind > SaveIn4)
         throw zova::Error(QStringLiteral("Невідомий вид файлу для запису: %1").arg(kind));
+    // Nothing that is not a finite number reaches a file; the gbd list has every parcel's ring.
+    for (int i = 1; i <= parcels.UBound(); ++i)
+        if (kind == SaveGbd || !selectedOnly || parcels[i].Selected != 0)
+            CheckFinite(parcels[i], i, kind == SaveIn4);
     Writer w(kind);
     qsizetype points = 0;
     for (const Parcel &p : parcels) {

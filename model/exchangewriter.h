@@ -33,7 +33,8 @@ Ring GbdPointList(const ParcelList &parcels);
 /// The bytes of a file of the given kind, CR LF line ends; selectedOnly leaves out the parcels
 /// whose Selected is 0 (a gbd list always covers every parcel). Line breaks inside values become
 /// blanks. Throws zova::Error naming the parcel and the point when a point name holds a comma or
-/// a double quote, which no reader could take back. In an in4 file each parcel's DS line carries
+/// a double quote, which no reader could take back, or when a coordinate or an area written is not
+/// a finite number. In an in4 file each parcel's DS line carries
 /// its KoatuuPart and its KT line its ParcelKoatuu; a DS line stands before a parcel whose code
 /// differs from the parcel's before it, and the header's code closes such a file, so that reading
 /// it back gives every parcel, and the file, the codes they had.

@@ -102,6 +102,8 @@ MifFiles MifMidBytes(const ParcelList &parcels)
     }
     f.DilMif.reserve(ringPoints * 26 + parcels.UBound() * 20 + 512);
     f.UgdMif.reserve(areaPoints * 26 + parcels.UBound() * 20 + 512);
+    for (int i = 1; i <= parcels.UBound(); ++i)
+        CheckFinite(parcels[i], i, false);
     header(f.DilMif, dilColumns, 9);
     header(f.UgdMif, ugdColumns, 2);
     for (int i = 1; i <= parcels.UBound(); ++i) {

@@ -10,6 +10,7 @@ namespace model {
 /// and one row per parcel, ugd.mif/ugd.mid one per land-use area linked by the parcel's position.
 /// Coordinates are metres with four decimals, easting first. Text values double their quotes and
 /// lose their line breaks; a ring without points is written as an object without geometry.
+/// Throws zova::Error naming the parcel when a coordinate is not a finite number.
 struct MifFiles {
     QByteArray DilMif, DilMid, UgdMif, UgdMid;
 };

@@ -1,6 +1,9 @@
 #include "model/parcel.h"
 
+#include "common/error.h"
+
 #include <algorithm>
+#include <cmath>
 
 namespace model {
 
@@ -61,6 +64,34 @@ void RunAreaPhase(ParcelList &parcels, platform::ProgressSink *progress)
         parcel.Area = NormaliseRing(parcel.Points);
         for (LandUseArea &landUse : parcel.LandUses)
             landUse.Area = NormaliseRing(landUse.Points);
+    }
+}
+
+namespace {
+
+void checkRing(const Ring &ring, const QString &where)
+{
+    for (int k = 1; k <= ring.UBound(); ++k)
+        if (!std::isfinite(ring[k].X) || !std::isfinite(ring[k].Y))
+            throw zova::Error(QStringLiteral("%1, пікет %2: координата не є скінченним числом; "
+                                             "виправте її перед записом")
+                                  .arg(where)
+                                  .arg(k));
+}
+
+} // namespace
+
+void CheckFinite(const Parcel &parcel, int index, bool areas)
+{
+    const QString where = QStringLiteral("Ділянка %1").arg(index);
+    if (areas && !std::isfinite(parcel.Area))
+        throw zova::Error(where + QStringLiteral(": площа не є скінченним числом"));
+    checkRing(parcel.Points, where);
+    for (int j = 1; j <= parcel.LandUses.UBound(); ++j) {
+        const QString area = where + QStringLiteral(", угіддя %1").arg(j);
+        if (areas && !std::isfinite(parcel.LandUses[j].Area))
+            throw zova::Error(area + QStringLiteral(": площа не є скінченним числом"));
+        checkRing(parcel.LandUses[j].Points, area);
     }
 }
 

@@ -104,4 +104,9 @@ double NormaliseRing(Ring &ring);
 /// phase text and the range).
 void RunAreaPhase(ParcelList &parcels, platform::ProgressSink *progress = nullptr);
 
+/// Before a parcel goes into a file: throws zova::Error naming parcel `index` (and the land-use
+/// area or point) when a coordinate, or with `areas` an area, is not a finite number, which no
+/// file can hold.
+void CheckFinite(const Parcel &parcel, int index, bool areas);
+
 } // namespace model

@@ -51,6 +51,20 @@ INSTANTIATE_TEST_SUITE_P(Rules, LeadingNumberTest, ::testing::Values(
         return n;
     });
 
+TEST(FiniteLeadingNumber, NumbersBeyondADoubleAreErrors)
+{
+    const QString hex = QStringLiteral("&H") + QString(300, QLatin1Char('F'));
+    for (const QString &text : {QStringLiteral("1e309"), QStringLiteral("-1E309"), QStringLiteral("1D400"),
+                                QStringLiteral("5.1e309"), hex}) {
+        EXPECT_THROW(FiniteLeadingNumber(text), Error) << text.toStdString();
+        EXPECT_EQ(LeadingNumber(text), 0) << text.toStdString(); // the lenient reading is unchanged
+    }
+    // Too small is no loss: it reads as 0.
+    EXPECT_EQ(FiniteLeadingNumber(QStringLiteral("1e-400")), 0);
+    EXPECT_EQ(FiniteLeadingNumber(QStringLiteral("1e308")), 1e308);
+    EXPECT_EQ(FiniteLeadingNumber(QStringLiteral("abc")), 0);
+}
+
 TEST(LeadingNumber, IgnoresLocale)
 {
     const QLocale saved;

@@ -278,6 +278,19 @@ TEST(ParseExchangeLines, BadLinesNameTheirLine)
         {"empty X", {"NM=\"a\",", "N=1,NP=\"1\",X=5,Y=6,", "N=2,NP=\"2\",X=,Y=6,"}, 3},
         {"empty Y", {"NM=\"a\",", "N=1,NP=\"1\",X=5,Y=,"}, 2},
         {"zone out of range", {"SD=\"40000\","}, 1},
+        // Numbers beyond a Double, and coordinates whose area is none.
+        {"X of 1D400", {"NM=\"a\",", "N=1,NP=\"1\",X=1D400,Y=6,"}, 2},
+        {"Y of 1e309", {"NM=\"a\",", "N=1,NP=\"1\",X=5,Y=1e309,"}, 2},
+        {"whole part of 1e309", {"NM=\"a\",", "N=1,NP=\"1\",X=1e309.25,Y=6,"}, 2},
+        {"quarter of 1e309", {"BC=\"1e309\","}, 1},
+        {"parcel area of X=1e308",
+         {"SC=\"1\",", "NM=\"a\",", "N=1,NP=\"1\",X=1e308,Y=1,", "N=2,NP=\"2\",X=-1e308,Y=1,",
+          "N=3,NP=\"3\",X=0,Y=5,"},
+         2},
+        {"land-use area of X=1e308",
+         {"NM=\"a\",", "N=1,NP=\"1\",X=0,Y=0,", "CN=\"01\",", "N=1,NP=\"1\",X=1e308,Y=1,",
+          "N=2,NP=\"2\",X=-1e308,Y=1,", "N=3,NP=\"3\",X=0,Y=5,"},
+         3},
     };
     for (const auto &c : cases) {
         try {
@@ -286,6 +299,10 @@ TEST(ParseExchangeLines, BadLinesNameTheirLine)
         } catch (const zova::Error &e) {
             EXPECT_EQ(e.line(), c.line) << c.name;
             EXPECT_FALSE(e.message().isEmpty()) << c.name;
+            if (QByteArray(c.name).contains("1e30") || QByteArray(c.name).contains("1D400")) {
+                EXPECT_TRUE(e.message().contains("Число поза межами") || e.message().contains("не обчислюється"))
+                    << c.name << ": " << e.message().toStdString();
+            }
         }
     }
     // Point lines before any parcel are not read, so they cannot fail.
@@ -356,6 +373,14 @@ TEST(LoadExchangeFile, FailuresNameTheFile)
         ADD_FAILURE() << "no error for a missing file";
     } catch (const zova::Error &e) {
         EXPECT_EQ(e.file(), missing);
+    }
+
+    const QString huge = writeFile("huge.in4", "NM=\"a\",\r\nN=1,NP=\"1\",X=1e309,Y=1\r\n");
+    try {
+        LoadExchangeFile(huge, 2, progress);
+        ADD_FAILURE() << "no error for 1e309";
+    } catch (const zova::Error &e) {
+        EXPECT_EQ(e.fullText(), "Число поза межами допустимого: 1e309\nФайл: " + huge + ", рядок 2");
     }
 
     const QString bad = writeFile("bad.in4", "NM=\"a\",\r\nN=1,NP=\"1\",X=1\r\n");

@@ -10,7 +10,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <limits>
 
 using namespace model;
 
@@ -236,6 +238,45 @@ int readFilterOf(int kind)
 
 // Read, write, read: every sample in every kind that holds parcels gives back the model that kind
 // can hold.
+TEST(ExchangeFileBytes, NothingThatIsNotAFiniteNumberIsWritten)
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN(), inf = std::numeric_limits<double>::infinity();
+    const struct {
+        const char *name;
+        void (*spoil)(ParcelList &, double);
+        double value;
+        std::initializer_list<int> refusingKinds;
+        const char *where;
+    } cases[] = {
+        {"parcel area", [](ParcelList &p, double v) { p[2].Area = v; }, nan, {SaveIn4}, "Ділянка 2: площа"},
+        {"land-use area", [](ParcelList &p, double v) { p[1].LandUses[1].Area = v; }, inf, {SaveIn4},
+         "Ділянка 1, угіддя 1: площа"},
+        {"parcel X", [](ParcelList &p, double v) { p[2].Points[3].X = v; }, -inf,
+         {SaveIn5Dos, SaveIn5Win, SaveGbd, SaveIn4}, "Ділянка 2, пікет 3"},
+        {"land-use Y", [](ParcelList &p, double v) { p[1].LandUses[1].Points[2].Y = v; }, nan,
+         {SaveIn5Dos, SaveIn5Win, SaveGbd, SaveIn4}, "Ділянка 1, угіддя 1, пікет 2"},
+    };
+    for (const auto &c : cases) {
+        ParcelList parcels = fixture();
+        c.spoil(parcels, c.value);
+        for (int kind : {SaveIn5Dos, SaveIn5Win, SaveGbd, SaveIn4}) {
+            const bool refused = std::find(c.refusingKinds.begin(), c.refusingKinds.end(), kind) != c.refusingKinds.end();
+            try {
+                const QByteArray bytes = ExchangeFileBytes(parcels, header, kind, false);
+                EXPECT_FALSE(refused) << c.name << " written in kind " << kind;
+                EXPECT_FALSE(bytes.contains("nan") || bytes.contains("inf")) << c.name << " kind " << kind;
+            } catch (const zova::Error &e) {
+                EXPECT_TRUE(refused) << c.name << " kind " << kind;
+                EXPECT_TRUE(e.message().startsWith(QString::fromUtf8(c.where))) << e.message().toStdString();
+            }
+        }
+    }
+    // A selected-only save writes, and so checks, the selected parcels alone.
+    ParcelList parcels = fixture();
+    parcels[1].Area = nan;
+    EXPECT_NO_THROW(ExchangeFileBytes(parcels, header, SaveIn4, true));
+}
+
 TEST(ExchangeFileBytes, ReadingBackGivesTheSameModel)
 {
     const struct {

@@ -13,6 +13,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
+#include <limits>
 
 using namespace model;
 
@@ -78,6 +79,18 @@ TEST(MifMidBytes, HeadersRowsAndRegions)
                                       "0.0000 10.0000\r\n"
                                       "none\r\n"));
     EXPECT_EQ(text(f.UgdMid), QStringLiteral("2,\"01,рілля\"\r\n2,\"02,сад\"\r\n2,\"16\"\r\n"));
+}
+
+TEST(MifMidBytes, NothingThatIsNotAFiniteNumberIsWritten)
+{
+    ParcelList parcels = fixture();
+    parcels[2].LandUses[2].Points[3].X = std::numeric_limits<double>::infinity();
+    try {
+        MifMidBytes(parcels);
+        ADD_FAILURE() << "an infinite coordinate written";
+    } catch (const zova::Error &e) {
+        EXPECT_TRUE(e.message().startsWith("Ділянка 2, угіддя 2, пікет 3")) << e.message().toStdString();
+    }
 }
 
 TEST(ExportMifMid, ReplacesEarlierOutputAndReportsFailures)
