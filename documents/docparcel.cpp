@@ -11,11 +11,33 @@ namespace documents {
 
 namespace {
 
-/// Zero-padded decimal text with the sign in front ("-01"), as number formats like "00" give.
-QString ZeroPadded(long long value, int width)
+/// Zero-padded decimal text of a whole number with the sign in front ("-01"), as number formats
+/// like "00" give; any size, without a conversion to a machine integer.
+QString ZeroPadded(double whole, int width)
 {
-    const QString digits = QString::number(value < 0 ? -value : value).rightJustified(width, QLatin1Char('0'));
-    return value < 0 ? QLatin1Char('-') + digits : digits;
+    const QString digits = QString::number(std::fabs(whole), 'f', 0).rightJustified(width, QLatin1Char('0'));
+    return whole < 0 ? QLatin1Char('-') + digits : digits;
+}
+
+/// The digits of a parcel number too long for a Double to hold them all, when the number is a
+/// plain run of digits: a Double would change its last ones. Empty otherwise.
+QString LongDigits(const QString &number)
+{
+    QString digits;
+    for (QChar c : number) {
+        if (c == QLatin1Char(' ') || c == QLatin1Char('\t'))
+            continue; // blanks inside a number are skipped, as the number reader does
+        if (c.unicode() >= '0' && c.unicode() <= '9') {
+            digits.append(c);
+            continue;
+        }
+        if (QStringLiteral(".eEdD").contains(c))
+            return QString(); // a fraction or an exponent: the number is the Double's
+        break;
+    }
+    while (digits.size() > 1 && digits.startsWith(QLatin1Char('0')))
+        digits.remove(0, 1);
+    return digits;
 }
 
 } // namespace
@@ -37,11 +59,17 @@ zova::OneBased<DocPoint> DocPointsOf(const model::Ring &ring)
 QString CadastralNumber(const QString &firstPart, int zone, int quarter, const QString &number)
 {
     // The number's leading number, rounded as a whole-number format rounds it (halves away
-    // from zero).
+    // from zero). A number of twenty digits or more is no 64-bit integer: it stays a Double, or
+    // the digits as written when a Double cannot hold them all.
     const double value = zova::LeadingNumber(number);
-    const long long whole = std::isfinite(value) ? std::llround(value) : 0;
+    const double whole = std::isfinite(value) ? std::round(value) : 0;
+    QString last = ZeroPadded(whole, 4);
+    if (std::fabs(whole) >= 1e15) {
+        if (const QString digits = LongDigits(number); !digits.isEmpty())
+            last = digits;
+    }
     return firstPart + QLatin1Char(':') + ZeroPadded(zone, 2) + QLatin1Char(':') + ZeroPadded(quarter, 3)
-        + QLatin1Char(':') + ZeroPadded(whole, 4);
+        + QLatin1Char(':') + last;
 }
 
 void PrepareParcel(DocParcel &doc, const model::ParcelList &parcels, int32_t index, const QString &firstPart)

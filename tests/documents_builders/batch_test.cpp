@@ -81,6 +81,18 @@ TEST_F(Batch, GoesOnPastAFailingParcelAndNamesIt)
     EXPECT_EQ(QDir(out).entryList(QDir::Files).size(), 4);
 }
 
+TEST_F(Batch, AParcelNumberOfTwentyFiveDigitsMakesAPlan)
+{
+    const QString number = QStringLiteral("1234567890123456789012345");
+    model::state().Parcels[1].Number = number;
+    office::WordApp app;
+    const BatchReport report = RunDocumentBatch(app, plan, overall, step);
+    ASSERT_EQ(report.Done.size(), 2u);
+    EXPECT_EQ(report.Done[0].Path, out + QLatin1Char('/') + number + QStringLiteral("_1.docx"));
+    const QJsonObject text = builderstesting::readWithPythonDocx(report.Done[0].Path);
+    EXPECT_TRUE(QJsonDocument(text).toJson().contains("Ділянка № " + number.toUtf8()));
+}
+
 TEST_F(Batch, AFullDiskIsReportedForEveryPlanAndLeavesNoEmptyFile)
 {
     for (const testsupport::FullDisk::Way way : testsupport::FullDisk::ways()) {
