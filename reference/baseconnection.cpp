@@ -16,6 +16,12 @@ namespace {
 
 const QString kRowIdColumn = QStringLiteral("zova_rowid");
 
+// The tables that every lookup and dialog of the program reads.
+const QStringList kTables = {QStringLiteral("a_rada"), QStringLiteral("a_selo"), QStringLiteral("Rada"),
+                             QStringLiteral("pog_name"), QStringLiteral("pog_pib"), QStringLiteral("cilove"),
+                             QStringLiteral("row6zem"), QStringLiteral("pz"), QStringLiteral("worker"),
+                             QStringLiteral("organ")};
+
 QString newConnectionName()
 {
     static std::atomic<int> counter{0};
@@ -64,6 +70,9 @@ bool BaseConnection::Open(const QString &path, QString *error)
         return report(QStringLiteral("Не знайдено базу даних %1").arg(QDir::toNativeSeparators(path)));
     if (!info.isReadable())
         return report(QStringLiteral("Немає доступу до бази даних %1").arg(QDir::toNativeSeparators(path)));
+    // An empty file would open as an empty database, and every lookup would fail later.
+    if (info.size() == 0)
+        return report(QStringLiteral("База даних %1 порожня (0 байтів)").arg(QDir::toNativeSeparators(path)));
 
     const QString name = newConnectionName();
     QString failure;
@@ -73,12 +82,21 @@ bool BaseConnection::Open(const QString &path, QString *error)
         if (!db.open()) {
             failure = db.lastError().text();
         } else {
-            // Opening succeeds on any file; the first read tells whether it is a database.
+            // Opening succeeds on any file; the first read tells whether it is a database, and
+            // one of this program. Nothing is written to a file that is refused.
             QSqlQuery probe(db);
-            if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")))
+            if (!probe.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"))) {
                 failure = probe.lastError().text();
-            else
-                probe.exec(QStringLiteral("PRAGMA foreign_keys = OFF"));
+            } else {
+                QStringList missing = kTables;
+                while (probe.next())
+                    missing.removeAll(probe.value(0).toString());
+                if (!missing.isEmpty())
+                    failure = QStringLiteral("це не база довідників програми, в ній немає таблиць %1")
+                                  .arg(missing.join(QStringLiteral(", ")));
+                else
+                    probe.exec(QStringLiteral("PRAGMA foreign_keys = OFF"));
+            }
         }
         if (!failure.isEmpty())
             db.close();

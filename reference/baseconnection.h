@@ -17,8 +17,9 @@ public:
     BaseConnection(const BaseConnection &) = delete;
     BaseConnection &operator=(const BaseConnection &) = delete;
 
-    /// Opens an existing database file; never creates one. On failure returns false and puts a
-    /// Ukrainian message into *error.
+    /// Opens an existing database file; never creates one, and refuses (without changing it) an
+    /// empty file, a file that is no database and a database without the program's ten tables.
+    /// On failure returns false and puts a Ukrainian message into *error.
     bool Open(const QString &path, QString *error = nullptr);
     void Close();
     bool IsOpen() const { return m_open; }

@@ -3,11 +3,13 @@
 
 #include "referencetesting.h"
 
+#include "reference/basefile.h"
 #include "reference/startup.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QProcessEnvironment>
+#include <functional>
 
 using namespace reference;
 
@@ -119,6 +121,57 @@ TEST_F(DataFolderTest, AFolderThatCannotBeMadeOrSeededEndsTheStartWithItsName)
     for (const auto &call : prompts->calls)
         EXPECT_EQ(call.message.icon, platform::MsgIcon::Critical);
     EXPECT_FALSE(BaseConn().IsOpen());
+}
+
+TEST_F(DataFolderTest, AnEmptyOrTablelessWorkingBaseIsRefusedAtStartAndNeverChanged)
+{
+    // The program's schema and seed without the statements that name a table.
+    const auto without = [](const char *relative, const QString &table) {
+        QFile f(testsupport::sourcePath(QString::fromUtf8(relative)));
+        EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << relative;
+        QStringList kept;
+        for (const QString &s : SqlStatements(QString::fromUtf8(f.readAll())))
+            if (!s.contains(QStringLiteral("TABLE ") + table + QLatin1Char(' ')) && !s.contains(QStringLiteral("INTO ") + table + QLatin1Char(' ')))
+                kept << s;
+        return kept.join(QStringLiteral(";\n"));
+    };
+    const struct {
+        const char *name;
+        std::function<void(const QString &)> make;
+        const char *reason;
+    } cases[] = {
+        {"empty", [](const QString &path) { QFile f(path); ASSERT_TRUE(f.open(QIODevice::WriteOnly)); },
+         "порожня"},
+        {"a database without the tables",
+         [](const QString &path) { BuildBase(path, QStringLiteral("CREATE TABLE notes (text TEXT);"), QString(), {}, 1); },
+         "a_rada"},
+        {"the program's database less one table",
+         [&](const QString &path) {
+             BuildBase(path, without("reference/schema.sql", QStringLiteral("organ")),
+                       without("reference/seed.sql", QStringLiteral("organ")), {}, 1);
+         },
+         "organ"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(working);
+        ASSERT_TRUE(QDir().mkpath(dataDir));
+        c.make(working);
+        const QByteArray before = contents(working);
+        const QDateTime modified = QFileInfo(working).lastModified();
+        prompts->calls.clear();
+
+        EXPECT_FALSE(StartUp(programDir, dataDir));
+        EXPECT_FALSE(BaseConn().IsOpen());
+        ASSERT_EQ(prompts->calls.size(), 1u);
+        const QString text = prompts->calls[0].message.text;
+        EXPECT_EQ(prompts->calls[0].message.icon, platform::MsgIcon::Critical);
+        EXPECT_TRUE(text.contains(working)) << text.toStdString();
+        EXPECT_TRUE(text.contains(QString::fromUtf8(c.reason))) << text.toStdString();
+        EXPECT_EQ(contents(working), before);
+        EXPECT_EQ(QFileInfo(working).lastModified(), modified);
+        EXPECT_EQ(QDir(dataDir).entryList(QDir::Files), QStringList{"mybase.dat"});
+    }
 }
 
 TEST(UserDataFolder, IsTheApplicationsFolderUnderTheUsersDataHome)
