@@ -55,21 +55,42 @@ void appendCoordinate(QByteArray &out, double v)
     out.append(tail, 5);
 }
 
+void vertex(QByteArray &out, const BoundaryPoint &p, char end)
+{
+    appendCoordinate(out, p.Y);
+    out += ' ';
+    appendCoordinate(out, p.X);
+    out += end;
+}
+
 void region(QByteArray &out, const Ring &ring)
 {
-    if (ring.isEmpty()) {
-        // A region of no vertices is no region: GIS readers take "none" for a missing geometry.
+    // A ring too short to be a region stops a GIS reader, and every object after it is lost to
+    // it: no vertex is written as no geometry, one as a point and two as a line.
+    switch (ring.UBound()) {
+    case 0:
         out += "none\r\n";
         return;
+    case 1:
+        out += "Point ";
+        vertex(out, ring[1], '\r');
+        out += '\n';
+        return;
+    case 2:
+        out += "Line ";
+        vertex(out, ring[1], ' ');
+        vertex(out, ring[2], '\r');
+        out += '\n';
+        return;
+    default:
+        break;
     }
     out += "Region  1\r\n  ";
     AppendInt(out, ring.UBound());
     out += "\r\n";
     for (const BoundaryPoint &p : ring) {
-        appendCoordinate(out, p.Y);
-        out += ' ';
-        appendCoordinate(out, p.X);
-        out += "\r\n";
+        vertex(out, p, '\r');
+        out += '\n';
     }
 }
 

@@ -9,7 +9,8 @@ namespace model {
 /// The four MapInfo files of the whole model, windows-1251, CR LF: dil.mif/dil.mid one region
 /// and one row per parcel, ugd.mif/ugd.mid one per land-use area linked by the parcel's position.
 /// Coordinates are metres with four decimals, easting first. Text values double their quotes and
-/// lose their line breaks; a ring without points is written as an object without geometry.
+/// lose their line breaks. A ring too short to be a region still gives its object, which a GIS
+/// reader can open: without points no geometry ("none"), of one point a Point, of two a Line.
 /// Throws zova::Error naming the parcel when a coordinate is not a finite number.
 struct MifFiles {
     QByteArray DilMif, DilMid, UgdMif, UgdMid;

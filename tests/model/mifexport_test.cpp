@@ -55,7 +55,14 @@ ParcelList fixture()
 
 TEST(MifMidBytes, HeadersRowsAndRegions)
 {
-    const MifFiles f = MifMidBytes(fixture());
+    ParcelList parcels = fixture();
+    for (int n : {1, 2}) {
+        Parcel &p = parcels[CreateParcel(parcels)];
+        p.Points.Add(MakePoint(5, 7));
+        if (n == 2)
+            p.Points.Add(MakePoint(-6.5, 8.25));
+    }
+    const MifFiles f = MifMidBytes(parcels);
     const QString header = QStringLiteral(
         "Version 300\r\nCharset \"WindowsCyrillic\"\r\nDelimiter \",\"\r\n"
         "CoordSys NonEarth Units \"m\" Bounds (-100000, -100000) (10000000, 10000000)\r\n");
@@ -66,11 +73,12 @@ TEST(MifMidBytes, HeadersRowsAndRegions)
                   "  PZ Char(254)\r\n  SC Char(50)\r\nData\r\n\r\n"
                   "Region  1\r\n  4\r\n526130.6900 5585419.5400\r\n526130.0000 5585469.5000\r\n"
                   "526156.1500 5585470.0000\r\n0.0000 -12.5000\r\n"
-                  "none\r\n"));
+                  "none\r\nPoint 7.0000 5.0000\r\nLine 7.0000 5.0000 8.2500 -6.5000\r\n"));
     EXPECT_EQ(text(f.DilMid),
               QStringLiteral("1,\"Дем'янчук Мар'яна\",\"с. Софіївська Борщагівка, вул. Садова, 1\","
                              "\"\",\"\",\"\",\"22\",\"\",\"0001\"\r\n"
-                             "2,\"ТОВ \"\"Колос\"\"\",\"\",\"\",\"\",\"\",\"\",\"РС,12, 15.03.2005\",\"\"\r\n"));
+                             "2,\"ТОВ \"\"Колос\"\"\",\"\",\"\",\"\",\"\",\"\",\"РС,12, 15.03.2005\",\"\"\r\n"
+                             "3,\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n4,\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"));
     EXPECT_EQ(text(f.UgdMif),
               header + QStringLiteral("Columns 2\r\n  SR_ID Integer\r\n  CN Char(254)\r\nData\r\n\r\n"
                                       "Region  1\r\n  3\r\n0.0000 0.0000\r\n10.0000 0.0000\r\n"
@@ -118,6 +126,7 @@ namespace {
 struct OgrFeature {
     QString attribute;
     double area = 0;
+    QString geometry; ///< POLYGON, POINT, LINESTRING; empty for none
 };
 
 std::vector<OgrFeature> ogrFeatures(const QString &path, const QString &field)
@@ -130,10 +139,13 @@ std::vector<OgrFeature> ogrFeatures(const QString &path, const QString &field)
                       << ogr.readAllStandardError().toStdString();
         return {};
     }
+    const QByteArray errors = ogr.readAllStandardError();
+    EXPECT_FALSE(errors.contains("ERROR")) << errors.toStdString();
     std::vector<OgrFeature> features;
     const QString out = QString::fromUtf8(ogr.readAllStandardOutput());
     const QRegularExpression fieldLine(QStringLiteral("^  %1 \\(String\\) = (.*)$").arg(field));
     const QRegularExpression polygon(QStringLiteral("^  POLYGON \\(\\((.*)\\)\\)$"));
+    const QRegularExpression geometryLine(QStringLiteral("^  (POLYGON|POINT|LINESTRING) "));
     for (const QString &line : out.split(QLatin1Char('\n'))) {
         if (line.startsWith(QLatin1String("OGRFeature")))
             features.emplace_back();
@@ -141,6 +153,8 @@ std::vector<OgrFeature> ogrFeatures(const QString &path, const QString &field)
             continue;
         if (const auto m = fieldLine.match(line); m.hasMatch())
             features.back().attribute = m.captured(1);
+        if (const auto m = geometryLine.match(line); m.hasMatch())
+            features.back().geometry = m.captured(1);
         if (const auto m = polygon.match(line); m.hasMatch()) {
             std::vector<std::pair<double, double>> pts;
             for (const QString &pair : m.captured(1).split(QLatin1Char(','))) {
@@ -187,15 +201,41 @@ TEST(ExportMifMid, AGisReaderOpensTheSampleExport)
         }
 }
 
-TEST(ExportMifMid, RingsWithoutPointsStillOpenInAGisReader)
+TEST(ExportMifMid, RingsTooShortForARegionStillReachAGisReader)
 {
+    // After the fixture's parcel without points: parcels of one and of two points, with land-use
+    // areas of one and two points among whole ones.
+    ParcelList parcels = fixture();
+    for (int n : {1, 2}) {
+        Parcel &p = parcels[CreateParcel(parcels)];
+        p.NM = QStringLiteral("%1 пікет(и)").arg(n);
+        for (int k = 0; k < n; ++k)
+            p.Points.Add(MakePoint(100 + k, 200 + k));
+        for (int m : {1, 3, 2}) {
+            LandUseArea u;
+            u.CN = QStringLiteral("%1 of %2").arg(m).arg(n);
+            for (int k = 0; k < m; ++k)
+                u.Points.Add(MakePoint(100 + k, 200 + k * k));
+            p.LandUses.Add(u);
+        }
+    }
     const QString dir = testsupport::tempDir();
-    ExportMifMid(fixture(), dir);
-    const std::vector<OgrFeature> parcels = ogrFeatures(QDir(dir).filePath("dil.mif"), "NM");
-    ASSERT_EQ(parcels.size(), 2u);
-    EXPECT_EQ(parcels[1].attribute, "ТОВ \"Колос\"");
-    EXPECT_EQ(parcels[1].area, 0);
-    EXPECT_EQ(ogrFeatures(QDir(dir).filePath("ugd.mif"), "CN").size(), 3u);
+    ExportMifMid(parcels, dir);
+
+    const std::vector<OgrFeature> read = ogrFeatures(QDir(dir).filePath("dil.mif"), "NM");
+    ASSERT_EQ(read.size(), 4u);
+    const char *const parcelGeometry[] = {"POLYGON", "", "POINT", "LINESTRING"};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(read[i].attribute, parcels[i + 1].NM);
+        EXPECT_EQ(read[i].geometry, parcelGeometry[i]) << i;
+    }
+    const std::vector<OgrFeature> areas = ogrFeatures(QDir(dir).filePath("ugd.mif"), "CN");
+    ASSERT_EQ(areas.size(), 9u);
+    const char *const areaGeometry[] = {"POLYGON", "POLYGON", "", "POINT", "POLYGON", "LINESTRING",
+                                        "POINT", "POLYGON", "LINESTRING"};
+    for (int k = 0; k < 9; ++k)
+        EXPECT_EQ(areas[k].geometry, areaGeometry[k]) << k;
+    EXPECT_EQ(areas[8].attribute, "2 of 2");
 }
 
 TEST(ExportMifMid, AFailureWhileWritingTheThirdFileLeavesAllFourOldFiles)
