@@ -74,9 +74,13 @@ QString hectareText(double squareMetres)
 
 class Writer {
 public:
-    Writer(int kind) : m_page(kind == SaveIn5Win ? platform::CodePage::Win : platform::CodePage::Dos)
+    Writer(int kind, std::vector<ReplacedText> *replaced)
+        : m_page(kind == SaveIn5Win ? platform::CodePage::Win : platform::CodePage::Dos), m_replaced(replaced)
     {
     }
+
+    /// The parcel whose lines follow (0 for the header and the gbd list).
+    void setParcel(int parcel) { m_parcel = parcel; }
 
     void line(const QString &text)
     {
@@ -87,7 +91,7 @@ public:
     {
         m_out += key;
         m_out += '"';
-        put(value);
+        put(value, key);
         m_out += "\",\r\n";
     }
     void plain(const char *key, const QString &value)
@@ -112,7 +116,7 @@ public:
             m_out += "N=";
             AppendInt(m_out, pt.Index);
             m_out += ",NP=\"";
-            put(pt.NP);
+            put(pt.NP, "NP");
             m_out += "\",X=";
             appendCoordinate(m_out, pt.X);
             m_out += ",Y=";
@@ -124,7 +128,7 @@ public:
     void gbd(const BoundaryPoint &p)
     {
         m_out += "P,N=";
-        put(p.NP);
+        put(p.NP, "P,N");
         m_out += ",CD=0,X=";
         m_out += QByteArray::number(p.X, 'f', 2);
         m_out += ",Y=";
@@ -136,13 +140,42 @@ public:
     QByteArray take() { return std::move(m_out); }
 
 private:
-    // A text in the file's code page, its line breaks turned into blanks.
-    void put(const QString &text)
+    // A text in the file's code page, its line breaks turned into blanks. The characters of a
+    // field (its key given) that the page lacks become "?", and are noted.
+    void put(const QString &text, const char *field = nullptr)
     {
-        AppendEncoded(m_out, OneLine(text), m_page);
+        const QString line = OneLine(text);
+        if (field && m_replaced)
+            note(line, field);
+        AppendEncoded(m_out, line, m_page);
+    }
+
+    void note(const QString &text, const char *key)
+    {
+        bool ascii = true;
+        for (QChar c : text)
+            ascii = ascii && c.unicode() < 0x80;
+        if (ascii)
+            return;
+        const QString lost = platform::Unencodable(text, m_page);
+        if (lost.isEmpty())
+            return;
+        QString field = QString::fromLatin1(key);
+        if (field.endsWith(QLatin1Char('=')))
+            field.chop(1);
+        for (ReplacedText &r : *m_replaced)
+            if (r.Parcel == m_parcel && r.Field == field) {
+                for (QChar c : lost)
+                    if (!r.Characters.contains(c))
+                        r.Characters += c;
+                return;
+            }
+        m_replaced->push_back({m_parcel, field, lost});
     }
 
     platform::CodePage m_page;
+    std::vector<ReplacedText> *m_replaced;
+    int m_parcel = 0;
     QByteArray m_out;
 };
 
@@ -252,7 +285,7 @@ Ring GbdPointList(const ParcelList &parcels)
 }
 
 QByteArray ExchangeFileBytes(const ParcelList &parcels, const SaveHeader &header, int kind,
-                             bool selectedOnly)
+                             bool selectedOnly, std::vector<ReplacedText> *replaced)
 {
     if (kind < SaveIn5Dos || kind > SaveIn4)
         throw zova::Error(QStringLiteral("Невідомий вид файлу для запису: %1").arg(kind));
@@ -260,7 +293,9 @@ QByteArray ExchangeFileBytes(const ParcelList &parcels, const SaveHeader &header
     for (int i = 1; i <= parcels.UBound(); ++i)
         if (kind == SaveGbd || !selectedOnly || parcels[i].Selected != 0)
             CheckFinite(parcels[i], i, kind == SaveIn4);
-    Writer w(kind);
+    if (replaced)
+        replaced->clear();
+    Writer w(kind, replaced);
     qsizetype points = 0;
     for (const Parcel &p : parcels) {
         points += p.Points.UBound();
@@ -289,6 +324,7 @@ QByteArray ExchangeFileBytes(const ParcelList &parcels, const SaveHeader &header
         const Parcel &p = parcels[i];
         if (selectedOnly && p.Selected == 0)
             continue;
+        w.setParcel(i);
         if (kind == SaveIn4)
             in4Parcel(w, p, i, lastDs);
         else
@@ -296,25 +332,28 @@ QByteArray ExchangeFileBytes(const ParcelList &parcels, const SaveHeader &header
     }
     // The last DS line read is the file's code: the header's code closes the file when a parcel's
     // line has put another one in force.
+    w.setParcel(0);
     if (kind == SaveIn4 && lastDs != header.Koatuu)
         w.quoted("DS=", header.Koatuu);
     return w.take();
 }
 
 void WriteExchangeFile(const QString &path, const ParcelList &parcels, const SaveHeader &header,
-                       int kind, bool selectedOnly)
+                       int kind, bool selectedOnly, std::vector<ReplacedText> *replaced)
 {
-    const QByteArray bytes = ExchangeFileBytes(parcels, header, kind, selectedOnly);
+    const QByteArray bytes = ExchangeFileBytes(parcels, header, kind, selectedOnly, replaced);
     QString error;
     if (!platform::WriteFileWhole(path, bytes, &error))
         throw zova::Error(QStringLiteral("Не вдалося записати файл: %1").arg(error), path);
 }
 
-void SaveExchangeFile(const QString &fileName, bool selectedOnly)
+std::vector<ReplacedText> SaveExchangeFile(const QString &fileName, bool selectedOnly)
 {
     const State &s = state();
+    std::vector<ReplacedText> replaced;
     WriteExchangeFile(fileName, s.Parcels, {s.Koatuu, s.TerritoryText, QDate::currentDate()},
-                      s.FileFilter, selectedOnly);
+                      s.FileFilter, selectedOnly, &replaced);
+    return replaced;
 }
 
 } // namespace model

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QDate>
 #include <QString>
+#include <vector>
 
 namespace model {
 
@@ -23,6 +24,15 @@ struct SaveHeader {
     QDate Date;             ///< DT of the in4 header
 };
 
+/// A text field that the file's code page could not hold whole: the characters listed were
+/// written as "?" (the agreed neighbours of І і Ґ ґ in DOS are no loss).
+struct ReplacedText {
+    int Parcel = 0;      ///< position in Parcels; 0 for the header and the gbd list
+    QString Field;       ///< the key: "NM", "AD", "CN", "NP", "SD" ...
+    QString Characters;  ///< each character replaced, once
+    bool operator==(const ReplacedText &) const = default;
+};
+
 /// True when one of points 1..n has exactly these coordinates (no tolerance).
 bool PointExists(const Ring &points, double x, double y);
 
@@ -38,16 +48,18 @@ Ring GbdPointList(const ParcelList &parcels);
 /// its KoatuuPart and its KT line its ParcelKoatuu; a DS line stands before a parcel whose code
 /// differs from the parcel's before it, and the header's code closes such a file, so that reading
 /// it back gives every parcel, and the file, the codes they had.
+/// When `replaced` is given, it receives the fields whose characters became "?", by parcel and
+/// field in the order written.
 QByteArray ExchangeFileBytes(const ParcelList &parcels, const SaveHeader &header, int kind,
-                             bool selectedOnly);
+                             bool selectedOnly, std::vector<ReplacedText> *replaced = nullptr);
 
 /// Writes the file through a temporary file beside it, so a failed save leaves the old file
 /// whole. Throws zova::Error naming the file on failure.
 void WriteExchangeFile(const QString &path, const ParcelList &parcels, const SaveHeader &header,
-                       int kind, bool selectedOnly);
+                       int kind, bool selectedOnly, std::vector<ReplacedText> *replaced = nullptr);
 
 /// The save of the model state: the kind is state().FileFilter, the header values come from
-/// state() and the date is today's.
-void SaveExchangeFile(const QString &fileName, bool selectedOnly);
+/// state() and the date is today's. Returns the fields whose characters became "?".
+std::vector<ReplacedText> SaveExchangeFile(const QString &fileName, bool selectedOnly);
 
 } // namespace model

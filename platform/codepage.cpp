@@ -88,4 +88,22 @@ bool Representable(const QString &text, CodePage page)
     return Decode(Encode(text, page), page) == text;
 }
 
+QString Unencodable(const QString &text, CodePage page)
+{
+    const Table &t = table(page);
+    QString lost;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t u = text.at(i).unicode();
+        if (u < 0x80)
+            continue;
+        // A character beyond 16 bits is two units; it is lost whole.
+        const qsizetype n = QChar::isHighSurrogate(u) && i + 1 < text.size() && text.at(i + 1).isLowSurrogate() ? 2 : 1;
+        const QString character = text.mid(i, n);
+        if ((n == 2 || !t.fromUnicode.contains(bestFit(u, page))) && !lost.contains(character))
+            lost += character;
+        i += n - 1;
+    }
+    return lost;
+}
+
 } // namespace platform

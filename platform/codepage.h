@@ -19,4 +19,9 @@ QByteArray Encode(const QString &text, CodePage page);
 /// True when every character of the text survives Encode for that page unchanged.
 bool Representable(const QString &text, CodePage page);
 
+/// The characters of the text that Encode turns into "?" for that page, each once, in the order
+/// of their first appearance; the letters written as their neighbours (І і Ґ ґ in DOS) are not
+/// among them. Empty when nothing is lost.
+QString Unencodable(const QString &text, CodePage page);
+
 } // namespace platform

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <algorithm>
 
 namespace model {
 
@@ -20,6 +21,42 @@ void failed(const QString &what, const zova::Error &e)
 {
     platform::MsgBox(what + QLatin1Char('\n') + e.fullText(), platform::productTitle(),
                      platform::MsgIcon::Critical);
+}
+
+// What the operator is told when characters became "?": one line per parcel with its fields and
+// the characters, at most a screenful.
+QString replacedReport(const std::vector<ReplacedText> &replaced, int kind)
+{
+    QStringList lines;
+    std::vector<int> parcels;
+    for (const ReplacedText &r : replaced)
+        if (std::find(parcels.begin(), parcels.end(), r.Parcel) == parcels.end())
+            parcels.push_back(r.Parcel);
+    const int shown = 15;
+    for (size_t k = 0; k < parcels.size() && k < size_t(shown); ++k) {
+        const int i = parcels[k];
+        QStringList fields;
+        QString characters;
+        for (const ReplacedText &r : replaced) {
+            if (r.Parcel != i)
+                continue;
+            fields << r.Field;
+            for (QChar c : r.Characters)
+                if (!characters.contains(c))
+                    characters += c;
+        }
+        QStringList spaced;
+        for (QChar c : characters)
+            spaced << QString(c);
+        const QString where = i == 0 ? QStringLiteral("заголовок і список пікетів")
+                                     : QStringLiteral("ділянка %1 (%2)").arg(i).arg(state().Parcels[i].NM.left(40));
+        lines << QStringLiteral("%1: %2 — %3").arg(where, fields.join(QStringLiteral(", ")), spaced.join(QLatin1Char(' ')));
+    }
+    if (parcels.size() > size_t(shown))
+        lines << QStringLiteral("… і ще ділянок: %1").arg(parcels.size() - size_t(shown));
+    return QStringLiteral("Файл записано, але в кодуванні %1 немає деяких знаків, їх записано як «?»:\n")
+               .arg(kind == SaveIn5Win ? QStringLiteral("WIN") : QStringLiteral("DOS")) +
+           lines.join(QLatin1Char('\n'));
 }
 
 } // namespace
@@ -56,13 +93,19 @@ void ShowSaveDialog()
     s.FileName = answer.path;
     s.FileTitle = answer.fileTitle;
     s.FileFilter = static_cast<uint8_t>(answer.filterIndex);
+    std::vector<ReplacedText> replaced;
     try {
         WaitCursor wait;
-        SaveExchangeFile(s.FileName, s.SaveSelectedOnly != 0);
+        replaced = SaveExchangeFile(s.FileName, s.SaveSelectedOnly != 0);
     } catch (const zova::Error &e) {
         s.FileName.clear();
         failed(QStringLiteral("Файл не записано."), e);
+        return;
     }
+    // The file is written as the format wants it; the operator learns which texts changed.
+    if (!replaced.empty())
+        platform::MsgBox(replacedReport(replaced, s.FileFilter), platform::productTitle(),
+                         platform::MsgIcon::Exclamation);
 }
 
 void mnuExpMif_Click(const QString &dataDir)

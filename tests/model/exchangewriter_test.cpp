@@ -362,6 +362,35 @@ TEST(ExchangeFileBytes, DosKindsKeepCyrillicPointNames)
     }
 }
 
+TEST(ExchangeFileBytes, CharactersTheCodePageLacksAreReportedByParcelAndField)
+{
+    ParcelList parcels = fixture();
+    parcels[1].NM = QStringLiteral("Дем’янчук Мар’яна Василівна");
+    parcels[1].AU = QStringLiteral("Фермерське господарство «Колос»");
+    parcels[1].LandUses[1].CN = QStringLiteral("12,під «забудовою»");
+    parcels[2].NM = QStringLiteral("Євгенія Їжак (Фёдорова), Іванівна, Ґудзь"); // IBM866 holds all these
+    parcels[2].Points[2].NP = QStringLiteral("7’");
+    const std::vector<ReplacedText> dos = {{1, "NM", "’"}, {1, "AU", "«»"}, {1, "CN", "«»"}, {2, "NP", "’"}};
+    const struct {
+        int kind;
+        std::vector<ReplacedText> expected;
+    } cases[] = {
+        {SaveIn5Dos, dos},
+        {SaveIn4, dos},
+        {SaveGbd, {{0, "P,N", "’"}}},
+        {SaveIn5Win, {}},
+    };
+    for (const auto &c : cases) {
+        std::vector<ReplacedText> replaced{{9, "old", "x"}};
+        const QByteArray bytes = ExchangeFileBytes(parcels, header, c.kind, false, &replaced);
+        EXPECT_EQ(replaced, c.expected) << "kind " << c.kind;
+        // The file is still written, with "?" in the place of what was lost.
+        if (c.kind == SaveIn5Dos) {
+            EXPECT_TRUE(bytes.contains(platform::Encode(QStringLiteral("NM=\"Дем?янчук Мар?яна"), platform::CodePage::Dos)));
+        }
+    }
+}
+
 TEST(GbdPointList, EveryPositionOnceUnderItsFirstName)
 {
     ParcelList parcels = fixture();

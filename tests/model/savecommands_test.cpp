@@ -76,6 +76,27 @@ TEST_F(SaveCommands, SaveAllOrSelectedInTheChosenKind)
     EXPECT_EQ(state().SaveSelectedOnly, -1);
 }
 
+TEST_F(SaveCommands, ADosSaveSaysWhichParcelsAndFieldsLostCharacters)
+{
+    state().Parcels[2].NM = QStringLiteral("Дем’янчук Мар’яна");
+    state().Parcels[2].AD = QStringLiteral("с. Софіївська Борщагівка, ТОВ «Колос»");
+    state().Parcels[7].NM = QStringLiteral("Євген Їжак, Фёдор");
+    const QString dir = testsupport::tempDir();
+    answerSave(QDir(dir).filePath("dos.in5"), 1);
+    mnuSave_Click();
+    ASSERT_EQ(prompts->messages().size(), 1);
+    EXPECT_EQ(prompts->messages()[0],
+              "Файл записано, але в кодуванні DOS немає деяких знаків, їх записано як «?»:\n"
+              "ділянка 2 (Дем’янчук Мар’яна): NM, AD — ’ « »");
+    EXPECT_TRUE(QFile::exists(QDir(dir).filePath("dos.in5")));
+    EXPECT_EQ(state().FileName, QDir(dir).filePath("dos.in5"));
+
+    // The same texts in WIN lose nothing.
+    answerSave(QDir(dir).filePath("win.in5"), 2);
+    mnuSave_Click();
+    EXPECT_EQ(prompts->messages().size(), 1);
+}
+
 TEST_F(SaveCommands, CancelAndFailure)
 {
     mnuSave_Click(); // the script cancels

@@ -40,6 +40,24 @@ TEST(CodePage, UnmappableBecomesOneQuestionMarkEach)
     EXPECT_EQ(Encode(QStringLiteral("€"), CodePage::Win), QByteArray("\x88"));
 }
 
+TEST(CodePage, UnencodableNamesWhatBecomesAQuestionMark)
+{
+    const struct {
+        const char *text;
+        CodePage page;
+        const char *lost;
+    } cases[] = {
+        {"Мар’яна «Колос» Мар’яна", CodePage::Dos, "’«»"},
+        {"Євген Їжак, Фёдор", CodePage::Dos, ""},    // IBM866 has Є Ї ё
+        {"Іван Ґудзь, вул. Гоголя", CodePage::Dos, ""}, // written as I and Г, as agreed
+        {"a€b\xF0\x9F\x98\x80" "c?", CodePage::Dos, "€\xF0\x9F\x98\x80"},
+        {"Мар’яна «Колос» №5", CodePage::Win, ""},
+        {"日本", CodePage::Win, "日本"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(Unencodable(QString::fromUtf8(c.text), c.page), QString::fromUtf8(c.lost)) << c.text;
+}
+
 TEST(CodePage, EveryByteDecodesToOneCharacter)
 {
     QByteArray all;
