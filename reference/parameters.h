@@ -1,13 +1,15 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 namespace reference {
 
-/// The number at the start of a typed parameter: "." and "," (and the system's separator, if it
-/// is another) both serve as the decimal separator; blanks are skipped; reading stops at the first
-/// character that cannot continue the number; an empty or non-numeric text gives 0.
-double ParameterNumber(const QString &text);
+/// A typed parameter read as a number: the whole text (without its blanks, which may group the
+/// thousands) must be one, with "." or "," (or the system's separator, if it is another) as the
+/// decimal separator. Empty for a text that is not a number ("abc", "", "0,3 га") or is beyond
+/// the range of a Double.
+std::optional<double> ParameterValue(const QString &text);
 
 /// A parameter as the dialog shows it: the system's number format, no group separators.
 QString ParameterText(double value);

@@ -3,6 +3,10 @@
 
 #include "reference/parameters.h"
 #include "reference/state.h"
+#include "platform/prompts.h"
+
+#include <QLabel>
+#include <QLineEdit>
 
 frmParam::frmParam(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::frmParam>())
 {
@@ -25,9 +29,25 @@ void frmParam::setFields(double buildArea, double areaRange, const QString &kz21
 
 void frmParam::Command1_Click()
 {
+    // A value that is not a number is refused before anything is stored: the old values stay.
+    const std::pair<QLineEdit *, QLabel *> numbers[] = {{ui->tArr, ui->Label1}, {ui->tDiap, ui->Label2}};
+    double values[2] = {};
+    for (int i = 0; i < 2; ++i) {
+        QLineEdit *field = numbers[i].first;
+        const std::optional<double> value = reference::ParameterValue(field->text());
+        if (!value) {
+            platform::MsgBox(QStringLiteral("«%1» не є числом (%2). Введіть число, наприклад %3.")
+                                 .arg(field->text(), numbers[i].second->text(), reference::ParameterText(0.25)),
+                             platform::productTitle(), platform::MsgIcon::Exclamation);
+            field->setFocus();
+            field->selectAll();
+            return;
+        }
+        values[i] = *value;
+    }
     reference::State &s = reference::state();
-    s.BuildArea = reference::ParameterNumber(ui->tArr->text());
-    s.AreaRange = reference::ParameterNumber(ui->tDiap->text());
+    s.BuildArea = values[0];
+    s.AreaRange = values[1];
     s.KZ21Text = ui->t21->text();
     s.KZ22Text = ui->t22->text();
     accept();

@@ -8,7 +8,8 @@ class frmParam;
 }
 
 /// The parameters dialog: building area, allowed range and the purpose texts for the 6-zem rows
-/// 21 and 22. Its accept button stores the four fields into reference::state(); the close box
+/// 21 and 22. Its accept button stores the four fields into reference::state(), unless a number
+/// field holds no number: that is refused with a message and nothing is stored. The close box
 /// stores nothing.
 class frmParam : public QDialog {
     Q_OBJECT

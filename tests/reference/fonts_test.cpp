@@ -96,14 +96,18 @@ TEST(LoadFonts, NumbersStoredAsNumbersReadAsTheirDigits)
     EXPECT_EQ(storedText("plnFSize"), QStringLiteral("14"));
 }
 
-TEST(ParameterNumber, ReadsEitherDecimalSeparator)
+TEST(ParameterValue, ReadsEitherDecimalSeparatorAndRefusesWhatIsNoNumber)
 {
-    const std::vector<std::pair<QString, double>> cases{
-        {"0.5", 0.5}, {"0,5", 0.5}, {"0.25", 0.25}, {"1", 1}, {"-2,5", -2.5}, {"1 000", 1000},
-        {"0,3 га", 0.3}, {"abc", 0}, {"", 0}, {"1.5.7", 1.5}};
-    for (const auto &[text, value] : cases)
-        EXPECT_DOUBLE_EQ(ParameterNumber(text), value) << text.toStdString();
+    const std::vector<std::pair<QString, double>> numbers{
+        {"0.5", 0.5}, {"0,5", 0.5}, {" 0.25 ", 0.25}, {"1", 1}, {"-2,5", -2.5}, {"1 000", 1000}, {"+3", 3},
+        {",5", 0.5}, {"7.", 7}, {"0", 0}};
+    for (const auto &[text, value] : numbers) {
+        ASSERT_TRUE(ParameterValue(text).has_value()) << text.toStdString();
+        EXPECT_DOUBLE_EQ(*ParameterValue(text), value) << text.toStdString();
+    }
+    for (const QString &text : QStringList{"abc", "", "  ", "0,3 га", "1.5.7", "12abc", "-", "1e3", QString(400, QLatin1Char('9'))})
+        EXPECT_FALSE(ParameterValue(text).has_value()) << text.toStdString();
     const QString sep = QLocale::system().decimalPoint();
     EXPECT_EQ(ParameterText(0.25), QStringLiteral("0") + sep + QStringLiteral("25"));
-    EXPECT_DOUBLE_EQ(ParameterNumber(ParameterText(1234.5)), 1234.5);
+    EXPECT_DOUBLE_EQ(ParameterValue(ParameterText(1234.5)).value_or(0), 1234.5);
 }

@@ -197,6 +197,9 @@ protected:
     void SetUp() override
     {
         resetState();
+        auto p = std::make_unique<ScriptedPrompts>();
+        prompts = p.get();
+        platform::setPrompts(std::move(p));
         dlg = std::make_unique<frmParam>();
         const State &s = state();
         dlg->setFields(s.BuildArea, s.AreaRange, s.KZ21Text, s.KZ22Text);
@@ -208,6 +211,8 @@ protected:
         for (QLineEdit *f : fields)
             ASSERT_TRUE(f);
     }
+    void TearDown() override { platform::setPrompts(nullptr); }
+    ScriptedPrompts *prompts = nullptr;
     std::unique_ptr<frmParam> dlg;
     std::vector<QLineEdit *> fields;
     QPushButton *accept = nullptr;
@@ -241,13 +246,43 @@ TEST_F(ParamDialogTest, AcceptStoresTypedValues)
     EXPECT_EQ(state().KZ22Text, QStringLiteral("для будівництва і обслуговування жилого будинку"));
 }
 
-TEST_F(ParamDialogTest, LettersStoreZeroAndTheCloseBoxStoresNothing)
+TEST_F(ParamDialogTest, WhatIsNoNumberIsRefusedAndTheCloseBoxStoresNothing)
 {
-    fields[0]->setText(QStringLiteral("abc"));
-    fields[1]->clear();
-    accept->click();
-    EXPECT_DOUBLE_EQ(state().BuildArea, 0.0);
-    EXPECT_DOUBLE_EQ(state().AreaRange, 0.0);
+    const struct {
+        const char *area, *range;
+        int refused; // the field named in the message, -1 when accepted
+    } cases[] = {
+        {"abc", "0,5", 0},
+        {"0,5", "", 1},
+        {"0,3 га", "2", 0},
+        {"0,3", "2", -1},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.area + std::string(" / ") + c.range);
+        resetState();
+        prompts->calls.clear();
+        dlg->show();
+        fields[0]->setText(QString::fromUtf8(c.area));
+        fields[1]->setText(QString::fromUtf8(c.range));
+        fields[2]->setText(QStringLiteral("змінено"));
+        accept->click();
+        if (c.refused < 0) {
+            EXPECT_TRUE(prompts->calls.empty());
+            EXPECT_FALSE(dlg->isVisible());
+            EXPECT_DOUBLE_EQ(state().BuildArea, 0.3);
+            continue;
+        }
+        ASSERT_EQ(prompts->messages().size(), 1);
+        const QString text = prompts->messages()[0];
+        EXPECT_TRUE(text.startsWith(QStringLiteral("«%1» не є числом").arg(fields[c.refused]->text()))) << text.toStdString();
+        EXPECT_TRUE(text.contains(c.refused == 0 ? QStringLiteral("Площа для будівництва") : QStringLiteral("Допустимий діапазон")));
+        EXPECT_TRUE(dlg->isVisible());
+        EXPECT_EQ(fields[c.refused]->selectedText(), fields[c.refused]->text()); // ready to be typed over
+        // Nothing is stored, the texts neither.
+        EXPECT_DOUBLE_EQ(state().BuildArea, 0.25);
+        EXPECT_DOUBLE_EQ(state().AreaRange, 1.0);
+        EXPECT_EQ(state().KZ21Text, QStringLiteral("ведення особистого селянського господарства"));
+    }
 
     resetState();
     frmParam other;
