@@ -42,8 +42,8 @@ bool goOnWithTheFilter(const model::LoadResult &result, int filter)
         return true;
     const QString text =
         QStringLiteral("Схоже, файл записано в іншому кодуванні: в іменах і адресах є знаки, яких не "
-                       "буває в українському тексті. Його, мабуть, треба відкривати з фільтром «%1».\n\n"
-                       "Відкрити файл з вибраним фільтром «%2»?")
+                       "буває в українському тексті.\n\nЙого, мабуть, треба відкривати з фільтром\n«%1».\n\n"
+                       "Відкрити файл з вибраним фільтром\n«%2»?")
             .arg(openFilters()[suggested - 1].label, openFilters()[filter - 1].label);
     return platform::MsgBox(text, platform::productTitle(), platform::MsgIcon::Exclamation,
                             platform::MsgButtons::OkCancel) == platform::MsgAnswer::Ok;
