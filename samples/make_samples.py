@@ -1,11 +1,16 @@
 #!/usr/bin/python3
 """Writes the sample exchange files of this folder from one description of a village's parcels.
 
-Twelve homestead parcels of Sofiivska Borshchahivka (Kyiv-Sviatoshynskyi district, Kyiv region,
-KOATUU 3222486201) lie in two rows on both sides of Sadova street, in the local survey grid
-(X to the north, Y to the east, metres). Neighbouring parcels share their boundary vertices
-exactly, so plans can find their neighbours. Run it from anywhere: the files land beside it.
+Twelve parcels of Sofiivska Borshchahivka (Kyiv-Sviatoshynskyi district, Kyiv region, KOATUU
+3222486201) lie in two rows on both sides of Sadova street, and a thirteenth, a field of 42 points
+along a stream, lies behind the northern row, in the local survey grid (X to the north, Y to the
+east, metres). Neighbouring parcels share their boundary vertices exactly, so plans can find their
+neighbours. Land-use areas carry the codes the 6-zem table reads: 05 arable land, 08 perennial
+plantings, 11 hayfields, 12 pastures, 35 under dwellings, 36 under farm buildings and yards.
+Run it from anywhere: the files land beside it.
 """
+
+import math
 
 import os
 
@@ -46,6 +51,26 @@ OWNERS = [
      "паспорт СМ 720355"),
     ("Савчук Петро Дмитрович", None, "22", "2589412260", "паспорт СН 903416"),
 ]
+FIELD_OWNER = ("Гордієнко Степан Миколайович", "с. Софіївська Борщагівка, вул. Лугова, 4", "21", "2641207719",
+               "паспорт СН 331285")
+
+# Land-use codes and names of the 6-zem columns.
+ARABLE = "05,рілля"
+ORCHARD = "08,багаторічні насадження"
+HAY = "11,сіножаті"
+PASTURE = "12,пасовища"
+DWELLING = "35,під житловою забудовою"
+YARD = "36,під господарськими будівлями і дворами"
+# The street part and the back part of each parcel of the rows (a homestead's house and garden,
+# a personal farm's field and orchard); None: one land use over the whole parcel.
+LAND_USES = [
+    (DWELLING, ARABLE), (ARABLE, ORCHARD), (DWELLING, ARABLE), (DWELLING, ARABLE), (DWELLING, ARABLE),
+    (ARABLE, HAY), (DWELLING, ARABLE), (DWELLING, ARABLE), (ARABLE, ORCHARD), (DWELLING, ARABLE),
+    (ORCHARD, None), (DWELLING, YARD),
+]
+FIELD_COLUMNS = 5    # the field lies behind the first five parcels of the northern row
+FIELD_DEPTH = 62.0   # metres from the back of the northern row to the stream
+FIELD_STEPS = 35     # stretches of the stream, about 3.6 metres long each
 GROUNDS = ["РС,12,15.03.2005", "РВ,47,22.11.2006", "РС,3,02.02.2007"]
 
 
@@ -98,15 +123,39 @@ def build():
             k = row * COLUMNS + c
             house = 2 * c + 1 + row
             address = f"{SETTLEMENT}, вул. Садова, {house}"
-            if k in (10, 11):
-                land_uses = [("02,сад", ring)]
-            else:
-                land_uses = [("12,під житловою забудовою", front), ("01,рілля", garden)]
+            street_part, back_part = LAND_USES[k]
+            land_uses = [(street_part, ring)] if back_part is None else [(street_part, front), (back_part, garden)]
             parcels.append({
-                "number": k + 1, "house": house, "address": address, "ring": ring,
+                "number": k + 1, "street": "вул. Садова", "house": str(house), "address": address, "ring": ring,
                 "land_uses": land_uses, "owner": OWNERS[k], "grounds": GROUNDS[k % 3],
             })
+    parcels.append(field(grid))
     return parcels
+
+
+def field(grid):
+    """The field behind the northern row: its southern edge is the back of the row's first five
+    parcels (their six corners, shared exactly), its northern edge follows a stream. Four land uses
+    split it across, from the row's corners to the stream."""
+    back = [grid.points[(0, "back", j)] for j in range(FIELD_COLUMNS + 1)]
+    x0 = X_A + DEPTH
+    stream = []
+    for k in range(FIELD_STEPS + 1):
+        x = x0 + FIELD_DEPTH + 4.0 * math.sin(k * 0.45) + 1.5 * math.cos(k * 1.3)
+        y = Y0 + k * WIDTH * FIELD_COLUMNS / FIELD_STEPS + (0.4 if 0 < k < FIELD_STEPS else 0.0)
+        stream.append(grid.vertex(("stream", k), x, y))
+    per_column = FIELD_STEPS // FIELD_COLUMNS
+
+    def strip(first, last):
+        """The land use from the row's corner `first` to its corner `last` (columns)."""
+        return back[first:last + 1] + stream[first * per_column:last * per_column + 1][::-1]
+
+    return {
+        "number": COLUMNS * 2 + 1, "street": "урочище Заплава", "house": "-",
+        "address": f"{SETTLEMENT}, урочище Заплава", "ring": strip(0, FIELD_COLUMNS),
+        "land_uses": [(ARABLE, strip(0, 2)), (ORCHARD, strip(2, 3)), (HAY, strip(3, 4)), (PASTURE, strip(4, 5))],
+        "owner": FIELD_OWNER, "grounds": GROUNDS[0],
+    }
 
 
 def area(points):
@@ -225,12 +274,12 @@ def centre_lines(parcels):
             town, street, house, *rest = [s.strip() for s in lives.split(",")]
             flat = rest[0].replace("кв. ", "") if rest else "-"
         else:
-            town, street, house = SETTLEMENT, "вул. Садова", str(p["house"])
+            town, street, house = SETTLEMENT, p["street"], p["house"]
         lines += [
             f'SR="{p["number"]}",',
             f'SC="{QUARTER:03d}{p["number"]:04d}",',
             f'NM="{name}",',
-            f'AD="{SETTLEMENT},вул. Садова,{p["house"]},-,-,08131",',
+            f'AD="{SETTLEMENT},{p["street"]},{p["house"]},-,-,08131",',
             f'AU="Україна,08131,Київська обл.,Києво-Святошинський р-н,{town},{street},{house},-,{flat},",',
             f'PZ="{p["grounds"]},1",',
             f'KF="{kf}",',

@@ -280,6 +280,40 @@ TEST_F(Tables, SixZemRowByVariant)
     }
 }
 
+TEST_F(Tables, TheSamplesFillEveryCategoryOfTheSixZemRow)
+{
+    // Homesteads: a house part and a garden; a farm: arable land and an orchard; a homestead with a
+    // yard; the field behind the row: arable land, orchard, hayfield and pasture.
+    builderstesting::loadSample(QStringLiteral("sofiivska-win.in4"), 2);
+    const QString zero = zova::Format4(0);
+    const QString h[] = {zova::Format4(0.0740), zova::Format4(0.0533), zova::Format4(0.0475), zova::Format4(0.0734),
+                         zova::Format4(0.0461), zova::Format4(0.0748), zova::Format4(0.3060), zova::Format4(0.1615),
+                         zova::Format4(0.1499), zova::Format4(0.1644)};
+    const struct {
+        int parcel;
+        QStringList columns; // 7 to 13: arable, orchards, hayfields, pastures, built-up, dwellings, yards
+    } cases[] = {
+        {1, {h[0], zero, zero, zero, h[1], h[1], zero}},
+        {2, {h[2], h[3], zero, zero, zero, zero, zero}},
+        {12, {zero, zero, zero, zero, zova::Format4(0.1210), h[4], h[5]}},
+        {13, {h[6], h[7], h[8], h[9], zero, zero, zero}},
+    };
+    const ZovaTemplate *tpl = FindZovaTemplate(1, 3);
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.parcel);
+        state().CurDocParcel = c.parcel;
+        PrepareDocParcel(c.parcel);
+        office::Document &doc = newDocument(tpl->FileName.toLatin1().constData());
+        office::Table t = doc.Tables(tpl->LandTable);
+        FillLandTable(t, 3, state().DocParcel1, model::state().Parcels, c.parcel, 0);
+        QStringList cells;
+        for (int col = 7; col <= 13; ++col)
+            cells << t.Cell(6, col).Text();
+        EXPECT_EQ(cells.join(QLatin1Char(' ')).toStdString(), c.columns.join(QLatin1Char(' ')).toStdString());
+        doc.Close();
+    }
+}
+
 TEST_F(Tables, LandUseListInSquareMetresOrHectares)
 {
     model::Parcel p = withLandUses(SquareOf(QStringLiteral("Іваненко"), 1000, 1000, 50), {{"12", 500}, {"5", 1250.5}});

@@ -112,8 +112,8 @@ TEST(ParseExchangeLines, SingleKeysActAsTheTableSays)
         const char *expected;
     };
     const Case cases[] = {
-        {"KT sets the parcel's code", {"NM=\"a\",", "KT=\"4623686801\","}, &Parcel::ParcelKoatuu,
-         "4623686801"},
+        {"KT sets the parcel's code", {"NM=\"a\",", "KT=\"4623686401\","}, &Parcel::ParcelKoatuu,
+         "4623686401"},
         {"KK of 11 characters is cut", {"NM=\"a\",", "KK=\"32224862019\","}, &Parcel::ParcelKoatuu,
          "3222486201"},
         {"KK of 10 characters is ignored", {"NM=\"a\",", "KK=\"3222486201\","},
@@ -172,14 +172,14 @@ TEST(ParseExchangeLines, PendingNumberRules)
 TEST(ParseExchangeLines, HeaderLinesActOnTheParcelsThatFollow)
 {
     const LoadResult r = parse({"DS=\"3222486201\",", "SD=\"1\",", "NM=\"first\",",
-                                "DS=\"4623686801\",", "SD=\"2\",", "AD=\"still first\",",
+                                "DS=\"4623686401\",", "SD=\"2\",", "AD=\"still first\",",
                                 "NM=\"second\","});
     EXPECT_EQ(r.Parcels[1].KoatuuPart.text(), "3222486201");
     EXPECT_EQ(r.Parcels[1].ZN, 1);
     EXPECT_EQ(r.Parcels[1].AD, "still first");
-    EXPECT_EQ(r.Parcels[2].KoatuuPart.text(), "4623686801");
+    EXPECT_EQ(r.Parcels[2].KoatuuPart.text(), "4623686401");
     EXPECT_EQ(r.Parcels[2].ZN, 2);
-    EXPECT_EQ(r.Koatuu, "4623686801");
+    EXPECT_EQ(r.Koatuu, "4623686401");
 
     // A short code is padded; a file without header leaves the parts blank.
     EXPECT_EQ(parse({"DS=\"32224\",", "NM=\"a\","}).Parcels[1].KoatuuPart.text(), "32224     ");

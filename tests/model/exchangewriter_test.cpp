@@ -327,7 +327,7 @@ TEST(ExchangeFileBytes, CodesAndCadastralNumberPartsSurviveASave)
         {"in4 without KT", &in4}, {"in5 with the territory", &in5}, {"two territories", &mixed}};
     for (const auto &[name, source] : sources) {
         SCOPED_TRACE(name);
-        ASSERT_EQ(source->Parcels.UBound(), 12);
+        ASSERT_EQ(source->Parcels.UBound(), 13);
         EXPECT_TRUE(source->Parcels[2].ParcelKoatuu.isEmpty() || source == &mixed);
         for (bool selectedOnly : {false, true}) {
             ParcelList parcels = source->Parcels;
@@ -338,7 +338,7 @@ TEST(ExchangeFileBytes, CodesAndCadastralNumberPartsSurviveASave)
             const LoadResult again = ParseExchangeLines(DecodeExchangeLines(bytes, 1), 1);
             EXPECT_EQ(again.Koatuu, source->Koatuu);
             const std::vector<int> written =
-                selectedOnly ? std::vector<int>{2, 4, 5} : std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
+                selectedOnly ? std::vector<int>{2, 4, 5} : std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13};
             ASSERT_EQ(again.Parcels.UBound(), int(written.size()));
             for (int k = 1; k <= again.Parcels.UBound(); ++k) {
                 const Parcel &was = parcels[written[k - 1]], &is = again.Parcels[k];

@@ -43,22 +43,35 @@ TEST(Samples, LoadIntoTheVillageCouncil)
     };
     for (const auto &c : cases) {
         const LoadResult r = load(c.file, c.filter);
-        EXPECT_EQ(r.StatusText, "Ділянок: 12; Угідь: 22; Пікетів: 164") << c.file;
+        EXPECT_EQ(r.StatusText, "Ділянок: 13; Угідь: 27; Пікетів: 256") << c.file;
         EXPECT_EQ(r.Koatuu, c.koatuu) << c.file;
-        ASSERT_EQ(r.Parcels.UBound(), 12) << c.file;
+        ASSERT_EQ(r.Parcels.UBound(), 13) << c.file;
         double total = 0;
-        for (const Parcel &p : r.Parcels) {
+        for (int i = 1; i <= r.Parcels.UBound(); ++i) {
+            const Parcel &p = r.Parcels[i];
             EXPECT_EQ(p.ZN, c.zone) << c.file;
             EXPECT_EQ(p.KV, c.quarter) << c.file;
-            EXPECT_GT(p.Area, 1150) << c.file;
-            EXPECT_LT(p.Area, 1350) << c.file;
+            if (i <= 12) { // the homesteads and farms of the two rows
+                EXPECT_GT(p.Area, 1150) << c.file;
+                EXPECT_LT(p.Area, 1350) << c.file;
+            }
             double parts = 0;
             for (const LandUseArea &u : p.LandUses)
                 parts += u.Area;
             EXPECT_NEAR(parts, p.Area, 1e-6) << c.file << " " << p.NM.toStdString();
             total += p.Area;
         }
-        EXPECT_NEAR(total, 12 * 1250, 200) << c.file;
+        EXPECT_NEAR(total, 12 * 1250 + 7818, 200) << c.file;
+
+        // The field behind the northern row: 42 points along the row and the stream, and the four
+        // land uses whose areas the 6-zem table reads.
+        const Parcel &field = r.Parcels[13];
+        EXPECT_EQ(field.Points.UBound(), 42) << c.file;
+        EXPECT_NEAR(field.Area, 7818, 1) << c.file;
+        QStringList codes;
+        for (const LandUseArea &u : field.LandUses)
+            codes << u.CN.left(2);
+        EXPECT_EQ(codes.join(QLatin1Char(' ')), "05 08 11 12") << c.file;
     }
 }
 
@@ -129,6 +142,10 @@ TEST(Samples, NeighboursShareTheirVerticesExactly)
     EXPECT_EQ(shared(1, 2), 3);   // the street corner, the split point and the back corner
     EXPECT_EQ(shared(7, 8), 3);
     EXPECT_EQ(shared(1, 7), 0);   // the street lies between the rows
+    for (int i = 1; i <= 5; ++i)  // the field behind the northern row: each parcel's back corners
+        EXPECT_EQ(shared(i, 13), 2) << i;
+    EXPECT_EQ(shared(6, 13), 1);
+    EXPECT_EQ(shared(7, 13), 0);
     // Every ring runs clockwise after the load, whichever way the file had it.
     for (const Parcel &p : r.Parcels)
         EXPECT_LT(PolygonArea(p.Points), 0);

@@ -67,7 +67,7 @@ TEST_F(SaveCommands, SaveAllOrSelectedInTheChosenKind)
     EXPECT_EQ(request.filterIndex, 1);
     EXPECT_TRUE(prompts->messages().isEmpty());
 
-    EXPECT_EQ(reload(QDir(dir).filePath("all.in5"), 4).ParcelCount, 12);
+    EXPECT_EQ(reload(QDir(dir).filePath("all.in5"), 4).ParcelCount, 13);
     const LoadResult chosen = reload(QDir(dir).filePath("chosen.in4"), 1);
     ASSERT_EQ(chosen.ParcelCount, 1);
     EXPECT_EQ(chosen.Parcels[1].NM, QString(state().Parcels[3].NM).replace(QStringLiteral("і"), QStringLiteral("i")));
