@@ -13,6 +13,7 @@
 #include "reference/forms/frmFnt.h"
 #include "reference/forms/frmParam.h"
 #include "reference/state.h"
+#include "registers/forms/packagecommand.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -99,12 +100,17 @@ documents::PlanOptions frmMain::planOptions() const
     return o;
 }
 
-// "Зробити план": nothing without a checked parcel; the batch reports its own failures.
+// "Зробити план": nothing without a checked parcel; the documentation package kinds open the
+// package dialog, the others make their documents. Each road reports its own failures.
 void frmMain::mnuGo_Click()
 {
     if (!AnyParcelChecked())
         return;
-    documents::MakePlanCommand(this, planOptions());
+    const documents::PlanOptions options = planOptions();
+    if (registers::IsPackageKind(options.Kind))
+        registers::MakePackageCommand(this, options);
+    else
+        documents::MakePlanCommand(this, options);
 }
 
 void frmMain::mnuFnt_Click()

@@ -1,0 +1,71 @@
+#include "registers/packagebookmarks.h"
+
+#include "common/error.h"
+#include "common/numbers.h"
+#include "common/text.h"
+
+#include <array>
+
+namespace registers {
+
+namespace {
+
+using Value = QString (*)(const PackageRun &);
+
+struct CommonBookmark {
+    std::array<const char *, 8> Names; ///< the bookmarks that share the value; unused places null
+    Value Of;
+};
+
+const CommonBookmark commonBookmarks[] = {
+    {{"obl", "obl1", "obl2"}, [](const PackageRun &r) { return r.RegionGen; }},
+    {{"regionu", "regionu1", "regionu2", "reg", "reg1", "reg2", "reg3", "reg4"},
+     [](const PackageRun &r) { return r.DistrictGen; }},
+    {{"radu", "radu1", "radu2", "radu3", "radu4", "radu5"}, [](const PackageRun &r) { return r.CouncilGen; }},
+    {{"date", "date1", "date2", "date3"}, [](const PackageRun &r) { return r.Year; }},
+    {{"orgname", "orgname1"}, [](const PackageRun &r) { return zova::UpperCase(r.OrganTitle); }},
+    {{"org", "org1"}, [](const PackageRun &r) { return r.OrganTitle; }},
+    {{"dur"}, [](const PackageRun &r) { return r.NDur; }},
+    {{"vuk", "vuk1"}, [](const PackageRun &r) { return r.NSkl; }},
+    {{"raizem", "raizem1", "raizem2"}, [](const PackageRun &r) { return r.RaiZem; }},
+    {{"golova", "golova1", "golova2"}, [](const PackageRun &r) { return r.Golova; }},
+    {{"kspname", "kspname1"}, [](const PackageRun &r) { return r.KspName; }},
+    {{"arhname", "arhname1"}, [](const PackageRun &r) { return r.Arhit; }},
+    {{"goladm", "goladm1"}, [](const PackageRun &r) { return r.GolAdm; }},
+    {{"arall", "arrall"}, [](const PackageRun &r) { return HectareText(r.SumArea); }},
+    {{"arr"}, [](const PackageRun &r) { return HectareText(r.SumCat1); }},
+    {{"ars"}, [](const PackageRun &r) { return HectareText(r.SumCat2); }},
+    {{"arsg"}, [](const PackageRun &r) { return HectareText(r.SumCat1 + r.SumCat2 + r.SumCat3); }},
+    {{"ark"}, [](const PackageRun &r) { return HectareText(r.SumCat3); }},
+    {{"ari"}, [](const PackageRun &r) { return HectareText(r.SumCat4); }},
+    {{"arzagkor", "zagkor"}, [](const PackageRun &r) { return HectareText(r.TotalArea); }},
+};
+
+} // namespace
+
+QString HectareText(double squareMetres)
+{
+    return zova::Format4(zova::Hectares(squareMetres));
+}
+
+std::optional<QString> CommonBookmarkValue(const QString &name, const PackageRun &run)
+{
+    for (const CommonBookmark &b : commonBookmarks)
+        for (const char *n : b.Names)
+            if (n && name.compare(QLatin1String(n), Qt::CaseInsensitive) == 0)
+                return b.Of(run);
+    return std::nullopt;
+}
+
+void WriteCommonBookmarks(office::Document &doc, const PackageRun &run, std::initializer_list<const char *> names)
+{
+    for (const char *name : names) {
+        const QString bookmark = QLatin1String(name);
+        const std::optional<QString> value = CommonBookmarkValue(bookmark, run);
+        if (!value)
+            throw zova::Error(QStringLiteral("Закладка «%1» не має спільного значення документів пакета").arg(bookmark));
+        doc.Bookmarks(bookmark).SetText(*value);
+    }
+}
+
+} // namespace registers

@@ -1,0 +1,233 @@
+#include "registers/packagerun.h"
+
+#include "common/error.h"
+#include "common/numbers.h"
+#include "common/text.h"
+#include "documents/docoptions.h"
+#include "model/state.h"
+#include "reference/state.h"
+#include "reference/territory.h"
+#include "registers/folders.h"
+#include "registers/packagedocuments.h"
+#include "registers/state.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QDir>
+#include <QFileInfo>
+#include <QStringList>
+#include <algorithm>
+#include <exception>
+
+namespace registers {
+
+const ReportGroupList &PackageRun::groups() const
+{
+    static const ReportGroupList none;
+    return Groups ? *Groups : none;
+}
+
+namespace {
+
+/// The first word of a name, blanks before it passed over.
+QString firstWord(const QString &name)
+{
+    return name.simplified().section(QLatin1Char(' '), 0, 0);
+}
+
+/// An empty or blank territory name becomes `fallback`, in the program-wide variable itself.
+const QString &withDefault(QString &name, const QString &fallback)
+{
+    if (name.trimmed().isEmpty())
+        name = fallback;
+    return name;
+}
+
+} // namespace
+
+QString RegionGenitive(const QString &regionName)
+{
+    return zova::DropLastChar(firstWord(regionName)) + QStringLiteral("ої");
+}
+
+QString DistrictGenitive(const QString &districtName)
+{
+    const QString word = firstWord(districtName);
+    if (word.size() <= 3)
+        return districtName;
+    return word.left(word.size() - 2) + QStringLiteral("ого");
+}
+
+PackageRun FormPackageRun(const PackageArguments &args)
+{
+    reference::State &ref = reference::state();
+    const State &s = state();
+    PackageRun run;
+    run.Groups = &s.ReportGroups;
+    run.RegionGen = RegionGenitive(withDefault(ref.RegionName, QStringLiteral("Невизначена область")));
+    run.DistrictGen = DistrictGenitive(withDefault(ref.DistrictName, QStringLiteral("Невизначений район")));
+    run.CouncilName = withDefault(ref.CouncilName, QStringLiteral("Невизначена рада"));
+    run.CouncilGen = reference::CouncilCaseForms(run.CouncilName).genitive;
+    for (const ReportGroup &group : s.ReportGroups)
+        for (const ReportLine &line : group.Lines) {
+            run.SumArea += line.Area;
+            run.SumCat1 += line.Sums.CatSum1;
+            run.SumCat2 += line.Sums.CatSum2;
+            run.SumCat3 += line.Sums.CatSum3;
+            run.SumCat4 += line.Sums.CatSum4;
+        }
+    run.TotalArea = s.TotalArea;
+    run.Year = QDate::currentDate().toString(QStringLiteral("yyyy"));
+    run.OrganTitle = ref.OrganTitle;
+    run.NDur = ref.NDur;
+    run.NSkl = ref.NSkl;
+    run.PurposeName = ref.PurposeName;
+    run.RaiZem = model::state().RaiZem;
+    run.Golova = model::state().Golova;
+    run.KspName = args.KspName;
+    run.Arhit = args.Arhit;
+    run.GolAdm = args.GolAdm;
+    run.StartPage = args.StartPage;
+    run.PageStep = args.PageStep;
+    run.PageNumbers = s.PageNumbers;
+    return run;
+}
+
+PageNumbering ReadPageNumbering(const QString &pageText, const QString &stepText, const ReportGroupList &groups,
+                                bool pageNumbers)
+{
+    PageNumbering result;
+    const double page = zova::LeadingNumber(pageText);
+    const double step = zova::LeadingNumber(stepText);
+    // Halves go to the even neighbour, so -0.5 is still page 0 and 32767.5 is already too far.
+    if (!(page >= -0.5 && page < 32767.5)) {
+        result.Error = QStringLiteral("Починати зі сторінки: вкажіть число від 0 до 32767");
+        return result;
+    }
+    if (!(step >= -0.5 && step < 255.5)) {
+        result.Error = QStringLiteral("Крок: вкажіть число від 0 до 255");
+        return result;
+    }
+    result.StartPage = zova::RoundToInt16(page);
+    result.PageStep = zova::RoundToByte(step);
+    if (pageNumbers) {
+        long long lines = 0;
+        for (const ReportGroup &group : groups)
+            lines += group.Lines.UBound();
+        if (result.StartPage + static_cast<long long>(result.PageStep) * lines > 32767)
+            result.Error = QStringLiteral("Номери сторінок змісту перейдуть за 32767: зменшіть початкову сторінку або крок");
+    }
+    return result;
+}
+
+QString ElapsedText(const QDateTime &start, const QDateTime &end)
+{
+    const qint64 seconds = std::max<qint64>(0, start.secsTo(end));
+    QString text = QStringLiteral("Пішло часу - ");
+    if (seconds >= 3600)
+        text += QString::number(seconds / 3600) + QStringLiteral(" год. ");
+    return text + QString::number(seconds % 3600 / 60) + QStringLiteral(" хв. ") + QString::number(seconds % 60)
+         + QStringLiteral(" сек.");
+}
+
+QString PackageReport::FailureText() const
+{
+    if (Failures.empty())
+        return QString();
+    QStringList lines{QStringLiteral("Не вдалося зробити документи пакета (%1):").arg(Failures.size())};
+    for (const PackageFailure &f : Failures) {
+        const QString name = f.Number == 0 ? QStringLiteral("Звіт")
+                                           : QStringLiteral("Документ %1 «%2»").arg(f.Number).arg(PackageDocumentCaption(f.Number));
+        lines << name + QStringLiteral(": ") + f.Reason;
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+namespace {
+
+/// Makes one document from its row: the template, the filling, and what `action` says. The file
+/// name is joined to the package folder here, at use.
+documents::DocumentResult makeDocument(office::WordApp &app, const PackageDocument &row, PackageRun &run,
+                                       const QString &programDir, uint8_t action)
+{
+    const QString templatePath = QDir(programDir).filePath(QStringLiteral("Dots/") + QLatin1String(row.Template));
+    if (!QFileInfo(templatePath).isFile())
+        throw zova::Error(QStringLiteral("Немає шаблону документа: ") + QDir::toNativeSeparators(templatePath));
+
+    const QString chosen = folders().ReportFolder;
+    const QString folder = !chosen.isEmpty() ? chosen
+                           : action == documents::ActionOpen ? app.WorkFolder()
+                                                             : app.DefaultFolder();
+    QDir().mkpath(folder);
+    const QString path = QDir(folder).filePath(QLatin1String(row.FileName));
+
+    office::Document &doc = app.Documents_Add(templatePath);
+    documents::DocumentResult result;
+    try {
+        row.Fill(doc, run);
+        switch (action) {
+        case documents::ActionOpen:
+            result = {documents::DocumentFate::Opened, doc.ShowDocument(path)};
+            doc.Close();
+            break;
+        case documents::ActionSave:
+            result = {documents::DocumentFate::Saved, doc.SaveAs(path)};
+            doc.Close();
+            break;
+        case documents::ActionSavePrint:
+            result.Path = doc.SaveAs(path);
+            doc.PrintOut();
+            result.Fate = documents::DocumentFate::Printed;
+            doc.Close();
+            break;
+        default:
+            result.Fate = documents::DocumentFate::Left;
+            break;
+        }
+    } catch (...) {
+        if (app.ActiveDocument() == &doc)
+            doc.Close();
+        throw;
+    }
+    return result;
+}
+
+/// Makes one document and records what became of it; a failure is recorded and does not stop the run.
+void makeInto(PackageReport &report, int number, office::WordApp &app, const PackageDocument *row, PackageRun &run,
+              const QString &programDir, uint8_t action)
+{
+    try {
+        if (!row)
+            throw zova::Error(QStringLiteral("ще не реалізовано"));
+        report.Done.push_back({number, makeDocument(app, *row, run, programDir, action)});
+    } catch (const zova::Error &e) {
+        report.Failures.push_back({number, e.message()});
+    } catch (const std::exception &e) {
+        report.Failures.push_back({number, QString::fromLocal8Bit(e.what())});
+    }
+}
+
+} // namespace
+
+PackageReport MakeReportDocuments(office::WordApp &app, PackageArguments &args, platform::ProgressSink &progress)
+{
+    PackageReport report;
+    PackageRun run = FormPackageRun(args);
+    const QString programDir = args.ProgramDir.isEmpty() ? QCoreApplication::applicationDirPath() : args.ProgramDir;
+    const State &s = state();
+    if (s.ReportMode == ReportShares) {
+        progress.setRange(0, 12);
+        for (int i = 1; i <= 12; ++i) {
+            if (s.DocChosen[size_t(i)])
+                makeInto(report, i, app, FindPackageDocument(i), run, programDir, documents::options().DocAction);
+            progress.setValue(i);
+        }
+        args.StartPage = run.StartPage;
+    } else if (s.ReportMode == ReportPrivate && args.CombinedReport) {
+        // The combined report is always left for the operator, whatever the document action says.
+        makeInto(report, 0, app, &CombinedReportDocument(), run, programDir, documents::ActionOpen);
+    }
+    return report;
+}
+
+} // namespace registers

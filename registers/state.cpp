@@ -1,0 +1,16 @@
+#include "registers/state.h"
+
+namespace registers {
+
+State &state()
+{
+    static State s;
+    return s;
+}
+
+void resetState()
+{
+    state() = State();
+}
+
+} // namespace registers

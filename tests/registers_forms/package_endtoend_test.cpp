@@ -1,0 +1,270 @@
+// The documentation package end to end: the sample file with two owner groups, the package dialog
+// opened by the "Зробити план" road of both package kinds, document 1 and the combined report
+// read back by python-docx and rendered by LibreOffice, and the contents' page numbers checked
+// against the rendered pages of the bound package (document 1 followed by each owner's plans).
+
+#include "common/numbers.h"
+#include "documents/forms/planbatch.h"
+#include "documents/docbuilder.h"
+#include "platform/desktop.h"
+#include "registers/folders.h"
+#include "registers/forms/frmSave.h"
+#include "registers/forms/frmZvt.h"
+#include "registers/forms/packagecommand.h"
+#include "reference/territory.h"
+#include "registers/state.h"
+#include "tests/documents_builders/builderstesting.h"
+#include "tests/documents_forms/dialogtesting.h"
+
+#include <QDate>
+#include <QJsonArray>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+using builderstesting::run;
+
+namespace {
+
+QString flat(const QString &text)
+{
+    return QString(text).replace(QRegularExpression(QStringLiteral("\\s+")), QStringLiteral(" "));
+}
+
+int pageCount(const QString &pdf)
+{
+    const QString info = QString::fromUtf8(run(QStringLiteral("pdfinfo"), {pdf}));
+    return QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info).captured(1).toInt();
+}
+
+/// The text of page `page` (from 1) of a PDF, blanks folded.
+QString pageText(const QString &pdf, int page)
+{
+    const QString n = QString::number(page);
+    return flat(QString::fromUtf8(run(QStringLiteral("pdftotext"),
+                                      {QStringLiteral("-f"), n, QStringLiteral("-l"), n, QStringLiteral("-layout"), pdf,
+                                       QStringLiteral("-")})));
+}
+
+/// A copy of a made file to look at, when pictures are asked for.
+void keep(const QString &file, const QString &name)
+{
+    const QByteArray dir = qgetenv("ZOVA_SCREENSHOT_DIR");
+    if (!dir.isEmpty()) {
+        const QString target = QDir(QString::fromLocal8Bit(dir)).filePath(name);
+        QFile::remove(target);
+        QFile::copy(file, target);
+    }
+}
+
+class PackageEndToEnd : public builderstesting::BuilderTest {
+protected:
+    void SetUp() override
+    {
+        BuilderTest::SetUp();
+        registers::resetState();
+        registers::resetFolders();
+        oldDesktop = platform::setDesktop(std::make_unique<platform::RecordingDesktop>());
+        builderstesting::loadSample();
+        reference::ResolveKoatuu(model::state().Koatuu); // as the main window's open command does
+        exec(QStringLiteral("UPDATE worker SET nDur = 'Коваленко І.П.', nSkl = 'Шевчук О.М.', "
+                            "nKresl = 'Бойко Т.В.', nChek = 'Мельник С.А.'"));
+        exec(QStringLiteral("UPDATE organ SET Organ = 'ТОВ «Земпроект»'"));
+        // The territory as the territory dialog leaves it; the council comes from the file's code.
+        reference::State &ref = reference::state();
+        ref.RegionName = QStringLiteral("Київська область");
+        ref.DistrictName = QStringLiteral("Києво-Святошинський район");
+        ref.PurposeName = QStringLiteral("для будівництва і обслуговування житлового будинку");
+        ASSERT_EQ(ref.CouncilName, QStringLiteral("Софіївсько-Борщагівська сільська"));
+
+        // Two owner groups: parcels 2 and 5 of one owner, parcel 3 of another.
+        model::ParcelList &parcels = model::state().Parcels;
+        parcels[5].KF = parcels[2].KF;
+        for (int i : {2, 3, 5})
+            parcels[i].Selected = -1;
+        out = QDir(testsupport::tempDir()).filePath(QStringLiteral("package"));
+        QDir().mkpath(out);
+    }
+    void TearDown() override
+    {
+        platform::setDesktop(std::move(oldDesktop));
+        registers::resetState();
+        registers::resetFolders();
+        BuilderTest::TearDown();
+    }
+    platform::RecordingDesktop &desktop() { return static_cast<platform::RecordingDesktop &>(platform::desktop()); }
+
+    /// The "Зробити план" road of a package kind: the dialog opens with the kind's frame, the folder
+    /// is picked, the numbering typed, the document-action dialog answered "save", and the dialog
+    /// closed after the run.
+    void makePackage(uint8_t kind, const QString &expectedFrame, const QString &page, const QString &step)
+    {
+        documents::PlanOptions options;
+        options.Kind = kind;
+        options.ProgramDir = testsupport::programDir();
+        options.PurposeText = reference::state().PurposeName;
+        bool shown = false;
+        dialogtesting::whenModal(QStringLiteral("frmZvt"), [&](QWidget *d) {
+            shown = true;
+            auto &zvt = *static_cast<frmZvt *>(d);
+            EXPECT_EQ(zvt.shownFrame()->objectName(), expectedFrame);
+            dialogtesting::whenModal(QStringLiteral("frmSave"), [&](QWidget *picker) {
+                static_cast<frmSave *>(picker)->setCurrentFolder(out);
+                picker->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+            });
+            d->findChild<QToolButton *>(QStringLiteral("bust"))->click();
+            d->findChild<QLineEdit *>(QStringLiteral("txtPage"))->setText(page);
+            d->findChild<QLineEdit *>(QStringLiteral("txtStep"))->setText(step);
+            dialogtesting::whenModal(QStringLiteral("frmWord"), [](QWidget *w) {
+                w->findChild<QRadioButton *>(QStringLiteral("wType_1"))->click();
+                w->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+            });
+            d->findChild<QToolButton *>(QStringLiteral("bGo"))->click();
+            dialogtesting::keepPicture(d, QStringLiteral("frmZvt-after-run-%1").arg(kind));
+            d->close();
+        });
+        registers::MakePackageCommand(nullptr, options);
+        ASSERT_TRUE(shown);
+        EXPECT_TRUE(prompts->messages().isEmpty()) << prompts->messages().join(QLatin1Char('|')).toStdString();
+    }
+
+    std::unique_ptr<platform::Desktop> oldDesktop;
+    QString out;
+};
+
+} // namespace
+
+TEST_F(PackageEndToEnd, TitleDocumentsContentsPointAtTheRenderedPagesOfTheBoundPackage)
+{
+    // Document 1 takes three pages and every owner's parcel one plan page: the owners begin on page 4.
+    makePackage(documents::KindSharesDocumentation, QStringLiteral("frPai"), QStringLiteral("4"), QStringLiteral("1"));
+    EXPECT_EQ(registers::state().ReportMode, registers::ReportShares);
+    const registers::ReportGroupList &groups = registers::state().ReportGroups;
+    ASSERT_EQ(groups.UBound(), 2);
+    const QString p1 = QDir(out).filePath(QStringLiteral("p1.docx"));
+    ASSERT_TRUE(QFile::exists(p1));
+
+    // What python-docx reads.
+    const QJsonObject docx = builderstesting::readWithPythonDocx(p1);
+    const QString paragraphs = docx[QStringLiteral("paragraphs")].toVariant().toStringList().join(QLatin1Char('\n'));
+    const QString year = QDate::currentDate().toString(QStringLiteral("yyyy"));
+    for (const QString &t : {QStringLiteral("ТОВ «ЗЕМПРОЕКТ»"), QStringLiteral("ТЕХНІЧНА ДОКУМЕНТАЦІЯ"),
+                             QStringLiteral("на території Софіївсько-Борщагівської сільської ради"),
+                             QStringLiteral("Києво-Святошинського району Київської області"),
+                             QStringLiteral("Директор\t____________________\tКоваленко І.П."), year + QStringLiteral(" р."),
+                             QStringLiteral("ПОЯСНЮВАЛЬНА ЗАПИСКА"), QStringLiteral("ЗМІСТ"),
+                             QStringLiteral("розроблена ТОВ «ЗЕМПРОЕКТ» у ") + year + QStringLiteral(" році")})
+        EXPECT_TRUE(paragraphs.contains(t)) << t.toStdString() << "\n in \n" << paragraphs.toStdString();
+    const QJsonArray contents = docx[QStringLiteral("tables")].toArray().at(0).toArray();
+    ASSERT_EQ(contents.size(), 3);
+    const QStringList expectedRows[] = {
+        {QStringLiteral("№ п/п"), QStringLiteral("Прізвище, ім’я та по батькові власника"), QStringLiteral("Примітка"),
+         QStringLiteral("Сторінка")},
+        {QStringLiteral(" 1"), groups[1].NM, QString(), QStringLiteral("4")},
+        {QStringLiteral(" 2"), groups[2].NM, QString(), QStringLiteral("6")},
+    };
+    for (int r = 0; r < 3; ++r)
+        EXPECT_EQ(contents.at(r).toVariant().toStringList(), expectedRows[r]) << r;
+
+    // The rendered document: the title, the note and the contents each on the page the contents name.
+    const QString p1Pdf = builderstesting::toPdf(p1, out);
+    keep(p1Pdf, QStringLiteral("package-p1.pdf"));
+    keep(p1, QStringLiteral("package-p1.docx"));
+    ASSERT_EQ(pageCount(p1Pdf), 3);
+    const QString contentsPage = pageText(p1Pdf, 3);
+    const struct {
+        const char *entry, *marker;
+    } parts[] = {{"Титульний аркуш", "ТЕХНІЧНА ДОКУМЕНТАЦІЯ"}, {"Пояснювальна записка", "ПОЯСНЮВАЛЬНА ЗАПИСКА"},
+                 {"Зміст", "ЗМІСТ"}};
+    for (const auto &part : parts) {
+        const QRegularExpressionMatch m = QRegularExpression(QString::fromUtf8(part.entry) + QStringLiteral("[ .…]*(\\d+)"))
+                                              .match(contentsPage);
+        ASSERT_TRUE(m.hasMatch()) << part.entry << "\n" << contentsPage.toStdString();
+        const int page = m.captured(1).toInt();
+        EXPECT_TRUE(pageText(p1Pdf, page).contains(QString::fromUtf8(part.marker))) << part.entry << " on page " << page;
+    }
+    for (const QString &t : {QStringLiteral("Київської"), QStringLiteral("Коваленко І.П."), QStringLiteral("Шевчук О.М.")})
+        EXPECT_TRUE(pageText(p1Pdf, 1).contains(t)) << t.toStdString();
+    EXPECT_TRUE(contentsPage.contains(QStringLiteral("Дем")) || contentsPage.contains(groups[1].NM.section(QLatin1Char(' '), 0, 0)));
+
+    // The owners' plans, one per parcel, made by the plan command into their own folder.
+    const QString plans = QDir(out).filePath(QStringLiteral("plans"));
+    QDir().mkpath(plans);
+    documents::options().OutputFolder = documents::OutputFolderOf(plans);
+    documents::PlanOptions plan;
+    plan.Kind = documents::KindCadastralPlan;
+    plan.ZovaVariant = 1;
+    plan.ProgramDir = testsupport::programDir();
+    dialogtesting::whenModal(QStringLiteral("frmWord"), [](QWidget *w) {
+        w->findChild<QRadioButton *>(QStringLiteral("wType_1"))->click();
+        w->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+    });
+    const documents::BatchReport made = documents::MakePlanCommand(nullptr, plan);
+    ASSERT_TRUE(made.Failures.empty()) << made.Summary().toStdString();
+
+    // Bind the package: document 1, then each group's parcels in the group's order.
+    int bound = pageCount(p1Pdf);
+    const model::ParcelList &parcels = model::state().Parcels;
+    for (int g = 1; g <= groups.UBound(); ++g) {
+        SCOPED_TRACE(g);
+        const int firstPage = bound + 1;
+        for (const registers::ReportLine &line : groups[g].Lines) {
+            int index = 0;
+            for (int i = 1; i <= parcels.UBound(); ++i)
+                if (parcels[i].Selected != 0 && parcels[i].Number == line.Number)
+                    index = i;
+            ASSERT_NE(index, 0) << line.Number.toStdString();
+            const QString docx = QDir(plans).filePath(documents::PlanFileBaseName(line.Number, index) + QStringLiteral(".docx"));
+            const QString pdf = builderstesting::toPdf(docx, plans);
+            EXPECT_EQ(pageCount(pdf), 1) << "one page per parcel, as the step says";
+            if (&line == &groups[g].Lines[1]) {
+                EXPECT_TRUE(pageText(pdf, 1).contains(groups[g].NM.section(QLatin1Char(' '), 0, 0)));
+            }
+            bound += pageCount(pdf);
+        }
+        EXPECT_EQ(contents.at(g).toArray().at(3).toString(), QString::number(firstPage));
+    }
+}
+
+TEST_F(PackageEndToEnd, CombinedReportOfPrivateOwnershipIsLeftOpenAndReadsRight)
+{
+    documents::options().DocAction = documents::ActionSavePrint;
+    makePackage(documents::KindPrivateDocumentation, QStringLiteral("frTd"), QString(), QString());
+    EXPECT_EQ(registers::state().ReportMode, registers::ReportPrivate);
+    const QString path = QDir(out).filePath(QStringLiteral("tdmany.docx"));
+    EXPECT_EQ(desktop().opened, QStringList{path});
+    EXPECT_TRUE(desktop().printed.isEmpty());
+    EXPECT_EQ(QDir(out).entryList(QDir::Files), QStringList{QStringLiteral("tdmany.docx")});
+
+    double sumArea = 0, cat3 = 0, cat4 = 0;
+    for (int i : {2, 3, 5}) {
+        const model::Parcel &p = model::state().Parcels[i];
+        sumArea += p.Area;
+        for (const model::LandUseArea &u : p.LandUses)
+            (u.CN.startsWith(QStringLiteral("12")) ? cat3 : cat4) += u.Area;
+    }
+    const QJsonObject docx = builderstesting::readWithPythonDocx(path);
+    const QString paragraphs = docx[QStringLiteral("paragraphs")].toVariant().toStringList().join(QLatin1Char('\n'));
+    for (const QString &t : {QStringLiteral("для будівництва і обслуговування житлового будинку"),
+                             QStringLiteral("на території Софіївсько-Борщагівської сільської ради Києво-Святошинського району"),
+                             QStringLiteral("Загальна площа земельних ділянок становить ") + zova::Format4(sumArea / 10000)})
+        EXPECT_TRUE(paragraphs.contains(t)) << t.toStdString() << "\n in \n" << paragraphs.toStdString();
+    const QJsonArray table = docx[QStringLiteral("tables")].toArray().at(0).toArray();
+    const QStringList areas = {zova::Format4(sumArea / 10000), zova::Format4(sumArea / 10000), zova::Format4(0),
+                               zova::Format4(0), zova::Format4(cat3 / 10000), zova::Format4(cat4 / 10000), QString()};
+    ASSERT_EQ(table.size(), areas.size());
+    for (int r = 0; r < table.size(); ++r)
+        EXPECT_EQ(table.at(r).toArray().at(1).toString(), areas[r]) << r;
+
+    const QString pdf = builderstesting::toPdf(path, out);
+    keep(pdf, QStringLiteral("package-tdmany.pdf"));
+    keep(path, QStringLiteral("package-tdmany.docx"));
+    EXPECT_EQ(pageCount(pdf), 2);
+    EXPECT_TRUE(pageText(pdf, 1).contains(QStringLiteral("ТЕХНІЧНА ДОКУМЕНТАЦІЯ")));
+    const QString note = pageText(pdf, 2);
+    for (const QString &t : {QStringLiteral("ПОЯСНЮВАЛЬНА ЗАПИСКА"), zova::Format4(cat3 / 10000), QStringLiteral("Шевчук О.М.")})
+        EXPECT_TRUE(note.contains(t)) << t.toStdString() << "\n in \n" << note.toStdString();
+}
