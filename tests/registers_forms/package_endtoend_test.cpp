@@ -239,12 +239,16 @@ TEST_F(PackageEndToEnd, CombinedReportOfPrivateOwnershipIsLeftOpenAndReadsRight)
     EXPECT_TRUE(desktop().printed.isEmpty());
     EXPECT_EQ(QDir(out).entryList(QDir::Files), QStringList{QStringLiteral("tdmany.docx")});
 
-    double sumArea = 0, cat3 = 0, cat4 = 0;
+    double sumArea = 0;
+    registers::CategorySums sums;
     for (int i : {2, 3, 5}) {
         const model::Parcel &p = model::state().Parcels[i];
         sumArea += p.Area;
-        for (const model::LandUseArea &u : p.LandUses)
-            (u.CN.startsWith(QStringLiteral("12")) ? cat3 : cat4) += u.Area;
+        const registers::CategorySums s = registers::LandUseCategorySums(p);
+        sums.CatSum1 += s.CatSum1;
+        sums.CatSum2 += s.CatSum2;
+        sums.CatSum3 += s.CatSum3;
+        sums.CatSum4 += s.CatSum4;
     }
     const QJsonObject docx = builderstesting::readWithPythonDocx(path);
     const QString paragraphs = docx[QStringLiteral("paragraphs")].toVariant().toStringList().join(QLatin1Char('\n'));
@@ -253,8 +257,9 @@ TEST_F(PackageEndToEnd, CombinedReportOfPrivateOwnershipIsLeftOpenAndReadsRight)
                              QStringLiteral("Загальна площа земельних ділянок становить ") + zova::Format4(sumArea / 10000)})
         EXPECT_TRUE(paragraphs.contains(t)) << t.toStdString() << "\n in \n" << paragraphs.toStdString();
     const QJsonArray table = docx[QStringLiteral("tables")].toArray().at(0).toArray();
-    const QStringList areas = {zova::Format4(sumArea / 10000), zova::Format4(sumArea / 10000), zova::Format4(0),
-                               zova::Format4(0), zova::Format4(cat3 / 10000), zova::Format4(cat4 / 10000), QString()};
+    const QStringList areas = {zova::Format4(sumArea / 10000),       zova::Format4(sumArea / 10000),
+                               zova::Format4(sums.CatSum1 / 10000), zova::Format4(sums.CatSum2 / 10000),
+                               zova::Format4(sums.CatSum3 / 10000), zova::Format4(sums.CatSum4 / 10000), QString()};
     ASSERT_EQ(table.size(), areas.size());
     for (int r = 0; r < table.size(); ++r)
         EXPECT_EQ(table.at(r).toArray().at(1).toString(), areas[r]) << r;
@@ -265,6 +270,6 @@ TEST_F(PackageEndToEnd, CombinedReportOfPrivateOwnershipIsLeftOpenAndReadsRight)
     EXPECT_EQ(pageCount(pdf), 2);
     EXPECT_TRUE(pageText(pdf, 1).contains(QStringLiteral("ТЕХНІЧНА ДОКУМЕНТАЦІЯ")));
     const QString note = pageText(pdf, 2);
-    for (const QString &t : {QStringLiteral("ПОЯСНЮВАЛЬНА ЗАПИСКА"), zova::Format4(cat3 / 10000), QStringLiteral("Шевчук О.М.")})
+    for (const QString &t : {QStringLiteral("ПОЯСНЮВАЛЬНА ЗАПИСКА"), zova::Format4(sums.CatSum1 / 10000), QStringLiteral("Шевчук О.М.")})
         EXPECT_TRUE(note.contains(t)) << t.toStdString() << "\n in \n" << note.toStdString();
 }
