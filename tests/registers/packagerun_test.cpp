@@ -323,8 +323,12 @@ TEST_F(PackageRunTest, FileNamesAreJoinedToTheFolderAtUse)
 
 TEST_F(PackageRunTest, FailingDocumentsAreReportedAndTheRestIsMade)
 {
-    // A program folder whose document 1 template lacks the package's bookmarks; documents 5 and 12
-    // have no row; with the real templates document 1 is made beside the missing ones.
+    // A program folder whose document 1 template lacks the package's bookmarks, and, while there is
+    // one, a later document the program does not make yet: both are reported and the run goes on.
+    int unbuilt = 0;
+    for (int n = 12; n >= 2 && unbuilt == 0; --n)
+        if (!FindPackageDocument(n))
+            unbuilt = n;
     const QString program = QDir(testsupport::tempDir()).filePath(QStringLiteral("broken-program"));
     QDir().mkpath(program + QStringLiteral("/Dots/td/1"));
     QFile::copy(QDir(testsupport::programDir()).filePath(QStringLiteral("Dots/test/officetest.dotx")),
@@ -334,17 +338,19 @@ TEST_F(PackageRunTest, FailingDocumentsAreReportedAndTheRestIsMade)
     platform::RecordingProgress progress;
 
     args.ProgramDir = program;
-    PackageReport report = runShares({1, 5, 12}, progress);
+    PackageReport report = runShares({1, unbuilt}, progress);
     EXPECT_TRUE(report.Done.empty());
-    ASSERT_EQ(report.Failures.size(), 3u);
+    ASSERT_EQ(report.Failures.size(), unbuilt ? 2u : 1u);
     EXPECT_EQ(report.Failures[0].Number, 1);
     EXPECT_TRUE(report.Failures[0].Reason.contains(QStringLiteral("obl"))) << report.Failures[0].Reason.toStdString();
-    EXPECT_EQ(report.Failures[1].Number, 5);
-    EXPECT_EQ(report.Failures[2].Number, 12);
     EXPECT_EQ(progress.value, 12);
     const QString text = report.FailureText();
     EXPECT_TRUE(text.contains(QStringLiteral("Документ 1 «Титул, пояснювальна, зміст»: "))) << text.toStdString();
-    EXPECT_TRUE(text.contains(QStringLiteral("Документ 12 «Експлікація земель»: ще не реалізовано"))) << text.toStdString();
+    if (unbuilt) {
+        EXPECT_EQ(report.Failures[1].Number, unbuilt);
+        EXPECT_TRUE(text.contains(QStringLiteral("Документ %1 «%2»: ще не реалізовано").arg(unbuilt).arg(PackageDocumentCaption(unbuilt))))
+            << text.toStdString();
+    }
     EXPECT_TRUE(QDir(folder).entryList(QDir::Files).isEmpty());
 
     // No template at all.
@@ -353,11 +359,11 @@ TEST_F(PackageRunTest, FailingDocumentsAreReportedAndTheRestIsMade)
     ASSERT_EQ(report.Failures.size(), 1u);
     EXPECT_TRUE(report.Failures[0].Reason.startsWith(QStringLiteral("Немає шаблону документа: ")));
 
+    // With the program's templates document 1 is made beside the one that fails.
     args.ProgramDir = testsupport::programDir();
-    report = runShares({1, 5}, progress);
+    report = runShares({1, unbuilt}, progress);
     ASSERT_EQ(report.Done.size(), 1u);
-    ASSERT_EQ(report.Failures.size(), 1u);
-    EXPECT_EQ(report.Failures[0].Number, 5);
+    EXPECT_EQ(report.Failures.size(), unbuilt ? 1u : 0u);
     EXPECT_TRUE(QFile::exists(QDir(folder).filePath(QStringLiteral("p1.docx"))));
 }
 
