@@ -47,6 +47,8 @@ BatchReport RunDocumentBatch(office::WordApp &app, const PlanOptions &options, p
             DocumentResult result = MakeParcelDocument(app, options, scale, session, step);
             if (result.Fate != DocumentFate::None)
                 report.Done.push_back(result);
+            if (result.DrawingOutside)
+                report.Outside.push_back({index, parcel.Number, result.Scale});
         } catch (const zova::Error &e) {
             report.Failures.push_back({index, parcel.Number, e.message()});
         } catch (const std::exception &e) {
@@ -87,6 +89,11 @@ QString BatchReport::Summary() const
         lines << QStringLiteral("Каталог: ") + folders.join(QStringLiteral(", "));
     if (Done.empty())
         lines << QStringLiteral("Жодного документа не зроблено.");
+    if (!Outside.empty()) {
+        lines << QStringLiteral("Креслення виходить за межі свого поля на аркуші (%1):").arg(Outside.size());
+        for (const OutsideDrawing &o : Outside)
+            lines << QStringLiteral("№ %1 (%2): у масштабі 1:%3").arg(o.Number).arg(o.ParcelIndex).arg(o.Scale);
+    }
     if (!Failures.empty()) {
         lines << QStringLiteral("Не вдалося зробити документи для ділянок (%1):").arg(Failures.size());
         for (const BatchFailure &f : Failures)

@@ -18,14 +18,23 @@ struct BatchFailure {
     QString Reason;
 };
 
+/// A parcel whose drawing leaves its region of the sheet at the scale it was drawn in.
+struct OutsideDrawing {
+    int32_t ParcelIndex = 0;
+    QString Number;
+    int32_t Scale = 0;
+};
+
 /// The outcome of a document batch.
 struct BatchReport {
     int Selected = 0;                   ///< parcels the batch went through
     std::vector<DocumentResult> Done;   ///< one per document made, in parcel order
     std::vector<BatchFailure> Failures; ///< one per parcel that failed, in parcel order
+    std::vector<OutsideDrawing> Outside; ///< one per document whose drawing leaves its region
 
-    /// The closing message for the operator: how many documents were made and where, and every
-    /// parcel that failed with its reason.
+    /// The closing message for the operator: how many documents were made and where, every
+    /// parcel whose drawing leaves its region with the scale, and every parcel that failed with
+    /// its reason.
     QString Summary() const;
 };
 

@@ -80,9 +80,10 @@ DocumentResult MakeParcelDocument(office::WordApp &app, const PlanOptions &optio
     step.setValue(1);
     office::Document &doc = app.Documents_Add(templatePath);
     DocumentResult result;
+    bool fits = true;
     try {
         if (plan)
-            FillZovaDocument(doc, *plan, options, scale, step, &session.Neighbours);
+            fits = FillZovaDocument(doc, *plan, options, scale, step, &session.Neighbours);
         else
             MakeOtherKindDocument(doc, options, scale, step);
 
@@ -115,6 +116,8 @@ DocumentResult MakeParcelDocument(office::WordApp &app, const PlanOptions &optio
             result.Fate = DocumentFate::Left;
             break;
         }
+        result.DrawingOutside = !fits;
+        result.Scale = st.DrawScale;
     } catch (...) {
         if (app.ActiveDocument() == &doc)
             doc.Close();

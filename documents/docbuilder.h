@@ -23,6 +23,8 @@ enum class DocumentFate {
 struct DocumentResult {
     DocumentFate Fate = DocumentFate::None;
     QString Path; ///< the saved file; empty unless saved
+    bool DrawingOutside = false; ///< the drawing leaves the template's drawing region
+    int32_t Scale = 0;           ///< the scale the drawing used
 };
 
 /// The template path of a plan for the paper and variant under `programDir`; empty when there is
@@ -46,7 +48,8 @@ struct DocumentSession {
 /// out. Reports 1 to 21 to `step`. Throws zova::Error (office::Error among them) naming what
 /// failed: no template for the paper and variant, a missing template file, a bookmark or table
 /// the template lacks, a parcel that cannot be drawn, a failed save or print; a document that
-/// failed is closed unsaved.
+/// failed is closed unsaved. A drawing that leaves its region is made all the same and reported
+/// in the result.
 DocumentResult MakeParcelDocument(office::WordApp &app, const PlanOptions &options, int32_t &scale,
                                   DocumentSession &session, platform::ProgressSink &step);
 

@@ -1,7 +1,6 @@
 #include "documents/outputnames.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 namespace documents {
 
@@ -34,7 +33,7 @@ QString OutputNames::Reserve(const QString &folder, const QString &baseName, con
         // Names are compared without letter case: two names that differ only so are one file on
         // the file systems that offices share documents through.
         const QString key = path.toLower();
-        if (m_taken.contains(key) || QFileInfo::exists(path))
+        if (m_taken.contains(key))
             continue;
         m_taken.insert(key);
         return path;

@@ -11,8 +11,9 @@ namespace documents {
 QString SafeFileName(const QString &text, const QString &fallback);
 
 /// Hands out the paths of one batch's documents in one folder: every path lies directly in the
-/// folder, and none is handed out twice or names a file that already exists, so no document of
-/// the batch overwrites another file. A taken name gets "_2", "_3", ... before its extension.
+/// folder, and none is handed out twice, so no document of the batch overwrites another; a file
+/// left there by an earlier run under the same name is replaced (the document is written through
+/// a temporary file). A name taken in the batch gets "_2", "_3", ... before its extension.
 class OutputNames {
 public:
     /// The full path for the document named `baseName` (made safe first) with `extension`

@@ -44,6 +44,7 @@ public:
     /// A line styled with the given dash style and weight and the arrowheads' widths and end style.
     office::Shape line(const QPointF &a, const QPointF &b, int dash, double weight, int width, int endStyle)
     {
+        cover(QRectF(a, b).normalized().adjusted(-weight / 2, -weight / 2, weight / 2, weight / 2));
         office::Shape s = m_doc.AddLine(a.x(), a.y(), b.x(), b.y());
         s.SetBeginArrowhead(ArrowNone, ArrowShort, width);
         s.SetEndArrowhead(endStyle, ArrowShort, width);
@@ -70,6 +71,7 @@ public:
     office::Shape label(double left, double top, double width, double height, double size, bool bold,
                         const QString &text)
     {
+        cover(LabelText(left, top, width, size, bold, text));
         office::Shape box = m_doc.AddTextBox(left, top, width, height);
         box.SetFontSize(size);
         if (bold)
@@ -99,6 +101,9 @@ public:
     }
 
     office::Shape group() const { return *m_group; }
+    /// What the drawing covers so far, page points.
+    QRectF extent() const { return m_extent; }
+    void cover(const QRectF &r) { m_extent = m_extent.isNull() ? r : m_extent.united(r); }
 
 private:
     office::Document &m_doc;
@@ -106,6 +111,7 @@ private:
     QString m_groupName;
     std::optional<office::Shape> m_group;
     bool m_started = false;
+    QRectF m_extent;
 };
 
 QPointF pageOf(const DocPoint &p) { return {p.PageX, p.PageY}; }
@@ -150,6 +156,17 @@ DrawOptions DrawOptionsOf(const PlanOptions &plan)
     d.ParcelLineWidth = lines.ParcelLineWidth;
     d.AreaLineWidth = lines.AreaLineWidth;
     return d;
+}
+
+QRectF LabelText(double left, double top, double width, double size, bool bold, const QString &text)
+{
+    // Text boxes keep Word's insets (3.6 pt above the text) and centre their one line; glyph
+    // widths are taken generously: digits half an em, points and blanks a quarter, letters more.
+    double w = 0;
+    for (const QChar ch : text)
+        w += size * (ch.isDigit() ? 0.5 : ch.isSpace() || ch == QLatin1Char('.') || ch == QLatin1Char(',') ? 0.25
+                                                                                                      : bold ? 0.75 : 0.6);
+    return QRectF(left + width / 2 - w / 2, top + 3.6, w, size * 1.2);
 }
 
 QPointF SideLabelOffset(double dir, bool closing)
@@ -214,6 +231,7 @@ office::Shape DrawParcelShapes(office::Document &doc, DocParcel &parcel, double 
     for (const DocPoint &p : parcel.Points) {
         sumX += p.PageX;
         sumY += p.PageY;
+        drawing.cover(QRectF(p.PageX - 2, p.PageY - 2, 4, 4));
         office::Shape circle = doc.AddOval(p.PageX - 1.5, p.PageY - 1.5, 3, 3);
         circle.SetWeight(0.75);
         drawing.join(circle);
@@ -279,6 +297,7 @@ office::Shape DrawParcelShapes(office::Document &doc, DocParcel &parcel, double 
         }
     }
 
+    state().DrawExtent = drawing.extent();
     step.setValue(18);
     return drawing.group();
 }

@@ -6,6 +6,7 @@
 #include "platform/progresssink.h"
 
 #include <QPointF>
+#include <QRectF>
 #include <cstdint>
 #include <memory>
 
@@ -44,6 +45,10 @@ private:
 /// The drawing options from the plan options' switches and the line options in documents::options().
 DrawOptions DrawOptionsOf(const PlanOptions &plan);
 
+/// Where the text of a centred label box (left, top, width, points) with `text` in `size` points
+/// stands on the page, as far as the page shows ink: one line below the box's top inset.
+QRectF LabelText(double left, double top, double width, double size, bool bold, const QString &text);
+
 /// The page offset, points, of the length label of a side whose direction angle is `dir` degrees;
 /// the closing side of the ring (`closing`) has its own table.
 QPointF SideLabelOffset(double dir, bool closing);
@@ -53,7 +58,8 @@ QPointF SideLabelOffset(double dir, bool closing);
 /// numbers, the neighbour stubs with their letters, the side lengths and the vertex numbers. The
 /// outline, circles, land-use outlines and stubs form one group named "main" when `groupNumber`
 /// is 1, else "main1"; that group is returned. With `autoScale` the scale is chosen from the
-/// parcel's extent and stored in `scale`; the scale used is also DrawScale. The near parcels of
+/// parcel's extent and stored in `scale`; the scale used is also DrawScale, and what the drawing
+/// covers on the page (lines and label texts) is DrawExtent. The near parcels of
 /// the model are searched first, so the parcel's neighbour list is rebuilt. Reports 5 to 18 to
 /// `step`. With `search` the near parcels are found through it (a batch's search), else afresh.
 /// Throws zova::Error for a parcel of fewer than three vertices, office::Error when the document

@@ -3,6 +3,7 @@
 #include "documents/docparcel.h"
 #include "documents/sides.h"
 
+#include <QRectF>
 #include <cstdint>
 
 namespace documents {
@@ -14,6 +15,7 @@ struct State {
     int32_t CurDocParcel = 0;      ///< index in Parcels of the parcel being documented
     SideList Sides;                ///< side list of the current document's parcel
     int32_t DrawScale = 0;         ///< scale denominator of the plan drawn last
+    QRectF DrawExtent;             ///< what the plan drawn last covers on the page, points: its lines and the text of its labels
     zova::OneBased<DocParcel> NearParcels; ///< working list of the neighbour search; empty between drawings
     zova::OneBased<DocParcel> Neighbours;  ///< parcels sharing a vertex with the parcel drawn last
 };

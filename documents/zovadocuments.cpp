@@ -2,6 +2,7 @@
 
 #include "common/numbers.h"
 #include "documents/catalogtable.h"
+#include "documents/drawingregion.h"
 #include "documents/landtable.h"
 #include "documents/neighbourtable.h"
 #include "documents/planshapes.h"
@@ -31,7 +32,7 @@ QString PlanAreaText(double squareMetres, uint8_t areaUnit)
     return QStringLiteral("Площа ділянки становить - ") + value;
 }
 
-void FillZovaDocument(office::Document &doc, const ZovaTemplate &tpl, const PlanOptions &options, int32_t &scale,
+bool FillZovaDocument(office::Document &doc, const ZovaTemplate &tpl, const PlanOptions &options, int32_t &scale,
                       platform::ProgressSink &step, NearParcelSearch *search)
 {
     State &st = state();
@@ -72,6 +73,7 @@ void FillZovaDocument(office::Document &doc, const ZovaTemplate &tpl, const Plan
 
     DrawParcelShapes(doc, parcel, tpl.CentreX, tpl.CentreY, scale, options.AutoScale, 1, DrawOptionsOf(options), step, search);
     set("Mash", QString::number(st.DrawScale));
+    const bool fits = DrawingFitsTemplate(doc, st.DrawExtent);
 
     if (options.ShowLandUse)
         FillLandTable(doc.Tables(tpl.LandTable), options.ZovaVariant, parcel, model::state().Parcels,
@@ -81,6 +83,7 @@ void FillZovaDocument(office::Document &doc, const ZovaTemplate &tpl, const Plan
         FillNeighbourTable(doc.Tables(tpl.NeighbourTable), model::state().Parcels, st.CurDocParcel);
     step.setValue(20);
     doc.Tables(tpl.AreaTable).Cell(1, 1).SetText(PlanAreaText(parcel.Area, options.AreaUnit));
+    return fits;
 }
 
 } // namespace documents

@@ -21,9 +21,10 @@ QString PlanAreaText(double squareMetres, uint8_t areaUnit);
 /// parcel in DocParcel1 at CurDocParcel: names, titles, title block, catalogue (cadastral plans on
 /// catalogue templates), the drawing to scale around the template's centre, the scale, the land
 /// table, the neighbour table and the area. `scale` is the drawing's scale in and out. Reports
-/// 2, 3 and 5 to 20 to `step`. Throws office::Error when the template lacks a bookmark or a table,
-/// zova::Error when the parcel cannot be drawn or the database fails.
-void FillZovaDocument(office::Document &doc, const ZovaTemplate &tpl, const PlanOptions &options, int32_t &scale,
+/// 2, 3 and 5 to 20 to `step`. Returns false when the drawing leaves the template's drawing region
+/// (the document is made all the same). Throws office::Error when the template lacks a bookmark or
+/// a table, zova::Error when the parcel cannot be drawn or the database fails.
+bool FillZovaDocument(office::Document &doc, const ZovaTemplate &tpl, const PlanOptions &options, int32_t &scale,
                       platform::ProgressSink &step, NearParcelSearch *search = nullptr);
 
 } // namespace documents

@@ -65,21 +65,63 @@ template <typename F> void forEachBookmark(pugi::xml_node root, F &&f)
     root.traverse(walker);
 }
 
-pugi::xml_node findBookmark(pugi::xml_node body, const QString &name)
+// The roots whose bookmarks are the document's: the body, then every header and footer.
+std::vector<pugi::xml_node> bookmarkRoots(const DocumentData &data)
+{
+    std::vector<pugi::xml_node> roots{data.body};
+    for (const auto &story : data.stories)
+        roots.push_back(story->xml.document_element());
+    return roots;
+}
+
+pugi::xml_node findBookmark(const DocumentData &data, const QString &name)
 {
     pugi::xml_node found;
     const QString wanted = name.toCaseFolded();
-    forEachBookmark(body, [&](pugi::xml_node n) {
-        if (QString::fromUtf8(n.attribute("w:name").value()).toCaseFolded() == wanted) {
-            found = n;
-            return false;
-        }
-        return true;
-    });
+    for (pugi::xml_node root : bookmarkRoots(data)) {
+        forEachBookmark(root, [&](pugi::xml_node n) {
+            if (QString::fromUtf8(n.attribute("w:name").value()).toCaseFolded() == wanted) {
+                found = n;
+                return false;
+            }
+            return true;
+        });
+        if (found)
+            break;
+    }
     return found;
 }
 
+// A part named by a relationship target relative to the folder of `source`.
+QString partOf(const QString &source, QString target)
+{
+    if (target.startsWith(QLatin1Char('/')))
+        return target.mid(1);
+    const qsizetype slash = source.lastIndexOf(QLatin1Char('/'));
+    return QDir::cleanPath((slash < 0 ? QString() : source.left(slash + 1)) + target);
+}
+
+// The relationships part of `part`: "word/document.xml" has "word/_rels/document.xml.rels".
+QString relsOf(const QString &part)
+{
+    const qsizetype slash = part.lastIndexOf(QLatin1Char('/'));
+    return part.left(slash + 1) + QStringLiteral("_rels/") + part.mid(slash + 1) + QStringLiteral(".rels");
+}
+
 } // namespace
+
+QString DocumentData::relatedPart(const char *typeSuffix) const
+{
+    pugi::xml_document rels;
+    const QByteArray bytes = package.part(relsOf(mainPart));
+    if (!rels.load_buffer(bytes.constData(), size_t(bytes.size()), parseFlags))
+        return QString();
+    for (pugi::xml_node rel : rels.child("Relationships").children("Relationship"))
+        if (QString::fromUtf8(rel.attribute("Type").value()).endsWith(QLatin1String(typeSuffix))
+            && std::strcmp(rel.attribute("TargetMode").value(), "External") != 0)
+            return partOf(mainPart, QString::fromUtf8(rel.attribute("Target").value()));
+    return QString();
+}
 
 std::unique_ptr<DocumentData> DocumentData::load(const QString &path)
 {
@@ -132,6 +174,23 @@ std::unique_ptr<DocumentData> DocumentData::load(const QString &path)
         if (empty)
             run.parent().remove_child(run);
     }
+
+    // Headers and footers: the title block of a plan stands in its footer, on every sheet.
+    pugi::xml_document mainRels;
+    const QByteArray mainRelBytes = data->package.part(relsOf(data->mainPart));
+    if (!mainRelBytes.isEmpty() && mainRels.load_buffer(mainRelBytes.constData(), size_t(mainRelBytes.size()), parseFlags)) {
+        for (pugi::xml_node rel : mainRels.child("Relationships").children("Relationship")) {
+            const QString type = QString::fromUtf8(rel.attribute("Type").value());
+            if (!type.endsWith(QLatin1String("/header")) && !type.endsWith(QLatin1String("/footer")))
+                continue;
+            auto story = std::make_unique<Story>();
+            story->part = partOf(data->mainPart, QString::fromUtf8(rel.attribute("Target").value()));
+            const QByteArray bytes = data->package.part(story->part);
+            if (bytes.isEmpty() || !story->xml.load_buffer(bytes.constData(), size_t(bytes.size()), parseFlags))
+                throw Error(broken, path);
+            data->stories.push_back(std::move(story));
+        }
+    }
     data->fullName = QFileInfo(path).absoluteFilePath();
     return data;
 }
@@ -145,6 +204,14 @@ QByteArray DocumentData::mainXml()
     const QByteArray main = toBytes(xml);
     xml.append_move(shapes);
     return main;
+}
+
+QByteArray DocumentData::contentXml(const QByteArray &main)
+{
+    QByteArray all = main;
+    for (const auto &story : stories)
+        all += toBytes(story->xml);
+    return all;
 }
 
 QByteArray DocumentData::serialize(const QByteArray &main)
@@ -169,6 +236,8 @@ QByteArray DocumentData::serialize(const QByteArray &main)
     Package out = package;
     out.setPart(QStringLiteral("[Content_Types].xml"), toBytes(types));
     out.setPart(mainPart, main);
+    for (const auto &story : stories)
+        out.setPart(story->part, toBytes(story->xml));
     return out.write();
 }
 
@@ -178,7 +247,7 @@ Document::~Document() = default;
 
 Bookmark Document::Bookmarks(const QString &name)
 {
-    pugi::xml_node start = findBookmark(m_data->body, name);
+    pugi::xml_node start = findBookmark(*m_data, name);
     if (!start)
         throw Error(QStringLiteral("У документі немає закладки «%1»").arg(name));
     return Bookmark(m_data.get(), start.internal_object());
@@ -186,16 +255,17 @@ Bookmark Document::Bookmarks(const QString &name)
 
 bool Document::HasBookmark(const QString &name) const
 {
-    return bool(findBookmark(m_data->body, name));
+    return bool(findBookmark(*m_data, name));
 }
 
 QStringList Document::BookmarkNames() const
 {
     QStringList names;
-    forEachBookmark(m_data->body, [&](pugi::xml_node n) {
-        names << QString::fromUtf8(n.attribute("w:name").value());
-        return true;
-    });
+    for (pugi::xml_node root : bookmarkRoots(*m_data))
+        forEachBookmark(root, [&](pugi::xml_node n) {
+            names << QString::fromUtf8(n.attribute("w:name").value());
+            return true;
+        });
     return names;
 }
 
@@ -214,6 +284,22 @@ int Document::TablesCount() const
     for ([[maybe_unused]] pugi::xml_node t : m_data->body.children("w:tbl"))
         ++n;
     return n;
+}
+
+QString Document::Variables(const QString &name) const
+{
+    const QString settings = m_data->relatedPart("/settings");
+    if (settings.isEmpty())
+        return QString();
+    pugi::xml_document xml;
+    const QByteArray bytes = m_data->package.part(settings);
+    if (!xml.load_buffer(bytes.constData(), size_t(bytes.size()), parseFlags))
+        return QString();
+    const QByteArray wanted = name.toUtf8();
+    for (pugi::xml_node v : xml.child("w:settings").child("w:docVars").children("w:docVar"))
+        if (wanted == v.attribute("w:name").value())
+            return QString::fromUtf8(v.attribute("w:val").value());
+    return QString();
 }
 
 QString Document::Text() const
@@ -236,7 +322,7 @@ QString Document::saveInto(const QString &folder, const QString &fileName)
     const QString path = QDir(folder).absoluteFilePath(name);
     const QByteArray main = m_data->mainXml();
     writeFileSafely(path, m_data->serialize(main));
-    m_data->savedMain = main;
+    m_data->savedContent = m_data->contentXml(main);
     m_data->fullName = QDir::cleanPath(path);
     return m_data->fullName;
 }
@@ -250,7 +336,7 @@ void Document::PrintOut()
 {
     QString path = m_data->fullName;
     const QByteArray main = m_data->mainXml();
-    if (path.isEmpty() || main != m_data->savedMain) {
+    if (path.isEmpty() || m_data->contentXml(main) != m_data->savedContent) {
         path = QDir::temp().filePath(QStringLiteral("zova-print-") + QUuid::createUuid().toString(QUuid::WithoutBraces)
                                      + QStringLiteral(".docx"));
         writeFileSafely(path, m_data->serialize(main));

@@ -21,8 +21,9 @@ public:
     Document(const Document &) = delete;
     Document &operator=(const Document &) = delete;
 
-    /// The bookmark `name`, matched without regard to letter case as Word does; throws
-    /// office::Error naming it when the document has none of that name.
+    /// The bookmark `name`, matched without regard to letter case as Word does, in the body and
+    /// then in the headers and footers; throws office::Error naming it when the document has
+    /// none of that name.
     Bookmark Bookmarks(const QString &name);
     bool HasBookmark(const QString &name) const;
     QStringList BookmarkNames() const;
@@ -43,6 +44,9 @@ public:
     /// share it; throws office::Error when there is none.
     Shape Shapes(const QString &name);
     bool HasShape(const QString &name) const;
+    /// The top-level shape `index` (from 1, in the order the shapes were added); throws
+    /// office::Error when there is no such shape.
+    Shape Shapes(int index);
     /// Top-level shapes and groups.
     int ShapesCount() const;
     /// Groups the top-level shapes named `names` (at least two) into one group and returns it.
@@ -50,6 +54,10 @@ public:
     /// result keeps the name of the first such group until renamed. Throws office::Error when a
     /// name is not found.
     Shape Group(const QStringList &names);
+
+    /// The value of the document variable `name` (w:docVar of the settings part), as a template
+    /// carries it; empty when there is none.
+    QString Variables(const QString &name) const;
 
     /// The text of the body, paragraphs separated by a carriage return (tables included).
     QString Text() const;

@@ -8,8 +8,15 @@
 #include <QString>
 #include <memory>
 #include <pugixml.hpp>
+#include <vector>
 
 namespace office {
+
+/// A header or footer part of the document: its bookmarks are the document's too.
+struct Story {
+    QString part; // "word/footer1.xml"
+    pugi::xml_document xml;
+};
 
 struct DocumentData {
     Package package;
@@ -20,17 +27,24 @@ struct DocumentData {
     // edited, so that paragraphs split by bookmarks never carry them away; saving puts the run
     // into the first paragraph of the body.
     pugi::xml_node shapes;
+    std::vector<std::unique_ptr<Story>> stories; // headers and footers, in the order of the relationships
     unsigned nextId = 1;
     unsigned nextZ = 1;
     QString fullName;
-    QByteArray savedMain; // the main part as last written, to tell whether it changed since
+    QByteArray savedContent; // the main part and the stories as last written, to tell whether they changed since
 
     /// Reads a template or document package; throws office::Error naming the path.
     static std::unique_ptr<DocumentData> load(const QString &path);
     /// The main part's XML with the shapes in place.
     QByteArray mainXml();
-    /// The package bytes with `main` as the main part and the document content type.
+    /// The XML of the main part `main` and of the stories, to compare with what was saved.
+    QByteArray contentXml(const QByteArray &main);
+    /// The package bytes with `main` as the main part, the stories as they stand now and the
+    /// document content type.
     QByteArray serialize(const QByteArray &main);
+    /// The part that the main part's relationship of a type ending in `typeSuffix` ("/settings")
+    /// names; empty when there is none.
+    QString relatedPart(const char *typeSuffix) const;
 };
 
 namespace shapes {

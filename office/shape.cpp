@@ -390,6 +390,16 @@ bool Document::HasShape(const QString &name) const
     return bool(findTopLevel(*m_data, name));
 }
 
+Shape Document::Shapes(int index)
+{
+    int i = 0;
+    for (pugi::xml_node drawing : m_data->shapes.children("w:drawing"))
+        if (++i == index)
+            return Shape(m_data.get(),
+                         drawing.child("wp:anchor").child("a:graphic").child("a:graphicData").first_child().internal_object());
+    throw Error(QStringLiteral("У документі немає фігури %1").arg(index));
+}
+
 int Document::ShapesCount() const
 {
     int n = 0;

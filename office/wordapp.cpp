@@ -33,7 +33,7 @@ Document &WordApp::Documents_Add(const QString &templatePath)
 Document &WordApp::Documents_Open(const QString &path)
 {
     std::unique_ptr<DocumentData> data = DocumentData::load(path);
-    data->savedMain = data->mainXml();
+    data->savedContent = data->contentXml(data->mainXml());
     return adopt(std::unique_ptr<Document>(new Document(this, std::move(data))));
 }
 

@@ -1,23 +1,24 @@
 #!/usr/bin/python3
-"""Writes the 26 plan templates, templates/plma*/document.xml, from one layout.
+"""Writes the 26 plan templates, templates/plma*/{document,footer1,settings}.xml, from one layout.
 
 Run it from anywhere after changing the layout: /usr/bin/python3 templates/plma_generate.py
 The table order of each template follows documents/plantemplates.cpp (ROWS below is the same
-table); tests/plantemplates checks the packed templates against it.
+table); tests/plantemplates checks the packed templates against it, and tests/pagelayout renders
+every template with LibreOffice and measures the page.
 
-Layout: a frame 20 mm from the left edge and 5 mm from the others; the titles at the top; the
-parcel drawing around the page position of the template's centre; the tables below the drawing
-(portrait) or in a column to its right (landscape); the title block in the bottom right corner.
-The one table that the builder does not fill is the title block, placed in the table order where
-the builder's numbering leaves room (at the end when it leaves none).
+The page's regions (frame, title block in the footer, drawing region, north arrow) follow the
+rules of layout.py. Portrait: the first table is a band across the frame whose height ends where
+the drawing region ends; it holds the title lines at its top, and the tables follow below it.
+Landscape: the title lines and the tables stand in the column right of the drawing region; the one
+table number that the builder leaves unused (if any) is a thin spacer in that column.
 """
-import sys, os
-from xml.sax.saxutils import escape
+import os
+import sys
 
-TW = 20                      # twips per point
-MM = 1440 / 25.4             # twips per millimetre
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import layout as L
+from layout import Raw, Paras, c, para, run, bookmark, table, scaled, PT
 
-PAGES = {1: (210, 297, False), 2: (297, 210, True), 3: (297, 420, False), 4: (420, 297, True)}
 PREFIX = {1: "plma4p", 2: "plma4l", 3: "plma3p", 4: "plma3l"}
 SUFFIX = {1: "", 2: "_k", 3: "_kepr", 4: "_kepa", 5: "_epr", 6: "_epa", 7: "_epr_kom", 8: "_epr_grom"}
 # paper, variant, centre x, centre y, land, neighbour, area, catalogue (0: none)
@@ -33,157 +34,25 @@ ROWS = [
     (4, 4, 450, 250, 4, 1, 2, 3), (4, 5, 450, 250, 3, 1, 2, 0), (4, 6, 450, 250, 3, 1, 2, 0),
 ]
 
-MARGIN_LEFT, MARGIN = 22, 7          # mm; the frame runs 4 pt outside the text area
-FRAME_GAP = 4                        # pt
-DRAWING_RADIUS = 140                 # pt around the centre kept free for the parcel drawing
-STAMP_COLS = [25, 30, 15, 100]       # mm
-STAMP_ROW = 8                        # mm
-
-
-class Raw(str):
-    """A fragment that is already WordprocessingML."""
-
-
-class Ids:
-    def __init__(self):
-        self.n = 0
-
-    def next(self):
-        self.n += 1
-        return self.n
-
-
-def rpr(size=None, bold=False):
-    s = '<w:rFonts w:ascii="Times New Roman" w:hAnsi="Times New Roman" w:cs="Times New Roman"/>'
-    if bold:
-        s += '<w:b/>'
-    if size:
-        s += f'<w:sz w:val="{int(size * 2)}"/><w:szCs w:val="{int(size * 2)}"/>'
-    return f'<w:rPr>{s}</w:rPr>'
-
-
-def run(text, size=None, bold=False):
-    return Raw(f'<w:r>{rpr(size, bold)}<w:t xml:space="preserve">{escape(text)}</w:t></w:r>')
-
-
-def bookmark(ids, name, size=None, bold=False, text=""):
-    i = ids.next()
-    return Raw(f'<w:bookmarkStart w:id="{i}" w:name="{name}"/>{run(text, size, bold)}'
-               f'<w:bookmarkEnd w:id="{i}"/>')
-
-
-def para(content="", align=None, size=None, bold=False, ind=0, before=0, after=0, exact=None, keep=False):
-    ppr = ''
-    if keep:
-        ppr += '<w:keepNext/>'
-    sp = f'<w:spacing w:before="{int(before * TW)}" w:after="{int(after * TW)}"'
-    if exact:
-        sp += f' w:line="{int(exact * TW)}" w:lineRule="exact"'
-    ppr += sp + '/>'
-    if ind:
-        ppr += f'<w:ind w:left="{int(ind * TW)}"/>'
-    if align:
-        ppr += f'<w:jc w:val="{align}"/>'
-    ppr += rpr(size, bold)
-    return f'<w:p><w:pPr>{ppr}</w:pPr>{content}</w:p>'
-
-
-def cell(width_tw, content, span=1, vmerge=None, align="center", size=9, bold=False, borders=True, valign="center"):
-    tcpr = f'<w:tcW w:w="{int(width_tw)}" w:type="dxa"/>'
-    if span > 1:
-        tcpr += f'<w:gridSpan w:val="{span}"/>'
-    if vmerge:
-        tcpr += '<w:vMerge w:val="restart"/>' if vmerge == "restart" else '<w:vMerge/>'
-    if not borders:
-        tcpr += ('<w:tcBorders><w:top w:val="nil"/><w:left w:val="nil"/><w:bottom w:val="nil"/>'
-                 '<w:right w:val="nil"/></w:tcBorders>')
-    tcpr += f'<w:vAlign w:val="{valign}"/>'
-    if not isinstance(content, Raw):
-        content = run(content, size, bold) if content else ''
-    return f'<w:tc><w:tcPr>{tcpr}</w:tcPr>{para(content, align, size, bold)}</w:tc>'
-
-
-def table(widths_mm, rows, ind=0, floating=None, borders=True, row_height=None, heading_rows=0):
-    """rows: lists of (content, span, vmerge, options) made by c(); widths in mm."""
-    widths = [w * MM for w in widths_mm]
-    total = int(sum(widths))
-    tblpr = ''
-    if floating:
-        # Held at the bottom right corner of the text area, whatever flows above it.
-        tblpr += ('<w:tblpPr w:leftFromText="0" w:rightFromText="0" w:topFromText="113" w:bottomFromText="0" '
-                  'w:vertAnchor="margin" w:horzAnchor="margin" w:tblpXSpec="right" w:tblpYSpec="bottom"/>'
-                  '<w:tblOverlap w:val="never"/>')
-    tblpr += f'<w:tblW w:w="{total}" w:type="dxa"/>'
-    if ind and not floating:
-        tblpr += f'<w:tblInd w:w="{int(ind * TW)}" w:type="dxa"/>'
-    b = 'single' if borders else 'nil'
-    tblpr += ('<w:tblBorders>' + ''.join(f'<w:{s} w:val="{b}" w:sz="6" w:space="0" w:color="000000"/>'
-                                         for s in ('top', 'left', 'bottom', 'right', 'insideH', 'insideV'))
-              + '</w:tblBorders>')
-    tblpr += '<w:tblLayout w:type="fixed"/>'
-    tblpr += ('<w:tblCellMar><w:left w:w="40" w:type="dxa"/><w:right w:w="40" w:type="dxa"/>'
-              '</w:tblCellMar>')
-    grid = ''.join(f'<w:gridCol w:w="{int(w)}"/>' for w in widths)
-    out = [f'<w:tbl><w:tblPr>{tblpr}</w:tblPr><w:tblGrid>{grid}</w:tblGrid>']
-    for number, r in enumerate(rows, 1):
-        trpr = ''
-        if row_height:
-            trpr = f'<w:trPr><w:trHeight w:val="{int(row_height * MM)}" w:hRule="exact"/></w:trPr>'
-        elif number <= heading_rows:
-            trpr = '<w:trPr><w:tblHeader/></w:trPr>'
-        out.append(f'\n<w:tr>{trpr}')
-        col = 0
-        for content, span, vmerge, opts in r:
-            w = sum(widths[col:col + span])
-            out.append(cell(w, content, span, vmerge, **opts))
-            col += span
-        assert col == len(widths), (col, len(widths))
-        out.append('</w:tr>')
-    out.append('\n</w:tbl>')
-    return ''.join(out)
-
-
-def c(content="", span=1, vmerge=None, **opts):
-    return (content, span, vmerge, opts)
-
-
-def scaled(widths, total):
-    k = total / sum(widths)
-    return [w * k for w in widths]
+# Title sizes (points): the plan's name, the allotment plan's two names, the three main lines.
+TITLE_SIZES = {"A4": (14, 13, 12, 10), "A3": (16, 14, 14, 12)}
+TABLE_INSET = 4      # pt between the frame or the drawing region and the tables
+CATALOGUE_COLS = [10, 27, 27, 22]   # mm: wide enough for "5555555.55" in a 14 pt plan font
 
 
 # ---- the tables --------------------------------------------------------------------------
 
-def stamp_table(ids):
-    s = dict(size=9, align="left")
-    rows = []
-    staff = [("pDur", "nDur"), ("pSkl", "nSkl"), ("pKresl", "nKresl"), ("pChek", "nChek")]
-    for i, (p, n) in enumerate(staff):
-        row = [c(bookmark(ids, p, 9), **s), c(bookmark(ids, n, 9), **s), c()]
-        if i == 0:
-            row.append(c(bookmark(ids, "Organ", 10, True), vmerge="restart", size=10, bold=True))
-        elif i == 1:
-            row.append(c(vmerge="continue"))
-        elif i == 2:
-            row.append(c(Raw(run("Масштаб 1:", 10) + bookmark(ids, "Mash", 10)), size=10))
-        else:
-            row.append(c("Аркуш 1    Аркушів 1", size=10))
-        rows.append(row)
-    return table(STAMP_COLS, rows, floating=True, row_height=STAMP_ROW)
-
-
-def catalogue_table(width_mm, floating=None, ind=0):
-    widths = scaled([9, 28, 28, 17], width_mm)
+def catalogue_table(ind):
     h = dict(size=9, bold=True)
     rows = [[c("Каталог координат", span=4, **h)],
             [c("№", **h), c("X, м", **h), c("Y, м", **h), c("Довжина лінії, м", **h)]]
-    return table(widths, rows, floating=floating, ind=ind, heading_rows=2)
+    return table([w * PT for w in CATALOGUE_COLS], rows, ind=ind, heading_rows=2)
 
 
-def use_list_table(width_mm, ind):
-    widths = scaled([12, 40, 30], width_mm)
+def use_list_table(width, ind):
+    widths = scaled([12, 40, 30], min(width, 90 * PT))
     h = dict(size=9)  # the land-use rows are appended in the heading row's format
-    return table(widths, [[c("№", **h), c("Код угідь", **h), c("Площа", **h)]], ind=ind, heading_rows=1)
+    return table(widths, [[c("№", **h), c("Код угідь", **h), c("Площа", **h)]], ind=ind)
 
 
 SIXZEM_COLUMNS = {
@@ -195,39 +64,44 @@ SIXZEM_COLUMNS = {
 }
 
 
-def sixzem_table(kind, width_mm, ind):
+def sixzem_table(kind, width, ind):
     built = SIXZEM_COLUMNS[kind]
     n = 10 + len(built)
-    widths = scaled([12, 30, 9] + [13] * (n - 3), width_mm)
+    widths = scaled([14, 34, 10] + [12] * (n - 3), width)
     h = dict(size=7)
+    v = dict(size=7, rotate=True)  # the narrow area columns read their headings upwards
     # Row 1: the column groups; rows 2 and 3: their parts; row 4: units; row 5: column numbers.
     r1 = [c("Код рядка", vmerge="restart", **h), c("Власник (землекористувач)", vmerge="restart", **h),
-          c("№ рядка форми 6-зем", vmerge="restart", **h), c("Загальна площа", vmerge="restart", **h),
+          c("№ рядка форми 6-зем", vmerge="restart", **v), c("Загальна площа", vmerge="restart", **v),
           c("Сільськогосподарські землі", span=6, **h)]
-    r2 = [c(vmerge="continue")] * 4 + [c("всього", vmerge="restart", **h),
+    r2 = [c(vmerge="continue")] * 4 + [c("всього", vmerge="restart", **v),
                                         c("з них сільськогосподарські угіддя", span=5, **h)]
-    r3 = [c(vmerge="continue")] * 5 + [c("всього", **h), c("рілля", **h), c("багаторічні насадження", **h),
-                                        c("сіножаті", **h), c("пасовища", **h)]
+    r3 = [c(vmerge="continue")] * 5 + [c(t, **v) for t in
+                                        ("всього", "рілля", "багаторічні насадження", "сіножаті", "пасовища")]
     if built:
         r1.append(c("Забудовані землі", span=len(built), **h))
-        r2.append(c(built[0], vmerge="restart", **h))
+        r2.append(c(built[0], vmerge="restart", **v))
         if len(built) > 1:
             r2.append(c("з них", span=len(built) - 1, **h))
         r3.append(c(vmerge="continue"))
-        r3 += [c(t, **h) for t in built[1:]]
+        r3 += [c(t, **v) for t in built[1:]]
     r4 = [c(), c(), c()] + [c("га", **h) for _ in range(n - 3)]
     r5 = [c(str(i + 1), **h) for i in range(n)]
     r6 = [c(size=8) for _ in range(n)]
-    return table(widths, [r1, r2, r3, r4, r5, r6], ind=ind, heading_rows=5)
+    return table(widths, [r1, r2, r3, r4, r5, r6], ind=ind, heading_rows=5, heights={3: 62}, cell_margin=1)
 
 
-def neighbour_table(width_mm, ind):
-    widths = scaled([32, 4, 100], width_mm)
+def neighbour_table(width, ind):
+    widths = scaled([32, 4, 100], width)
     return table(widths, [[c(align="left", size=10), c(size=10), c(align="left", size=10)]], ind=ind, borders=False)
 
 
-def area_table(width_mm, ind):
-    return table([width_mm], [[c(align="left", size=11, bold=True)]], ind=ind, borders=False)
+def area_table(width, ind):
+    return table([width], [[c(align="left", size=11, bold=True)]], ind=ind, borders=False)
+
+
+def spacer_table(width, ind):
+    return table([width], [[c(size=1)]], ind=ind, borders=False, row_height=6)
 
 
 # ---- one template ------------------------------------------------------------------------
@@ -237,86 +111,89 @@ def land_kind(variant):
             7: "commercial", 8: "public"}[variant]
 
 
-def document(row):
-    paper, variant, cx, cy, land, neighbour, area, catalogue = row
-    page_w, page_h, landscape = PAGES[paper]
-    ids = Ids()
-    text_w = page_w - MARGIN_LEFT - MARGIN          # mm
-    left_pt = MARGIN_LEFT * 2.835
-    if landscape:
-        # Text and tables stand in a column right of the drawing.
-        start = cx + DRAWING_RADIUS
-        ind = start - left_pt
-        col_w = text_w - ind / 2.835
-    else:
-        ind = 0
-        col_w = text_w
-
-    body = []
+def title_paragraphs(ids, sizes, ind=0):
+    """The plan's name (or the allotment plan's first name) on one line, the allotment plan's second
+    name (an empty line of 1 pt on a cadastral plan), and the three main lines."""
+    name, first, second, main = sizes
     head = dict(align="center", ind=ind)
-    body.append(para(bookmark(ids, "ZovaName", 16, True), size=16, bold=True, **head))
-    body.append(para(bookmark(ids, "s1", 14, True), size=14, bold=True, **head))
-    body.append(para(bookmark(ids, "s2", 14), size=14, **head))
-    body.append(para(bookmark(ids, "MainSht", 12), size=12, after=6, **head))
+    return [para(Raw(bookmark(ids, "ZovaName", name, True) + bookmark(ids, "s1", first, True)),
+                 size=first, bold=True, **head),
+            para(bookmark(ids, "s2", second), size=1, **head),
+            para(bookmark(ids, "MainSht", main), size=main, **head)]
 
+
+def title_room(sizes):
+    """Points the title lines take at most: the allotment plan's two names and four main lines (an
+    owner's name of two lines), at 1.2 em a line (LibreOffice's Times; Word's is 1.15 em), and 2 pt
+    to spare."""
+    name, first, second, main = sizes
+    return 2 + 1.2 * (first + second + 4 * main)
+
+
+def roles_of(land, neighbour, area, catalogue):
     roles = {land: "L", neighbour: "N", area: "A"}
     if catalogue:
         roles[catalogue] = "C"
-    count = max(roles)
-    free = [i for i in range(1, count + 1) if i not in roles]
+    free = [i for i in range(1, max(roles) + 1) if i not in roles]
     assert len(free) <= 1
-    roles[free[0] if free else count + 1] = "X"
+    if free:
+        roles[free[0]] = "X"
+    return roles
 
-    spacer_done = landscape
-    caption = dict(size=11, bold=True, align="center", ind=ind, before=6, after=2, keep=True)
-    for index in sorted(roles):
-        role = roles[index]
+
+def template(row):
+    paper, variant, cx, cy, land, neighbour, area, catalogue = row
+    sheet = L.Sheet(paper)
+    sizes = TITLE_SIZES["A4" if paper <= 2 else "A3"]
+    region = sheet.drawing_region(cx, cy, title_room(sizes))
+    arrow = sheet.arrow_box(region)
+    ids = L.Ids()
+    f = sheet.frame
+
+    body = [L.anchor_paragraph(L.north_arrow(arrow, 1000))]
+    if sheet.landscape:
+        column_x = region.right + TABLE_INSET
+        ind = column_x - f.x
+        width = f.right - TABLE_INSET - column_x
+        body += title_paragraphs(ids, sizes, ind)
+    else:
+        ind = TABLE_INSET
+        width = f.w - 2 * TABLE_INSET
+
+    caption = dict(size=11, bold=True, align="center", ind=ind if sheet.landscape else 0, before=6, after=2, keep=True)
+    for index, role in sorted(roles_of(land, neighbour, area, catalogue).items()):
         if role == "X":
-            body.append(stamp_table(ids))
-            # LibreOffice takes the paragraph after a floating table as its anchor and lays the
-            # one after that out without its indent; two empty ones keep the column's text in place.
-            body.append(para(size=2, exact=1))
-            body.append(para(size=2, exact=1))
-            continue
-        if not spacer_done:
-            # Room for the drawing: the flowing tables start below it.
-            body.append(para(size=2, exact=max(1, cy + DRAWING_RADIUS - 150)))
-            spacer_done = True
-        if role == "C":
+            if sheet.landscape:
+                body.append(spacer_table(width, ind))
+            else:
+                assert index == 1, "the band of the title and the drawing must come first"
+                # The band of the title lines and the drawing: its height ends where the drawing
+                # region ends, below the anchor paragraph's 1 pt.
+                band = region.bottom - sheet.body_top - 1
+                body.append(table([f.w], [[c(Paras(title_paragraphs(ids, sizes)), valign="top", borders=False)]],
+                                  borders=False, row_height=band, row_rule="atLeast", cell_margin=0))
+        elif role == "C":
             body.append(para(size=4, exact=4))
-            body.append(catalogue_table(min(col_w, 82), ind=ind))
+            body.append(catalogue_table(ind))
         elif role == "L":
             kind = land_kind(variant)
             if kind == "list":
                 body.append(para(run("Експлікація земельних угідь", 11, True), **caption))
-                body.append(use_list_table(min(col_w, 90), ind))
+                body.append(use_list_table(width, ind))
             else:
                 body.append(para(run("Дані для форми 6-зем", 11, True), **caption))
-                body.append(sixzem_table(kind, col_w, ind))
+                body.append(sixzem_table(kind, width, ind))
         elif role == "N":
             body.append(para(run("Опис меж суміжних землекористувачів", 11, True), **caption))
-            body.append(neighbour_table(col_w, ind))
+            body.append(neighbour_table(width, ind))
         elif role == "A":
             body.append(para(size=4, exact=4))
-            body.append(area_table(col_w, ind))
-    body.append(para(size=2, exact=1))
+            body.append(area_table(width, ind))
+        # Tables that touch are joined into one by Word and LibreOffice, which would renumber them.
+        body.append(para(size=1, exact=1))
 
-    w_tw, h_tw = round(page_w * MM), round(page_h * MM)
-    orient = ' w:orient="landscape"' if landscape else ''
-    border = lambda side: f'<w:{side} w:val="single" w:sz="12" w:space="{FRAME_GAP}" w:color="000000"/>'
-    sect = (f'<w:sectPr><w:pgSz w:w="{w_tw}" w:h="{h_tw}"{orient}/>'
-            f'<w:pgMar w:top="{round(MARGIN * MM)}" w:right="{round(MARGIN * MM)}" w:bottom="{round(MARGIN * MM)}" '
-            f'w:left="{round(MARGIN_LEFT * MM)}" w:header="0" w:footer="0" w:gutter="0"/>'
-            f'<w:pgBorders w:offsetFrom="text">{border("top")}{border("left")}{border("bottom")}{border("right")}'
-            f'</w:pgBorders></w:sectPr>')
-    return ('<?xml version="1.0" encoding="UTF-8" standalone="yes"?>\n'
-            '<w:document xmlns:w="http://schemas.openxmlformats.org/wordprocessingml/2006/main"'
-            ' xmlns:r="http://schemas.openxmlformats.org/officeDocument/2006/relationships"'
-            ' xmlns:wp="http://schemas.openxmlformats.org/drawingml/2006/wordprocessingDrawing"'
-            ' xmlns:a="http://schemas.openxmlformats.org/drawingml/2006/main"'
-            ' xmlns:wps="http://schemas.microsoft.com/office/word/2010/wordprocessingShape"'
-            ' xmlns:wpg="http://schemas.microsoft.com/office/word/2010/wordprocessingGroup">'
-            '<w:body>\n' + '\n'.join(body) + '\n' + sect + '\n</w:body></w:document>\n')
+    return {"document.xml": L.document(body, sheet.section()), "footer1.xml": sheet.footer(ids),
+            "settings.xml": L.settings(sheet.variables(region))}
 
 
 def name(row):
@@ -328,5 +205,6 @@ if __name__ == "__main__":
     for row in ROWS:
         d = os.path.join(out, name(row))
         os.makedirs(d, exist_ok=True)
-        with open(os.path.join(d, "document.xml"), "w", encoding="utf-8") as f:
-            f.write(document(row))
+        for part, text in template(row).items():
+            with open(os.path.join(d, part), "w", encoding="utf-8") as f:
+                f.write(text)

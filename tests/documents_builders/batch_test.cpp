@@ -73,12 +73,48 @@ TEST_F(Batch, GoesOnPastAFailingParcelAndNamesIt)
     EXPECT_EQ(state().CurDocParcel, 5);
     EXPECT_EQ(app.Documents_Count(), 0); // the failed document was closed too
 
-    // A second batch into the same folder overwrites nothing.
+    // The same batch again replaces each plan of the earlier run, and only those.
+    QFile earlier(report.Done[0].Path);
+    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+    earlier.write("the earlier run");
+    earlier.close();
     office::WordApp again;
     const BatchReport second = RunDocumentBatch(again, plan, overall, step);
     ASSERT_EQ(second.Done.size(), 2u);
-    EXPECT_EQ(second.Done[0].Path, out + QStringLiteral("/12_3_1_2.docx"));
-    EXPECT_EQ(QDir(out).entryList(QDir::Files).size(), 4);
+    EXPECT_EQ(second.Done[0].Path, report.Done[0].Path);
+    EXPECT_EQ(second.Done[1].Path, report.Done[1].Path);
+    EXPECT_EQ(QDir(out).entryList(QDir::Files).size(), 2) << QDir(out).entryList(QDir::Files).join(QLatin1Char(' ')).toStdString();
+    EXPECT_GT(QFileInfo(second.Done[0].Path).size(), 1000); // a plan, not the earlier bytes
+}
+
+TEST_F(Batch, ADrawingThatLeavesItsRegionIsMadeAndNamedWithItsScale)
+{
+    // 20 m squares: 189 pt at the automatic 1:300, 567 pt at a chosen 1:100 (taller than the
+    // drawing region of A4 portrait).
+    const struct {
+        const char *name;
+        bool autoScale;
+        int32_t scale;
+        size_t outside;
+    } cases[] = {{"automatic scale", true, 0, 0}, {"chosen 1:100", false, 100, 2}, {"chosen 1:500", false, 500, 0}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        plan.AutoScale = c.autoScale;
+        plan.Scale = c.scale;
+        office::WordApp app;
+        const BatchReport report = RunDocumentBatch(app, plan, overall, step);
+        EXPECT_EQ(report.Done.size(), 2u);
+        ASSERT_EQ(report.Outside.size(), c.outside);
+        const QString summary = report.Summary();
+        EXPECT_EQ(summary.contains(QStringLiteral("Креслення виходить за межі свого поля на аркуші (2):")), c.outside > 0)
+            << summary.toStdString();
+        if (c.outside > 0) {
+            EXPECT_EQ(report.Outside[0].ParcelIndex, 1);
+            EXPECT_EQ(report.Outside[1].ParcelIndex, 4);
+            EXPECT_TRUE(summary.contains(QStringLiteral("№ 12/3 (1): у масштабі 1:100"))) << summary.toStdString();
+            EXPECT_TRUE(summary.contains(QStringLiteral("№ 6 (4): у масштабі 1:100"))) << summary.toStdString();
+        }
+    }
 }
 
 TEST_F(Batch, AParcelNumberOfTwentyFiveDigitsMakesAPlan)

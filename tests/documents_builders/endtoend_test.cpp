@@ -76,6 +76,7 @@ protected:
         const QJsonObject docx = builderstesting::readWithPythonDocx(path);
         const QJsonArray tables = docx[QStringLiteral("tables")].toArray();
         QString all = docx[QStringLiteral("paragraphs")].toVariant().toStringList().join(QLatin1Char('\n'));
+        all += QLatin1Char('\n') + docx[QStringLiteral("footers")].toVariant().toStringList().join(QLatin1Char('\n'));
         for (const QJsonValue &t : tables)
             all += QLatin1Char('\n') + joinedCells(t.toArray());
         const QString owner = parcel.NM;

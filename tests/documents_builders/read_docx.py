@@ -1,6 +1,7 @@
 #!/usr/bin/python3
-"""Prints as JSON what python-docx reads from a .docx: body paragraphs, text-box texts, and the
-physical cells (w:tc) of every top-level table, row by row."""
+"""Prints as JSON what python-docx reads from a .docx: body paragraphs, text-box texts, the
+physical cells (w:tc) of every top-level table, row by row, and the paragraphs of the footers
+(those in their tables too)."""
 import json, sys
 import docx
 from docx.oxml.ns import qn
@@ -19,4 +20,6 @@ for tbl in body.iterchildren(qn("w:tbl")):
     for tr in tbl.iterchildren(qn("w:tr")):
         rows.append([text_of(tc) for tc in tr.iterchildren(qn("w:tc"))])
     tables.append(rows)
-print(json.dumps({"paragraphs": paragraphs, "boxes": boxes, "tables": tables}, ensure_ascii=False))
+footers = [text_of(p) for s in d.sections for p in s.footer._element.iter(qn("w:p"))]
+print(json.dumps({"paragraphs": paragraphs, "boxes": boxes, "tables": tables, "footers": footers},
+                 ensure_ascii=False))

@@ -323,6 +323,41 @@ TEST(OfficeSaving, AFullDiskKeepsTheOldDocument)
     }
 }
 
+// A template with a footer: its bookmarks are the document's, its variables are read, and its
+// shapes can be taken by number.
+TEST(OfficeStories, FooterBookmarksVariablesAndShapesByNumber)
+{
+    Session s;
+    office::Document &doc =
+        s.app.Documents_Add(QDir(testsupport::programDir()).filePath(QStringLiteral("Dots/test/officestory.dotx")));
+    EXPECT_EQ(doc.BookmarkNames(), (QStringList{QStringLiteral("Body"), QStringLiteral("Stamp")}));
+    doc.Bookmarks(QStringLiteral("stamp")).SetText(QStringLiteral("Коваленко І.П."));
+    EXPECT_EQ(doc.Variables(QStringLiteral("Region")), QStringLiteral("1.5 2 3 4"));
+    EXPECT_EQ(doc.Variables(QStringLiteral("region")), QString()); // variable names keep their case
+    EXPECT_EQ(doc.Variables(QStringLiteral("None")), QString());
+
+    doc.AddLine(10, 20, 30, 40).SetName(QStringLiteral("a"));
+    doc.AddTextBox(10, 20, 30, 40).SetName(QStringLiteral("b"));
+    EXPECT_EQ(doc.Shapes(2).Name(), QStringLiteral("b"));
+    EXPECT_THROW(doc.Shapes(3), office::Error);
+
+    // Saved and printed: a change in the footer alone after saving is printed from a copy.
+    const QString saved = doc.SaveAs(QStringLiteral("story"));
+    doc.PrintOut();
+    doc.Bookmarks(QStringLiteral("Stamp")).SetText(QStringLiteral("Шевчук О.М."));
+    doc.PrintOut();
+    ASSERT_EQ(s.desktop->printed.size(), 2);
+    EXPECT_EQ(s.desktop->printed[0], saved);
+    EXPECT_NE(s.desktop->printed[1], saved);
+    doc.Close();
+
+    office::Document &back = s.app.Documents_Open(saved);
+    EXPECT_EQ(back.Bookmarks(QStringLiteral("Stamp")).Text(), QStringLiteral("Коваленко І.П."));
+    EXPECT_EQ(back.Bookmarks(QStringLiteral("Body")).Text(), QStringLiteral("тіло"));
+    const QByteArray footer = office::Package::read(saved).part(QStringLiteral("word/footer1.xml"));
+    EXPECT_TRUE(footer.contains("PAGE")) << footer.constData();
+}
+
 TEST(OfficePrinting, DocumentsGoThroughTheDesktop)
 {
     Session s;

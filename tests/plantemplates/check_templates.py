@@ -10,6 +10,8 @@ import zipfile
 import xml.etree.ElementTree as ET
 
 W = '{http://schemas.openxmlformats.org/wordprocessingml/2006/main}'
+R = '{http://schemas.openxmlformats.org/officeDocument/2006/relationships}'
+WP = '{http://schemas.openxmlformats.org/drawingml/2006/wordprocessingDrawing}'
 TEMPLATE_TYPE = 'application/vnd.openxmlformats-officedocument.wordprocessingml.template.main+xml'
 # Page sizes in twips, by paper code: width, height.
 PAGES = {1: (11906, 16838), 2: (16838, 11906), 3: (16838, 23811), 4: (23811, 16838)}
@@ -29,6 +31,15 @@ def text_of(element):
 
 def bookmarks_in(element):
     return [b.get(W + 'name') for b in element.iter(W + 'bookmarkStart')]
+
+
+def inside(r, outer, tolerance=0.1):
+    return (r[0] >= outer[0] - tolerance and r[1] >= outer[1] - tolerance
+            and r[0] + r[2] <= outer[0] + outer[2] + tolerance and r[1] + r[3] <= outer[1] + outer[3] + tolerance)
+
+
+def overlap(a, b):
+    return a[0] < b[0] + b[2] and b[0] < a[0] + a[2] and a[1] < b[1] + b[3] and b[1] < a[1] + a[3]
 
 
 def check(expect, problems):
@@ -60,24 +71,72 @@ def check(expect, problems):
         if sect.find(W + 'pgBorders') is None:
             say('no frame')
 
-    marks = bookmarks_in(body)
+    package_parts = set(package.namelist())
+    footer = None
+    rels = ET.fromstring(package.read('word/_rels/document.xml.rels'))
+    ref = sect.find(W + 'footerReference') if sect is not None else None
+    for rel in rels:
+        if ref is not None and rel.get('Id') == ref.get(R + 'id') and rel.get('Type').endswith('/footer'):
+            part = 'word/' + rel.get('Target')
+            if part in package_parts:
+                footer = ET.fromstring(package.read(part))
+    if footer is None:
+        say('no footer for the title block')
+        return
+
+    marks = bookmarks_in(body) + bookmarks_in(footer)
     if sorted(marks) != sorted(expect['bookmarks']):
         say(f'bookmarks {sorted(marks)}, want {sorted(expect["bookmarks"])}')
+    stamp = {'pDur', 'nDur', 'pSkl', 'nSkl', 'pKresl', 'nKresl', 'pChek', 'nChek', 'Organ', 'Mash'}
+    stamps = footer.findall(W + 'tbl')
+    if len(stamps) != 1 or not stamp <= set(bookmarks_in(stamps[0])):
+        say(f'the footer holds no title block with {sorted(stamp)}')
+    else:
+        fields = ''.join(t.text or '' for t in stamps[0].iter(W + 'instrText')).split()
+        if fields != ['PAGE', 'NUMPAGES']:
+            say(f'the title block numbers its sheets with the fields {fields}, want PAGE and NUMPAGES')
+
+    # The regions: the drawing region and the title block inside the frame and apart, the north
+    # arrow in the drawing region but outside the largest drawing around the centre.
+    settings = ET.fromstring(package.read('word/settings.xml'))
+    regions = {v.get(W + 'name'): [float(x) for x in v.get(W + 'val').split()]
+               for v in settings.iter(W + 'docVar')}
+    if not {'Frame', 'DrawingRegion', 'TitleBlock'} <= set(regions):
+        say(f'regions {sorted(regions)}, want Frame, DrawingRegion, TitleBlock')
+        return
+    frame, drawing, block = (regions[k] for k in ('Frame', 'DrawingRegion', 'TitleBlock'))
+    if not inside(drawing, frame) or not inside(block, frame):
+        say(f'drawing region {drawing} or title block {block} is not inside the frame {frame}')
+    if overlap(drawing, block):
+        say(f'drawing region {drawing} meets the title block {block}')
+    cx, cy = expect['centre']
+    if not inside([cx, cy, 0, 0], drawing):
+        say(f'the drawing centre {cx, cy} is not in the drawing region {drawing}')
+    arrows = [a for a in body.iter(WP + 'anchor') if a.find(WP + 'docPr').get('name') == 'NorthArrow']
+    if len(arrows) != 1:
+        say('no north arrow')
+    else:
+        a = arrows[0]
+        emu = lambda e: int(e.text) / 12700
+        box = [emu(a.find(WP + 'positionH/' + WP + 'posOffset')), emu(a.find(WP + 'positionV/' + WP + 'posOffset')),
+               int(a.find(WP + 'extent').get('cx')) / 12700, int(a.find(WP + 'extent').get('cy')) / 12700]
+        half = expect['largestDrawingHalf']
+        if not inside(box, drawing) or overlap(box, [cx - half, cy - half, 2 * half, 2 * half]):
+            say(f'north arrow {box} is not in a corner of the drawing region {drawing}')
 
     tables = body.findall(W + 'tbl')
+    children = list(body)
+    for a, b in zip(children, children[1:]):
+        if a.tag == W + 'tbl' and b.tag == W + 'tbl':
+            say(f'tables {tables.index(a) + 1} and {tables.index(b) + 1} touch: Word joins them into one')
     roles = expect['tables']          # {"1": "land", ...}, 1-based document order
     named = {int(k): v for k, v in roles.items()}
-    free = [i for i in range(1, len(tables) + 1) if i not in named]
     if max(named) > len(tables):
         say(f'{len(tables)} tables, but table {max(named)} is used')
         return
-    if len(free) != 1:
-        say(f'tables {free} are not used; want exactly one, the title block')
-    else:
-        stamp = tables[free[0] - 1]
-        want = {'pDur', 'nDur', 'pSkl', 'nSkl', 'pKresl', 'nKresl', 'pChek', 'nChek', 'Organ', 'Mash'}
-        if not want <= set(bookmarks_in(stamp)):
-            say(f'title block (table {free[0]}) lacks {sorted(want - set(bookmarks_in(stamp)))}')
+    free = [i for i in range(1, len(tables) + 1) if i not in named]
+    if len(free) > 1:
+        say(f'tables {free} are not used; at most one may stand for the layout')
     for index, role in named.items():
         tbl = tables[index - 1]
         rows = rows_of(tbl)

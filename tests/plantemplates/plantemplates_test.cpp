@@ -61,8 +61,13 @@ QString roleName(const ZovaTemplate &t, int index)
 
 } // namespace
 
+// Half the side of the square around the drawing centre that the largest automatic drawing
+// takes: 236.25 pt across (25 m at 1:300) and 37 pt of stubs and letters beyond its vertices.
+constexpr double LargestDrawingHalf = 156;
+
 // Every packed template carries exactly the bookmarks and the tables, at their numbers and of
-// the shape, that the plan builder fills.
+// the shape, that the plan builder fills; its title block, on every sheet, in the footer; and the
+// regions of its page in their places.
 TEST(ZovaTemplates, PackedTemplatesCarryWhatTheBuilderFills)
 {
     QJsonArray expectations;
@@ -81,6 +86,8 @@ TEST(ZovaTemplates, PackedTemplatesCarryWhatTheBuilderFills)
             {QStringLiteral("landColumns"), LandTableColumns(t.Variant)},
             {QStringLiteral("landRow"), list ? 0 : SixZemDataRow},
             {QStringLiteral("catalogueHeadingRows"), CatalogueHeadingRows},
+            {QStringLiteral("centre"), QJsonArray{t.CentreX, t.CentreY}},
+            {QStringLiteral("largestDrawingHalf"), LargestDrawingHalf},
         });
     }
     QProcess checker;

@@ -1,0 +1,121 @@
+#pragma once
+
+// The parcels the layout test draws, made here rather than read from samples/: a 6-point parcel
+// as wide as the 1:300 scale allows, a 40-point parcel with four land-use areas and three
+// neighbours, and a parcel whose owner's name takes two lines. They lie far apart, so the only
+// neighbours are those made for them.
+
+#include "model/parcel.h"
+
+#include <QString>
+#include <cmath>
+#include <numbers>
+#include <utility>
+#include <vector>
+
+namespace layoutfixtures {
+
+/// Indexes of the parcels that the layout test documents; their neighbours follow them.
+enum Fixture : int32_t { SixPoints = 1, FortyPoints = 2, TwoLineOwner = 3 };
+
+inline const char *FixtureName(int32_t f)
+{
+    switch (f) {
+    case SixPoints: return "6 points";
+    case FortyPoints: return "40 points";
+    default: return "two-line owner";
+    }
+}
+
+using Coordinates = std::vector<std::pair<double, double>>; // (X north, Y east), metres
+
+inline model::Ring RingOf(const Coordinates &points)
+{
+    model::Ring ring;
+    int k = 0;
+    for (const auto &[x, y] : points)
+        ring.Add(model::BoundaryPoint{++k, QString::number(k), x, y});
+    return ring;
+}
+
+inline model::Parcel ParcelOf(const QString &number, const QString &owner, const Coordinates &points)
+{
+    model::Parcel p;
+    p.KoatuuPart = QStringLiteral("3222486201");
+    p.ZN = 1;
+    p.KV = 12;
+    p.Number = number;
+    p.NM = owner;
+    p.AD = QStringLiteral("вул. Садова, ") + number;
+    p.KZ = QStringLiteral("22");
+    p.Points = RingOf(points);
+    return p;
+}
+
+/// A neighbour on the outside of the run `shared` (in ring order) of a parcel around `centre`:
+/// the run backwards and two points 15 m further out.
+inline model::Parcel NeighbourOf(const QString &number, const QString &owner, const Coordinates &shared,
+                                 std::pair<double, double> centre)
+{
+    const auto outward = [&](std::pair<double, double> p) {
+        const double dx = p.first - centre.first, dy = p.second - centre.second;
+        const double d = std::hypot(dx, dy);
+        return std::pair{std::round((p.first + 15 * dx / d) * 100) / 100, std::round((p.second + 15 * dy / d) * 100) / 100};
+    };
+    Coordinates ring(shared.rbegin(), shared.rend());
+    ring.push_back(outward(shared.front()));
+    ring.push_back(outward(shared.back()));
+    return ParcelOf(number, owner, ring);
+}
+
+inline model::ParcelList LayoutParcels()
+{
+    model::ParcelList parcels;
+
+    // 24 m east to west and 18 m north to south: drawn at 1:300, 227 pt wide; a neighbour along
+    // its northern side puts stubs and letters above it.
+    const Coordinates six = {{5009, 4995}, {5009, 5005}, {5000, 5012}, {4991, 5005}, {4991, 4995}, {5000, 4988}};
+    parcels.Add(ParcelOf(QStringLiteral("0001"), QStringLiteral("Іваненко Іван Іванович"), six));
+
+    // 40 vertices on a wavy oval of about 63 by 53 m around (6000, 6000), clockwise on the map.
+    const std::pair<double, double> centre{6000, 6000};
+    Coordinates forty;
+    for (int k = 0; k < 40; ++k) {
+        const double t = 2 * std::numbers::pi * k / 40;
+        const double r = 1 + 0.06 * std::sin(3 * t);
+        forty.emplace_back(std::round((centre.first + 25 * r * std::cos(t)) * 100) / 100,
+                           std::round((centre.second + 30 * r * std::sin(t)) * 100) / 100);
+    }
+    model::Parcel big = ParcelOf(QStringLiteral("0002"), QStringLiteral("Петренко Ольга Миколаївна"), forty);
+    // Four land-use areas, fans from the centre over a quarter of the boundary each.
+    const char *codes[] = {"5", "12", "35", "36"};
+    for (int q = 0; q < 4; ++q) {
+        Coordinates fan{centre};
+        for (int k = 10 * q; k <= 10 * q + 10; ++k)
+            fan.push_back(forty[k % 40]);
+        model::LandUseArea area;
+        area.CN = QString::fromLatin1(codes[q]);
+        area.Points = RingOf(fan);
+        big.LandUses.Add(area);
+    }
+    parcels.Add(big);
+
+    // 8 points, 29 m east to west (1:500), for an owner whose name fills two title lines.
+    const Coordinates eight = {{7010, 6986}, {7010, 7000}, {7010, 7015}, {7000, 7015},
+                               {6990, 7015}, {6990, 7000}, {6990, 6986}, {7000, 6986}};
+    parcels.Add(ParcelOf(QStringLiteral("0003"),
+                         QStringLiteral("Товариство з обмеженою відповідальністю «Сільськогосподарське підприємство "
+                                        "Агропромислова компанія Золотий Колос Київщини та партнери»"),
+                         eight));
+
+    parcels.Add(NeighbourOf(QStringLiteral("0004"), QStringLiteral("Сидоренко Петро Андрійович"),
+                            {six[0], six[1]}, {5000, 5000}));
+    const auto run = [&](int from, int to) { return Coordinates(forty.begin() + from, forty.begin() + to + 1); };
+    parcels.Add(NeighbourOf(QStringLiteral("0005"), QStringLiteral("Коваль Марія Степанівна"), run(2, 7), centre));
+    parcels.Add(NeighbourOf(QStringLiteral("0006"), QStringLiteral("Бондар Олег Васильович"), run(15, 20), centre));
+    parcels.Add(NeighbourOf(QStringLiteral("0007"), QStringLiteral("Мельничук Ганна Йосипівна"), run(27, 32), centre));
+    model::RunAreaPhase(parcels);
+    return parcels;
+}
+
+} // namespace layoutfixtures

@@ -1,0 +1,230 @@
+#include "tests/pagelayout/pagecheck.h"
+
+#include "documents/drawingregion.h"
+#include "office/wordapp.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QXmlStreamReader>
+#include <memory>
+
+namespace pagecheck {
+
+bool ConvertToPdf(const QStringList &docx, const QString &outDir, const QString &workDir, int jobs, QString *error)
+{
+    jobs = std::max(1, std::min(jobs, int(docx.size())));
+    std::vector<QStringList> chunks(jobs);
+    for (qsizetype i = 0; i < docx.size(); ++i)
+        chunks[i % jobs] << docx[i];
+    std::vector<std::unique_ptr<QProcess>> processes;
+    for (int k = 0; k < jobs; ++k) {
+        auto p = std::make_unique<QProcess>();
+        const QString profile = QDir(workDir).filePath(QStringLiteral("lo-profile-%1").arg(k));
+        QStringList args = {QStringLiteral("--headless"), QStringLiteral("--norestore"),
+                            QStringLiteral("-env:UserInstallation=file://") + profile, QStringLiteral("--convert-to"),
+                            QStringLiteral("pdf"), QStringLiteral("--outdir"), outDir};
+        args += chunks[k];
+        p->start(QStringLiteral("soffice"), args);
+        processes.push_back(std::move(p));
+    }
+    bool ok = true;
+    for (auto &p : processes) {
+        if (!p->waitForFinished(600000) || p->exitCode() != 0) {
+            ok = false;
+            if (error)
+                *error += QString::fromLocal8Bit(p->readAllStandardError());
+        }
+    }
+    for (const QString &d : docx) {
+        const QString pdf = QDir(outDir).filePath(QFileInfo(d).completeBaseName() + QStringLiteral(".pdf"));
+        if (!QFileInfo::exists(pdf)) {
+            ok = false;
+            if (error)
+                *error += QStringLiteral("no PDF of %1\n").arg(d);
+        }
+    }
+    return ok;
+}
+
+std::vector<Sheet> ReadSheets(const QString &pdf)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    p.waitForFinished(120000);
+    std::vector<Sheet> sheets;
+    QXmlStreamReader xml(p.readAllStandardOutput());
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        const auto a = xml.attributes();
+        const auto num = [&](const char *name) { return a.value(QLatin1String(name)).toDouble(); };
+        if (xml.name() == QLatin1String("page")) {
+            sheets.push_back({QSizeF(num("width"), num("height")), {}});
+        } else if (xml.name() == QLatin1String("word") && !sheets.empty()) {
+            const QRectF box(QPointF(num("xMin"), num("yMin")), QPointF(num("xMax"), num("yMax")));
+            sheets.back().words.push_back({box, xml.readElementText()});
+        }
+    }
+    return sheets;
+}
+
+namespace {
+
+struct Drawn {
+    QString name;
+    QRectF box;
+};
+
+struct Label {
+    QRectF box;
+    QStringList words;
+};
+
+QString at(const QRectF &r)
+{
+    return QStringLiteral("(%1, %2)-(%3, %4)")
+        .arg(r.left(), 0, 'f', 1)
+        .arg(r.top(), 0, 'f', 1)
+        .arg(r.right(), 0, 'f', 1)
+        .arg(r.bottom(), 0, 'f', 1);
+}
+
+QString place(const Word &w, int sheet)
+{
+    return QStringLiteral("«%1» on sheet %2 at %3").arg(w.text).arg(sheet).arg(at(w.box));
+}
+
+constexpr double Tolerance = 0.5; // points: how far a measured box may cross a line it touches
+
+bool within(const QRectF &outer, const QRectF &r)
+{
+    return outer.adjusted(-Tolerance, -Tolerance, Tolerance, Tolerance).contains(r);
+}
+
+bool enters(const QRectF &area, const QRectF &r)
+{
+    return area.adjusted(Tolerance, Tolerance, -Tolerance, -Tolerance).intersects(r);
+}
+
+} // namespace
+
+QStringList CheckLayout(const QString &docx, const std::vector<Sheet> &sheets, const Expectations &expect)
+{
+    using documents::TemplateRegion;
+    QStringList faults;
+    QRectF frame, region, stamp, arrow;
+    std::vector<Drawn> drawn;
+    std::vector<Label> labels;
+    {
+        office::WordApp app;
+        office::Document &doc = app.Documents_Open(docx);
+        frame = TemplateRegion(doc, QString::fromLatin1(documents::FrameVariable));
+        region = TemplateRegion(doc, QString::fromLatin1(documents::DrawingRegionVariable));
+        stamp = TemplateRegion(doc, QString::fromLatin1(documents::TitleBlockVariable));
+        for (int i = 1; i <= doc.ShapesCount(); ++i) {
+            office::Shape s = doc.Shapes(i);
+            if (s.Name() == QLatin1String(documents::NorthArrowShape))
+                arrow = s.Bounds();
+            else if (s.Type() == office::Shape::Kind::TextBox)
+                labels.push_back({s.Bounds(), s.Text().split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts)});
+            else
+                drawn.push_back({s.Name(), s.Bounds()});
+        }
+    }
+    if (sheets.empty())
+        return {QStringLiteral("the PDF has no sheets")};
+
+    // Sheet 1: the drawing's label texts are the words that stand in its text boxes.
+    const std::vector<Word> &first = sheets.front().words;
+    std::vector<bool> isLabel(first.size(), false);
+    for (const Label &l : labels) {
+        for (const QString &text : l.words) {
+            int best = -1;
+            double distance = 1e9;
+            for (size_t i = 0; i < first.size(); ++i) {
+                if (isLabel[i] || first[i].text != text || !l.box.adjusted(-4, -4, 4, 4).contains(first[i].box.center()))
+                    continue;
+                const QPointF d = first[i].box.center() - l.box.center();
+                if (d.manhattanLength() < distance) {
+                    distance = d.manhattanLength();
+                    best = int(i);
+                }
+            }
+            if (best < 0) {
+                // Labels of short sides may run into each other ("4.924.89"): the drawing's own
+                // crowding, which its fixed positions make, not the page's.
+                bool merged = false;
+                for (size_t i = 0; i < first.size() && !merged; ++i)
+                    if (first[i].text.contains(text) && first[i].box.intersects(l.box)) {
+                        isLabel[i] = true;
+                        merged = true;
+                        if (!region.isEmpty() && !within(region, first[i].box))
+                            faults << QStringLiteral("label %1 leaves the drawing region %2").arg(place(first[i], 1), at(region));
+                    }
+                if (!merged)
+                    faults << QStringLiteral("label «%1» of the drawing at %2 is not on the sheet").arg(text, at(l.box));
+                continue;
+            }
+            isLabel[best] = true;
+            const Word &w = first[best];
+            if (!region.isEmpty() && !within(region, w.box))
+                faults << QStringLiteral("label %1 leaves the drawing region %2").arg(place(w, 1), at(region));
+            if (!arrow.isEmpty() && w.box.intersects(arrow))
+                faults << QStringLiteral("label %1 covers the north arrow").arg(place(w, 1));
+        }
+    }
+    for (const Drawn &d : drawn) {
+        if (!frame.isEmpty() && !within(frame, d.box))
+            faults << QStringLiteral("shape «%1» at %2 leaves the frame").arg(d.name, at(d.box));
+        if (!region.isEmpty() && !within(region, d.box))
+            faults << QStringLiteral("shape «%1» at %2 leaves the drawing region %3").arg(d.name, at(d.box), at(region));
+        if (!stamp.isEmpty() && enters(stamp, d.box))
+            faults << QStringLiteral("shape «%1» at %2 enters the title block").arg(d.name, at(d.box));
+        if (!arrow.isEmpty() && d.box.intersects(arrow))
+            faults << QStringLiteral("shape «%1» at %2 covers the north arrow").arg(d.name, at(d.box));
+    }
+
+    QStringList all;
+    const int count = int(sheets.size());
+    for (int k = 1; k <= count; ++k) {
+        const std::vector<Word> &words = sheets[k - 1].words;
+        int seen = 0; // of "Масштаб", "Аркуш", "Аркушів"
+        for (size_t i = 0; i < words.size(); ++i) {
+            const Word &w = words[i];
+            all << w.text;
+            if (!frame.isEmpty() && !within(frame, w.box))
+                faults << place(w, k) + QStringLiteral(" leaves the frame");
+            const bool label = k == 1 && isLabel[i];
+            const bool northArrow = k == 1 && !arrow.isEmpty() && w.text == QStringLiteral("Пн")
+                                    && arrow.adjusted(-2, -2, 2, 2).contains(w.box);
+            bool inStamp = false;
+            if (!stamp.isEmpty() && enters(stamp, w.box)) {
+                inStamp = within(stamp, w.box) && !label && expect.titleBlockWords.contains(w.text);
+                if (!inStamp)
+                    faults << place(w, k) + QStringLiteral(" enters the title block");
+            }
+            if (k == 1 && !label && !northArrow && !inStamp && !region.isEmpty() && enters(region, w.box))
+                faults << place(w, k) + QStringLiteral(" enters the drawing region");
+            if (!inStamp)
+                continue;
+            seen += w.text == QStringLiteral("Масштаб") || w.text == QStringLiteral("Аркуш")
+                    || w.text == QStringLiteral("Аркушів");
+            // "Аркуш N      Аркушів M": the sheet's number and the number of sheets.
+            const auto next = [&]() { return i + 1 < words.size() ? words[i + 1].text : QString(); };
+            if (w.text == QStringLiteral("Аркуш") && next() != QString::number(k))
+                faults << QStringLiteral("sheet %1 of %2 reads «Аркуш %3»").arg(k).arg(count).arg(next());
+            if (w.text == QStringLiteral("Аркушів") && next() != QString::number(count))
+                faults << QStringLiteral("sheet %1 of %2 reads «Аркушів %3»").arg(k).arg(count).arg(next());
+        }
+        if (!stamp.isEmpty() && seen != 3)
+            faults << QStringLiteral("sheet %1 has no whole title block in %2").arg(k).arg(at(stamp));
+    }
+    for (const QString &w : expect.wholeWords)
+        if (!all.contains(w))
+            faults << QStringLiteral("«%1» does not stand whole on any sheet").arg(w);
+    return faults;
+}
+
+} // namespace pagecheck

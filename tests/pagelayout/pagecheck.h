@@ -1,0 +1,54 @@
+#pragma once
+
+// The page-layout harness: documents rendered by LibreOffice and measured on the page.
+//
+// A document made from a template that states its regions (document variables "Frame",
+// "DrawingRegion", "TitleBlock", see templates/layout.py) is converted to PDF; pdftotext -bbox
+// gives every word's box on every sheet, and the document's own shapes give the drawing. The
+// checks say in words what is wrong, so a failing row of the layout test names its faults.
+
+#include <QRectF>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace pagecheck {
+
+struct Word {
+    QRectF box; ///< points from the sheet's top left
+    QString text;
+};
+
+struct Sheet {
+    QSizeF size;
+    std::vector<Word> words;
+};
+
+/// Converts the documents to PDF with LibreOffice in up to `jobs` processes at once, each with a
+/// profile of its own under `workDir`; the PDF of "x/name.docx" is "outDir/name.pdf", so the
+/// documents' base names must differ. Returns false (with the reason in `error`) when a
+/// conversion fails or leaves no PDF.
+bool ConvertToPdf(const QStringList &docx, const QString &outDir, const QString &workDir, int jobs, QString *error);
+
+/// The sheets of a PDF and their words, as pdftotext -bbox reads them.
+std::vector<Sheet> ReadSheets(const QString &pdf);
+
+/// What one document is expected to show besides its regions.
+struct Expectations {
+    /// Texts that must each stand whole as one word at least once (catalogue numbers: a cell too
+    /// narrow for its text breaks it).
+    QStringList wholeWords;
+    /// Every word the title block may hold (its labels, staff, organisation, date and scale); any
+    /// other word inside its rectangle has come from the body.
+    QStringList titleBlockWords;
+};
+
+/// Checks the rendered sheets of `docx` (a saved document with the regions of its template):
+/// every word and every drawn shape stay inside the frame; nothing but the title block's own
+/// words enters the title block, whose words stand inside it on every sheet; the drawing's shapes
+/// and label texts stay inside the drawing region and clear of the north arrow, and no other text
+/// of the first sheet enters the drawing region; each sheet reads "Аркуш" with its number and
+/// "Аркушів" with the number of sheets; the whole words are there. Returns one line per fault.
+QStringList CheckLayout(const QString &docx, const std::vector<Sheet> &sheets, const Expectations &expect);
+
+} // namespace pagecheck

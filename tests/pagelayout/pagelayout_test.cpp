@@ -1,0 +1,163 @@
+// The layout of the documents with a drawing, measured on the page: every row of the table below
+// is made by the document batch, rendered by LibreOffice (all rows at once, in parallel
+// processes) and checked by pagecheck::CheckLayout. A template with a drawing, frame and title
+// block joins the test by adding its rows to LayoutCases().
+
+#include "common/numbers.h"
+#include "documents/docbatch.h"
+#include "documents/plantemplates.h"
+#include "office/wordapp.h"
+#include "tests/documents_builders/builderstesting.h"
+#include "tests/pagelayout/layoutfixtures.h"
+#include "tests/pagelayout/pagecheck.h"
+
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QThread>
+#include <gtest/gtest.h>
+
+using namespace documents;
+using namespace layoutfixtures;
+
+namespace {
+
+/// One document of the layout test: what to make (kind, paper, plan variant) of which parcel.
+struct LayoutCase {
+    QString name;
+    uint8_t kind = KindCadastralPlan;
+    uint8_t paper = 1;
+    uint8_t variant = 1;
+    int32_t parcel = SixPoints;
+};
+
+std::vector<LayoutCase> LayoutCases()
+{
+    std::vector<LayoutCase> cases;
+    const auto add = [&](uint8_t kind, const ZovaTemplate &t, int32_t parcel) {
+        const QString base = t.FileName.chopped(5);
+        cases.push_back({QStringLiteral("%1-%2-%3").arg(kind == KindCadastralPlan ? QStringLiteral("cadastral")
+                                                                                    : QStringLiteral("allotment"),
+                                                         base, QString::fromLatin1(FixtureName(parcel)).replace(QLatin1Char(' '), QLatin1Char('-'))),
+                         kind, t.Paper, t.Variant, parcel});
+    };
+    // Every plan template with each parcel as a cadastral plan (the one with the catalogue).
+    for (const ZovaTemplate &t : ZovaTemplates())
+        for (int32_t parcel : {SixPoints, FortyPoints, TwoLineOwner})
+            add(KindCadastralPlan, t, parcel);
+    // The allotment plan's two names above a two-line owner, where the title has least room.
+    for (const ZovaTemplate &t : ZovaTemplates())
+        if (t.Paper == 1)
+            add(KindAllotmentPlan, t, TwoLineOwner);
+    return cases;
+}
+
+class PageLayout : public builderstesting::BuilderTest {
+protected:
+    void SetUp() override
+    {
+        BuilderTest::SetUp();
+        model::state().Parcels = LayoutParcels();
+        model::state().TerritoryText = QStringLiteral("Київська область, Києво-Святошинський район, с. Софіївська Борщагівка");
+        reference::State &ref = reference::state();
+        ref.PDur = QStringLiteral("Директор");
+        ref.NDur = QStringLiteral("Коваленко І.П.");
+        ref.PSkl = QStringLiteral("Склав");
+        ref.NSkl = QStringLiteral("Шевчук О.М.");
+        ref.PKresl = QStringLiteral("Креслив");
+        ref.NKresl = QStringLiteral("Бойко Т.В.");
+        ref.PChek = QStringLiteral("Перевірив");
+        ref.NChek = QStringLiteral("Мельник С.А.");
+        ref.OrganTitle = QStringLiteral("ТОВ «Земпроект»");
+        exec(QStringLiteral("UPDATE row6zem SET rowcode = '1.12.' || rownum WHERE rowcode IS NULL"));
+        options().DocAction = ActionSave;
+    }
+
+    /// Makes the case's document with the batch, as the operator's command does, and returns its
+    /// path renamed after the case; empty when the batch made none.
+    QString make(const LayoutCase &c, const QString &dir, BatchReport &report)
+    {
+        for (model::Parcel &p : model::state().Parcels)
+            p.Selected = 0;
+        model::state().Parcels[c.parcel].Selected = -1;
+        const QString folder = QDir(dir).filePath(c.name);
+        QDir().mkpath(folder);
+        options().OutputFolder = OutputFolderOf(folder);
+        PlanOptions plan;
+        plan.Kind = c.kind;
+        plan.Paper = c.paper;
+        plan.ZovaVariant = c.variant;
+        plan.PurposeText = QStringLiteral("для будівництва і обслуговування житлового будинку, господарських будівель і споруд");
+        plan.ProgramDir = testsupport::programDir();
+        office::WordApp app;
+        platform::NullProgress overall, step;
+        report = RunDocumentBatch(app, plan, overall, step);
+        if (report.Done.size() != 1)
+            return QString();
+        const QString path = QDir(dir).filePath(c.name + QStringLiteral(".docx"));
+        QFile::rename(report.Done[0].Path, path);
+        return path;
+    }
+
+    /// What the document must show: its title block's words and, on a cadastral plan with a
+    /// catalogue, every coordinate and length whole.
+    pagecheck::Expectations expectations(const LayoutCase &c, int32_t scale) const
+    {
+        pagecheck::Expectations e;
+        const reference::State &ref = reference::state();
+        for (const QString &text : {ref.PDur, ref.NDur, ref.PSkl, ref.NSkl, ref.PKresl, ref.NKresl, ref.PChek,
+                                    ref.NChek, ref.OrganTitle})
+            e.titleBlockWords += text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        e.titleBlockWords << QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")) << QStringLiteral("р.")
+                          << QStringLiteral("Масштаб") << QStringLiteral("1:%1").arg(scale) << QStringLiteral("Аркуш")
+                          << QStringLiteral("Аркушів");
+        for (int n = 1; n <= 9; ++n)
+            e.titleBlockWords << QString::number(n);
+        const ZovaTemplate *t = FindZovaTemplate(c.paper, c.variant);
+        if (c.kind == KindCadastralPlan && t && t->CatalogueTable != 0) {
+            const model::Ring &ring = model::state().Parcels[c.parcel].Points;
+            for (int i = 1; i <= ring.UBound(); ++i) {
+                const model::BoundaryPoint &a = ring[i];
+                const model::BoundaryPoint &b = ring[i < ring.UBound() ? i + 1 : 1];
+                e.wholeWords << zova::Format2(a.X) << zova::Format2(a.Y) << zova::Format2(std::hypot(b.X - a.X, b.Y - a.Y));
+            }
+        }
+        return e;
+    }
+};
+
+} // namespace
+
+TEST_F(PageLayout, EveryTemplateHoldsItsParcelsWithoutOverlapOnEverySheet)
+{
+    const std::vector<LayoutCase> cases = LayoutCases();
+    const QString dir = QDir(testsupport::tempDir()).filePath(QStringLiteral("layout"));
+    QStringList docs;
+    std::vector<int32_t> scales;
+    for (const LayoutCase &c : cases) {
+        BatchReport report;
+        const QString path = make(c, dir, report);
+        ASSERT_FALSE(path.isEmpty()) << c.name.toStdString() << ": " << report.Summary().toStdString();
+        EXPECT_TRUE(report.Outside.empty()) << c.name.toStdString() << ": " << report.Summary().toStdString();
+        docs << path;
+        scales.push_back(report.Done[0].Scale);
+    }
+
+    const QString pdfs = QDir(dir).filePath(QStringLiteral("pdf"));
+    QDir().mkpath(pdfs);
+    QString error;
+    ASSERT_TRUE(pagecheck::ConvertToPdf(docs, pdfs, dir, std::max(2, QThread::idealThreadCount()), &error))
+        << error.toStdString();
+
+    const QByteArray keep = qgetenv("ZOVA_SCREENSHOT_DIR");
+    for (size_t i = 0; i < cases.size(); ++i) {
+        const LayoutCase &c = cases[i];
+        const QString pdf = QDir(pdfs).filePath(c.name + QStringLiteral(".pdf"));
+        const QStringList faults = pagecheck::CheckLayout(docs[int(i)], pagecheck::ReadSheets(pdf), expectations(c, scales[i]));
+        EXPECT_TRUE(faults.isEmpty()) << c.name.toStdString() << ":\n  " << faults.join(QStringLiteral("\n  ")).toStdString();
+        if (!keep.isEmpty()) // the documents and their pages, to look at
+            for (const QString &file : {pdf, docs[int(i)]})
+                QFile::copy(file, QDir(QString::fromLocal8Bit(keep)).filePath(QFileInfo(file).fileName()));
+    }
+}
