@@ -15,10 +15,12 @@ them; another generator imports this module the same way):
   centre y - DRAWING_HALF to centre y + DRAWING_HALF; the title lines stand above it, the tables
   below it. The title lines keep the room they need at the top (six lines: an allotment plan's two
   names and an owner's name of two lines), which on A4 portrait variants 2 to 4 (centre y 240)
-  takes 10 pt from the top of the square. Landscape: the region is the frame's height left of centre x + DRAWING_HALF; the title
-  lines and the tables stand in the column right of it. Where the page has less room than that
-  (a centre nearer the frame), the region ends at the frame.
-- The body reserves the region by flow alone (an exact band or an indent), not by text wrapping
+  takes 10 pt from the top of the square. Landscape: the region is the frame's height left of
+  centre x + DRAWING_HALF; the section has two columns, the first as wide as that region and left
+  empty on the first sheet (a column break ends it at once), so the title lines and the tables stand
+  in the second column and continue on the next sheet in both. Where the page has less room than
+  that (a centre nearer the frame), the region ends at the frame.
+- The body reserves the region by flow alone (an exact band or a column), not by text wrapping
   around floating objects, so Word and LibreOffice lay the page out alike; tables that outgrow their
   region continue on the next sheet, which has its own frame and title block.
 - A north arrow stands in a corner of the drawing region outside the largest drawing's square:
@@ -128,6 +130,12 @@ def anchor_paragraph(content=""):
     """The body's first paragraph, 1 pt high: it holds the template's page-anchored shapes, and the
     document layer anchors the drawing in it too, so they stand on the first sheet."""
     return para(content, size=1, exact=1)
+
+
+def column_break():
+    """A paragraph that ends the column, 1 pt high. It stands apart from the anchor paragraph:
+    LibreOffice drops a column break from a paragraph that holds a drawing."""
+    return para(Raw('<w:r><w:br w:type="column"/></w:r>'), size=1, exact=1)
 
 
 # ---- tables -------------------------------------------------------------------------------
@@ -256,15 +264,27 @@ class Sheet:
     def variables(self, region):
         return {"Frame": self.frame.var(), "DrawingRegion": region.var(), "TitleBlock": self.stamp.var()}
 
-    def section(self):
+    def columns(self, region, gap):
+        """Landscape: the first column as wide as the drawing region, the second the rest, `gap`
+        points between them; in twips, adding up to the text width."""
+        first = round(region.w * TW)
+        space = round(gap * TW)
+        return first, space, self.w_tw - self.left_tw - self.edge_tw - first - space
+
+    def section(self, columns=None):
         border = lambda side: f'<w:{side} w:val="single" w:sz="12" w:space="0" w:color="000000"/>'
         orient = ' w:orient="landscape"' if self.landscape else ''
+        cols = ''
+        if columns:
+            first, space, second = columns
+            cols = (f'<w:cols w:num="2" w:space="{space}" w:equalWidth="0"><w:col w:w="{first}" w:space="{space}"/>'
+                    f'<w:col w:w="{second}"/></w:cols>')
         return (f'<w:sectPr><w:footerReference w:type="default" r:id="footer1"/>'
                 f'<w:pgSz w:w="{self.w_tw}" w:h="{self.h_tw}"{orient}/>'
                 f'<w:pgMar w:top="{self.edge_tw}" w:right="{self.edge_tw}" w:bottom="{self.bottom_tw}" '
                 f'w:left="{self.left_tw}" w:header="{self.edge_tw}" w:footer="{self.edge_tw}" w:gutter="0"/>'
                 f'<w:pgBorders w:offsetFrom="text">{border("top")}{border("left")}{border("bottom")}{border("right")}'
-                f'</w:pgBorders></w:sectPr>')
+                f'</w:pgBorders>{cols}</w:sectPr>')
 
     def footer(self, ids):
         """The title block: staff, organisation and date, scale, sheet numbers."""

@@ -9,8 +9,9 @@ every template with LibreOffice and measures the page.
 The page's regions (frame, title block in the footer, drawing region, north arrow) follow the
 rules of layout.py. Portrait: the first table is a band across the frame whose height ends where
 the drawing region ends; it holds the title lines at its top, and the tables follow below it.
-Landscape: the title lines and the tables stand in the column right of the drawing region; the one
-table number that the builder leaves unused (if any) is a thin spacer in that column.
+Landscape: two columns, the first the drawing's (empty on the first sheet), the second the title
+lines' and the tables'; what continues on the next sheet fills both. The one table number that the
+builder leaves unused (if any) is a thin spacer.
 """
 import os
 import sys
@@ -38,6 +39,7 @@ ROWS = [
 TITLE_SIZES = {"A4": (14, 13, 12, 10), "A3": (16, 14, 14, 12)}
 TABLE_INSET = 4      # pt between the frame or the drawing region and the tables
 CATALOGUE_COLS = [10, 27, 27, 22]   # mm: wide enough for "5555555.55" in a 14 pt plan font
+SIXZEM_WIDTH = 400   # pt the 6-zem row needs for "12.3456" in each of its ten area columns
 
 
 # ---- the tables --------------------------------------------------------------------------
@@ -151,16 +153,23 @@ def template(row):
     f = sheet.frame
 
     body = [L.anchor_paragraph(L.north_arrow(arrow, 1000))]
+    columns = None
+    ind = TABLE_INSET / 2 if sheet.landscape else TABLE_INSET
     if sheet.landscape:
-        column_x = region.right + TABLE_INSET
-        ind = column_x - f.x
-        width = f.right - TABLE_INSET - column_x
-        body += title_paragraphs(ids, sizes, ind)
+        # Two columns: the drawing's, empty on the first sheet, and the text's. What continues on
+        # the next sheet fills both, so the tables fit the narrower one; only where that is too
+        # narrow for the 6-zem row (A4 variants 3 to 6, whose 6-zem row stands before the
+        # catalogue, on the first sheet) does the row take the text column's width.
+        columns = sheet.columns(region, 2 * TABLE_INSET)
+        first, second = (L.from_twips(columns[0]), L.from_twips(columns[2]))
+        width = min(first, second) - 2 * ind
+        wide = width if width >= SIXZEM_WIDTH else second - 2 * ind
+        body.append(L.column_break())
+        body += title_paragraphs(ids, sizes)
     else:
-        ind = TABLE_INSET
-        width = f.w - 2 * TABLE_INSET
+        width = wide = f.w - 2 * TABLE_INSET
 
-    caption = dict(size=11, bold=True, align="center", ind=ind if sheet.landscape else 0, before=6, after=2, keep=True)
+    caption = dict(size=11, bold=True, align="center", before=6, after=2, keep=True)
     for index, role in sorted(roles_of(land, neighbour, area, catalogue).items()):
         if role == "X":
             if sheet.landscape:
@@ -182,7 +191,7 @@ def template(row):
                 body.append(use_list_table(width, ind))
             else:
                 body.append(para(run("Дані для форми 6-зем", 11, True), **caption))
-                body.append(sixzem_table(kind, width, ind))
+                body.append(sixzem_table(kind, wide, ind))
         elif role == "N":
             body.append(para(run("Опис меж суміжних землекористувачів", 11, True), **caption))
             body.append(neighbour_table(width, ind))
@@ -192,7 +201,7 @@ def template(row):
         # Tables that touch are joined into one by Word and LibreOffice, which would renumber them.
         body.append(para(size=1, exact=1))
 
-    return {"document.xml": L.document(body, sheet.section()), "footer1.xml": sheet.footer(ids),
+    return {"document.xml": L.document(body, sheet.section(columns)), "footer1.xml": sheet.footer(ids),
             "settings.xml": L.settings(sheet.variables(region))}
 
 
