@@ -45,7 +45,8 @@ BatchReport RunBatch(QWidget *parent, const PlanOptions &options)
         report = RunDocumentBatch(app, options, progress.overall(), progress.step());
     }
     progress.close();
-    Tell(report.Summary(), report.Failures.empty() ? platform::MsgIcon::Information : platform::MsgIcon::Exclamation);
+    const bool clean = report.Failures.empty() && report.Outside.empty();
+    Tell(report.Summary(), clean ? platform::MsgIcon::Information : platform::MsgIcon::Exclamation);
     return report;
 }
 

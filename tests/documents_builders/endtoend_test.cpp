@@ -174,6 +174,23 @@ TEST_F(EndToEnd, TwoPlansOnEachPaperAndKindAreSavedAndReadBack)
     SetUp();
 }
 
+TEST_F(EndToEnd, AChosenScaleTooLargeForTheSheetIsMadeAndTheOperatorWarned)
+{
+    PlanOptions plan;
+    plan.ProgramDir = testsupport::programDir();
+    plan.ZovaVariant = 3;
+    plan.AutoScale = false;
+    plan.Scale = 100;
+    const BatchReport report = makePlans(plan);
+    EXPECT_EQ(report.Done.size(), 2u);
+    ASSERT_EQ(report.Outside.size(), 2u);
+    ASSERT_FALSE(prompts->calls.empty());
+    const platform::MessageRequest &told = prompts->calls.back().message;
+    EXPECT_EQ(told.icon, platform::MsgIcon::Exclamation);
+    EXPECT_TRUE(told.text.contains(QStringLiteral("№ %1 (2): у масштабі 1:100").arg(model::state().Parcels[2].Number)))
+        << told.text.toStdString();
+}
+
 TEST_F(EndToEnd, CancelledDialogOrNothingTickedMakesNothing)
 {
     PlanOptions plan;
