@@ -66,6 +66,33 @@ QString TemplateOf(const PlanOptions &options, const ZovaTemplate *&plan)
 
 } // namespace
 
+DocumentResult FinishDocument(office::Document &doc, const QString &path, uint8_t action)
+{
+    DocumentResult result;
+    switch (action) {
+    case ActionOpen:
+        // Counted as opened only when something opened it; saved either way.
+        result.Fate = doc.ShowDocument(path) ? DocumentFate::Opened : DocumentFate::NotOpened;
+        result.Path = doc.FullName();
+        doc.Close();
+        break;
+    case ActionSave:
+        result = {DocumentFate::Saved, doc.SaveAs(path)};
+        doc.Close();
+        break;
+    case ActionSavePrint:
+        result.Path = doc.SaveAs(path);
+        doc.PrintOut();
+        result.Fate = DocumentFate::Printed;
+        doc.Close();
+        break;
+    default:
+        result.Fate = DocumentFate::Left;
+        break;
+    }
+    return result;
+}
+
 DocumentResult MakeParcelDocument(office::WordApp &app, const PlanOptions &options, int32_t &scale,
                                   DocumentSession &session, platform::ProgressSink &step)
 {
@@ -97,25 +124,7 @@ DocumentResult MakeParcelDocument(office::WordApp &app, const PlanOptions &optio
             QDir().mkpath(folder); // ours to make: a fresh account has no Documents folder yet
         const QString path = session.Names.Reserve(folder, PlanFileBaseName(st.DocParcel1.Number, st.DocParcel1.ParcelIndex),
                                            QStringLiteral(".docx"));
-        switch (opts.DocAction) {
-        case ActionOpen:
-            result = {DocumentFate::Opened, doc.ShowDocument(path)};
-            doc.Close();
-            break;
-        case ActionSave:
-            result = {DocumentFate::Saved, doc.SaveAs(path)};
-            doc.Close();
-            break;
-        case ActionSavePrint:
-            result.Path = doc.SaveAs(path);
-            doc.PrintOut();
-            result.Fate = DocumentFate::Printed;
-            doc.Close();
-            break;
-        default:
-            result.Fate = DocumentFate::Left;
-            break;
-        }
+        result = FinishDocument(doc, path, opts.DocAction);
         result.DrawingOutside = !fits;
         result.Scale = st.DrawScale;
     } catch (...) {

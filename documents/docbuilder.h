@@ -14,7 +14,8 @@ namespace documents {
 /// What became of one document.
 enum class DocumentFate {
     None,     ///< the kind makes no document of its own (the documentation package kinds)
-    Opened,   ///< saved and handed to the desktop for the operator
+    Opened,   ///< saved and opened for the operator
+    NotOpened, ///< to be opened, saved, but nothing on the desktop could open it
     Saved,    ///< saved
     Printed,  ///< saved and sent to the printer
     Left,     ///< left open in the application, unsaved
@@ -34,6 +35,12 @@ QString PlanTemplatePath(const QString &programDir, int paper, int variant);
 /// The base name (without folder and extension) a plan of parcel `index` numbered `number` is
 /// saved under: the number, "_" and the index, made safe for a file name.
 QString PlanFileBaseName(const QString &number, int32_t index);
+
+/// Finishes a filled document under `path` by `action` (ActionOpen, ActionSave, ActionSavePrint):
+/// opens it (saved first; NotOpened when nothing on the desktop could open it), saves it, or saves
+/// and prints it, and closes it; any other action leaves it open in the application. Throws
+/// zova::Error when the save or the print fails.
+DocumentResult FinishDocument(office::Document &doc, const QString &path, uint8_t action);
 
 /// What the documents of one batch share: the names handed out so far and the neighbour search.
 struct DocumentSession {

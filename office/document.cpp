@@ -345,14 +345,11 @@ void Document::PrintOut()
         throw Error(QStringLiteral("Неможливо надрукувати документ: %1").arg(path), path);
 }
 
-QString Document::ShowDocument(const QString &fileName)
+bool Document::ShowDocument(const QString &fileName)
 {
     if (QFileInfo(fileName).isRelative())
         QDir().mkpath(m_app->WorkFolder());
-    const QString path = saveInto(m_app->WorkFolder(), fileName);
-    if (!platform::desktop().openFile(path))
-        throw Error(QStringLiteral("Неможливо відкрити документ: %1").arg(path), path);
-    return path;
+    return platform::desktop().openFile(saveInto(m_app->WorkFolder(), fileName));
 }
 
 void Document::Close()

@@ -73,9 +73,10 @@ public:
     /// print could not be started.
     void PrintOut();
     /// Leaves the document for the operator: saves it as `fileName` (as SaveAs, but a bare name
-    /// goes into the application's work folder) and opens it in the desktop's default
-    /// application. Returns the path; throws office::Error when either step fails.
-    QString ShowDocument(const QString &fileName);
+    /// goes into the application's work folder; FullName() then names the file) and has the
+    /// desktop open it. Returns true only when something opened it; false when nothing could,
+    /// the document staying saved. Throws office::Error when the save fails.
+    bool ShowDocument(const QString &fileName);
     /// Closes the document; it is destroyed, and references to it and its proxies end here.
     void Close();
 

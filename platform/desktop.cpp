@@ -1,22 +1,70 @@
 #include "platform/desktop.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QUrl>
 #include <QProcess>
 #include <QUuid>
 
 namespace platform {
 
+QStringList writerCommand(const QString &path)
+{
+    return {QStringLiteral("soffice"), QStringLiteral("--writer"), path};
+}
+
+OpenerAnswer startOpener(const QStringList &command, int waitMs)
+{
+    if (command.isEmpty())
+        return OpenerAnswer::Failed;
+    QTemporaryDir answerDir;
+    if (!answerDir.isValid())
+        return OpenerAnswer::Failed;
+    // The opener runs detached, so that closing the program leaves the document open; a small
+    // shell writes its exit code and a line end to a file once it ends, with builtins only (PATH
+    // may hold nothing else). An opener that ends after the wait finds the folder gone and writes
+    // nothing.
+    const QString answerFile = answerDir.filePath(QStringLiteral("answer"));
+    QProcess shell;
+    shell.setProgram(QStringLiteral("/bin/sh"));
+    shell.setArguments(QStringList{QStringLiteral("-c"),
+                                   QStringLiteral("a=\"$1\"; shift; \"$@\" </dev/null >/dev/null 2>&1; echo $? 2>/dev/null > \"$a\""),
+                                   QStringLiteral("zova-open"), answerFile}
+                       + command);
+    shell.setStandardInputFile(QProcess::nullDevice());
+    shell.setStandardOutputFile(QProcess::nullDevice());
+    shell.setStandardErrorFile(QProcess::nullDevice());
+    if (!shell.startDetached())
+        return OpenerAnswer::Failed;
+
+    const QDeadlineTimer deadline(waitMs);
+    do {
+        QFile answer(answerFile);
+        if (answer.open(QIODevice::ReadOnly)) {
+            const QByteArray text = answer.readAll();
+            if (text.endsWith('\n'))
+                return text.trimmed() == "0" ? OpenerAnswer::Succeeded : OpenerAnswer::Failed;
+        }
+        QThread::msleep(20);
+    } while (!deadline.hasExpired());
+    return OpenerAnswer::Running;
+}
+
 bool SystemDesktop::openFile(const QString &path)
 {
-    return QProcess::startDetached(QStringLiteral("xdg-open"), {path});
+    if (startOpener({QStringLiteral("xdg-open"), path}, answerWait) != OpenerAnswer::Failed)
+        return true;
+    // No opener on the desktop for the file (or no xdg-open at all): the word processor itself.
+    return startOpener(writerCommand(path), answerWait) != OpenerAnswer::Failed;
 }
 
 bool SystemDesktop::openUrl(const QString &url)
 {
-    return QProcess::startDetached(QStringLiteral("xdg-open"), {url});
+    return startOpener({QStringLiteral("xdg-open"), url}, answerWait) != OpenerAnswer::Failed;
 }
 
 bool SystemDesktop::printFile(const QString &path)

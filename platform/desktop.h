@@ -12,6 +12,8 @@ namespace platform {
 class Desktop {
 public:
     virtual ~Desktop() = default;
+    /// Shows a document to the operator; true only when something opened it, false when nothing
+    /// could.
     virtual bool openFile(const QString &path) = 0;
     virtual bool openUrl(const QString &url) = 0;
     virtual bool printFile(const QString &path) = 0;
@@ -25,9 +27,28 @@ public:
 QStringList convertToPdfCommand(const QString &path, const QString &pdfFolder, const QString &profile);
 QStringList printPdfCommand(const QString &pdfPath, const QString &pages, int copies);
 
-/// The real desktop: xdg-open for files and addresses, LibreOffice headless for printing.
+/// The command that shows a document in LibreOffice Writer, where the desktop has no opener for it.
+QStringList writerCommand(const QString &path);
+
+/// How a program started for the operator answered within the wait.
+enum class OpenerAnswer {
+    Succeeded,  ///< it ended with exit code 0 (it handed the file on, or an office already running took it)
+    Running,    ///< it still runs: it shows the file in the foreground, as a desktop without a session opener does
+    Failed      ///< it could not be started, or ended with an error
+};
+
+/// Starts `command` (the program first, looked up on PATH) apart from this program, so that it
+/// outlives it, and waits up to `waitMs` milliseconds for its answer.
+OpenerAnswer startOpener(const QStringList &command, int waitMs);
+
+/// The real desktop: xdg-open for files and addresses, with LibreOffice Writer in its place for
+/// a file the desktop cannot open; LibreOffice headless for printing.
 class SystemDesktop : public Desktop {
 public:
+    /// How long an opener may take to answer, in milliseconds.
+    int answerWait = 4000;
+
+    /// xdg-open, and when it fails LibreOffice Writer on the file; waits for each one's answer.
     bool openFile(const QString &path) override;
     bool openUrl(const QString &url) override;
     bool printFile(const QString &path) override;

@@ -132,14 +132,23 @@ QString ElapsedText(const QDateTime &start, const QDateTime &end)
 
 QString PackageReport::FailureText() const
 {
-    if (Failures.empty())
-        return QString();
-    QStringList lines{QStringLiteral("Не вдалося зробити документи пакета (%1):").arg(Failures.size())};
-    for (const PackageFailure &f : Failures) {
-        const QString name = f.Number == 0 ? QStringLiteral("Звіт")
-                                           : QStringLiteral("Документ %1 «%2»").arg(f.Number).arg(PackageDocumentCaption(f.Number));
-        lines << name + QStringLiteral(": ") + f.Reason;
+    QStringList lines;
+    if (!Failures.empty()) {
+        lines << QStringLiteral("Не вдалося зробити документи пакета (%1):").arg(Failures.size());
+        for (const PackageFailure &f : Failures) {
+            const QString name = f.Number == 0 ? QStringLiteral("Звіт")
+                                               : QStringLiteral("Документ %1 «%2»").arg(f.Number).arg(PackageDocumentCaption(f.Number));
+            lines << name + QStringLiteral(": ") + f.Reason;
+        }
     }
+    QStringList notOpened;
+    for (const PackageDone &d : Done)
+        if (d.Result.Fate == documents::DocumentFate::NotOpened)
+            notOpened << QDir::toNativeSeparators(d.Result.Path);
+    if (!notOpened.isEmpty())
+        lines << QStringLiteral("Збережено, але не відкрито (не знайдено програми, що відкриває документи Word): %1")
+                     .arg(notOpened.size())
+              << notOpened;
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -165,25 +174,7 @@ documents::DocumentResult makeDocument(office::WordApp &app, const PackageDocume
     documents::DocumentResult result;
     try {
         row.Fill(doc, run);
-        switch (action) {
-        case documents::ActionOpen:
-            result = {documents::DocumentFate::Opened, doc.ShowDocument(path)};
-            doc.Close();
-            break;
-        case documents::ActionSave:
-            result = {documents::DocumentFate::Saved, doc.SaveAs(path)};
-            doc.Close();
-            break;
-        case documents::ActionSavePrint:
-            result.Path = doc.SaveAs(path);
-            doc.PrintOut();
-            result.Fate = documents::DocumentFate::Printed;
-            doc.Close();
-            break;
-        default:
-            result.Fate = documents::DocumentFate::Left;
-            break;
-        }
+        result = documents::FinishDocument(doc, path, action);
     } catch (...) {
         if (app.ActiveDocument() == &doc)
             doc.Close();

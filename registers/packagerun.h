@@ -88,7 +88,8 @@ struct PackageFailure {
 struct PackageReport {
     std::vector<PackageDone> Done;
     std::vector<PackageFailure> Failures;
-    /// The message for the operator about the documents that were not made; empty when all were.
+    /// The message for the operator about the documents that were not made, and those saved but
+    /// not opened because nothing could open them; empty when all went as asked.
     QString FailureText() const;
 };
 

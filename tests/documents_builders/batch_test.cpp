@@ -223,3 +223,27 @@ TEST_F(Batch, OpenAndPrintActionsHandTheSavedFilesToTheDesktop)
     EXPECT_EQ(refused.Failures.size(), 3u);
     platform::setDesktop(std::move(saved));
 }
+
+TEST_F(Batch, WithNoOpenerOnTheDesktopTheDocumentsAreSavedAndReportedNotOpened)
+{
+    auto system = std::make_unique<platform::SystemDesktop>();
+    system->answerWait = 500;
+    auto saved = platform::setDesktop(std::move(system));
+    // Every opener gone: neither xdg-open nor LibreOffice can be found.
+    const testsupport::ScopedEnv path("PATH", QFile::encodeName(testsupport::tempDir()));
+    options().DocAction = ActionOpen;
+    office::WordApp app;
+    const BatchReport report = RunDocumentBatch(app, plan, overall, step);
+    platform::setDesktop(std::move(saved));
+
+    ASSERT_EQ(report.Done.size(), 2u);
+    for (const DocumentResult &r : report.Done) {
+        EXPECT_EQ(r.Fate, DocumentFate::NotOpened);
+        EXPECT_TRUE(QFileInfo(r.Path).isFile()) << r.Path.toStdString();
+    }
+    const QString summary = report.Summary();
+    EXPECT_FALSE(summary.contains(QStringLiteral("Відкрито"))) << summary.toStdString();
+    EXPECT_TRUE(summary.contains(QStringLiteral("Збережено, але не відкрито"))) << summary.toStdString();
+    for (const QString &file : {out + QStringLiteral("/12_3_1.docx"), out + QStringLiteral("/6_4.docx")})
+        EXPECT_TRUE(summary.contains(file)) << summary.toStdString();
+}

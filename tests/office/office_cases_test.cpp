@@ -374,10 +374,17 @@ TEST(OfficePrinting, DocumentsGoThroughTheDesktop)
     EXPECT_NE(s.desktop->printed[2], saved);
 
     // Left open: a bare name goes into the work folder, a full path where it says.
-    EXPECT_EQ(doc.ShowDocument(QStringLiteral("shown")), s.folder + QStringLiteral("/work/shown.docx"));
-    EXPECT_EQ(doc.ShowDocument(s.folder + QStringLiteral("/12_3_7")), s.folder + QStringLiteral("/12_3_7.docx"));
+    EXPECT_TRUE(doc.ShowDocument(QStringLiteral("shown")));
+    EXPECT_EQ(doc.FullName(), s.folder + QStringLiteral("/work/shown.docx"));
+    EXPECT_TRUE(doc.ShowDocument(s.folder + QStringLiteral("/12_3_7")));
+    EXPECT_EQ(doc.FullName(), s.folder + QStringLiteral("/12_3_7.docx"));
     EXPECT_EQ(s.desktop->opened, (QStringList{s.folder + QStringLiteral("/work/shown.docx"), s.folder + QStringLiteral("/12_3_7.docx")}));
     EXPECT_TRUE(QFileInfo(s.desktop->opened[0]).isFile());
+    // Nothing to open it with: saved all the same, and said so.
+    s.desktop->result = false;
+    EXPECT_FALSE(doc.ShowDocument(QStringLiteral("unopened")));
+    EXPECT_TRUE(QFileInfo(s.folder + QStringLiteral("/work/unopened.docx")).isFile());
+    s.desktop->result = true;
     EXPECT_EQ(s.app.Documents_Count(), 1);
     doc.Close();
     EXPECT_EQ(s.app.ActiveDocument(), nullptr);

@@ -377,6 +377,16 @@ TEST_F(PackageRunTest, DocumentActionsOfTheShareKind)
     EXPECT_EQ(report.Done[0].Result.Fate, documents::DocumentFate::Opened);
     EXPECT_EQ(desktop->opened, QStringList{QDir(folder).filePath(QStringLiteral("p1.docx"))});
     EXPECT_TRUE(desktop->printed.isEmpty());
+    EXPECT_TRUE(report.FailureText().isEmpty());
+
+    // Nothing on the desktop opens it: saved, not counted as opened, and the operator is told where.
+    desktop->result = false;
+    report = runShares({1}, progress);
+    desktop->result = true;
+    ASSERT_EQ(report.Done.size(), 1u);
+    EXPECT_EQ(report.Done[0].Result.Fate, documents::DocumentFate::NotOpened);
+    EXPECT_TRUE(report.FailureText().contains(QStringLiteral("не відкрито"))) << report.FailureText().toStdString();
+    EXPECT_TRUE(report.FailureText().contains(QDir(folder).filePath(QStringLiteral("p1.docx"))));
 
     documents::options().DocAction = documents::ActionSavePrint;
     report = runShares({1}, progress);

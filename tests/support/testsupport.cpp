@@ -22,4 +22,18 @@ QString sourcePath(const QString &relative)
     return QDir(sourceDir()).filePath(relative);
 }
 
+ScopedEnv::ScopedEnv(const char *name, const QByteArray &value)
+    : m_name(name), m_old(qgetenv(name)), m_had(qEnvironmentVariableIsSet(name))
+{
+    qputenv(name, value);
+}
+
+ScopedEnv::~ScopedEnv()
+{
+    if (m_had)
+        qputenv(m_name, m_old);
+    else
+        qunsetenv(m_name);
+}
+
 } // namespace testsupport

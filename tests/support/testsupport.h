@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 namespace testsupport {
@@ -12,5 +13,19 @@ QString programDir();
 QString tempDir();
 /// A path under samples/ or tests/ of the source tree.
 QString sourcePath(const QString &relative);
+
+/// Sets an environment variable for the life of the object and puts the old value back after.
+class ScopedEnv {
+public:
+    ScopedEnv(const char *name, const QByteArray &value);
+    ~ScopedEnv();
+    ScopedEnv(const ScopedEnv &) = delete;
+    ScopedEnv &operator=(const ScopedEnv &) = delete;
+
+private:
+    const char *m_name;
+    QByteArray m_old;
+    bool m_had;
+};
 
 } // namespace testsupport

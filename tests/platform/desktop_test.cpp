@@ -1,0 +1,83 @@
+// Opening a document on the real desktop: xdg-open first, LibreOffice Writer when it fails, and
+// "opened" only when one of them took the file. The openers are small scripts on PATH.
+
+#include "platform/desktop.h"
+#include "tests/support/testsupport.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+using namespace platform;
+
+namespace {
+
+/// A folder of stand-in openers that becomes the whole PATH; each records its arguments.
+class Openers {
+public:
+    Openers() : dir(testsupport::tempDir()), path("PATH", QFile::encodeName(dir)) {}
+
+    /// An opener named `name` that runs the shell text `body` after recording its arguments.
+    void add(const QString &name, const QString &body)
+    {
+        QFile f(QDir(dir).filePath(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QStringLiteral("#!/bin/sh\necho \"$@\" > \"%1\"\n%2\n").arg(log(name), body).toUtf8());
+        f.close();
+        f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    /// The arguments the opener was called with; empty when it was not called.
+    QString calledWith(const QString &name) const
+    {
+        QFile f(log(name));
+        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()).trimmed() : QString();
+    }
+
+private:
+    QString log(const QString &name) const { return QDir(dir).filePath(name + QStringLiteral(".called")); }
+    QString dir;
+    testsupport::ScopedEnv path;
+};
+
+} // namespace
+
+TEST(SystemDesktopOpen, XdgOpenFirstWriterInItsPlaceAndOpenedOnlyWhenOneTookTheFile)
+{
+    const char *const absent = nullptr;
+    const struct {
+        const char *name;
+        const char *xdgOpen;   // shell text of the stand-in, or absent
+        const char *soffice;
+        bool opened;
+        bool writerCalled;
+    } cases[] = {
+        {"the desktop's opener hands the file on", "exit 0", "exit 0", true, false},
+        {"the opener shows the file in the foreground", "/bin/sleep 3", "exit 0", true, false},
+        {"the desktop has no opener for it: Writer", "exit 3", "exit 0", true, true},
+        {"no xdg-open at all: Writer", absent, "exit 0", true, true},
+        {"Writer already running takes the file and stays", "exit 4", "/bin/sleep 3", true, true},
+        {"nothing can open it", "exit 3", "exit 1", false, true},
+        {"no opener on PATH", absent, absent, false, false},
+    };
+    const QString doc = QDir(testsupport::tempDir()).filePath(QStringLiteral("план 12.docx"));
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        Openers openers;
+        if (c.xdgOpen)
+            openers.add(QStringLiteral("xdg-open"), QString::fromLatin1(c.xdgOpen));
+        if (c.soffice)
+            openers.add(QStringLiteral("soffice"), QString::fromLatin1(c.soffice));
+        SystemDesktop desktop;
+        desktop.answerWait = 700;
+        QElapsedTimer clock;
+        clock.start();
+        EXPECT_EQ(desktop.openFile(doc), c.opened);
+        EXPECT_LT(clock.elapsed(), 2500); // a foreground opener is not waited for to its end
+        if (c.xdgOpen) {
+            EXPECT_EQ(openers.calledWith(QStringLiteral("xdg-open")), doc);
+        }
+        EXPECT_EQ(openers.calledWith(QStringLiteral("soffice")), c.writerCalled ? QStringLiteral("--writer ") + doc : QString());
+    }
+}
