@@ -68,7 +68,12 @@ Prompts &prompts();
 /// Installs the prompts to use and returns the one it replaces.
 std::unique_ptr<Prompts> setPrompts(std::unique_ptr<Prompts> prompts);
 
-/// Shorthand for a message box.
+/// The text with the system's English error descriptions that Qt passes on from the C library
+/// ("Read-only file system", "No space left on device", "Permission denied" and the like) put into
+/// Ukrainian, wherever in the text they stand. Every message box shows its text through it.
+QString UkrainianSystemErrors(const QString &text);
+
+/// Shorthand for a message box; system error descriptions in the text read in Ukrainian.
 MsgAnswer MsgBox(const QString &text, const QString &title = QString(), MsgIcon icon = MsgIcon::None,
                  MsgButtons buttons = MsgButtons::Ok);
 

@@ -160,3 +160,49 @@ TEST_F(SaveCommands, AFullDiskKeepsTheOldFilesAndSaysSo)
         }
     }
 }
+
+TEST_F(SaveCommands, TheSystemsReasonsReadInUkrainian)
+{
+    // A real refusal of each kind the machine can give here: a place where no file can be made, a
+    // read-only file system (where the test may mount one), a full disk. (No right to write cannot
+    // be had as the superuser; the wording of that reason is checked with the others in
+    // platform_tests.)
+    struct Place {
+        const char *name;
+        QString folder;
+        QString ukrainian;
+    };
+    std::vector<Place> places{{"no file can be made there", QStringLiteral("/proc"), QStringLiteral("немає такого файлу або теки")}};
+    const QString readOnly = testsupport::tempDir();
+    const bool mounted = ::system(("mount -t tmpfs -o ro,size=64k tmpfs '" + readOnly.toStdString() + "' 2>/dev/null").c_str()) == 0;
+    if (mounted)
+        places.push_back({"read-only file system", readOnly, QStringLiteral("файлова система доступна лише для читання")});
+    for (const auto &p : places) {
+        SCOPED_TRACE(p.name);
+        prompts->calls.clear();
+        answerSave(QDir(p.folder).filePath("zova.in4"), 4);
+        mnuSave_Click();
+        ASSERT_EQ(prompts->messages().size(), 1);
+        const QString message = prompts->messages()[0];
+        for (const char *english : {"Permission denied", "Read-only file system", "No such file", "Unknown error"})
+            EXPECT_FALSE(message.contains(QLatin1String(english), Qt::CaseInsensitive)) << message.toStdString();
+        EXPECT_TRUE(message.contains(p.ukrainian)) << message.toStdString();
+    }
+    if (mounted)
+        ::system(("umount '" + readOnly.toStdString() + "'").c_str());
+
+    for (const testsupport::FullDisk::Way way : testsupport::FullDisk::ways()) {
+        SCOPED_TRACE(testsupport::FullDisk::name(way));
+        testsupport::FullDisk disk(way);
+        prompts->calls.clear();
+        disk.fill(0);
+        answerSave(QDir(disk.dir()).filePath("saved.in4"), 4);
+        mnuSave_Click();
+        disk.release();
+        ASSERT_EQ(prompts->messages().size(), 1);
+        const QString message = prompts->messages()[0];
+        EXPECT_TRUE(message.contains(way == testsupport::FullDisk::Tmpfs ? QStringLiteral("на диску не залишилося вільного місця")
+                                                                          : QStringLiteral("завеликий файл")))
+            << message.toStdString();
+    }
+}

@@ -30,6 +30,25 @@ TEST_F(PromptsTest, RecordsMessagesAndAnswersFromTheQueue)
     EXPECT_EQ(scripted->messages(), (QStringList{QStringLiteral("Зберегти?"), QStringLiteral("Далі?"), QStringLiteral("Готово")}));
 }
 
+TEST_F(PromptsTest, SystemReasonsInMessagesReadInUkrainian)
+{
+    const struct {
+        const char *shown, *expected;
+    } cases[] = {
+        {"Не вдалося записати файл: Read-only file system\nФайл: /mnt/a.in4",
+         "Не вдалося записати файл: файлова система доступна лише для читання\nФайл: /mnt/a.in4"},
+        {"Не вдалося записати файл: No space left on device", "Не вдалося записати файл: на диску не залишилося вільного місця"},
+        {"Не вдалося відкрити файл: Permission denied", "Не вдалося відкрити файл: немає дозволу на доступ"},
+        {"Не вдалося відкрити файл: permission denied", "Не вдалося відкрити файл: немає дозволу на доступ"},
+        {"Не вдалося відкрити файл: No such file or directory", "Не вдалося відкрити файл: немає такого файлу або теки"},
+        {"Файл /home/Permission/a.in4 не знайдено", "Файл /home/Permission/a.in4 не знайдено"},
+    };
+    for (const auto &c : cases) {
+        MsgBox(QString::fromUtf8(c.shown), productTitle(), MsgIcon::Exclamation);
+        EXPECT_EQ(scripted->messages().last(), QString::fromUtf8(c.expected));
+    }
+}
+
 TEST_F(PromptsTest, FileDialogsCancelUnlessAnswered)
 {
     FileDialogRequest request;
