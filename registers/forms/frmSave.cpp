@@ -4,14 +4,21 @@
 #include "documents/docoptions.h"
 #include "documents/forms/frmWord.h"
 #include "platform/prompts.h"
+#include "platform/regkey.h"
 #include "registers/folders.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFileSystemModel>
+#include <QKeyEvent>
 #include <QStorageInfo>
 #include <QStyle>
 
 namespace {
+
+// Where the folder accepted last is kept between runs.
+const QString kSettingsKey = QStringLiteral("Software\\VantaFonts\\Zova");
+const QString kLastFolder = QStringLiteral("LastOutputFolder");
 
 /// The volumes an operator saves to: the root, anything mounted for removable media, and the
 /// volume of `current`. Pseudo file systems (proc, sys, run) are left out.
@@ -46,8 +53,14 @@ frmSave::frmSave(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::frm
     for (int column = 1; column < folders->columnCount(); ++column)
         ui->Dir1->hideColumn(column);
 
-    fillDrives();
-    setCurrentFolder(QDir::currentPath());
+    const QString start = StartFolder();
+    fillDrives(start);
+    connect(ui->Dir1->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex &index) {
+        if (index.isValid())
+            showFolder(folders->filePath(index));
+    });
+    setCurrentFolder(start);
+    ui->txtPath->installEventFilter(this);
 
     connect(ui->Drive1, &QComboBox::currentIndexChanged, this, &frmSave::Drive1_Click);
     connect(ui->Command1, &QPushButton::clicked, this, &frmSave::Command1_Click);
@@ -62,11 +75,18 @@ void frmSave::Show(QWidget *parent)
     dialog.exec();
 }
 
-void frmSave::fillDrives()
+QString frmSave::StartFolder()
 {
-    const QString current = QDir::currentPath();
-    const QString own = QStorageInfo(current).rootPath();
-    for (const QString &root : driveRoots(current))
+    const QString last = platform::RegKey().QueryValue(kSettingsKey, kLastFolder).toString();
+    if (!last.isEmpty() && QFileInfo(last).isDir())
+        return QDir::cleanPath(last);
+    return QDir::homePath();
+}
+
+void frmSave::fillDrives(const QString &start)
+{
+    const QString own = QStorageInfo(start).rootPath();
+    for (const QString &root : driveRoots(start))
         ui->Drive1->addItem(style()->standardIcon(QStyle::SP_DriveHDIcon), root, root);
     driveIndex = std::max(0, ui->Drive1->findData(own));
     ui->Drive1->setCurrentIndex(driveIndex);
@@ -74,18 +94,28 @@ void frmSave::fillDrives()
 
 QString frmSave::currentFolder() const
 {
-    const QModelIndex index = ui->Dir1->currentIndex();
-    return index.isValid() ? folders->filePath(index) : QString();
+    return m_folder;
+}
+
+void frmSave::showFolder(const QString &folder)
+{
+    m_folder = folder;
+    ui->txtPath->setText(QDir::toNativeSeparators(folder));
 }
 
 void frmSave::setCurrentFolder(const QString &folder)
 {
     const QModelIndex index = folders->index(folder);
-    if (!index.isValid())
+    if (!index.isValid()) {
+        // A folder the tree does not list (a hidden one, typed in) is still the one chosen.
+        if (QFileInfo(folder).isDir())
+            showFolder(QDir::cleanPath(folder));
         return;
+    }
     ui->Dir1->setCurrentIndex(index);
     ui->Dir1->expand(index);
     ui->Dir1->scrollTo(index);
+    showFolder(folders->filePath(index));
 }
 
 void frmSave::Drive1_Click(int index)
@@ -103,13 +133,52 @@ void frmSave::Drive1_Click(int index)
     setCurrentFolder(root);
 }
 
+bool frmSave::eventFilter(QObject *watched, QEvent *event)
+{
+    // Enter in the path field moves the tree; it does not accept the dialog.
+    if (watched == ui->txtPath && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            goToTypedPath();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+bool frmSave::goToTypedPath()
+{
+    QString typed = QDir::fromNativeSeparators(ui->txtPath->text().trimmed());
+    if (typed.isEmpty())
+        return true;
+    if (typed == QLatin1String("~") || typed.startsWith(QLatin1String("~/")))
+        typed = QDir::homePath() + typed.mid(1);
+    const QString folder = QDir::cleanPath(QDir(currentFolder().isEmpty() ? QDir::homePath() : currentFolder()).absoluteFilePath(typed));
+    const QFileInfo info(folder);
+    if (!info.isDir()) {
+        platform::MsgBox(QStringLiteral("Такої теки немає:\n%1").arg(QDir::toNativeSeparators(folder)), platform::productTitle(),
+                         platform::MsgIcon::Exclamation);
+        ui->txtPath->setFocus();
+        return false;
+    }
+    if (!info.isReadable() || !info.isExecutable()) {
+        platform::MsgBox(QStringLiteral("Вставте диск..."), platform::productTitle());
+        return false;
+    }
+    setCurrentFolder(folder);
+    return true;
+}
+
 void frmSave::Command1_Click()
 {
+    if (!goToTypedPath())
+        return;
     const QString folder = currentFolder();
     if (folder.isEmpty())
         return;
     registers::folders().ReportFolder = folder;
     documents::options().OutputFolder = documents::OutputFolderOf(folder);
+    platform::RegKey().SetKeyValue(kSettingsKey, kLastFolder, folder, platform::RegKey::RegSz);
     accept();
 }
 

@@ -1,5 +1,6 @@
 #include "documents/docoptions.h"
 #include "documents/forms/frmWord.h"
+#include "platform/regkey.h"
 #include "platform/scriptedprompts.h"
 #include "registers/folders.h"
 #include "registers/forms/frmSave.h"
@@ -9,8 +10,10 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 #include <QTreeView>
 #include <gtest/gtest.h>
 
@@ -25,7 +28,21 @@ protected:
     {
         DialogTest::SetUp();
         registers::resetFolders();
+        forgetLastFolder();
     }
+    static void forgetLastFolder()
+    {
+        platform::RegKey().SetKeyValue(kKey, kValue, QString(), platform::RegKey::RegSz);
+    }
+    static QString keptFolder() { return platform::RegKey().QueryValue(kKey, kValue).toString(); }
+    static QLineEdit *pathField(frmSave &w) { return w.findChild<QLineEdit *>(QStringLiteral("txtPath")); }
+    static void typePath(frmSave &w, const QString &text)
+    {
+        pathField(w)->setText(text);
+        QTest::keyClick(pathField(w), Qt::Key_Return);
+    }
+    inline static const QString kKey = QStringLiteral("Software\\VantaFonts\\Zova");
+    inline static const QString kValue = QStringLiteral("LastOutputFolder");
     void TearDown() override
     {
         DialogTest::TearDown();
@@ -39,15 +56,84 @@ protected:
 
 } // namespace
 
-TEST_F(frmSaveTest, StartsAtTheCurrentFolder)
+TEST_F(frmSaveTest, StartsAtHomeThenWhereTheLastChoiceWasLeft)
 {
+    {
+        frmSave w;
+        w.show();
+        EXPECT_EQ(w.windowTitle(), QStringLiteral("Виберіть каталог для файлів"));
+        EXPECT_EQ(w.currentFolder(), QDir::homePath());
+        EXPECT_EQ(pathField(w)->text(), QDir::toNativeSeparators(QDir::homePath()));
+        EXPECT_NE(w.findChild<QTreeView *>(QStringLiteral("Dir1")), nullptr);
+        EXPECT_GE(w.findChild<QComboBox *>(QStringLiteral("Drive1"))->findData(QStringLiteral("/")), 0);
+        dialogtesting::keepPicture(&w, QStringLiteral("frmSave"));
+    }
+    const QString chosen = testsupport::tempDir();
+    {
+        frmSave w;
+        w.show();
+        w.setCurrentFolder(chosen);
+        click(w, "Command1");
+    }
+    // Kept in the settings, so the next run opens there too; a folder gone since means home again.
+    EXPECT_EQ(keptFolder(), chosen);
+    {
+        frmSave w;
+        EXPECT_EQ(w.currentFolder(), chosen);
+        EXPECT_EQ(pathField(w)->text(), QDir::toNativeSeparators(chosen));
+        w.setCurrentFolder(QStringLiteral("/"));
+        click(w, "Command2");
+    }
+    EXPECT_EQ(keptFolder(), chosen); // a cancel keeps nothing
+    ASSERT_TRUE(QDir(chosen).removeRecursively());
+    EXPECT_EQ(frmSave().currentFolder(), QDir::homePath());
+}
+
+TEST_F(frmSaveTest, TakesATypedOrPastedFolder)
+{
+    const QString base = testsupport::tempDir();
+    const QString typed = base + QStringLiteral("/Документи/плани");
+    ASSERT_TRUE(QDir().mkpath(typed));
+    ASSERT_TRUE(QDir().mkpath(base + QStringLiteral("/.hidden")));
     frmSave w;
     w.show();
-    EXPECT_EQ(w.windowTitle(), QStringLiteral("Виберіть каталог для файлів"));
-    EXPECT_EQ(w.currentFolder(), QDir::currentPath());
-    EXPECT_NE(w.findChild<QTreeView *>(QStringLiteral("Dir1")), nullptr);
-    EXPECT_GE(w.findChild<QComboBox *>(QStringLiteral("Drive1"))->findData(QStringLiteral("/")), 0);
-    dialogtesting::keepPicture(&w, QStringLiteral("frmSave"));
+
+    // Enter moves the tree there and leaves the dialog open.
+    typePath(w, typed);
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(w.currentFolder(), typed);
+    EXPECT_EQ(folders().ReportFolder, QString());
+
+    // A folder that is not there is said so, and nothing moves or is accepted.
+    typePath(w, base + QStringLiteral("/немає"));
+    click(w, "Command1");
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(w.currentFolder(), typed);
+    ASSERT_EQ(scripted->calls.size(), 2u);
+    EXPECT_TRUE(scripted->calls[0].message.text.startsWith(QStringLiteral("Такої теки немає:"))) << scripted->calls[0].message.text.toStdString();
+    EXPECT_TRUE(scripted->calls[0].message.text.contains(base + QStringLiteral("/немає")));
+    EXPECT_EQ(options().OutputFolder, QString());
+
+    // Typed and accepted at once, relative to the folder shown, with a trailing separator, hidden.
+    const struct {
+        QString text, folder;
+    } cases[] = {
+        {base + QStringLiteral("/Документи/"), base + QStringLiteral("/Документи")},
+        {QStringLiteral("плани"), typed},
+        {base + QStringLiteral("/.hidden"), base + QStringLiteral("/.hidden")},
+        {QStringLiteral("~"), QDir::homePath()},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.text.toStdString());
+        frmSave picker;
+        picker.show();
+        picker.setCurrentFolder(base + QStringLiteral("/Документи"));
+        pathField(picker)->setText(c.text);
+        click(picker, "Command1");
+        EXPECT_FALSE(picker.isVisible());
+        EXPECT_EQ(folders().ReportFolder, c.folder);
+        EXPECT_EQ(options().OutputFolder, c.folder + QStringLiteral("/"));
+    }
 }
 
 TEST_F(frmSaveTest, AcceptingSetsBothFolders)
