@@ -138,6 +138,8 @@ void frmMain::Form_Load()
     cmbZberig_Click();
     for (QAction *a : {ui->mnuSaveCheket, ui->mnuGo, ui->mnuKat, ui->mnuSel, ui->mnuMass, ui->mnuSave})
         a->setEnabled(false);
+    // The button of "Зробити план" waits for a checked parcel like the menu and the toolbar do.
+    ui->bGo->setEnabled(false);
 
     ui->Opt_0->setChecked(true);
     Opt_Click(0);

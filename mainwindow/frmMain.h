@@ -20,6 +20,7 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class QMouseEvent;
 class frmMap;
+class frmHelp;
 
 /// The main window: parcel tree, information panel, drawing, coordinate list, options, toolbar,
 /// menus and status bar. Its load handler runs when it is created; closing it closes the
@@ -100,6 +101,8 @@ public:
     int drawnParcel() const { return m_drawnParcel; }
     /// The overview window while it is open; nullptr otherwise.
     frmMap *mapWindow() const;
+    /// The help window while it is open; nullptr otherwise.
+    frmHelp *helpWindow() const;
 
     static QString NodeKey(const QTreeWidgetItem *node);
     static int NodeImage(const QTreeWidgetItem *node);
@@ -179,5 +182,6 @@ private:
     QPoint m_lineStart;     ///< guide line, picture pixels
     QPoint m_lineEnd;
     QPointer<frmMap> m_map;
+    QPointer<frmHelp> m_help;
     QTimer *m_pictRedraw = nullptr; ///< fits the drawn parcel again once a resize has settled
 };

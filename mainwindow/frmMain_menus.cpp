@@ -6,9 +6,10 @@
 #include "common/numbers.h"
 #include "documents/forms/planbatch.h"
 #include "documents/planoptions.h"
+#include "mainwindow/frmHelp.h"
 #include "mainwindow/state.h"
+#include "mainwindow/windowplace.h"
 #include "model/forms/savecommands.h"
-#include "platform/desktop.h"
 #include "platform/prompts.h"
 #include "reference/forms/frmFnt.h"
 #include "reference/forms/frmParam.h"
@@ -18,7 +19,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTimer>
-#include <QUrl>
 
 void frmMain::connectCommands()
 {
@@ -143,7 +143,7 @@ void frmMain::mnuDS_Click()
 }
 
 // The help is an HTML file in the program folder under the name the program has always used; it
-// opens in the browser.
+// shows in the program's own help window, which stays open beside the main window.
 void frmMain::mnuZmist_Click()
 {
     const QString helpFile = QDir(m_programDir).filePath(QStringLiteral("ZOVA.HLP"));
@@ -152,7 +152,18 @@ void frmMain::mnuZmist_Click()
                          platform::MsgIcon::Information, platform::MsgButtons::Ok);
         return;
     }
-    if (!platform::desktop().openUrl(QUrl::fromLocalFile(helpFile).toString()))
-        platform::MsgBox(QStringLiteral("Не вдалося відкрити файл допомоги:\n%1").arg(QDir::toNativeSeparators(helpFile)),
-                         platform::productTitle(), platform::MsgIcon::Exclamation, platform::MsgButtons::Ok);
+    if (!m_help) {
+        m_help = new frmHelp(helpFile, this);
+        mainwindow::PlaceInsideScreen(m_help, this);
+    } else {
+        m_help->ShowContents();
+    }
+    m_help->show();
+    m_help->raise();
+    m_help->activateWindow();
+}
+
+frmHelp *frmMain::helpWindow() const
+{
+    return m_help;
 }

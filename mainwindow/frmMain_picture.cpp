@@ -10,6 +10,7 @@
 #include "mainwindow/guideline.h"
 #include "mainwindow/state.h"
 #include "mainwindow/treeimages.h"
+#include "mainwindow/windowplace.h"
 #include "model/state.h"
 
 #include <QMouseEvent>
@@ -69,6 +70,7 @@ void frmMain::bMap_Click()
         return;
     }
     m_map = new frmMap(this);
+    mainwindow::PlaceInsideScreen(m_map, this);
     m_map->show();
 }
 

@@ -1,5 +1,9 @@
 #include "tests/mainwindow/mainwindowtesting.h"
 
+#include "mainwindow/frmHelp.h"
+#include "mainwindow/frmMap.h"
+#include "mainwindow/windowplace.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -7,8 +11,11 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTabWidget>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QToolButton>
 
@@ -85,6 +92,7 @@ TEST_F(MainWindowTest, StartsWithoutDataAndWithOptionDefaults)
         EXPECT_FALSE(control(name)->isEnabled()) << name;
     for (const char *name : {"mnuSaveCheket", "mnuGo", "mnuKat", "mnuSel", "mnuMass", "mnuSave"})
         EXPECT_FALSE(control<QAction>(name)->isEnabled()) << name;
+    EXPECT_FALSE(control("bGo")->isEnabled());
     EXPECT_FALSE(control<QMenu>("mnuExport")->menuAction()->isEnabled());
     EXPECT_TRUE(control<QAction>("mnuOpen")->isEnabled());
     EXPECT_TRUE(control<QAction>("mnuDS")->isChecked());
@@ -410,7 +418,7 @@ TEST_F(MainWindowTest, MenuFlagsToggleWithTheirMarks)
     EXPECT_TRUE(control<QAction>("mnuCilove")->isChecked());
 }
 
-TEST_F(MainWindowTest, HelpOpensTheFileOfTheProgramFolderOrSaysItIsMissing)
+TEST_F(MainWindowTest, HelpShowsTheFileOfTheProgramFolderInItsOwnWindowOrSaysItIsMissing)
 {
     open();
     control<QAction>("mnuZmist")->trigger();
@@ -418,24 +426,90 @@ TEST_F(MainWindowTest, HelpOpensTheFileOfTheProgramFolderOrSaysItIsMissing)
     EXPECT_EQ(prompts->calls[0].message.text, QStringLiteral("Не можу знайти файл допомоги."));
     EXPECT_EQ(prompts->calls[0].message.title, QStringLiteral("Вибачайте"));
     EXPECT_EQ(prompts->calls[0].message.icon, platform::MsgIcon::Information);
+    EXPECT_EQ(window->helpWindow(), nullptr);
+
+    // A help file of two pages: contents with a link to a section, a page beside it, a web link.
+    const auto write = [](const QString &path, const char *html) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(html);
+    };
+    const QString helpFile = QDir(programDir).filePath(QStringLiteral("ZOVA.HLP"));
+    write(helpFile, "<html><head><meta charset=\"utf-8\"></head><body><h1>Зміст</h1>"
+                    "<a href=\"#open\">Відкриття</a> <a href=\"more.html\">Ще</a> <a href=\"https://example.org/\">Сайт</a>"
+                    "<p style=\"margin-top:2000px\"><a name=\"open\"></a>Відкриття файлу</p></body></html>");
+    write(QDir(programDir).filePath(QStringLiteral("more.html")), "<html><body><p>Друга сторінка</p></body></html>");
+    control<QAction>("mnuZmist")->trigger();
+    EXPECT_EQ(prompts->calls.size(), 1u);
+    frmHelp *help = window->helpWindow();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    QTextBrowser *text = help->browser();
+    EXPECT_TRUE(text->toPlainText().startsWith(QStringLiteral("Зміст"))) << text->toPlainText().toStdString();
     EXPECT_TRUE(desktop->urls.isEmpty());
 
-    QFile help(QDir(programDir).filePath(QStringLiteral("ZOVA.HLP")));
-    ASSERT_TRUE(help.open(QIODevice::WriteOnly));
-    help.write("<html></html>");
-    help.close();
-    control<QAction>("mnuZmist")->trigger();
-    ASSERT_EQ(desktop->urls.size(), 1);
-    EXPECT_EQ(QUrl(desktop->urls[0]).toLocalFile(), QFileInfo(help).absoluteFilePath());
-    EXPECT_EQ(prompts->calls.size(), 1u);
+    emit text->anchorClicked(QUrl(QStringLiteral("#open")));
+    EXPECT_EQ(text->source().fragment(), QStringLiteral("open"));
+    EXPECT_TRUE(text->toPlainText().startsWith(QStringLiteral("Зміст")));
+    emit text->anchorClicked(QUrl(QStringLiteral("more.html")));
+    EXPECT_EQ(text->toPlainText(), QStringLiteral("Друга сторінка"));
+    help->findChild<QPushButton *>(QStringLiteral("bBack"))->click();
+    EXPECT_TRUE(text->toPlainText().startsWith(QStringLiteral("Зміст")));
+    // A web address goes to the desktop; the help stays where it was.
+    emit text->anchorClicked(QUrl(QStringLiteral("https://example.org/")));
+    EXPECT_EQ(desktop->urls, QStringList{QStringLiteral("https://example.org/")});
+    EXPECT_TRUE(text->toPlainText().startsWith(QStringLiteral("Зміст")));
 
-    // A program folder given with its trailing separator finds the same file.
+    // Help again: the same window, back at its contents; a folder given with its trailing
+    // separator finds the same file.
+    emit text->anchorClicked(QUrl(QStringLiteral("more.html")));
+    control<QAction>("mnuZmist")->trigger();
+    EXPECT_EQ(window->helpWindow(), help);
+    EXPECT_TRUE(text->toPlainText().startsWith(QStringLiteral("Зміст")));
     window = std::make_unique<frmMain>(programDir + QLatin1Char('/'), dataDir);
     control<QAction>("mnuZmist")->trigger();
-    ASSERT_EQ(desktop->urls.size(), 2);
-    EXPECT_EQ(desktop->urls[1], desktop->urls[0]);
+    ASSERT_NE(window->helpWindow(), nullptr);
+    EXPECT_EQ(window->helpWindow()->browser()->source().toLocalFile(), QFileInfo(helpFile).absoluteFilePath());
 }
 
+TEST_F(MainWindowTest, OverviewAndHelpOpenInsideTheScreen)
+{
+    frmMain &w = open();
+    QFile help(QDir(programDir).filePath(QStringLiteral("ZOVA.HLP")));
+    ASSERT_TRUE(help.open(QIODevice::WriteOnly));
+    help.write("<p>Зміст</p>");
+    help.close();
+    const QRect area = w.screen()->availableGeometry();
+    // The main window wherever the operator left it, even partly off the screen.
+    for (const QPoint at : {QPoint(0, 0), QPoint(area.right() - 100, area.bottom() - 80), QPoint(-400, -300)}) {
+        w.move(at);
+        w.show();
+        control<QToolButton>("bMap")->setEnabled(true);
+        control<QToolButton>("bMap")->click();
+        control<QAction>("mnuZmist")->trigger();
+        for (QWidget *opened : {static_cast<QWidget *>(w.mapWindow()), static_cast<QWidget *>(w.helpWindow())}) {
+            ASSERT_NE(opened, nullptr);
+            EXPECT_TRUE(area.contains(opened->frameGeometry())) << at.x() << "," << at.y();
+            opened->close();
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    // A window larger than the screen is shrunk to it; one with room is centred over the other.
+    QWidget big;
+    big.resize(area.width() * 2, area.height() * 2);
+    for (const QWidget *over : {static_cast<const QWidget *>(nullptr), static_cast<const QWidget *>(&w)}) {
+        mainwindow::PlaceInsideScreen(&big, over);
+        EXPECT_TRUE(area.contains(big.frameGeometry()));
+        EXPECT_LT(big.height(), area.height());
+    }
+    QWidget small;
+    small.resize(200, 100);
+    w.move(area.topLeft());
+    w.resize(600, 500);
+    mainwindow::PlaceInsideScreen(&small, &w);
+    // Up to the room kept for a title bar and frame that this platform does not draw.
+    EXPECT_LE((small.frameGeometry().center() - w.frameGeometry().center()).manhattanLength(), 40);
+}
 TEST_F(MainWindowTest, ParametersDialogOpensWithTheCurrentValues)
 {
     open();
