@@ -7,6 +7,7 @@
 
 #include <QButtonGroup>
 #include <QDir>
+#include <QLayout>
 #include <QPainter>
 
 namespace {
@@ -80,6 +81,17 @@ void frmWord::setOutputFolderPicker(OutputFolderPicker picker)
 void frmWord::showFolder()
 {
     ui->lWP->setText(QStringLiteral("Файли буде збережено: ") + documents::options().OutputFolder);
+    // A longer folder wraps onto more lines: the open dialog grows to show them all.
+    if (layout()) {
+        // The label's new height reaches this layout through the frame's, which is asked first.
+        ui->Frame1->layout()->activate();
+        layout()->invalidate();
+        layout()->activate();
+        const int needed = layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(width())
+                                                         : layout()->totalSizeHint().height();
+        if (needed > height())
+            resize(width(), needed);
+    }
     ui->lWP->repaint();
 }
 

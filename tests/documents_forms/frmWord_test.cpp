@@ -177,3 +177,21 @@ TEST(OutputFolderOf, EndsInOneSeparator)
     for (const auto &[in, out] : cases)
         EXPECT_EQ(documents::OutputFolderOf(QString::fromLatin1(in)), QString::fromLatin1(out)) << in;
 }
+
+TEST_F(frmWordTest, ALongerFolderChosenLaterIsShownWhole)
+{
+    options().DocAction = documents::ActionSave;
+    frmWord w;
+    w.show();
+    QCoreApplication::processEvents();
+    const QString folder = QStringLiteral("/home/operator/Документи/Кадастрові плани/Софіївська Борщагівка 2024 рік/Вересень/");
+    frmWord::setOutputFolderPicker([&](QWidget *) { options().OutputFolder = folder; });
+    control<QPushButton>(w, "bKatalog")->click();
+    QCoreApplication::processEvents();
+    frmWord::setOutputFolderPicker(nullptr);
+    QLabel *label = control<QLabel>(w, "lWP");
+    EXPECT_EQ(label->text(), QStringLiteral("Файли буде збережено: ") + folder);
+    EXPECT_GE(label->height(), label->heightForWidth(label->width()));
+    EXPECT_TRUE(w.rect().contains(QRect(label->mapTo(&w, QPoint(0, 0)), label->size())));
+    dialogtesting::keepPicture(&w, QStringLiteral("frmWord-long-folder"));
+}
