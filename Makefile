@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test setup configure build clean
+.PHONY: run test setup configure build program clean
 
 setup:
 	bash scripts/setup
@@ -10,10 +10,15 @@ setup:
 configure: setup
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release
 
+# Everything: the program, the tests and the benchmarks.
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+# Only the program and what it needs beside it (libdraw, Dots/, mybase.dat, the help).
+program: configure
+	cmake --build $(BUILD) -j $(JOBS) --target zova
+
+run: program
 	cd $(BUILD) && ./zova
 
 test: build
