@@ -1,7 +1,7 @@
 // 100 cadastral plans (A4 portrait, variant 3) of the generated 20,000-parcel file made and saved
 // in one batch, and LibreOffice converting one of them to PDF as the reference.
 
-#include "bench/generate_in4.h"
+#include "bench/generated_model.h"
 #include "documents/docbatch.h"
 #include "documents/docoptions.h"
 #include "model/exchangereader.h"
@@ -28,16 +28,10 @@ QTemporaryDir &workDir()
 {
     static QTemporaryDir dir;
     static const bool ready = [] {
-        const QString in4 = dir.filePath(QStringLiteral("generated.in4"));
-        bench::WriteGeneratedIn4(in4);
-        platform::NullProgress progress;
-        model::CommitLoad(model::LoadExchangeFile(in4, 1, progress), in4, 1);
+        const bool opened = bench::LoadGeneratedModel(dir.path(), programDir());
         for (int i = 1; i <= Plans; ++i)
             model::state().Parcels[i].Selected = -1;
-        const QString base = dir.filePath(QStringLiteral("mybase.dat"));
-        QFile::copy(QDir(programDir()).filePath(QStringLiteral("mybase.dat")), base);
-        QFile::setPermissions(base, QFile::ReadOwner | QFile::WriteOwner);
-        return reference::OpenBase(base);
+        return opened;
     }();
     (void)ready;
     return dir;

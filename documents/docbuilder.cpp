@@ -66,6 +66,13 @@ QString TemplateOf(const PlanOptions &options, const ZovaTemplate *&plan)
 
 } // namespace
 
+QString DocumentFolder(office::WordApp &app, const QString &chosen, uint8_t action)
+{
+    const QString folder = !chosen.isEmpty() ? chosen : action == ActionOpen ? app.WorkFolder() : app.DefaultFolder();
+    QDir().mkpath(folder); // a fresh account has no Documents folder yet
+    return folder;
+}
+
 DocumentResult FinishDocument(office::Document &doc, const QString &path, uint8_t action)
 {
     DocumentResult result;
@@ -93,6 +100,16 @@ DocumentResult FinishDocument(office::Document &doc, const QString &path, uint8_
     return result;
 }
 
+DocumentResult FinishBatchDocument(office::WordApp &app, office::Document &doc, OutputNames &names,
+                                   const QString &baseName)
+{
+    const DocOptions &opts = documents::options();
+    // A folder of two characters or fewer is no choice of the operator's.
+    const QString chosen = opts.OutputFolder.size() > 2 ? opts.OutputFolder : QString();
+    const QString folder = DocumentFolder(app, chosen, opts.DocAction);
+    return FinishDocument(doc, names.Reserve(folder, baseName, QStringLiteral(".docx")), opts.DocAction);
+}
+
 DocumentResult MakeParcelDocument(office::WordApp &app, const PlanOptions &options, int32_t &scale,
                                   DocumentSession &session, platform::ProgressSink &step)
 {
@@ -114,17 +131,8 @@ DocumentResult MakeParcelDocument(office::WordApp &app, const PlanOptions &optio
         else
             MakeOtherKindDocument(doc, options, scale, step);
 
-        const DocOptions &opts = documents::options();
-        // A document left for the operator needs no folder of theirs: without one it goes to the
-        // work folder, as an unsaved Word document would stay in Word.
-        const QString folder = opts.OutputFolder.size() > 2 ? opts.OutputFolder
-                               : opts.DocAction == ActionOpen ? app.WorkFolder()
-                                                              : app.DefaultFolder();
-        if (opts.OutputFolder.size() <= 2)
-            QDir().mkpath(folder); // ours to make: a fresh account has no Documents folder yet
-        const QString path = session.Names.Reserve(folder, PlanFileBaseName(st.DocParcel1.Number, st.DocParcel1.ParcelIndex),
-                                           QStringLiteral(".docx"));
-        result = FinishDocument(doc, path, opts.DocAction);
+        result = FinishBatchDocument(app, doc, session.Names,
+                                     PlanFileBaseName(st.DocParcel1.Number, st.DocParcel1.ParcelIndex));
         result.DrawingOutside = !fits;
         result.Scale = st.DrawScale;
     } catch (...) {

@@ -48,6 +48,17 @@ struct DocumentSession {
     NearParcelSearch Neighbours;
 };
 
+/// The folder a finished document goes to: `chosen` when the operator chose one (not empty),
+/// otherwise the application's work folder for a document left open (as an unsaved Word document
+/// stays in Word) and its default folder for one saved. The folder is made when it is missing.
+QString DocumentFolder(office::WordApp &app, const QString &chosen, uint8_t action);
+
+/// The folder and the name of a batch's document by documents::options(): the output folder when
+/// one is chosen, a name `baseName`.docx that `names` keeps distinct within the batch; then
+/// FinishDocument by the document action.
+DocumentResult FinishBatchDocument(office::WordApp &app, office::Document &doc, OutputNames &names,
+                                   const QString &baseName);
+
 /// Builds the document of options.Kind for the parcel in DocParcel1 (index CurDocParcel) in
 /// `app` from its template under the program folder, and then opens, saves, or saves and prints
 /// it by documents::options().DocAction, in the output folder (the application's default folder

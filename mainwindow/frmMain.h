@@ -149,6 +149,7 @@ private:
     void pict_MouseDown(QMouseEvent *event);
     void pict_MouseMove(QMouseEvent *event);
     void pict_MouseUp(QMouseEvent *event);
+    void pict_DblClick();
     void bMap_Click();
 
     // Menus and buttons
@@ -162,6 +163,7 @@ private:
     void mnuDS_Click();
     void mnuZmist_Click();
     void mnuGo_Click();
+    void mnuKat_Click();
 
     std::unique_ptr<Ui::frmMain> ui;
     QString m_programDir;

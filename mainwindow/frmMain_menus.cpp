@@ -15,6 +15,7 @@
 #include "reference/forms/frmParam.h"
 #include "reference/state.h"
 #include "registers/forms/packagecommand.h"
+#include "registers/forms/registercommands.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -51,6 +52,11 @@ void frmMain::connectCommands()
     connect(ui->mnuExpMif, &QAction::triggered, this, [this] { model::mnuExpMif_Click(m_dataDir); });
     connect(ui->mnuGo, &QAction::triggered, this, &frmMain::mnuGo_Click);
     connect(ui->bGo, &QPushButton::clicked, this, &frmMain::mnuGo_Click);
+    connect(ui->mnuKat, &QAction::triggered, this, &frmMain::mnuKat_Click);
+    connect(ui->mnuSpis1, &QAction::triggered, this, [this] { registers::MakeSpis1Command(m_programDir); });
+    connect(ui->mnuSpis2, &QAction::triggered, this, [this] { registers::MakeSpis2Command(m_programDir); });
+    connect(ui->mnuNakl, &QAction::triggered, this,
+            [this] { registers::MakeNaklCommand(m_programDir, ui->cmbCil->currentText()); });
     // The other commands (territory, title block, documents, save, bulk assignment, find, about,
     // purposes, overview) come with their own dialogs; until then their controls do nothing.
 }
@@ -71,6 +77,8 @@ void frmMain::tBar_ButtonClick(QAction *button)
         model::mnuSaveCheket_Click();
     else if (key == QLatin1String("GoGo"))
         mnuGo_Click();
+    else if (key == QLatin1String("Kat"))
+        mnuKat_Click();
 }
 
 documents::PlanOptions frmMain::planOptions() const
@@ -111,6 +119,14 @@ void frmMain::mnuGo_Click()
         registers::MakePackageCommand(this, options);
     else
         documents::MakePlanCommand(this, options);
+}
+
+// "Зробити каталог координат": one catalogue per checked parcel.
+void frmMain::mnuKat_Click()
+{
+    if (!AnyParcelChecked())
+        return;
+    registers::MakeCatalogueCommand(this, m_programDir, mainwindow::state().AreaUnit);
 }
 
 void frmMain::mnuFnt_Click()

@@ -12,6 +12,7 @@
 #include "mainwindow/treeimages.h"
 #include "mainwindow/windowplace.h"
 #include "model/state.h"
+#include "registers/forms/registercommands.h"
 
 #include <QMouseEvent>
 #include <QTimer>
@@ -61,6 +62,12 @@ void frmMain::pict_MouseUp(QMouseEvent *)
     ui->lDir->setVisible(false);
 }
 
+// The list of the selected parcels with their cadastral numbers; no menu item reaches it.
+void frmMain::pict_DblClick()
+{
+    registers::MakeSpisKadKodeCommand(m_programDir);
+}
+
 // One overview window: a second press brings the open one to the front without drawing again.
 void frmMain::bMap_Click()
 {
@@ -91,6 +98,9 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
             break;
         case QEvent::MouseButtonRelease:
             pict_MouseUp(static_cast<QMouseEvent *>(event));
+            break;
+        case QEvent::MouseButtonDblClick:
+            pict_DblClick();
             break;
         case QEvent::Resize:
             // A resize clears the picture: the parcel is fitted to the new size once it settles.

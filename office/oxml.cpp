@@ -180,33 +180,39 @@ pugi::xml_node firstRunProperties(pugi::xml_node container)
 
 void replaceParagraphs(pugi::xml_node container, const QString &text, const char *keep)
 {
-    // Copies first: the nodes they come from are removed below.
-    pugi::xml_document scratch;
+    // The first new paragraph is made before the old content goes, with copies of the properties
+    // it takes from it; the paragraphs after it copy its properties. Everything stays in the one
+    // document, so a cell written costs no allocation of its own.
     pugi::xml_node firstP = container.child("w:p");
-    pugi::xml_node pPr = firstP.child("w:pPr") ? scratch.append_copy(firstP.child("w:pPr")) : pugi::xml_node();
     pugi::xml_node source = firstRunProperties(container);
-    pugi::xml_node rPr = source ? scratch.append_copy(source) : pugi::xml_node();
-    if (rPr) {
+    pugi::xml_node first = container.append_child("w:p");
+    pugi::xml_node pPr = firstP.child("w:pPr") ? first.append_copy(firstP.child("w:pPr")) : pugi::xml_node();
+    pugi::xml_node rPr;
+    if (source) {
         // The paragraph marks carry the run properties too, so an empty paragraph keeps them.
         if (!pPr)
-            pPr = scratch.append_child("w:pPr");
+            pPr = first.append_child("w:pPr");
         pugi::xml_node slot = pPrChild(pPr, "w:rPr");
-        pPr.insert_copy_after(rPr, slot);
+        rPr = pPr.insert_copy_after(source, slot);
         pPr.remove_child(slot);
     }
 
     for (pugi::xml_node c = container.first_child(); c;) {
         pugi::xml_node next = c.next_sibling();
-        if (!(keep && isElement(c, keep)))
+        if (c != first && !(keep && isElement(c, keep)))
             container.remove_child(c);
         c = next;
     }
-    for (const QString &line : paragraphTexts(text)) {
-        pugi::xml_node p = container.append_child("w:p");
-        if (pPr)
-            p.append_copy(pPr);
-        if (!line.isEmpty())
-            insertRuns(p, {}, line, rPr);
+    const QStringList lines = paragraphTexts(text);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        pugi::xml_node p = first;
+        if (i > 0) {
+            p = container.append_child("w:p");
+            if (pPr)
+                p.append_copy(pPr);
+        }
+        if (!lines[i].isEmpty())
+            insertRuns(p, {}, lines[i], rPr);
     }
 }
 

@@ -9,16 +9,6 @@ namespace office {
 
 namespace {
 
-pugi::xml_node rowAt(pugi::xml_node tbl, int row)
-{
-    int i = 0;
-    if (row >= 1)
-        for (pugi::xml_node tr : tbl.children("w:tr"))
-            if (++i == row)
-                return tr;
-    return {};
-}
-
 pugi::xml_node rowProperties(pugi::xml_node tr)
 {
     if (pugi::xml_node trPr = tr.child("w:trPr"))
@@ -26,6 +16,23 @@ pugi::xml_node rowProperties(pugi::xml_node tr)
     if (pugi::xml_node ex = tr.child("w:tblPrEx"))
         return tr.insert_child_after("w:trPr", ex);
     return tr.prepend_child("w:trPr");
+}
+
+// A cell that holds only its properties and one paragraph without text: clearing it again would
+// give the same cell.
+bool isClearCell(pugi::xml_node tc)
+{
+    int paragraphs = 0;
+    for (pugi::xml_node c = tc.first_child(); c; c = c.next_sibling()) {
+        if (oxml::isElement(c, "w:tcPr"))
+            continue;
+        if (!oxml::isElement(c, "w:p") || ++paragraphs > 1)
+            return false;
+        for (pugi::xml_node d = c.first_child(); d; d = d.next_sibling())
+            if (!oxml::isElement(d, "w:pPr"))
+                return false;
+    }
+    return paragraphs == 1;
 }
 
 // Every run and paragraph mark of a table, for formatting the whole of it.
@@ -49,9 +56,28 @@ QString Cell::Text() const
     return oxml::textOf(pugi::xml_node(m_tc));
 }
 
+pugi::xml_node_struct *Table::rowAt(int row) const
+{
+    if (row < 1)
+        return nullptr;
+    int i = 0;
+    pugi::xml_node tr = pugi::xml_node(m_tbl).child("w:tr");
+    if (m_tr && row >= m_row) {
+        i = m_row - 1;
+        tr = pugi::xml_node(m_tr);
+    }
+    for (; tr; tr = tr.next_sibling("w:tr"))
+        if (++i == row) {
+            m_row = row;
+            m_tr = tr.internal_object();
+            return m_tr;
+        }
+    return nullptr;
+}
+
 office::Cell Table::Cell(int row, int column) const
 {
-    pugi::xml_node tr = rowAt(pugi::xml_node(m_tbl), row);
+    pugi::xml_node tr(rowAt(row));
     int i = 0;
     if (tr && column >= 1)
         for (pugi::xml_node tc : tr.children("w:tc"))
@@ -71,7 +97,7 @@ int Table::RowCount() const
 int Table::ColumnCount(int row) const
 {
     int n = 0;
-    for ([[maybe_unused]] pugi::xml_node tc : rowAt(pugi::xml_node(m_tbl), row).children("w:tc"))
+    for ([[maybe_unused]] pugi::xml_node tc : pugi::xml_node(rowAt(row)).children("w:tc"))
         ++n;
     return n;
 }
@@ -90,7 +116,8 @@ void Table::Rows_Add()
     // A vertical merge ends with the rows the template had: each added cell stands alone.
     for (pugi::xml_node tc : tr.children("w:tc")) {
         tc.child("w:tcPr").remove_child("w:vMerge");
-        oxml::replaceParagraphs(tc, QString(), "w:tcPr");
+        if (!isClearCell(tc))
+            oxml::replaceParagraphs(tc, QString(), "w:tcPr");
     }
 }
 

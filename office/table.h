@@ -43,7 +43,12 @@ public:
 private:
     friend class Document;
     explicit Table(pugi::xml_node_struct *tbl) : m_tbl(tbl) {}
+    pugi::xml_node_struct *rowAt(int row) const;
     pugi::xml_node_struct *m_tbl;
+    // The row found last: rows are only ever added at the end, so a later row is found by walking
+    // on from it, and filling a long table row by row stays linear.
+    mutable int m_row = 0;
+    mutable pugi::xml_node_struct *m_tr = nullptr;
 };
 
 } // namespace office

@@ -10,6 +10,7 @@
 #include "registers/folders.h"
 #include "registers/packagedocuments.h"
 #include "registers/state.h"
+#include "registers/templates.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -29,12 +30,6 @@ const ReportGroupList &PackageRun::groups() const
 
 namespace {
 
-/// The first word of a name, blanks before it passed over.
-QString firstWord(const QString &name)
-{
-    return name.simplified().section(QLatin1Char(' '), 0, 0);
-}
-
 /// An empty or blank territory name becomes `fallback`, in the program-wide variable itself.
 const QString &withDefault(QString &name, const QString &fallback)
 {
@@ -44,19 +39,6 @@ const QString &withDefault(QString &name, const QString &fallback)
 }
 
 } // namespace
-
-QString RegionGenitive(const QString &regionName)
-{
-    return zova::DropLastChar(firstWord(regionName)) + QStringLiteral("ої");
-}
-
-QString DistrictGenitive(const QString &districtName)
-{
-    const QString word = firstWord(districtName);
-    if (word.size() <= 3)
-        return districtName;
-    return word.left(word.size() - 2) + QStringLiteral("ого");
-}
 
 PackageRun FormPackageRun(const PackageArguments &args)
 {
@@ -159,28 +141,21 @@ namespace {
 documents::DocumentResult makeDocument(office::WordApp &app, const PackageDocument &row, PackageRun &run,
                                        const QString &programDir, uint8_t action)
 {
-    const QString templatePath = QDir(programDir).filePath(QStringLiteral("Dots/") + QLatin1String(row.Template));
-    if (!QFileInfo(templatePath).isFile())
-        throw zova::Error(QStringLiteral("Немає шаблону документа: ") + QDir::toNativeSeparators(templatePath));
+    const QString templatePath = TemplatePath(programDir, QLatin1String(row.Template));
+    if (!TemplateExists(templatePath))
+        throw MissingTemplate(templatePath);
 
-    const QString chosen = folders().ReportFolder;
-    const QString folder = !chosen.isEmpty() ? chosen
-                           : action == documents::ActionOpen ? app.WorkFolder()
-                                                             : app.DefaultFolder();
-    QDir().mkpath(folder);
-    const QString path = QDir(folder).filePath(QLatin1String(row.FileName));
-
+    const QString path = QDir(documents::DocumentFolder(app, folders().ReportFolder, action))
+                             .filePath(QLatin1String(row.FileName));
     office::Document &doc = app.Documents_Add(templatePath);
-    documents::DocumentResult result;
     try {
         row.Fill(doc, run);
-        result = documents::FinishDocument(doc, path, action);
+        return documents::FinishDocument(doc, path, action);
     } catch (...) {
         if (app.ActiveDocument() == &doc)
             doc.Close();
         throw;
     }
-    return result;
 }
 
 /// Makes one document and records what became of it; a failure is recorded and does not stop the run.

@@ -4,6 +4,7 @@
 #include "office/wordapp.h"
 #include "platform/progresssink.h"
 #include "registers/reportgroups.h"
+#include "registers/territorynames.h"
 
 #include <QDateTime>
 #include <QString>
@@ -44,12 +45,6 @@ struct PackageRun {
 
     const ReportGroupList &groups() const;
 };
-
-/// The region in the genitive: its first word less the last letter, followed by "ої".
-QString RegionGenitive(const QString &regionName);
-/// The district in the genitive: a first word longer than 3 characters less its last two letters,
-/// followed by "ого"; otherwise the whole name unchanged.
-QString DistrictGenitive(const QString &districtName);
 
 /// Forms the run values from the program-wide state and `args`: an empty or blank region, district
 /// or council name in reference::state() first becomes "Невизначена область", "Невизначений район"

@@ -1,0 +1,122 @@
+#include "registers/catalogue.h"
+
+#include "common/error.h"
+#include "common/numbers.h"
+#include "documents/docbuilder.h"
+#include "documents/outputnames.h"
+#include "documents/state.h"
+#include "model/state.h"
+#include "registers/templates.h"
+
+#include <exception>
+
+namespace registers {
+
+QString CatalogueTemplatePath(const QString &programDir)
+{
+    return TemplatePath(programDir, QStringLiteral("katalog.dotx"));
+}
+
+QString CatalogueFileBaseName(const QString &number)
+{
+    return documents::SafeFileName(number + QStringLiteral("_k"), QStringLiteral("каталог"));
+}
+
+QString CatalogueAreaText(double squareMetres, uint8_t areaUnit)
+{
+    if (areaUnit == 0)
+        return zova::Format2(squareMetres) + QStringLiteral(" кв.м.");
+    return zova::Format4(zova::Hectares(squareMetres)) + QStringLiteral(" га.");
+}
+
+void FillCatalogue(office::Document &doc, const model::Parcel &parcel, const documents::SideList &sides,
+                   uint8_t areaUnit, platform::ProgressSink &step)
+{
+    doc.Bookmarks(QStringLiteral("User")).SetText(parcel.NM);
+    doc.Bookmarks(QStringLiteral("Area")).SetText(CatalogueAreaText(parcel.Area, areaUnit));
+    doc.Bookmarks(QStringLiteral("Perum")).SetText(zova::Format2(parcel.Perimeter) + QStringLiteral(" м."));
+    step.setValue(9);
+
+    office::Table table = doc.Tables(1);
+    const int n = sides.UBound();
+    for (int k = 0; k < 2 * n; ++k)
+        table.Rows_Add();
+    step.setValue(11);
+
+    auto vertexRow = [&](int row, const QString &number, const documents::SideRec &side) {
+        table.Cell(row, 1).SetText(number);
+        table.Cell(row, 2).SetText(side.AngleText);
+        table.Cell(row, 5).SetText(zova::Format2(side.X));
+        table.Cell(row, 6).SetText(zova::Format2(side.Y));
+    };
+    for (int k = 1; k <= n; ++k)
+        vertexRow(2 * k + 1, zova::SignedText(k), sides[k]);
+    step.setValue(13);
+    for (int k = 1; k <= n; ++k) {
+        table.Cell(2 * k + 2, 3).SetText(sides[k].DirText);
+        table.Cell(2 * k + 2, 4).SetText(zova::Format2(sides[k].Length));
+    }
+    step.setValue(17);
+    if (n >= 1)
+        vertexRow(2 * n + 3, QStringLiteral("1"), sides[1]);
+}
+
+documents::BatchReport MakeCatalogues(office::WordApp &app, const QString &programDir, uint8_t areaUnit,
+                                      platform::ProgressSink &overall, platform::ProgressSink &step)
+{
+    documents::BatchReport report;
+    report.Selected = documents::SelectedParcelCount();
+    overall.setRange(0, report.Selected);
+    overall.setValue(0);
+
+    const QString templatePath = CatalogueTemplatePath(programDir);
+    const bool haveTemplate = TemplateExists(templatePath);
+    model::ParcelList &parcels = model::state().Parcels;
+    documents::SideList &sides = documents::state().Sides;
+    documents::OutputNames names;
+    int done = 0;
+    for (int32_t i = 1; i <= parcels.UBound(); ++i) {
+        model::Parcel &parcel = parcels[i];
+        if (parcel.Selected == 0)
+            continue;
+        ++done;
+        overall.setValue(done);
+        overall.setPhase(QStringLiteral("Загальний процес %1 з %2").arg(done).arg(report.Selected));
+        step.setValue(1);
+
+        documents::BuildSideList(i);
+        step.setValue(5);
+        parcel.Perimeter = 0;
+        for (const documents::SideRec &side : sides)
+            parcel.Perimeter += side.Length;
+        if (!haveTemplate)
+            continue;
+        if (sides.UBound() < 1) {
+            report.Failures.push_back({i, parcel.Number, QStringLiteral("ділянка не має точок межі")});
+            continue;
+        }
+
+        try {
+            office::Document &doc = app.Documents_Add(templatePath);
+            step.setValue(7);
+            try {
+                FillCatalogue(doc, parcel, sides, areaUnit, step);
+                report.Done.push_back(documents::FinishBatchDocument(app, doc, names, CatalogueFileBaseName(parcel.Number)));
+            } catch (...) {
+                if (app.ActiveDocument() == &doc)
+                    doc.Close();
+                throw;
+            }
+        } catch (const zova::Error &e) {
+            report.Failures.push_back({i, parcel.Number, e.message()});
+        } catch (const std::exception &e) {
+            report.Failures.push_back({i, parcel.Number, QString::fromLocal8Bit(e.what())});
+        }
+        step.setValue(21);
+    }
+    if (!haveTemplate)
+        throw MissingTemplate(templatePath);
+    return report;
+}
+
+} // namespace registers

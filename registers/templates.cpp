@@ -1,0 +1,52 @@
+#include "registers/templates.h"
+
+#include "model/state.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace registers {
+
+QString TemplatePath(const QString &programDir, const QString &file)
+{
+    return QDir(programDir).filePath(QStringLiteral("Dots/") + file);
+}
+
+bool TemplateExists(const QString &path)
+{
+    return QFileInfo(path).isFile();
+}
+
+zova::Error MissingTemplate(const QString &path)
+{
+    return zova::Error(QStringLiteral("Немає шаблону документа: ") + QDir::toNativeSeparators(path));
+}
+
+LeftOpen LeaveOpen(office::WordApp &app, office::Document &doc, const QString &baseName)
+{
+    const QDir folder(app.WorkFolder());
+    QDir().mkpath(folder.path());
+    QString path = folder.filePath(baseName + QStringLiteral(".docx"));
+    for (int k = 2; QFileInfo::exists(path); ++k)
+        path = folder.filePath(baseName + QStringLiteral("_%1.docx").arg(k));
+    LeftOpen left;
+    left.Opened = doc.ShowDocument(path);
+    left.Path = doc.FullName();
+    doc.Close();
+    return left;
+}
+
+void WriteSelectedParcelRows(office::Table &table, int firstRow,
+                             const std::function<void(int row, int k, const model::Parcel &parcel)> &write)
+{
+    int k = 0;
+    for (const model::Parcel &p : model::state().Parcels) {
+        if (p.Selected == 0)
+            continue;
+        table.Rows_Add();
+        write(firstRow + k, k + 1, p);
+        ++k;
+    }
+}
+
+} // namespace registers

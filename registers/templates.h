@@ -1,0 +1,37 @@
+#pragma once
+
+#include "common/error.h"
+#include "model/parcel.h"
+#include "office/wordapp.h"
+
+#include <QString>
+#include <functional>
+
+namespace registers {
+
+/// The path of the template `file` (".dotx", may hold a subfolder) under the program folder's Dots/.
+QString TemplatePath(const QString &programDir, const QString &file);
+/// True when a template file exists at the path.
+bool TemplateExists(const QString &path);
+/// The error that names a missing template.
+zova::Error MissingTemplate(const QString &path);
+
+/// A document left for the operator: where it was saved, and whether the desktop opened it.
+struct LeftOpen {
+    QString Path;
+    bool Opened = false;
+};
+
+/// Leaves a finished document for the operator as an unsaved Word document would stay: saves it
+/// in the application's work folder as `baseName`.docx, or, while a file of that name is there
+/// already (an earlier list may still be open), as `baseName`_2.docx, _3, ...; has the desktop open
+/// it and closes it here. Throws office::Error when the save fails.
+LeftOpen LeaveOpen(office::WordApp &app, office::Document &doc, const QString &baseName);
+
+/// Writes one row of `table` per selected parcel of the model, in index order, from row `firstRow`
+/// on, adding a row to the table for each, so that one empty row ends it. `write` gets the row, the
+/// parcel's count among the selected ones (from 1) and the parcel.
+void WriteSelectedParcelRows(office::Table &table, int firstRow,
+                             const std::function<void(int row, int k, const model::Parcel &parcel)> &write);
+
+} // namespace registers

@@ -1,0 +1,40 @@
+#include "registers/transmittalnote.h"
+
+#include "common/text.h"
+#include "model/state.h"
+#include "reference/state.h"
+#include "reference/territory.h"
+#include "registers/templates.h"
+#include "registers/territorynames.h"
+
+namespace registers {
+
+LeftOpen MakeNakl(office::WordApp &app, const QString &programDir)
+{
+    ApplyTerritoryDefaults();
+    const reference::State &r = reference::state();
+    const QString districtGen = DistrictGenitive(r.DistrictName);
+    const QString districtWord = DistrictWord(r.DistrictName);
+    const QString councilGen = reference::CouncilCaseForms(r.CouncilName).genitive;
+
+    const QString path = TemplatePath(programDir, QStringLiteral("nakladna.dotx"));
+    if (!TemplateExists(path))
+        throw MissingTemplate(path);
+    office::Document &doc = app.Documents_Add(path);
+    doc.Bookmarks(QStringLiteral("ndur")).SetText(r.NDur);
+    doc.Bookmarks(QStringLiteral("raizem")).SetText(model::state().RaiZem);
+    doc.Tables(1).Cell(1, 1).SetText(zova::UpperCase(r.OrganTitle));
+    doc.Bookmarks(QStringLiteral("radu")).SetText(councilGen);
+    doc.Bookmarks(QStringLiteral("regionu")).SetText(districtGen);
+    doc.Bookmarks(QStringLiteral("viddil")).SetText(districtWord);
+
+    // Item 1 and rows 1 to 3 are the template's: the first parcel is item 2 in row 4.
+    office::Table table = doc.Tables(3);
+    WriteSelectedParcelRows(table, 4, [&](int row, int k, const model::Parcel &p) {
+        table.Cell(row, 1).SetText(QString::number(k + 1) + QLatin1Char('.'));
+        table.Cell(row, 2).SetText(QStringLiteral(" ~ ") + p.NM);
+    });
+    return LeaveOpen(app, doc, QStringLiteral("Накладна"));
+}
+
+} // namespace registers

@@ -1,0 +1,118 @@
+// The transmittal note and the list with cadastral numbers: their rows, the territory in the
+// case forms the note needs, and the defaults for a territory not chosen.
+
+#include "common/numbers.h"
+#include "reference/staff.h"
+#include "reference/state.h"
+#include "registers/cadastrallist.h"
+#include "registers/territorynames.h"
+#include "registers/transmittalnote.h"
+#include "tests/registers/registerstesting.h"
+
+#include <gtest/gtest.h>
+
+using namespace registers;
+using registerstesting::RectangleOf;
+using registerstesting::rowTexts;
+
+TEST(TerritoryNames, DistrictGenitiveAndWord)
+{
+    const struct {
+        const char *name, *genitive, *word;
+    } cases[] = {
+        {"Києво-Святошинський район", "Києво-Святошинського", "Києво-Святошинський"},
+        {"Фастівський", "Фастівського", "Фастівський"},
+        {"м Біла Церква", "м Біла Церква", "м Біла Церква"},
+        {"  Макарівський район", "Макарівського", "Макарівський"},
+        {"", "", ""},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(DistrictGenitive(QString::fromUtf8(c.name)), QString::fromUtf8(c.genitive));
+        EXPECT_EQ(DistrictWord(QString::fromUtf8(c.name)), QString::fromUtf8(c.word));
+    }
+}
+
+namespace {
+
+class Notes : public registerstesting::RegistersTest {
+protected:
+    void SetUp() override
+    {
+        RegistersTest::SetUp();
+        model::Parcel unselected = RectangleOf(QStringLiteral("0003"), QStringLiteral("Не вибрана"), 0, 0, 10, 10);
+        unselected.Selected = 0;
+        model::Parcel second = RectangleOf(QStringLiteral("34"), QStringLiteral("Бойко Іван Петрович|Бойко Марія Іванівна"),
+                                           0, 0, 50, 50);
+        second.ZN = 5;
+        second.KV = 12;
+        setParcels({RectangleOf(QStringLiteral("0034"), QStringLiteral("Дем'янчук Мар'яна Василівна"), 0, 0, 25, 100),
+                    unselected, second, unselected});
+    }
+};
+
+} // namespace
+
+TEST_F(Notes, TransmittalNoteRowsStaffAndTerritory)
+{
+    exec(QStringLiteral("UPDATE worker SET nDur = 'Коваленко І.П.'"));
+    exec(QStringLiteral("UPDATE organ SET Organ = 'ТОВ «Земпроект»'"));
+    reference::LoadStaffNames(QString());
+    model::state().RaiZem = QStringLiteral("Петренко П.П.");
+    reference::State &r = reference::state();
+    r.RegionName = QStringLiteral("Київська");
+    r.DistrictName = QStringLiteral("Києво-Святошинський район");
+    r.CouncilName = QStringLiteral("Софіївсько-Борщагівська сільська");
+
+    const QString path = MakeNakl(*app, programDir()).Path;
+    EXPECT_EQ(desktop->opened, QStringList{path});
+    office::Document &doc = reopen(path);
+    EXPECT_EQ(doc.Bookmarks(QStringLiteral("ndur")).Text(), QStringLiteral("Коваленко І.П."));
+    EXPECT_EQ(doc.Bookmarks(QStringLiteral("raizem")).Text(), QStringLiteral("Петренко П.П."));
+    EXPECT_EQ(doc.Tables(1).Cell(1, 1).Text(), QStringLiteral("ТОВ «ЗЕМПРОЕКТ»"));
+    EXPECT_EQ(doc.Bookmarks(QStringLiteral("radu")).Text(), QStringLiteral("Софіївсько-Борщагівської сільської"));
+    EXPECT_EQ(doc.Bookmarks(QStringLiteral("regionu")).Text(), QStringLiteral("Києво-Святошинського"));
+    EXPECT_EQ(doc.Bookmarks(QStringLiteral("viddil")).Text(), QStringLiteral("Києво-Святошинський"));
+
+    // Item 1 is the template's; the parcels follow from row 4 with items 2 and 3, and one empty
+    // row ends the table.
+    const office::Table t = doc.Tables(3);
+    ASSERT_EQ(t.RowCount(), 6);
+    EXPECT_EQ(t.Cell(3, 1).Text(), QStringLiteral("1."));
+    EXPECT_EQ(rowTexts(t, 4).mid(0, 2), (QStringList{QStringLiteral("2."), QStringLiteral(" ~ Дем'янчук Мар'яна Василівна")}));
+    EXPECT_EQ(rowTexts(t, 5).mid(0, 2),
+              (QStringList{QStringLiteral("3."), QStringLiteral(" ~ Бойко Іван Петрович|Бойко Марія Іванівна")}));
+    EXPECT_EQ(rowTexts(t, 6), (QStringList{{}, {}, {}}));
+}
+
+TEST_F(Notes, TerritoryNotChosenTakesTheDefaultsAndKeepsThem)
+{
+    reference::state().CouncilName = QStringLiteral("   ");
+    office::Document &doc = reopen(MakeNakl(*app, programDir()).Path);
+    const reference::State &r = reference::state();
+    EXPECT_EQ(r.RegionName, QStringLiteral("Невизначена область"));
+    EXPECT_EQ(r.DistrictName, QStringLiteral("Невизначений район"));
+    EXPECT_EQ(r.CouncilName, QStringLiteral("Невизначена рада"));
+    EXPECT_EQ(doc.Bookmarks(QStringLiteral("radu")).Text(), QStringLiteral("Невизначеної радої"));
+    EXPECT_EQ(doc.Bookmarks(QStringLiteral("regionu")).Text(), QStringLiteral("Невизначеного"));
+    EXPECT_EQ(doc.Bookmarks(QStringLiteral("viddil")).Text(), QStringLiteral("Невизначений"));
+
+    // The defaults are written even when the template is missing.
+    reference::state().RegionName.clear();
+    EXPECT_THROW(MakeSpisKadKode(*app, testsupport::tempDir()), zova::Error);
+    EXPECT_EQ(r.RegionName, QStringLiteral("Невизначена область"));
+}
+
+TEST_F(Notes, CadastralListRowsAndNumbers)
+{
+    const QString path = MakeSpisKadKode(*app, programDir()).Path;
+    EXPECT_EQ(QFileInfo(path).fileName(), QStringLiteral("Кадастрові номери.docx"));
+    const office::Table t = reopen(path).Tables(1);
+    ASSERT_EQ(t.RowCount(), 4);
+    EXPECT_EQ(rowTexts(t, 2), (QStringList{QStringLiteral("1."), QStringLiteral(" Дем'янчук Мар'яна Василівна"),
+                                           zova::Format4(0.25), QStringLiteral("3222486201:01:024:0034")}));
+    // A number stored without its leading zeros still gives four digits.
+    EXPECT_EQ(rowTexts(t, 3), (QStringList{QStringLiteral("2."), QStringLiteral(" Бойко Іван Петрович|Бойко Марія Іванівна"),
+                                           zova::Format4(0.25), QStringLiteral("3222486201:05:012:0034")}));
+    EXPECT_EQ(rowTexts(t, 4), (QStringList{{}, {}, {}, {}}));
+}
