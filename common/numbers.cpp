@@ -160,33 +160,42 @@ int32_t RoundToInt32(double value)
     return static_cast<int32_t>(r);
 }
 
-QString Format2(double value)
+namespace {
+
+/// "-0.00" reads oddly in a file or a table (a difference of equal areas is a hair below zero); a
+/// value that rounds to zero is written without a sign.
+QString WithoutNegativeZero(QString text)
+{
+    if (!text.startsWith(QLatin1Char('-')))
+        return text;
+    for (QChar c : text.mid(1))
+        if (c.isDigit() && c != QLatin1Char('0'))
+            return text;
+    return text.mid(1);
+}
+
+QString FormatFixed(double value, int decimals)
 {
     QLocale locale = QLocale::system();
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    return locale.toString(value, 'f', 2);
+    return WithoutNegativeZero(locale.toString(value, 'f', decimals));
+}
+
+} // namespace
+
+QString Format2(double value)
+{
+    return FormatFixed(value, 2);
 }
 
 QString Format4(double value)
 {
-    QLocale locale = QLocale::system();
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    return locale.toString(value, 'f', 4);
+    return FormatFixed(value, 4);
 }
 
 QString FormatDot(double value, int decimals)
 {
-    QString text = QString::number(value, 'f', decimals);
-    // "-0.00" reads oddly in a file; a value that rounds to zero is written without a sign.
-    if (text.startsWith(QLatin1Char('-'))) {
-        bool allZero = true;
-        for (QChar c : text.mid(1))
-            if (c != QLatin1Char('0') && c != QLatin1Char('.'))
-                allZero = false;
-        if (allZero)
-            text.remove(0, 1);
-    }
-    return text;
+    return WithoutNegativeZero(QString::number(value, 'f', decimals));
 }
 
 QString SignedText(long long value)

@@ -107,6 +107,10 @@ TEST(NumberTexts, UseTheSystemSeparator)
     EXPECT_EQ(Format2(12345678.9), QStringLiteral("12345678") + sep + QStringLiteral("90")); // no grouping
     EXPECT_EQ(FormatDot(-0.001, 2), QStringLiteral("0.00"));
     EXPECT_EQ(FormatDot(5.125, 3), QStringLiteral("5.125"));
+    // A difference of equal areas a hair below zero shows no sign; a real negative keeps it.
+    EXPECT_EQ(Format4((1210.0 - (475.0 + 735.00000000001)) / 10000), QStringLiteral("0") + sep + QStringLiteral("0000"));
+    EXPECT_EQ(Format2(-0.004), QStringLiteral("0") + sep + QStringLiteral("00"));
+    EXPECT_EQ(Format2(-0.006), QStringLiteral("-0") + sep + QStringLiteral("01"));
 }
 
 TEST(NumberTexts, SignedText)
