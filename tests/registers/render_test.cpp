@@ -165,6 +165,7 @@ TEST_F(Rendered, EveryDocumentReadsBackAndRendersWithoutOverlaps)
 
         const QByteArray keep = qgetenv("ZOVA_SCREENSHOT_DIR");
         if (!keep.isEmpty())
-            QFile::copy(pdf, QDir(QString::fromLocal8Bit(keep)).filePath(QFileInfo(pdf).fileName()));
+            for (const QString &file : {pdf, m.path})
+                QFile::copy(file, QDir(QString::fromLocal8Bit(keep)).filePath(QFileInfo(file).fileName()));
     }
 }
