@@ -67,7 +67,7 @@ QString BatchReport::Summary() const
         case DocumentFate::Saved: ++saved; break;
         case DocumentFate::Printed: ++printed; break;
         case DocumentFate::Opened: ++opened; break;
-        case DocumentFate::NotOpened: notOpened << QDir::toNativeSeparators(r.Path); break;
+        case DocumentFate::NotOpened: notOpened << r.Path; break;
         case DocumentFate::Left: ++left; break;
         case DocumentFate::None: break;
         }
@@ -84,11 +84,7 @@ QString BatchReport::Summary() const
         lines << QStringLiteral("Збережено й надіслано до друку: %1").arg(printed);
     if (opened > 0)
         lines << QStringLiteral("Відкрито документів: %1").arg(opened);
-    if (!notOpened.isEmpty()) {
-        lines << QStringLiteral("Збережено, але не відкрито (не знайдено програми, що відкриває документи Word): %1")
-                     .arg(notOpened.size());
-        lines << notOpened;
-    }
+    lines << NotOpenedLines(notOpened);
     if (left > 0)
         lines << QStringLiteral("Залишено відкритими без збереження: %1").arg(left);
     if (!folders.isEmpty())

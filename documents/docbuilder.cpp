@@ -110,6 +110,17 @@ DocumentResult FinishBatchDocument(office::WordApp &app, office::Document &doc, 
     return FinishDocument(doc, names.Reserve(folder, baseName, QStringLiteral(".docx")), opts.DocAction);
 }
 
+QStringList NotOpenedLines(const QStringList &paths)
+{
+    if (paths.isEmpty())
+        return {};
+    QStringList lines{QStringLiteral("Збережено, але не відкрито: %1").arg(paths.size()),
+                      QStringLiteral("Не знайдено програми, що відкриває документи Word (LibreOffice Writer).")};
+    for (const QString &path : paths)
+        lines << QDir::toNativeSeparators(path);
+    return lines;
+}
+
 DocumentResult MakeParcelDocument(office::WordApp &app, const PlanOptions &options, int32_t &scale,
                                   DocumentSession &session, platform::ProgressSink &step)
 {

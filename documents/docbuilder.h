@@ -7,6 +7,7 @@
 #include "platform/progresssink.h"
 
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 
 namespace documents {
@@ -41,6 +42,11 @@ QString PlanFileBaseName(const QString &number, int32_t index);
 /// and prints it, and closes it; any other action leaves it open in the application. Throws
 /// zova::Error when the save or the print fails.
 DocumentResult FinishDocument(office::Document &doc, const QString &path, uint8_t action);
+
+/// The lines that tell the operator which documents were saved but not opened, because nothing
+/// on the desktop could open them: a count, the reason and the files (native separators). Empty
+/// when `paths` is.
+QStringList NotOpenedLines(const QStringList &paths);
 
 /// What the documents of one batch share: the names handed out so far and the neighbour search.
 struct DocumentSession {

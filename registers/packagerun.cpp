@@ -126,11 +126,8 @@ QString PackageReport::FailureText() const
     QStringList notOpened;
     for (const PackageDone &d : Done)
         if (d.Result.Fate == documents::DocumentFate::NotOpened)
-            notOpened << QDir::toNativeSeparators(d.Result.Path);
-    if (!notOpened.isEmpty())
-        lines << QStringLiteral("Збережено, але не відкрито (не знайдено програми, що відкриває документи Word): %1")
-                     .arg(notOpened.size())
-              << notOpened;
+            notOpened << d.Result.Path;
+    lines << documents::NotOpenedLines(notOpened);
     return lines.join(QLatin1Char('\n'));
 }
 

@@ -11,6 +11,7 @@
 #include "reference/staff.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <exception>
 
 namespace documents {
@@ -45,7 +46,10 @@ BatchReport RunBatch(QWidget *parent, const PlanOptions &options)
         report = RunDocumentBatch(app, options, progress.overall(), progress.step());
     }
     progress.close();
-    const bool clean = report.Failures.empty() && report.Outside.empty();
+    const bool allOpened = std::none_of(report.Done.begin(), report.Done.end(), [](const DocumentResult &r) {
+        return r.Fate == DocumentFate::NotOpened;
+    });
+    const bool clean = report.Failures.empty() && report.Outside.empty() && allOpened;
     Tell(report.Summary(), clean ? platform::MsgIcon::Information : platform::MsgIcon::Exclamation);
     return report;
 }
