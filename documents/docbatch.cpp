@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 #include <exception>
 
 namespace documents {
@@ -56,6 +57,11 @@ BatchReport RunDocumentBatch(office::WordApp &app, const PlanOptions &options, p
         }
     }
     return report;
+}
+
+bool BatchReport::AnyNotOpened() const
+{
+    return std::any_of(Done.begin(), Done.end(), [](const DocumentResult &r) { return r.Fate == DocumentFate::NotOpened; });
 }
 
 QString BatchReport::Summary() const

@@ -32,6 +32,8 @@ struct BatchReport {
     std::vector<BatchFailure> Failures; ///< one per parcel that failed, in parcel order
     std::vector<OutsideDrawing> Outside; ///< one per document whose drawing leaves its region
 
+    /// True when a document to be opened was saved but nothing could open it.
+    bool AnyNotOpened() const;
     /// The closing message for the operator: how many documents were made and where, every
     /// parcel whose drawing leaves its region with the scale, and every parcel that failed with
     /// its reason.

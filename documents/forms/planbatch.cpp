@@ -11,7 +11,6 @@
 #include "reference/staff.h"
 
 #include <QApplication>
-#include <algorithm>
 #include <exception>
 
 namespace documents {
@@ -46,10 +45,7 @@ BatchReport RunBatch(QWidget *parent, const PlanOptions &options)
         report = RunDocumentBatch(app, options, progress.overall(), progress.step());
     }
     progress.close();
-    const bool allOpened = std::none_of(report.Done.begin(), report.Done.end(), [](const DocumentResult &r) {
-        return r.Fate == DocumentFate::NotOpened;
-    });
-    const bool clean = report.Failures.empty() && report.Outside.empty() && allOpened;
+    const bool clean = report.Failures.empty() && report.Outside.empty() && !report.AnyNotOpened();
     Tell(report.Summary(), clean ? platform::MsgIcon::Information : platform::MsgIcon::Exclamation);
     return report;
 }

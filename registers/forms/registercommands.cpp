@@ -81,7 +81,8 @@ documents::BatchReport MakeCatalogueCommand(QWidget *parent, const QString &prog
             report = MakeCatalogues(app, programDir, areaUnit, progress.overall(), progress.step());
         }
         progress.close();
-        Tell(report.Summary(), report.Failures.empty() ? platform::MsgIcon::Information : platform::MsgIcon::Exclamation);
+        Tell(report.Summary(), report.Failures.empty() && !report.AnyNotOpened() ? platform::MsgIcon::Information
+                                                                                 : platform::MsgIcon::Exclamation);
     });
     return report;
 }

@@ -241,6 +241,7 @@ TEST_F(Batch, WithNoOpenerOnTheDesktopTheDocumentsAreSavedAndReportedNotOpened)
         EXPECT_EQ(r.Fate, DocumentFate::NotOpened);
         EXPECT_TRUE(QFileInfo(r.Path).isFile()) << r.Path.toStdString();
     }
+    EXPECT_TRUE(report.AnyNotOpened());
     const QString summary = report.Summary();
     EXPECT_FALSE(summary.contains(QStringLiteral("Відкрито"))) << summary.toStdString();
     EXPECT_TRUE(summary.contains(QStringLiteral("Збережено, але не відкрито"))) << summary.toStdString();
