@@ -48,6 +48,19 @@ QString HectareText(double squareMetres)
     return zova::Format4(zova::Hectares(squareMetres));
 }
 
+QString DistrictWithEnding(const QString &districtGen, const QString &ending)
+{
+    const QString genitive = QStringLiteral("ого");
+    if (!districtGen.endsWith(genitive))
+        return districtGen;
+    return districtGen.left(districtGen.size() - genitive.size()) + ending;
+}
+
+QString CouncilNameText(const PackageRun &run)
+{
+    return run.CouncilName + QLatin1Char(' ');
+}
+
 std::optional<QString> CommonBookmarkValue(const QString &name, const PackageRun &run)
 {
     for (const CommonBookmark &b : commonBookmarks)
@@ -66,6 +79,12 @@ void WriteCommonBookmarks(office::Document &doc, const PackageRun &run, std::ini
             throw zova::Error(QStringLiteral("Закладка «%1» не має спільного значення документів пакета").arg(bookmark));
         doc.Bookmarks(bookmark).SetText(*value);
     }
+}
+
+void WriteBookmarks(office::Document &doc, std::initializer_list<BookmarkText> bookmarks)
+{
+    for (const BookmarkText &b : bookmarks)
+        doc.Bookmarks(QLatin1String(b.Name)).SetText(b.Text);
 }
 
 } // namespace registers

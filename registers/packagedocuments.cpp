@@ -1,6 +1,13 @@
 #include "registers/packagedocuments.h"
 
+#include "registers/applicationdocuments.h"
 #include "registers/combinedreport.h"
+#include "registers/conclusiondocuments.h"
+#include "registers/decisiondocuments.h"
+#include "registers/explicationdocument.h"
+#include "registers/markeract.h"
+#include "registers/petitiondocument.h"
+#include "registers/stateactsdocuments.h"
 #include "registers/titledocument.h"
 
 #include <array>
@@ -9,9 +16,20 @@ namespace registers {
 
 namespace {
 
-// Documents 2 to 12 join here, one row each, in number order.
+// One row per document, in number order.
 constexpr PackageDocument documents[] = {
     {1, "td/1/p1.dotx", "p1.docx", FillTitleDocument},
+    {2, "td/1/p2.dotx", "p2.docx", FillPetitionDocument},
+    {3, "td/1/p3.dotx", "p3.docx", FillApplicationDocument},
+    {4, "td/1/p4.dotx", "p4.docx", FillAssignmentDocument},
+    {5, "td/1/p5.dotx", "p5.docx", FillLandOfficeConclusion},
+    {6, "td/1/p6.dotx", "p6.docx", FillArchitectureConclusion},
+    {7, "td/1/p7.dotx", "p7.docx", FillBoundaryMarkerAct},
+    {8, "td/1/p8.dotx", "p8.docx", FillCouncilDecision},
+    {9, "td/1/p9.dotx", "p9.docx", FillDistrictOrder},
+    {10, "td/1/p10.dotx", "p10.docx", FillStateActsApplication},
+    {11, "td/1/p11.dotx", "p11.docx", FillReportList},
+    {12, "td/1/p12.dotx", "p12.docx", FillLandExplication},
 };
 
 constexpr PackageDocument combinedReport{0, "tdmany.dotx", "tdmany.docx", FillCombinedReport};

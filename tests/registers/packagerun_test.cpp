@@ -12,6 +12,7 @@
 #include "registers/packagedocuments.h"
 #include "registers/packagerun.h"
 #include "registers/state.h"
+#include "tests/registers/packagetesting.h"
 #include "tests/support/testsupport.h"
 
 #include <QDate>
@@ -39,39 +40,8 @@ ReportGroup groupOf(const QString &nm, int lines, double area = 2500, double ara
     return g;
 }
 
-class PackageRunTest : public ::testing::Test {
+class PackageRunTest : public packagetesting::PackageTest {
 protected:
-    void SetUp() override
-    {
-        resetState();
-        resetFolders();
-        reference::resetState();
-        model::resetState();
-        documents::resetOptions();
-        desktop = new platform::RecordingDesktop;
-        platform::setDesktop(std::unique_ptr<platform::Desktop>(desktop));
-        folder = QDir(testsupport::tempDir()).filePath(QStringLiteral("package-%1").arg(++runs));
-        QDir().mkpath(folder);
-        folders().ReportFolder = folder;
-        args.ProgramDir = testsupport::programDir();
-
-        reference::State &ref = reference::state();
-        ref.RegionName = QStringLiteral("Київська область");
-        ref.DistrictName = QStringLiteral("Києво-Святошинський район");
-        ref.CouncilName = QStringLiteral("Софіївсько-Борщагівська сільська");
-        ref.OrganTitle = QStringLiteral("ТОВ «Земпроект»");
-        ref.NDur = QStringLiteral("Коваленко І.П.");
-        ref.NSkl = QStringLiteral("Шевчук О.М.");
-        ref.PurposeName = QStringLiteral("для будівництва і обслуговування житлового будинку");
-    }
-    void TearDown() override
-    {
-        platform::setDesktop(nullptr);
-        resetState();
-        resetFolders();
-        documents::resetOptions();
-    }
-
     /// Three groups of 2, 1 and 4 parcels.
     static void threeGroups()
     {
@@ -92,10 +62,6 @@ protected:
         return MakeReportDocuments(app, args, progress);
     }
 
-    platform::RecordingDesktop *desktop = nullptr;
-    QString folder;
-    PackageArguments args;
-    static inline int runs = 0;
 };
 
 } // namespace

@@ -1,0 +1,363 @@
+// Documents 2 to 12 of the share kind, each made from its packed template by the package run and
+// read back: every bookmark the document holds with its text, and the cells of its table for two
+// owner groups of three parcels and one, and for a package without groups.
+
+#include "common/numbers.h"
+#include "office/package_p.h"
+#include "office/wordapp.h"
+#include "registers/packagebookmarks.h"
+#include "registers/packagedocuments.h"
+#include "tests/registers/packagetesting.h"
+
+#include <QDate>
+#include <QDir>
+#include <gtest/gtest.h>
+#include <map>
+#include <vector>
+
+using namespace registers;
+
+namespace {
+
+QString ha(double squareMetres)
+{
+    return zova::Format4(squareMetres / 10000);
+}
+
+const QString RG = QStringLiteral("Київської");
+const QString DG = QStringLiteral("Києво-Святошинського");
+const QString CG = QStringLiteral("Софіївсько-Борщагівської сільської");
+const QString CN = QStringLiteral("Софіївсько-Борщагівська сільська");
+const QString RaiZem = QStringLiteral("Мороз В.В.");
+const QString Golova = QStringLiteral("Ткаченко Г.С.");
+const QString Arhit = QStringLiteral("Литвин О.О.");
+const QString GolAdm = QStringLiteral("Гриценко П.П.");
+const QString Org = QStringLiteral("ТОВ «Земпроект»");
+const QString Dur = QStringLiteral("Коваленко І.П.");
+const QString Skl = QStringLiteral("Шевчук О.М.");
+
+const QString NM1 = QStringLiteral("Бойко Іван Петрович");
+const QString NM2 = QStringLiteral("Дем’янчук Мар’яна Василівна|Дем’янчук Олег Іванович");
+const QString PP1 = QStringLiteral("СК 123456, Києво-Святошинським РВ ГУ МВС 12.03.1998");
+const QString PP2 = QStringLiteral("ВА 654321");
+const QString AU1 = QStringLiteral("с. Петрівське, вул. Шевченка, 1");
+const QString AU2 = QStringLiteral("м. Київ, вул. Хрещатик, 5|с. Петрівське");
+const QString KF1 = QStringLiteral("1234567890");
+const QString KF2 = QStringLiteral("2345678901");
+
+// Areas a tenth of a square metre above their four decimals, so that the total of the unrounded
+// areas (2.6080 ha) differs from the total of the rounded cells (2.6079 ha).
+struct Parcel {
+    const char *number, *grounds;
+    double area, arable, perennial, hayfields, other;
+    int points;
+};
+const Parcel parcels1[] = {{"12", "сертифікат КВ 0012", 12345.4, 5000, 3000, 2000, 2345.4, 8},
+                           {"13", "сертифікат КВ 0013", 2500.4, 2500.4, 0, 0, 0, 4},
+                           {"14а", "сертифікат КВ 0014", 10000.4, 0, 0, 10000.4, 0, 12}};
+const Parcel parcel2 = {"7", "сертифікат КВ 0007", 1234, 1234, 0, 0, 0, 5};
+const double SumArea = 26080.2, SumCat1 = 8734.4, SumCat2 = 3000, SumCat3 = 12000.4, SumCat4 = 2345.4;
+const double CommonLand = 5000;
+
+ReportGroup group(const QString &nm, const QString &pp, const QString &au, const QString &kf,
+                  std::initializer_list<Parcel> parcels)
+{
+    ReportGroup g{nm, au, kf, pp, {}};
+    for (const Parcel &p : parcels) {
+        ReportLine line;
+        line.Number = QString::fromUtf8(p.number);
+        line.PZ = QString::fromUtf8(p.grounds);
+        line.Area = p.area;
+        line.PointCount = p.points;
+        line.Sums = {QString(), p.arable, p.perennial, p.hayfields, p.other};
+        g.Lines.Add(line);
+    }
+    return g;
+}
+
+/// One document's table: which table, and its rows after the heading rows as they must read.
+struct Grid {
+    int table = 1;
+    int firstRow = 0;
+    std::vector<QStringList> rows;
+    int firstColumn = 1;
+};
+
+struct DocumentCase {
+    int number;
+    std::map<QString, QString> bookmarks; ///< every bookmark the document holds
+    Grid grid;                            ///< for the two groups
+    Grid empty;                           ///< for a package without groups
+    bool rowsOf04cm = false;              ///< every row of the grid's table at least 0.4 cm high
+};
+
+/// The owner lists of documents 2, 10 and 11.
+std::vector<QStringList> ownerList(const QString &c8a, const QString &c8b, const QString &c8c, const QString &c8d)
+{
+    return {{QStringLiteral(" 1"), NM1, PP1, AU1, KF1, QString(), ha(12345.4), c8a},
+            {QString(), QString(), QString(), QString(), QString(), QString(), ha(2500.4), c8b},
+            {QString(), QString(), QString(), QString(), QString(), QString(), ha(10000.4), c8c},
+            {QStringLiteral(" 2"), NM2, PP2, AU2, KF2, QString(), ha(1234), c8d},
+            {QString(), QStringLiteral("ВСЬОГО"), QString(), QString(), QString(), QString(), ha(SumArea), QString()}};
+}
+const QStringList emptyOwnerTotal = {QString(), QStringLiteral("ВСЬОГО"), QString(), QString(), QString(), QString(),
+                                     ha(0), QString()};
+
+/// The parcel and land table of documents 5, 6, 8 and 9.
+std::vector<QStringList> areaTable()
+{
+    return {{QStringLiteral(" 1"), NM1, QStringLiteral("12"), ha(12345.4), ha(5000), ha(3000), ha(2000)},
+            {QString(), QString(), QStringLiteral("13"), ha(2500.4), ha(2500.4), ha(0), ha(0)},
+            {QString(), QString(), QStringLiteral("14а"), ha(10000.4), ha(0), ha(0), ha(10000.4)},
+            {QStringLiteral(" 2"), NM2, QStringLiteral("7"), ha(1234), ha(1234), ha(0), ha(0)},
+            {QString(), QStringLiteral("ВСЬОГО"), QString(), ha(SumArea), ha(SumCat1), ha(SumCat2), ha(SumCat3)}};
+}
+const QStringList emptyAreaTotal = {QString(), QStringLiteral("ВСЬОГО"), QString(), ha(0), ha(0), ha(0), ha(0)};
+
+std::vector<DocumentCase> documentCases()
+{
+    const QString year = QDate::currentDate().toString(QStringLiteral("yyyy"));
+    const QString dash = QStringLiteral("–");
+    const QString sign = QStringLiteral("КИЄВО-СВЯТОШИНСЬКИЙ");
+    const QString signA = QStringLiteral("КИЄВО-СВЯТОШИНСЬКА");
+    std::vector<DocumentCase> cases = {
+        {2,
+         {{"obl", QStringLiteral("КИЇВСЬКОЇ")}, {"reg", QStringLiteral("КИЄВО-СВЯТОШИНСЬКОГО")}, {"reg1", DG},
+          {"rada", QStringLiteral("СОФІЇВСЬКО-БОРЩАГІВСЬКА СІЛЬСЬКА ")}, {"radu", CG}, {"raizem", RaiZem},
+          {"golova", Golova}, {"golova1", Golova}},
+         {1, 3, ownerList(QStringLiteral("12"), QStringLiteral("13"), QStringLiteral("14а"), QStringLiteral("7"))},
+         {1, 3, {emptyOwnerTotal}},
+         true},
+        {3,
+         {{"radu", CG}, {"raizem", RaiZem}, {"raizem1", RaiZem}, {"raizem2", RaiZem}, {"reg", DG}, {"reg1", DG},
+          {"reg2", DG}, {"reg3", sign}, {"reg4", DG}},
+         {1, 3, {{QStringLiteral(" 1"), NM1, QString()}, {QStringLiteral(" 2"), NM2, QString()}}},
+         {1, 3, {}}},
+        {4,
+         {{"date", year}, {"dur", Dur}, {"raizem", RaiZem}, {"org", Org}, {"org1", Org}, {"rada", CN + QLatin1Char(' ')},
+          {"radu", CG}, {"radu1", CG}, {"radu2", CG}, {"reg", DG}, {"reg1", DG}, {"reg2", DG}, {"reg3", DG},
+          {"reg4", DG}},
+         {},
+         {}},
+        {5,
+         {{"date", year}, {"date1", year}, {"org", Org}, {"radu", CG}, {"radu1", CG}, {"raizem", RaiZem},
+          {"raizem1", RaiZem}, {"reg", sign}, {"reg1", DG}},
+         {1, 3, areaTable()},
+         {1, 3, {emptyAreaTotal}}},
+        {6,
+         {{"date", year}, {"date1", year}, {"org", Org}, {"radu", CG}, {"radu1", CG}, {"arhname", Arhit},
+          {"arhname1", Arhit}, {"reg", signA}, {"reg1", DG}},
+         {1, 3, areaTable()},
+         {1, 3, {emptyAreaTotal}}},
+        {7,
+         {{"date", year}, {"golova", Golova}, {"golova1", Golova}, {"golova2", Golova}, {"org", Org}, {"org1", Org},
+          {"radu", CG}, {"radu1", CG}, {"radu2", CG}, {"radu3", CG}, {"raizem", RaiZem}, {"raizem1", RaiZem},
+          {"reg", DG}, {"reg1", DG}, {"reg2", DG}, {"reg3", DG}, {"vuk", Skl}, {"vuk1", Skl}},
+         {2, 2,
+          {{QStringLiteral(" 1"), NM1, QStringLiteral("12"), QStringLiteral(" 8")},
+           {QString(), QString(), QStringLiteral("13"), QStringLiteral(" 4")},
+           {QString(), QString(), QStringLiteral("14а"), QStringLiteral(" 12")},
+           {QStringLiteral(" 2"), NM2, QStringLiteral("7"), QStringLiteral(" 5")}}},
+         {2, 2, {}}},
+        {8,
+         {{"arall", ha(SumArea)}, {"arzagkor", ha(CommonLand)}, {"golova", Golova}, {"golova1", Golova}, {"org", Org},
+          {"rada", QStringLiteral("СОФІЇВСЬКО-БОРЩАГІВСЬКА СІЛЬСЬКА ")}, {"rada1", CN + QLatin1Char(' ')}, {"radu", CG},
+          {"radu1", CG}, {"radu2", CG}, {"radu3", CG}, {"reg", QStringLiteral("КИЄВО-СВЯТОШИНСЬКОГО")}, {"reg1", DG},
+          {"reg2", DG}},
+         {1, 3, areaTable()},
+         {1, 3, {emptyAreaTotal}}},
+        {9,
+         {{"arall", ha(SumArea)}, {"goladm", GolAdm}, {"goladm1", GolAdm}, {"org", Org}, {"radu", CG}, {"radu1", CG},
+          {"reg", signA}, {"reg1", QStringLiteral("Києво-Святошинської")}, {"zagkor", ha(CommonLand)}},
+         {1, 3, areaTable()},
+         {1, 3, {emptyAreaTotal}}},
+        {10,
+         {{"ari", ha(SumCat4)}, {"arr", ha(SumCat1)}, {"arrall", ha(SumArea)}, {"ars", ha(SumCat2)},
+          {"arsg", ha(SumCat1 + SumCat2 + SumCat3)}, {"date", year}, {"date1", year}, {"date2", year}, {"date3", year},
+          {"dur", Dur}, {"org", Org}, {"radu", CG}, {"raizem", RaiZem}, {"raizem1", RaiZem}, {"reg", DG}, {"reg1", DG}},
+         {1, 2,
+          ownerList(QString::fromUtf8(parcels1[0].grounds), QString::fromUtf8(parcels1[1].grounds),
+                    QString::fromUtf8(parcels1[2].grounds), QString::fromUtf8(parcel2.grounds))},
+         {1, 2, {emptyOwnerTotal}}},
+        {11,
+         {{"radu", CG}},
+         {1, 3, ownerList(QStringLiteral("12"), QStringLiteral("13"), QStringLiteral("14а"), QStringLiteral("7"))},
+         {1, 3, {emptyOwnerTotal}},
+         true},
+        {12,
+         {},
+         // Columns 3 to 11 of rows 6 and 7 (the labels in columns 1 and 2 are the template's).
+         {1, 6,
+          {{ha(SumArea), ha(SumCat1 + SumCat2 + SumCat3), ha(SumCat1 + SumCat2 + SumCat3), ha(SumCat1), ha(SumCat2),
+            ha(SumCat3), dash, dash, dash},
+           {ha(CommonLand), ha(CommonLand), dash, dash, dash, dash, dash, dash, ha(CommonLand)}},
+          3},
+         // Without groups or land of common use: the sums written as 0, the rest as the template has it.
+         {1, 6,
+          {{ha(0), ha(0), ha(0), dash, dash, dash, dash, dash, dash}, {dash, dash, dash, dash, dash, dash, dash, dash, dash}},
+          3}},
+    };
+    return cases;
+}
+
+class PackageDocumentsTest : public packagetesting::PackageTest {
+protected:
+    void SetUp() override
+    {
+        PackageTest::SetUp();
+        documents::options().DocAction = documents::ActionSave;
+        reference::State &ref = reference::state();
+        ref.CouncilName = CN;
+        ref.OrganTitle = Org;
+        ref.NDur = Dur;
+        ref.NSkl = Skl;
+        model::state().RaiZem = RaiZem;
+        model::state().Golova = Golova;
+        args.Arhit = Arhit;
+        args.GolAdm = GolAdm;
+        state().TotalArea = CommonLand;
+        state().ReportMode = ReportShares;
+    }
+
+    static void twoGroups()
+    {
+        state().ReportGroups.Add(group(NM1, PP1, AU1, KF1, {parcels1[0], parcels1[1], parcels1[2]}));
+        state().ReportGroups.Add(group(NM2, PP2, AU2, KF2, {parcel2}));
+    }
+
+    /// Makes documents 2 to 12 into the folder; every one must be made.
+    void makeAll()
+    {
+        state().DocChosen.fill(false);
+        for (int n = 2; n <= 12; ++n)
+            state().DocChosen[size_t(n)] = true;
+        office::WordApp app;
+        platform::NullProgress progress;
+        const PackageReport report = MakeReportDocuments(app, args, progress);
+        ASSERT_TRUE(report.Failures.empty()) << report.FailureText().toStdString();
+        ASSERT_EQ(report.Done.size(), 11u);
+    }
+
+    QString path(int number) const { return QDir(folder).filePath(QStringLiteral("p%1.docx").arg(number)); }
+
+    /// Checks the cells of `grid`: every row from its first row, every column from its first column
+    /// to the row's last; the grown tables end with those rows.
+    static void expectGrid(office::Document &doc, const Grid &grid, bool tableEnds)
+    {
+        office::Table table = doc.Tables(grid.table);
+        if (tableEnds) {
+            EXPECT_EQ(table.RowCount(), grid.firstRow - 1 + int(grid.rows.size()));
+        }
+        for (size_t k = 0; k < grid.rows.size(); ++k) {
+            const int row = grid.firstRow + int(k);
+            const QStringList &expected = grid.rows[k];
+            ASSERT_EQ(table.ColumnCount(row) - grid.firstColumn + 1, expected.size()) << "row " << row;
+            for (int col = grid.firstColumn; col <= table.ColumnCount(row); ++col)
+                EXPECT_EQ(table.Cell(row, col).Text(), expected[col - grid.firstColumn])
+                    << "row " << row << ", column " << col;
+        }
+    }
+
+    /// The tables the document does not grow have the rows of its template.
+    static void expectOtherTablesAsTemplate(office::Document &doc, int number, int grown)
+    {
+        office::WordApp app;
+        const PackageDocument *row = FindPackageDocument(number);
+        ASSERT_NE(row, nullptr);
+        office::Document &bare = app.Documents_Add(QDir(testsupport::programDir()).filePath(QStringLiteral("Dots/") + QLatin1String(row->Template)));
+        ASSERT_EQ(doc.TablesCount(), bare.TablesCount());
+        for (int t = 1; t <= bare.TablesCount(); ++t) {
+            if (t != grown) {
+                EXPECT_EQ(doc.Tables(t).RowCount(), bare.Tables(t).RowCount()) << "table " << t;
+            }
+        }
+    }
+
+};
+
+} // namespace
+
+TEST_F(PackageDocumentsTest, EveryDocumentFillsEachBookmarkAndItsTableForTwoOwners)
+{
+    twoGroups();
+    makeAll();
+    for (const DocumentCase &c : documentCases()) {
+        SCOPED_TRACE(QStringLiteral("document %1").arg(c.number).toStdString());
+        office::WordApp app;
+        office::Document &doc = app.Documents_Open(path(c.number));
+
+        // Every bookmark of the document, and nothing else, with its text.
+        QStringList expectedNames;
+        for (const auto &[name, text] : c.bookmarks) {
+            expectedNames << name;
+            EXPECT_EQ(doc.Bookmarks(name).Text(), text) << name.toStdString();
+        }
+        QStringList names = doc.BookmarkNames();
+        names.sort();
+        expectedNames.sort();
+        EXPECT_EQ(names, expectedNames);
+
+        if (!c.grid.rows.empty())
+            expectGrid(doc, c.grid, c.number != 12);
+        // Document 4 grows no table and document 12 only writes cells.
+        expectOtherTablesAsTemplate(doc, c.number, c.grid.rows.empty() || c.number == 12 ? 0 : c.grid.table);
+        if (c.rowsOf04cm) {
+            // 0.4 cm is 11.34 pt, 227 twentieths: every row of the table, the heading rows too.
+            const QByteArray xml = office::Package::read(path(c.number)).part(QStringLiteral("word/document.xml"));
+            EXPECT_EQ(xml.count("<w:trHeight w:val=\"227\" w:hRule=\"atLeast\"/>"), doc.Tables(1).RowCount());
+        }
+    }
+}
+
+TEST_F(PackageDocumentsTest, PackageWithoutGroupsGetsTotalsOfZeroAndDistrictFallback)
+{
+    // No groups, no land of common use, no district chosen.
+    state().TotalArea = 0;
+    reference::state().DistrictName.clear();
+    makeAll();
+    for (const DocumentCase &c : documentCases()) {
+        SCOPED_TRACE(QStringLiteral("document %1").arg(c.number).toStdString());
+        office::WordApp app;
+        office::Document &doc = app.Documents_Open(path(c.number));
+        if (c.empty.firstRow)
+            expectGrid(doc, c.empty, c.number != 12);
+        if (c.number == 12) {
+            EXPECT_EQ(doc.Tables(1).RowCount(), 7);
+        }
+    }
+
+    // The district words of every document made from the fallback name "Невизначений район".
+    const struct {
+        int number;
+        const char *bookmark, *text;
+    } districts[] = {
+        {2, "reg", "НЕВИЗНАЧЕНОГО"}, {3, "reg3", "НЕВИЗНАЧЕНИЙ"}, {3, "reg", "Невизначеного"},
+        {5, "reg", "НЕВИЗНАЧЕНИЙ"},  {6, "reg", "НЕВИЗНАЧЕНА"},   {8, "reg", "НЕВИЗНАЧЕНОГО"},
+        {9, "reg", "НЕВИЗНАЧЕНА"},   {9, "reg1", "Невизначеної"}, {10, "reg1", "Невизначеного"},
+    };
+    for (const auto &d : districts) {
+        office::WordApp app;
+        EXPECT_EQ(app.Documents_Open(path(d.number)).Bookmarks(QLatin1String(d.bookmark)).Text(), QString::fromUtf8(d.text))
+            << d.number << " " << d.bookmark;
+    }
+    office::WordApp app;
+    EXPECT_EQ(app.Documents_Open(path(8)).Bookmarks(QStringLiteral("arall")).Text(), ha(0));
+    EXPECT_EQ(app.Documents_Open(path(9)).Bookmarks(QStringLiteral("zagkor")).Text(), ha(0));
+}
+
+TEST_F(PackageDocumentsTest, DistrictWordsKeepANameTooShortToDecline)
+{
+    const struct {
+        const char *genitive, *ending, *text;
+    } cases[] = {
+        {"Києво-Святошинського", "ий", "Києво-Святошинський"},
+        {"Фастівського", "а", "Фастівська"},
+        {"Фастівського", "ої", "Фастівської"},
+        // A district whose first word has three letters or fewer keeps its whole name.
+        {"Бар район", "ий", "Бар район"},
+        {"м. Біла Церква", "а", "м. Біла Церква"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(DistrictWithEnding(QString::fromUtf8(c.genitive), QString::fromUtf8(c.ending)), QString::fromUtf8(c.text))
+            << c.genitive << " + " << c.ending;
+}
