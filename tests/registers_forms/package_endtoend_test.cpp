@@ -1,7 +1,8 @@
 // The documentation package end to end: the sample file with two owner groups, the package dialog
-// opened by the "Зробити план" road of both package kinds, document 1 and the combined report
-// read back by python-docx and rendered by LibreOffice, and the contents' page numbers checked
-// against the rendered pages of the bound package (document 1 followed by each owner's plans).
+// opened by the "Зробити план" road of both package kinds, the twelve documents and the combined
+// report read back by python-docx and rendered by LibreOffice, and the contents' page numbers
+// checked against the rendered pages of the bound package (document 1 followed by each owner's
+// plans).
 
 #include "common/numbers.h"
 #include "documents/forms/planbatch.h"
@@ -272,4 +273,83 @@ TEST_F(PackageEndToEnd, CombinedReportOfPrivateOwnershipIsLeftOpenAndReadsRight)
     const QString note = pageText(pdf, 2);
     for (const QString &t : {QStringLiteral("ПОЯСНЮВАЛЬНА ЗАПИСКА"), zova::Format4(sums.CatSum1 / 10000), QStringLiteral("Шевчук О.М.")})
         EXPECT_TRUE(note.contains(t)) << t.toStdString() << "\n in \n" << note.toStdString();
+}
+
+TEST_F(PackageEndToEnd, WholeShareKindPackageReadsAndRendersDocumentByDocument)
+{
+    makePackage(documents::KindSharesDocumentation, QStringLiteral("frPai"), QStringLiteral("4"), QStringLiteral("1"));
+    const registers::ReportGroupList &groups = registers::state().ReportGroups;
+    ASSERT_EQ(groups.UBound(), 2);
+    const QString owner1 = groups[1].NM.section(QLatin1Char(' '), 0, 0);
+    const QString owner2 = groups[2].NM.section(QLatin1Char(' '), 0, 0);
+    const QString council = QStringLiteral("Софіївсько-Борщагівської сільської");
+
+    // Each document's own words, and whether it lists the owners and closes its list with a total.
+    const struct {
+        int number;
+        QStringList words;
+        bool owners, total;
+    } documentsMade[] = {
+        {1, {QStringLiteral("ТЕХНІЧНА ДОКУМЕНТАЦІЯ"), QStringLiteral("ЗМІСТ")}, true, false},
+        {2, {QStringLiteral("СОФІЇВСЬКО-БОРЩАГІВСЬКА СІЛЬСЬКА РАДА"), QStringLiteral("КЛОПОТАННЯ"),
+             QStringLiteral("КИЄВО-СВЯТОШИНСЬКОГО РАЙОНУ КИЇВСЬКОЇ ОБЛАСТІ")}, true, true},
+        {3, {QStringLiteral("КИЄВО-СВЯТОШИНСЬКИЙ РАЙОННИЙ ВІДДІЛ ЗЕМЕЛЬНИХ РЕСУРСІВ"), QStringLiteral("ВИПИСКА")}, true, false},
+        {4, {QStringLiteral("ДОРУЧЕННЯ"), QStringLiteral("ТЕХНІЧНЕ ЗАВДАННЯ"), QStringLiteral("Софіївсько-Борщагівська сільська рада")},
+         false, false},
+        {5, {QStringLiteral("КИЄВО-СВЯТОШИНСЬКИЙ РАЙОННИЙ ВІДДІЛ ЗЕМЕЛЬНИХ РЕСУРСІВ"), QStringLiteral("ВИСНОВОК")}, true, true},
+        {6, {QStringLiteral("КИЄВО-СВЯТОШИНСЬКА РАЙОННА ДЕРЖАВНА АДМІНІСТРАЦІЯ"), QStringLiteral("ВИСНОВОК")}, true, true},
+        {7, {QStringLiteral("АКТ"), QStringLiteral("Шевчук О.М.")}, true, false},
+        {8, {QStringLiteral("РІШЕННЯ"), QStringLiteral("Софіївсько-Борщагівська сільська рада")}, true, true},
+        {9, {QStringLiteral("РОЗПОРЯДЖЕННЯ"), QStringLiteral("Києво-Святошинської районної державної адміністрації")}, true, true},
+        {10, {QStringLiteral("ЗАЯВКА"), QStringLiteral("ТОВ «Земпроект»"), QStringLiteral("Коваленко І.П.")}, true, true},
+        {11, {QStringLiteral("СПИСОК")}, true, true},
+        {12, {QStringLiteral("ЕКСПЛІКАЦІЯ ЗЕМЕЛЬ")}, false, false},
+    };
+    QStringList files;
+    for (const auto &d : documentsMade)
+        files << QDir(out).filePath(QStringLiteral("p%1.docx").arg(d.number));
+    QStringList made = QDir(out).entryList({QStringLiteral("p*.docx")}, QDir::Files);
+    made.sort();
+    QStringList expected;
+    for (const QString &f : files)
+        expected << QFileInfo(f).fileName();
+    expected.sort();
+    ASSERT_EQ(made, expected);
+
+    // LibreOffice converts the twelve in one run.
+    const QString profile = QStringLiteral("file://") + QDir(testsupport::tempDir()).filePath(QStringLiteral("lo-package"));
+    run(QStringLiteral("soffice"), QStringList{QStringLiteral("--headless"), QStringLiteral("-env:UserInstallation=") + profile,
+                                               QStringLiteral("--convert-to"), QStringLiteral("pdf"), QStringLiteral("--outdir"), out}
+                                       + files);
+    for (const auto &d : documentsMade) {
+        SCOPED_TRACE(d.number);
+        const QString docx = QDir(out).filePath(QStringLiteral("p%1.docx").arg(d.number));
+        const QString pdf = QDir(out).filePath(QStringLiteral("p%1.pdf").arg(d.number));
+        keep(docx, QStringLiteral("package-p%1.docx").arg(d.number));
+        keep(pdf, QStringLiteral("package-p%1.pdf").arg(d.number));
+
+        // python-docx reads the document: no cell keeps a placeholder of the bare template.
+        const QJsonObject read = builderstesting::readWithPythonDocx(docx);
+        for (const QJsonValue &table : read[QStringLiteral("tables")].toArray())
+            for (const QJsonValue &row : table.toArray())
+                for (const QJsonValue &cell : row.toArray())
+                    EXPECT_FALSE(cell.toString().contains(QLatin1Char('['))) << cell.toString().toStdString();
+
+        const int pages = pageCount(pdf);
+        ASSERT_GE(pages, 1);
+        QString text;
+        for (int p = 1; p <= pages; ++p)
+            text += pageText(pdf, p) + QLatin1Char(' ');
+        for (const QString &w : d.words)
+            EXPECT_TRUE(text.contains(w)) << w.toStdString() << "\n in \n" << text.toStdString();
+        if (d.number != 12) {
+            EXPECT_TRUE(text.contains(council)) << text.toStdString();
+        }
+        // Every bookmark was written: no placeholder of the bare template is left.
+        EXPECT_FALSE(QRegularExpression(QStringLiteral("\\[[^\\]]*\\]")).match(text).hasMatch()) << text.toStdString();
+        if (d.owners) {
+            EXPECT_TRUE(text.contains(owner1) && text.contains(owner2)) << text.toStdString();
+        }
+        EXPECT_EQ(text.contains(QStringLiteral("ВСЬОГО")), d.total);
+    }
 }
