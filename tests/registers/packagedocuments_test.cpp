@@ -279,6 +279,11 @@ protected:
 
 TEST_F(PackageDocumentsTest, EveryDocumentFillsEachBookmarkAndItsTableForTwoOwners)
 {
+    // The areas take the system's decimal separator; the test runs once more under a Ukrainian
+    // locale, where it is a comma.
+    if (qEnvironmentVariableIsSet("ZOVA_EXPECT_COMMA")) {
+        EXPECT_EQ(ha(SumArea), QStringLiteral("2,6080"));
+    }
     twoGroups();
     makeAll();
     for (const DocumentCase &c : documentCases()) {
