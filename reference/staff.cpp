@@ -1,47 +1,26 @@
 #include "reference/staff.h"
 
-#include "reference/baseconnection.h"
+#include "reference/titleblock.h"
 #include "reference/state.h"
 #include "common/error.h"
 #include "common/numbers.h"
 #include "model/state.h"
 
-#include <array>
-
 namespace reference {
 
 void LoadStaffNames(const QString &purposeText)
 {
-    static const std::array<const char *, 8> columns{"pDur", "nDur", "pSkl", "nSkl", "pKresl", "nKresl", "pChek", "nChek"};
-    std::array<QString, 8> staff;
-    QString organ;
-    {
-        RecordSet &rs = BaseRs();
-        CloseGuard closing(rs);
-        rs = BaseConn().Execute(QStringLiteral("SELECT worker.pDur, worker.nDur, worker.pSkl, worker.nSkl, "
-                                               "worker.pKresl, worker.nKresl, worker.pChek, worker.nChek FROM worker"));
-        if (!rs.IsEmpty()) {
-            rs.MoveFirst();
-            for (size_t i = 0; i < columns.size(); ++i)
-                staff[i] = rs.Field(QString::fromLatin1(columns[i]));
-        }
-        rs.Close();
-        rs = BaseConn().Execute(QStringLiteral("SELECT organ.Organ FROM organ"));
-        if (!rs.IsEmpty()) {
-            rs.MoveFirst();
-            organ = rs.Field(QStringLiteral("Organ"));
-        }
-    }
+    const TitleBlock block = ReadTitleBlock();
     State &s = state();
-    s.PDur = staff[0];
-    s.NDur = staff[1];
-    s.PSkl = staff[2];
-    s.NSkl = staff[3];
-    s.PKresl = staff[4];
-    s.NKresl = staff[5];
-    s.PChek = staff[6];
-    s.NChek = staff[7];
-    s.OrganTitle = organ;
+    s.PDur = block.staff[0];
+    s.NDur = block.staff[1];
+    s.PSkl = block.staff[2];
+    s.NSkl = block.staff[3];
+    s.PKresl = block.staff[4];
+    s.NKresl = block.staff[5];
+    s.PChek = block.staff[6];
+    s.NChek = block.staff[7];
+    s.OrganTitle = block.organ;
     s.PurposeText = purposeText;
 }
 

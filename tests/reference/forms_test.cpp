@@ -6,6 +6,7 @@
 #include "reference/forms/frmParam.h"
 #include "platform/regkey.h"
 #include "tests/support/fulldisk.h"
+#include "tests/support/widgettesting.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -21,13 +22,7 @@ using referencetesting::BaseTest;
 
 namespace {
 
-/// Saves a picture of the widget as <name>.png into ZOVA_SCREENSHOT_DIR when that is set.
-void keepPicture(QWidget *widget, const QString &name)
-{
-    const QByteArray dir = qgetenv("ZOVA_SCREENSHOT_DIR");
-    if (!dir.isEmpty())
-        widget->grab().save(QDir(QString::fromLocal8Bit(dir)).filePath(name + QStringLiteral(".png")));
-}
+using widgettesting::keepPicture;
 
 QStringList rowTexts(const QTreeWidgetItem *row)
 {

@@ -1,0 +1,104 @@
+#include "reference/forms/frmNames.h"
+#include "ui_frmNames.h"
+
+#include "reference/forms/dbmessages.h"
+#include "reference/forms/formicons.h"
+#include "reference/officials.h"
+#include "reference/territorychoice.h"
+#include "common/error.h"
+
+#include <QTimer>
+
+frmNames::frmNames(int32_t councilId, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), ui(std::make_unique<Ui::frmNames>()), m_councilId(councilId)
+{
+    ui->setupUi(this);
+    // The box blinks in place, and keeps the keyboard while it is shown.
+    QSizePolicy keepPlace = ui->txtName->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    ui->txtName->setSizePolicy(keepPlace);
+    ui->bOk->setIcon(reference::AcceptIcon());
+    ui->bNo->setIcon(reference::CancelIcon());
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(250);
+    connect(Timer1, &QTimer::timeout, this, &frmNames::Timer1_Timer);
+    connect(ui->txtName, &QLineEdit::textEdited, this, &frmNames::txtName_Edited);
+    connect(ui->txtName, &QLineEdit::returnPressed, this, &frmNames::bOk_Click);
+    connect(ui->bOk, &QToolButton::clicked, this, &frmNames::bOk_Click);
+    connect(ui->bNo, &QToolButton::clicked, this, &QDialog::reject);
+
+    BlinkCount = 0;
+    ui->txtName->setText(Prompt());
+    // The first key the operator types replaces the whole prompt.
+    ui->txtName->selectAll();
+    Timer1->start();
+}
+
+frmNames::~frmNames() = default;
+
+QString frmNames::Prompt()
+{
+    return QStringLiteral("ТУТ ТРЕБА ВВЕСТИ ГОЛОВУ !");
+}
+
+void frmNames::Timer1_Timer()
+{
+    if (BlinkCount <= 5) {
+        ui->txtName->setVisible(ui->txtName->isHidden());
+        if (ui->txtName->isVisible()) {
+            ui->txtName->setFocus();
+            if (!m_typed)
+                ui->txtName->selectAll();
+        }
+    } else {
+        Timer1->stop();
+        ui->txtName->show();
+        ui->txtName->setFocus();
+        if (!m_typed) {
+            try {
+                ui->txtName->setText(storedHead());
+            } catch (const zova::Error &e) {
+                ui->txtName->clear();
+                reference::TellNotRead(e);
+            }
+        }
+    }
+    ++BlinkCount;
+}
+
+// Typing ends the prompt: whatever of it is left in the box goes, and the stored head will not
+// replace what was typed.
+void frmNames::txtName_Edited(const QString &text)
+{
+    if (m_typed)
+        return;
+    m_typed = true;
+    if (text.contains(Prompt())) {
+        QString typed = text;
+        ui->txtName->setText(typed.remove(Prompt()));
+    }
+}
+
+QString frmNames::storedHead()
+{
+    if (!m_stored) {
+        const std::optional<reference::RadaRow> row = reference::RadaRowById(m_councilId);
+        m_stored = row ? row->golova : QString();
+    }
+    return *m_stored;
+}
+
+void frmNames::bOk_Click()
+{
+    try {
+        const QString head = m_typed ? ui->txtName->text() : storedHead();
+        reference::WriteCouncilHead(m_councilId, head);
+        m_head = head;
+    } catch (const zova::Error &e) {
+        reference::TellNotStored(e);
+        return;
+    }
+    Timer1->stop();
+    accept();
+}

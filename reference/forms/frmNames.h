@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QDialog>
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+namespace Ui {
+class frmNames;
+}
+class QTimer;
+
+/// The council-head dialog, a borderless pop-up of the territory dialog. It opens with the prompt
+/// "ТУТ ТРЕБА ВВЕСТИ ГОЛОВУ !" in `txtName`, hides and shows it three times at 250 ms steps
+/// (`Timer1`), and at the seventh tick shows the head stored in a_golova of the council's row.
+/// What the operator types meanwhile replaces the prompt and is kept. `bOk` stores the head
+/// (never the prompt: untouched, the stored head stays) and closes; a failed write says why and
+/// keeps the dialog open. `bNo` closes and stores nothing.
+class frmNames : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmNames(int32_t councilId, QWidget *parent = nullptr);
+    ~frmNames() override;
+
+    /// The prompt shown while the dialog opens.
+    static QString Prompt();
+
+    /// One tick of the blink timer (it calls this every 250 ms).
+    void Timer1_Timer();
+    /// The head stored by an accepted dialog; empty before.
+    QString head() const { return m_head; }
+
+private:
+    void txtName_Edited(const QString &text);
+    void bOk_Click();
+    /// The head as a_golova holds it, read once.
+    QString storedHead();
+
+    std::unique_ptr<Ui::frmNames> ui;
+    QTimer *Timer1 = nullptr;
+    int32_t m_councilId;
+    uint8_t BlinkCount = 0;
+    bool m_typed = false;   ///< the operator has typed into txtName
+    std::optional<QString> m_stored;
+    QString m_head;
+};
