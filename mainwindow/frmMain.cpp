@@ -1,7 +1,6 @@
 #include "mainwindow/frmMain.h"
 #include "ui_frmMain.h"
 
-#include "common/error.h"
 #include "documents/docoptions.h"
 #include "draw/widget/picturebox.h"
 #include "mainwindow/state.h"
@@ -9,7 +8,6 @@
 #include "model/state.h"
 #include "platform/prompts.h"
 #include "reference/baseconnection.h"
-#include "reference/forms/fillers.h"
 #include "reference/startup.h"
 #include "reference/state.h"
 #include "registers/forms/frmSave.h"
@@ -149,13 +147,7 @@ void frmMain::Form_Load()
     ui->cmbWho->setCurrentIndex(0);
     cmbWho_Click();
 
-    try {
-        reference::FillCilove(ui->cmbCil);
-    } catch (const zova::Error &e) {
-        platform::MsgBox(e.fullText(), platform::productTitle(), platform::MsgIcon::Critical);
-    }
-    ui->cmbCil->setCurrentIndex(-1);
-    ui->bEdit->setEnabled(false);
+    RefillPurposes();
     ui->cmbMash->setCurrentIndex(0);
 
     UpdateDataControls();

@@ -164,6 +164,12 @@ private:
     void mnuZmist_Click();
     void mnuGo_Click();
     void mnuKat_Click();
+    void mnuTerra_Click();
+    void mnuShtamp_Click();
+    void bAdd_Click();
+    void bEdit_Click();
+    /// Fills the purpose list again; no purpose is chosen then, so the edit button goes off.
+    void RefillPurposes();
 
     std::unique_ptr<Ui::frmMain> ui;
     QString m_programDir;

@@ -3,16 +3,23 @@
 #include "mainwindow/frmMain.h"
 #include "ui_frmMain.h"
 
+#include "common/error.h"
 #include "common/numbers.h"
 #include "documents/forms/planbatch.h"
 #include "documents/planoptions.h"
 #include "mainwindow/frmHelp.h"
 #include "mainwindow/state.h"
 #include "mainwindow/windowplace.h"
+#include "model/state.h"
 #include "model/forms/savecommands.h"
 #include "platform/prompts.h"
+#include "reference/forms/fillers.h"
+#include "reference/forms/frmAddC.h"
+#include "reference/forms/frmEditC.h"
 #include "reference/forms/frmFnt.h"
 #include "reference/forms/frmParam.h"
+#include "reference/forms/frmShtamp.h"
+#include "reference/forms/frmTerra.h"
 #include "reference/state.h"
 #include "registers/forms/packagecommand.h"
 #include "registers/forms/registercommands.h"
@@ -57,8 +64,12 @@ void frmMain::connectCommands()
     connect(ui->mnuSpis2, &QAction::triggered, this, [this] { registers::MakeSpis2Command(m_programDir); });
     connect(ui->mnuNakl, &QAction::triggered, this,
             [this] { registers::MakeNaklCommand(m_programDir, ui->cmbCil->currentText()); });
-    // The other commands (territory, title block, documents, save, bulk assignment, find, about,
-    // purposes, overview) come with their own dialogs; until then their controls do nothing.
+    connect(ui->mnuTerra, &QAction::triggered, this, &frmMain::mnuTerra_Click);
+    connect(ui->mnuShtamp, &QAction::triggered, this, &frmMain::mnuShtamp_Click);
+    connect(ui->bAdd, &QToolButton::clicked, this, &frmMain::bAdd_Click);
+    connect(ui->bEdit, &QToolButton::clicked, this, &frmMain::bEdit_Click);
+    // The other commands (documents, bulk assignment, find, about) come with their own dialogs;
+    // until then their controls do nothing.
 }
 
 void frmMain::tBar_ButtonClick(QAction *button)
@@ -79,6 +90,10 @@ void frmMain::tBar_ButtonClick(QAction *button)
         mnuGo_Click();
     else if (key == QLatin1String("Kat"))
         mnuKat_Click();
+    else if (key == QLatin1String("GetTerra"))
+        mnuTerra_Click();
+    else if (key == QLatin1String("EditSht"))
+        mnuShtamp_Click();
 }
 
 documents::PlanOptions frmMain::planOptions() const
@@ -127,6 +142,50 @@ void frmMain::mnuKat_Click()
     if (!AnyParcelChecked())
         return;
     registers::MakeCatalogueCommand(this, m_programDir, mainwindow::state().AreaUnit);
+}
+
+// The territory dialog changes the program's territory only when accepted; then the label shows
+// the new code.
+void frmMain::mnuTerra_Click()
+{
+    frmTerra dialog(this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    ui->lKoatu->setText(model::state().Koatuu);
+    ui->lKoatu->repaint();
+}
+
+void frmMain::mnuShtamp_Click()
+{
+    frmShtamp dialog(this);
+    dialog.exec();
+}
+
+// The purpose dialogs write at once: the list follows every write and the closing of the dialog.
+void frmMain::bAdd_Click()
+{
+    frmAddC dialog(this);
+    connect(&dialog, &frmAddC::written, this, &frmMain::RefillPurposes);
+    dialog.exec();
+    RefillPurposes();
+}
+
+void frmMain::bEdit_Click()
+{
+    frmEditC dialog(this);
+    connect(&dialog, &frmEditC::written, this, &frmMain::RefillPurposes);
+    dialog.exec();
+    RefillPurposes();
+}
+
+void frmMain::RefillPurposes()
+{
+    try {
+        reference::FillCilove(ui->cmbCil);
+    } catch (const zova::Error &e) {
+        platform::MsgBox(e.fullText(), platform::productTitle(), platform::MsgIcon::Critical);
+    }
+    ui->bEdit->setEnabled(false);
 }
 
 void frmMain::mnuFnt_Click()
