@@ -3,6 +3,7 @@
 // and the overview of all its parcels, from the button to the window shown.
 
 #include "bench/generate_in4.h"
+#include "bench/widgetmain.h"
 #include "mainwindow/frmMain.h"
 #include "draw/widget/picturebox.h"
 #include "mainwindow/frmMap.h"
@@ -106,14 +107,5 @@ BENCHMARK(BM_OverviewOfAllParcels)->Unit(benchmark::kMillisecond)->Iterations(1)
 
 int main(int argc, char **argv)
 {
-    if (!std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QTemporaryDir config;
-    setenv("XDG_CONFIG_HOME", config.path().toLocal8Bit().constData(), 1);
-    QApplication app(argc, argv);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config.path());
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::WidgetBenchmarkMain(argc, argv);
 }
