@@ -357,6 +357,23 @@ TEST_F(TerraTest, TypedTextRunsNoHandlerAndOkTakesTheListsTexts)
     EXPECT_EQ(state().CouncilDative, QStringLiteral("Чабанівській селищній"));
 }
 
+// Enter on a typed name picks it, as a click on the list would; it does not accept the dialog.
+TEST_F(TerraTest, EnterOnATypedNamePicksItAndLeavesTheDialogOpen)
+{
+    open();
+    pick("cmbReg", QStringLiteral("Києво-Святошинський район"));
+    QLineEdit *typed = list("cmbRada")->lineEdit();
+    typed->setFocus();
+    typed->setText(QStringLiteral("Чабанівська селищна"));
+    QTest::keyClick(typed, Qt::Key_Return);
+    EXPECT_EQ(list("cmbRada")->currentText(), QStringLiteral("Чабанівська селищна"));
+    EXPECT_EQ(code(), QStringLiteral("Код КОАТУ: 3222457400"));
+    EXPECT_EQ(dlg->choice().CouncilId, 32224574);
+    EXPECT_TRUE(dlg->isVisible());
+    EXPECT_EQ(dlg->result(), QDialog::Rejected);
+    EXPECT_TRUE(prompts->calls.empty());
+}
+
 TEST_F(TerraTest, OfficialsButtonsWriteTheRightRowsAndReachTheProgramOnAccept)
 {
     setOfficials();
