@@ -433,4 +433,45 @@ TEST_F(TerraTest, OfficialsButtonsWriteTheRightRowsAndReachTheProgramOnAccept)
     EXPECT_EQ(state().GolAdm, QStringLiteral("Голова адм"));
 }
 
+// The council-list buttons work on the chosen district and council.
+TEST_F(TerraTest, CouncilListButtonsAddToTheDistrictAndRenameTheChosenCouncil)
+{
+    exec(QStringLiteral("DELETE FROM Rada"));
+    exec(QStringLiteral("INSERT INTO Rada (Rada_id, Region_id, RadaName) VALUES (32224862, 32224000, 'стара')"));
+    open();
+    pick("cmbReg", QStringLiteral("Києво-Святошинський район"));
+    whenModal(QStringLiteral("frmAddR"), [](QWidget *w) {
+        w->findChild<QLineEdit *>(QStringLiteral("txtRes"))->setText(QStringLiteral("Мар'янівська сільська"));
+        w->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+        w->findChild<QPushButton *>(QStringLiteral("Command2"))->click();
+    });
+    control<QToolButton>("bAdd")->click();
+
+    pick("cmbRada", QStringLiteral("Софіївсько-Борщагівська сільська"));
+    QString shown;
+    bool writable = false;
+    whenModal(QStringLiteral("frmEditR"), [&](QWidget *w) {
+        auto *txt = w->findChild<QLineEdit *>(QStringLiteral("txtRes"));
+        shown = txt->text();
+        writable = w->findChild<QPushButton *>(QStringLiteral("Command1"))->isEnabled();
+        txt->setText(QStringLiteral("Софіївська сільська"));
+        w->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+        w->findChild<QPushButton *>(QStringLiteral("Command2"))->click();
+    });
+    control<QToolButton>("bEdit")->click();
+    EXPECT_EQ(shown, QStringLiteral("Софіївсько-Борщагівська сільська"));
+    EXPECT_TRUE(writable);
+
+    RecordSet rs = BaseConn().Execute(QStringLiteral("SELECT Rada_id, Region_id, RadaName FROM Rada ORDER BY Rada_id"));
+    QStringList rows;
+    for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext())
+        rows << QStringList{rs.Field(QStringLiteral("Rada_id")), rs.Field(QStringLiteral("Region_id")),
+                            rs.Field(QStringLiteral("RadaName"))}.join(QLatin1Char('/'));
+    EXPECT_EQ(rows, (QStringList{QStringLiteral("32224862/32224000/Софіївська сільська"),
+                                 QStringLiteral("32224863/32224000/Мар'янівська сільська")}));
+    // The territory lists come from the classifier and do not follow the council list.
+    EXPECT_TRUE(items("cmbRada").contains(QStringLiteral("Софіївсько-Борщагівська сільська")));
+    EXPECT_TRUE(prompts->calls.empty());
+}
+
 } // namespace
