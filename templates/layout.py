@@ -94,6 +94,10 @@ def run(text, size=None, bold=False):
     return Raw(f'<w:r>{rpr(size, bold)}<w:t xml:space="preserve">{escape(text)}</w:t></w:r>')
 
 
+def tab(size=None):
+    return Raw(f'<w:r>{rpr(size)}<w:tab/></w:r>')
+
+
 def bookmark(ids, name, size=None, bold=False, text=""):
     i = ids.next()
     return Raw(f'<w:bookmarkStart w:id="{i}" w:name="{name}"/>{run(text, size, bold)}'
@@ -110,19 +114,28 @@ def field(instruction, size=None, shown="1"):
                f'<w:r>{r}<w:fldChar w:fldCharType="end"/></w:r>')
 
 
-def para(content="", align=None, size=None, bold=False, ind=0, before=0, after=0, exact=None, keep=False):
+def para(content="", align=None, size=None, bold=False, ind=0, before=0, after=0, exact=None, keep=False,
+         right=0, frame=None, tabs=(), section=None):
+    """A paragraph. `right` indents it from the right (points); `frame` is a w:framePr; `tabs` are
+    (kind, position in points) tab stops; `section` (a w:sectPr) ends a section with it."""
     ppr = ''
     if keep:
         ppr += '<w:keepNext/>'
+    if frame:
+        ppr += frame
+    if tabs:
+        ppr += '<w:tabs>' + ''.join(f'<w:tab w:val="{k}" w:pos="{round(pos * TW)}"/>' for k, pos in tabs) + '</w:tabs>'
     sp = f'<w:spacing w:before="{round(before * TW)}" w:after="{round(after * TW)}"'
     if exact:
         sp += f' w:line="{round(exact * TW)}" w:lineRule="exact"'
     ppr += sp + '/>'
-    if ind:
-        ppr += f'<w:ind w:left="{round(ind * TW)}"/>'
+    if ind or right:
+        ppr += f'<w:ind w:left="{round(ind * TW)}" w:right="{round(right * TW)}"/>'
     if align:
         ppr += f'<w:jc w:val="{align}"/>'
     ppr += rpr(size, bold)
+    if section:
+        ppr += section
     return f'<w:p><w:pPr>{ppr}</w:pPr>{content}</w:p>'
 
 
@@ -231,12 +244,13 @@ class Sheet:
     """One paper and orientation: the frame, the title block and the body's margins, in points
     computed from the twips the section states, so they are where Word puts them."""
 
-    def __init__(self, paper):
+    def __init__(self, paper, stamp=True):
         w_mm, h_mm = PAPERS[paper]
         self.landscape = w_mm > h_mm
+        self.stamp_in_footer = stamp
         self.w_tw, self.h_tw = twips(w_mm), twips(h_mm)
         self.left_tw, self.edge_tw = twips(FRAME_LEFT), twips(FRAME)
-        self.bottom_tw = twips(FRAME + STAMP_ROW * STAMP_ROWS + STAMP_FREE)
+        self.bottom_tw = twips(FRAME + STAMP_ROW * STAMP_ROWS + STAMP_FREE) if stamp else self.edge_tw
         w, h = from_twips(self.w_tw), from_twips(self.h_tw)
         left, edge = from_twips(self.left_tw), from_twips(self.edge_tw)
         self.frame = Rect(left, edge, w - left - edge, h - 2 * edge)
@@ -262,7 +276,10 @@ class Sheet:
         return Rect(region.right - ARROW_INSET - ARROW_W, region.y + ARROW_INSET, ARROW_W, ARROW_H)
 
     def variables(self, region):
-        return {"Frame": self.frame.var(), "DrawingRegion": region.var(), "TitleBlock": self.stamp.var()}
+        v = {"Frame": self.frame.var(), "DrawingRegion": region.var()}
+        if self.stamp_in_footer:
+            v["TitleBlock"] = self.stamp.var()
+        return v
 
     def columns(self, region, gap):
         """Landscape: the first column as wide as the drawing region, the second the rest, `gap`
@@ -279,7 +296,8 @@ class Sheet:
             first, space, second = columns
             cols = (f'<w:cols w:num="2" w:space="{space}" w:equalWidth="0"><w:col w:w="{first}" w:space="{space}"/>'
                     f'<w:col w:w="{second}"/></w:cols>')
-        return (f'<w:sectPr><w:footerReference w:type="default" r:id="footer1"/>'
+        footer = '<w:footerReference w:type="default" r:id="footer1"/>' if self.stamp_in_footer else ''
+        return (f'<w:sectPr>{footer}'
                 f'<w:pgSz w:w="{self.w_tw}" w:h="{self.h_tw}"{orient}/>'
                 f'<w:pgMar w:top="{self.edge_tw}" w:right="{self.edge_tw}" w:bottom="{self.bottom_tw}" '
                 f'w:left="{self.left_tw}" w:header="{self.edge_tw}" w:footer="{self.edge_tw}" w:gutter="0"/>'
