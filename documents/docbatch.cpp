@@ -50,6 +50,8 @@ BatchReport RunDocumentBatch(office::WordApp &app, const PlanOptions &options, p
                 report.Done.push_back(result);
             if (result.DrawingOutside)
                 report.Outside.push_back({index, parcel.Number, result.Scale});
+            if (!result.Problems.isEmpty())
+                report.Remarks.push_back({index, parcel.Number, result.Problems});
         } catch (const zova::Error &e) {
             report.Failures.push_back({index, parcel.Number, e.message()});
         } catch (const std::exception &e) {
@@ -101,6 +103,11 @@ QString BatchReport::Summary() const
         lines << QStringLiteral("Креслення виходить за межі свого поля на аркуші (%1):").arg(Outside.size());
         for (const OutsideDrawing &o : Outside)
             lines << QStringLiteral("№ %1 (%2): у масштабі 1:%3").arg(o.Number).arg(o.ParcelIndex).arg(o.Scale);
+    }
+    if (!Remarks.empty()) {
+        lines << QStringLiteral("Документи зроблено із зауваженнями (%1):").arg(Remarks.size());
+        for (const DocumentRemarks &r : Remarks)
+            lines << QStringLiteral("№ %1 (%2): %3").arg(r.Number).arg(r.ParcelIndex).arg(r.Problems.join(QStringLiteral("; ")));
     }
     if (!Failures.empty()) {
         lines << QStringLiteral("Не вдалося зробити документи для ділянок (%1):").arg(Failures.size());

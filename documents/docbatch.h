@@ -25,19 +25,30 @@ struct OutsideDrawing {
     int32_t Scale = 0;
 };
 
+/// A document that was made without some of what it should hold, and what it lacks.
+struct DocumentRemarks {
+    int32_t ParcelIndex = 0;
+    QString Number;
+    QStringList Problems;
+};
+
 /// The outcome of a document batch.
 struct BatchReport {
     int Selected = 0;                   ///< parcels the batch went through
     std::vector<DocumentResult> Done;   ///< one per document made, in parcel order
     std::vector<BatchFailure> Failures; ///< one per parcel that failed, in parcel order
     std::vector<OutsideDrawing> Outside; ///< one per document whose drawing leaves its region
+    std::vector<DocumentRemarks> Remarks; ///< one per document made without some of its texts
 
     /// True when a document to be opened was saved but nothing could open it.
     bool AnyNotOpened() const;
     /// The closing message for the operator: how many documents were made and where, every
-    /// parcel whose drawing leaves its region with the scale, and every parcel that failed with
-    /// its reason.
+    /// parcel whose drawing leaves its region with the scale, every document made without some
+    /// of its texts with what it lacks, and every parcel that failed with its reason.
     QString Summary() const;
+    /// True when every document was made whole, in its region, and opened where it was to be,
+    /// and none failed.
+    bool Clean() const { return Failures.empty() && Outside.empty() && Remarks.empty() && !AnyNotOpened(); }
 };
 
 /// The number of parcels whose Selected flag is set.

@@ -5,7 +5,9 @@
 #include "documents/plantemplates.h"
 #include "documents/sides.h"
 #include "documents/state.h"
+#include "documents/stateacts.h"
 #include "documents/zovadocuments.h"
+#include "model/state.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -29,6 +31,25 @@ QString PlanTemplatePath(const QString &programDir, int paper, int variant)
 QString PlanFileBaseName(const QString &number, int32_t index)
 {
     return SafeFileName(number, QStringLiteral("ділянка")) + QLatin1Char('_') + QString::number(index);
+}
+
+QString DocumentBaseName(uint8_t kind, bool dsFlag)
+{
+    const State &st = state();
+    const DocParcel &parcel = st.DocParcel1;
+    const QString fallback = QStringLiteral("ділянка");
+    switch (kind) {
+    case KindApprovalAct:
+    case KindApprovalActShares:
+        return SafeFileName(parcel.Number, fallback);
+    case KindNewStateAct: {
+        const QString name = dsFlag ? parcel.CadNumber
+                                    : model::state().Parcels[st.CurDocParcel].ParcelKoatuu + parcel.CadNumber.mid(10);
+        return SafeFileName(name, fallback);
+    }
+    default:
+        return PlanFileBaseName(parcel.Number, parcel.ParcelIndex);
+    }
 }
 
 void MakeOtherKindDocument(office::Document &, const PlanOptions &, int32_t &, platform::ProgressSink &)
@@ -84,7 +105,8 @@ DocumentResult FinishDocument(office::Document &doc, const QString &path, uint8_
         doc.Close();
         break;
     case ActionSave:
-        result = {DocumentFate::Saved, doc.SaveAs(path)};
+        result.Path = doc.SaveAs(path);
+        result.Fate = DocumentFate::Saved;
         doc.Close();
         break;
     case ActionSavePrint:
@@ -137,14 +159,22 @@ DocumentResult MakeParcelDocument(office::WordApp &app, const PlanOptions &optio
     DocumentResult result;
     bool fits = true;
     try {
-        if (plan)
+        QStringList problems;
+        if (plan) {
             fits = FillZovaDocument(doc, *plan, options, scale, step, &session.Neighbours);
-        else
+        } else if (IsActKind(options.Kind)) {
+            const ActOutcome act = options.Kind == KindNewStateAct
+                                       ? FillNewStateAct(doc, options, scale, step, &session.Neighbours)
+                                       : FillApprovalAct(doc, options, scale, step, &session.Neighbours);
+            fits = act.Fits;
+            problems = act.Problems;
+        } else {
             MakeOtherKindDocument(doc, options, scale, step);
+        }
 
-        result = FinishBatchDocument(app, doc, session.Names,
-                                     PlanFileBaseName(st.DocParcel1.Number, st.DocParcel1.ParcelIndex));
+        result = FinishBatchDocument(app, doc, session.Names, DocumentBaseName(options.Kind, options.DsFlag));
         result.DrawingOutside = !fits;
+        result.Problems = problems;
         result.Scale = st.DrawScale;
     } catch (...) {
         if (app.ActiveDocument() == &doc)

@@ -27,6 +27,7 @@ struct DocumentResult {
     QString Path; ///< the saved file; empty unless saved
     bool DrawingOutside = false; ///< the drawing leaves the template's drawing region
     int32_t Scale = 0;           ///< the scale the drawing used
+    QStringList Problems;        ///< what the document could not be given (acts), one line each
 };
 
 /// The template path of a plan for the paper and variant under `programDir`; empty when there is
@@ -36,6 +37,12 @@ QString PlanTemplatePath(const QString &programDir, int paper, int variant);
 /// The base name (without folder and extension) a plan of parcel `index` numbered `number` is
 /// saved under: the number, "_" and the index, made safe for a file name.
 QString PlanFileBaseName(const QString &number, int32_t index);
+
+/// The base name (without folder and extension) the document of `kind` for the parcel in
+/// DocParcel1 (index CurDocParcel) is saved under, made safe for a file name: a plan's number and
+/// index, an approval act's number, the new state act's cadastral number (with `dsFlag` off, the
+/// parcel's own KOATUU in place of the file's).
+QString DocumentBaseName(uint8_t kind, bool dsFlag);
 
 /// Finishes a filled document under `path` by `action` (ActionOpen, ActionSave, ActionSavePrint):
 /// opens it (saved first; NotOpened when nothing on the desktop could open it), saves it, or saves
@@ -73,12 +80,12 @@ DocumentResult FinishBatchDocument(office::WordApp &app, office::Document &doc, 
 /// failed: no template for the paper and variant, a missing template file, a bookmark or table
 /// the template lacks, a parcel that cannot be drawn, a failed save or print; a document that
 /// failed is closed unsaved. A drawing that leaves its region is made all the same and reported
-/// in the result.
+/// in the result, as is what an act could not be given.
 DocumentResult MakeParcelDocument(office::WordApp &app, const PlanOptions &options, int32_t &scale,
                                   DocumentSession &session, platform::ProgressSink &step);
 
-/// The place where the builders of the kinds other than plans plug in; until they are built it
-/// throws zova::Error saying so.
+/// Fills the document of a kind other than the plans and the acts; until it is built it throws
+/// zova::Error saying so.
 void MakeOtherKindDocument(office::Document &doc, const PlanOptions &options, int32_t &scale,
                            platform::ProgressSink &step);
 

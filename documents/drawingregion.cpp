@@ -19,9 +19,9 @@ QRectF TemplateRegion(const office::Document &doc, const QString &name)
     return QRectF(v[0], v[1], v[2], v[3]);
 }
 
-bool DrawingFitsTemplate(office::Document &doc, const QRectF &extent)
+bool DrawingFitsTemplate(office::Document &doc, const QRectF &extent, const char *regionName)
 {
-    const QRectF region = TemplateRegion(doc, QString::fromLatin1(DrawingRegionVariable));
+    const QRectF region = TemplateRegion(doc, QString::fromLatin1(regionName));
     if (region.isEmpty())
         return true;
     if (!region.contains(extent))

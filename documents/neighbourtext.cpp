@@ -2,6 +2,8 @@
 
 #include "model/state.h"
 
+#include <algorithm>
+
 namespace documents {
 
 namespace {
@@ -67,6 +69,25 @@ QString NeighbourBoundaryText(const model::ParcelList &parcels, int32_t parcel, 
 QString NeighbourBoundaryText(int32_t parcel, bool fullLines, bool fourLineForm)
 {
     return NeighbourBoundaryText(model::state().Parcels, parcel, fullLines, fourLineForm);
+}
+
+int NeighbourEntryCount(const model::ParcelList &parcels, int32_t parcel)
+{
+    const std::vector<model::NeighbourEntry> *entries = EntriesOf(parcels, parcel);
+    return entries ? static_cast<int>(entries->size()) - 1 : 0;
+}
+
+QString NeighbourLetterColumn(int entries, bool fullLines, bool fourLineForm)
+{
+    if (fullLines || entries < 1)
+        return QString();
+    const int f = fourLineForm ? 4 : 6;
+    const int last = std::min(entries, f); // the line that gets its end letter from the text
+    QStringList lines;
+    for (int k = 1; k < last; ++k)
+        lines << Span(k, entries);
+    lines << QStringLiteral("Від ") + NeighbourLetter(last) + QStringLiteral(" до");
+    return lines.join(QLatin1Char('\r'));
 }
 
 std::vector<NeighbourRow> NeighbourTableRows(const model::ParcelList &parcels, int32_t parcel)

@@ -33,6 +33,22 @@ int32_t AutoScaleFor(double extent)
     return 100;
 }
 
+int32_t AutoScaleOf(const DocParcel &parcel)
+{
+    // The extents start from the first vertex, so any coordinates count.
+    const zova::OneBased<DocPoint> &points = parcel.Points;
+    if (points.UBound() < 1)
+        return AutoScaleFor(0);
+    double minX = points[1].X, maxX = minX, minY = points[1].Y, maxY = minY;
+    for (const DocPoint &p : points) {
+        minX = std::min(minX, p.X);
+        maxX = std::max(maxX, p.X);
+        minY = std::min(minY, p.Y);
+        maxY = std::max(maxY, p.Y);
+    }
+    return AutoScaleFor(std::max(maxX - minX, maxY - minY));
+}
+
 void PlaceParcel(DocParcel &parcel, double centreX, double centreY, int32_t &scale, bool autoScale)
 {
     zova::OneBased<DocPoint> &points = parcel.Points;
@@ -40,14 +56,8 @@ void PlaceParcel(DocParcel &parcel, double centreX, double centreY, int32_t &sca
     if (n < 1)
         throw zova::Error(QStringLiteral("Ділянка не має точок межі, її не можна накреслити"));
 
-    // Extents and means; the extents start from the first vertex, so any coordinates count.
-    double minX = points[1].X, maxX = minX, minY = points[1].Y, maxY = minY;
     double sumX = 0, sumY = 0;
     for (const DocPoint &p : points) {
-        minX = std::min(minX, p.X);
-        maxX = std::max(maxX, p.X);
-        minY = std::min(minY, p.Y);
-        maxY = std::max(maxY, p.Y);
         sumX += p.X;
         sumY += p.Y;
     }
@@ -55,7 +65,7 @@ void PlaceParcel(DocParcel &parcel, double centreX, double centreY, int32_t &sca
     const double meanY = sumY / n;
 
     if (autoScale)
-        scale = AutoScaleFor(std::max(maxX - minX, maxY - minY));
+        scale = AutoScaleOf(parcel);
     if (scale <= 0)
         throw zova::Error(QStringLiteral("Масштаб має бути більшим за нуль"));
     state().DrawScale = scale;

@@ -20,6 +20,9 @@ uint8_t Quadrant(double dx, double dy);
 /// 1:10000 and 1:25000 above 5, 15, 25, 30, 75, 150, 300 and 750 m.
 int32_t AutoScaleFor(double extent);
 
+/// The automatic scale denominator for the parcel's vertices: AutoScaleFor their larger extent.
+int32_t AutoScaleOf(const DocParcel &parcel);
+
 /// Length of a neighbour stub on the page, points.
 inline constexpr double StubLength = 20;
 

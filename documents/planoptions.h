@@ -34,6 +34,8 @@ struct PlanOptions {
     uint8_t AreaUnit = 0;             ///< 0 square metres, 1 hectares
     bool CiloveFlag = false;          ///< purpose line from the 6-zem row instead of PurposeText
     bool DsFlag = true;               ///< KOATUU part in the cadastral number
+    uint8_t WhoChoice = 1;            ///< who signs an act: 1 the council's head, 2 the administration's
+    uint8_t StorageChoice = 2;        ///< where an act is kept: 1 land office, 2 council, 3 administration
     QString PurposeText;              ///< the text of the purpose combo
     QString ProgramDir;               ///< the program folder (Dots/ lies there); empty: the running program's
 };
@@ -41,7 +43,14 @@ struct PlanOptions {
 /// The folder whose Dots/ holds the templates: options.ProgramDir, or the running program's folder.
 QString ProgramFolderOf(const PlanOptions &options);
 
-/// True for the kinds whose document this program already builds (the two plans).
+/// True for the two plans.
 inline bool IsPlanKind(int kind) { return kind == KindCadastralPlan || kind == KindAllotmentPlan; }
+/// True for the three acts.
+inline bool IsActKind(int kind)
+{
+    return kind == KindApprovalAct || kind == KindApprovalActShares || kind == KindNewStateAct;
+}
+/// True for the kinds that the document batch makes straight from the main window.
+inline bool IsBatchKind(int kind) { return IsPlanKind(kind) || IsActKind(kind); }
 
 } // namespace documents

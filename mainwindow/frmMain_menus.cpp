@@ -118,6 +118,8 @@ documents::PlanOptions frmMain::planOptions() const
     o.AreaUnit = s.AreaUnit;
     o.CiloveFlag = s.CiloveFlag;
     o.DsFlag = s.DsFlag;
+    o.WhoChoice = s.WhoChoice;
+    o.StorageChoice = s.StorageChoice;
     o.PurposeText = ui->cmbCil->currentText();
     o.ProgramDir = m_programDir;
     return o;

@@ -45,8 +45,7 @@ BatchReport RunBatch(QWidget *parent, const PlanOptions &options)
         report = RunDocumentBatch(app, options, progress.overall(), progress.step());
     }
     progress.close();
-    const bool clean = report.Failures.empty() && report.Outside.empty() && !report.AnyNotOpened();
-    Tell(report.Summary(), clean ? platform::MsgIcon::Information : platform::MsgIcon::Exclamation);
+    Tell(report.Summary(), report.Clean() ? platform::MsgIcon::Information : platform::MsgIcon::Exclamation);
     return report;
 }
 
@@ -63,7 +62,7 @@ BatchReport MakePlanCommand(QWidget *parent, const PlanOptions &options)
         if (SelectedParcelCount() == 0)
             return {};
         reference::LoadStaffNames(options.PurposeText);
-        if (!IsPlanKind(options.Kind)) {
+        if (!IsBatchKind(options.Kind)) {
             MakeOtherKindDocuments(parent, options);
             return {};
         }

@@ -93,3 +93,28 @@ TEST(NeighbourTableRows, OneRowPerEntry)
     EXPECT_EQ(NeighbourTableRows(WithEntries(1), 1), one);
     EXPECT_TRUE(NeighbourTableRows(WithEntries(0), 1).empty());
 }
+
+// An act form prints letters in front of the short layout's lines: together they read as the
+// full layout, line by line, whatever the number of entries.
+TEST(NeighbourLetterColumn, WithTheShortLayoutReadsAsTheFullOne)
+{
+    for (bool four : {true, false}) {
+        for (int n = 0; n <= 9; ++n) {
+            const model::ParcelList parcels = WithEntries(n);
+            const QStringList letters = NeighbourLetterColumn(n, false, four).split(QLatin1Char('\r'));
+            const QStringList lines = NeighbourBoundaryText(parcels, 1, false, four).split(QLatin1Char('\r'));
+            QStringList joined;
+            for (int i = 0; i < lines.size(); ++i) {
+                const QString letter = letters.value(i);
+                joined << (letter.isEmpty() ? lines[i] : letter + QLatin1Char(' ') + lines[i]);
+            }
+            EXPECT_EQ(joined.join(QLatin1Char('\r')), NeighbourBoundaryText(parcels, 1, true, four))
+                << n << " entries, four-line form " << four;
+            EXPECT_LE(letters.size(), std::max<qsizetype>(1, lines.size()));
+            EXPECT_EQ(NeighbourEntryCount(parcels, 1), n);
+        }
+    }
+    EXPECT_EQ(NeighbourLetterColumn(5, false, true), Lines("Від А до Б|Від Б до В|Від В до Г|Від Г до"));
+    EXPECT_EQ(NeighbourLetterColumn(2, false, false), Lines("Від А до Б|Від Б до"));
+    EXPECT_EQ(NeighbourLetterColumn(5, true, true), QString());
+}

@@ -47,15 +47,6 @@ protected:
         templateShapes = doc.ShapesCount(); // the north arrow
         return doc;
     }
-    /// The texts of the document's text boxes.
-    static QStringList boxTexts(office::Document &doc)
-    {
-        QStringList texts;
-        for (int i = 1; i <= doc.ShapesCount(); ++i)
-            if (doc.Shapes(i).Type() == office::Shape::Kind::TextBox)
-                texts << doc.Shapes(i).Text();
-        return texts;
-    }
     static DrawOptions nothingShown()
     {
         DrawOptions o;
@@ -190,7 +181,7 @@ TEST_F(Drawing, NeighbourStubsAndLettersFollowTheBoundaryDescription)
     }
     EXPECT_GT(stubs, 0);
     EXPECT_EQ(doc.Shapes(QStringLiteral("main")).ItemNames().size(), 8 + stubs);
-    EXPECT_TRUE(boxTexts(doc).contains(QStringLiteral("А"))) << boxTexts(doc).join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(builderstesting::boxTexts(doc).contains(QStringLiteral("А"))) << builderstesting::boxTexts(doc).join(QLatin1Char('|')).toStdString();
     doc.Close();
 }
 

@@ -7,6 +7,7 @@
 #include "documents/state.h"
 #include "model/exchangereader.h"
 #include "model/state.h"
+#include "office/document.h"
 #include "platform/progresssink.h"
 #include "reference/state.h"
 #include "tests/reference/referencetesting.h"
@@ -50,6 +51,16 @@ protected:
         BaseTest::TearDown();
     }
 };
+
+/// The texts of the document's text boxes, in the order they were added.
+inline QStringList boxTexts(office::Document &doc)
+{
+    QStringList texts;
+    for (int i = 1; i <= doc.ShapesCount(); ++i)
+        if (doc.Shapes(i).Type() == office::Shape::Kind::TextBox)
+            texts << doc.Shapes(i).Text();
+    return texts;
+}
 
 /// Runs a program and returns its standard output; the test fails when it does not end with 0.
 inline QByteArray run(const QString &program, const QStringList &args, int timeoutMs = 120000)

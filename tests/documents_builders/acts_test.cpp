@@ -1,0 +1,523 @@
+// The acts: their wording, the purpose of the new state act, the second parcel, and the three act
+// templates filled for small parcels.
+
+#include "common/numbers.h"
+#include "documents/actwording.h"
+#include "documents/docbatch.h"
+#include "documents/docparcel.h"
+#include "documents/drawingregion.h"
+#include "documents/placement.h"
+#include "documents/stateacts.h"
+#include "office/wordapp.h"
+#include "tests/documents/parcelfixtures.h"
+#include "tests/documents_builders/builderstesting.h"
+#include "tests/support/fulldisk.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+using namespace documents;
+using documents_test::SquareOf;
+
+namespace {
+
+const QString Council = QStringLiteral("Софіївсько-Борщагівської сільської");
+const QString CouncilDative = QStringLiteral("Софіївсько-Борщагівській сільській");
+const QString District = QStringLiteral("Києво-Святошинський район");
+const QString Head = QStringLiteral("Дем'яненко Віра Іванівна");
+const QString AdmHead = QStringLiteral("Головко Адам Петрович");
+const QString LandHead = QStringLiteral("Литвиненко Олександр Петрович");
+const QString Purpose = QStringLiteral("для ведення особистого селянського господарства");
+
+ActTerritory Territory()
+{
+    return {District, QStringLiteral("Софіївсько-Борщагівська сільська"), District, Council, CouncilDative, Head, AdmHead};
+}
+
+/// The territory and officials of the program, as the territory dialog and the file leave them.
+void SetTerritory()
+{
+    reference::State &r = reference::state();
+    const ActTerritory t = Territory();
+    r.DistrictName = t.DistrictName;
+    r.CouncilName = t.CouncilName;
+    r.CentreName = t.CentreName;
+    r.CouncilGenitive = r.CouncilGenitive2 = t.CouncilGenitive2;
+    r.CouncilDative = t.CouncilDative;
+    r.GolAdm = AdmHead;
+    r.PurposeName = Purpose;
+    model::state().Golova = Head;
+    model::state().RaiZem = LandHead;
+}
+
+model::Parcel ActParcel(const QString &number, const QString &owner, double x, double y, double size)
+{
+    model::Parcel p = SquareOf(owner, x, y, size);
+    p.Number = number;
+    p.KoatuuPart = QStringLiteral("3222486201");
+    p.ParcelKoatuu = QStringLiteral("3222486299");
+    p.ZN = 1;
+    p.KV = 24;
+    p.KZ = QStringLiteral("22");
+    p.AD = QStringLiteral("с. Софіївська Борщагівка, вул. Садова, ") + number;
+    p.AU = QStringLiteral("с. Софіївська Борщагівка, вул. Садова, 9");
+    p.PZ = QStringLiteral("РВ,47,22.11.2006");
+    p.Area = size * size;
+    return p;
+}
+
+} // namespace
+
+TEST(ActWording, ByGroundsSignerAndStorage)
+{
+    const QString adm = QStringLiteral("Києво-Святошинської райдержадміністрації");
+    const struct {
+        const char *name;
+        const char *pz;
+        uint8_t who, storage;
+        const char *centre; // the district centre, when not the district's
+        const char *body, *issuer, *decision, *office, *kept;
+        QString council, head;
+        bool issuerIsCouncil, keptAtCouncil, signingIsCouncil;
+    } cases[] = {
+        {"committee, kept by the land office", "РВ,12,01.02.2003", 1, 1, nullptr, "виконкому", nullptr,
+         " від 01.02.2003р. № 12", "Києво-Святошинського районного", "Києво-Святошинському райвідділі зем.ресурсів",
+         Council, Head, true, false, true},
+        {"session, kept by the council", "РС,15.03.2005,15 сесії 5 скликання", 1, 2, nullptr, "15 сесії 5 скликання",
+         nullptr, " від 15.03.2005р.", "Києво-Святошинського районного", "Софіївсько-Борщагівській сільській", Council,
+         Head, true, true, true},
+        {"order, kept by the administration", "РА,3,02.02.2007", 1, 3, nullptr, "розпорядження",
+         "Києво-Святошинської райдержадміністрації", " від 02.02.2007р. № 3", "Києво-Святошинськиого районного",
+         "Києво-Святошинськиій райдержадміністрації", adm, AdmHead, false, false, false},
+        {"order of the administration's head", "РГ,4,03.03.2008", 1, 1, nullptr, "розпорядження",
+         "Києво-Святошинської райдержадміністрації", " від 03.03.2008р. № 4", "Києво-Святошинського районного",
+         "Києво-Святошинському райвідділі зем.ресурсів", adm, AdmHead, false, false, false},
+        {"committee, the administration's head signs", "РВ,12,01.02.2003", 2, 1, nullptr, "виконкому", nullptr,
+         " від 01.02.2003р. № 12", "Києво-Святошинського районного", "Києво-Святошинському райвідділі зем.ресурсів",
+         adm, AdmHead, true, false, false},
+        {"a city's land office", "РВ,12,01.02.2003", 1, 1, "Біла Церква", "виконкому", nullptr, " від 01.02.2003р. № 12",
+         "Білого міського", "Білому міськвідділі зем.ресурсів", Council, Head, true, false, true},
+        {"a city's council", "РВ,12,01.02.2003", 1, 2, "Біла Церква", "виконкому", nullptr, " від 01.02.2003р. № 12",
+         "Білого міського", "Білій міській", Council, Head, true, true, true},
+        {"a city's administration", "РВ,12,01.02.2003", 1, 3, "Біла Церква", "виконкому", nullptr,
+         " від 01.02.2003р. № 12", "Білого міського", "Білій міськдержадміністрації", Council, Head, true, false, true},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        ActTerritory t = Territory();
+        if (c.centre)
+            t.CentreName = QString::fromUtf8(c.centre);
+        const ActWording w = ComputeActWording(QString::fromUtf8(c.pz), t, c.who, c.storage);
+        EXPECT_EQ(w.BodyWord, QString::fromUtf8(c.body));
+        EXPECT_EQ(w.Issuer, c.issuer ? QString::fromUtf8(c.issuer) : Council);
+        EXPECT_EQ(w.DecisionText, QString::fromUtf8(c.decision));
+        EXPECT_EQ(w.OfficeAdjective, QString::fromUtf8(c.office));
+        EXPECT_EQ(w.KeptAt, QString::fromUtf8(c.kept));
+        EXPECT_EQ(w.SigningCouncil, c.council);
+        EXPECT_EQ(w.SigningHead, c.head);
+        EXPECT_EQ(w.AdmGenitive, c.who == SignsAdministrationHead ? adm : QString());
+        EXPECT_EQ(w.IssuerIsCouncil, c.issuerIsCouncil);
+        EXPECT_EQ(w.KeptAtCouncil, c.keptAtCouncil);
+        EXPECT_EQ(w.SigningIsCouncil, c.signingIsCouncil);
+        EXPECT_TRUE(w.Problems.isEmpty()) << w.Problems.join(QLatin1Char('\n')).toStdString();
+    }
+}
+
+class ActWordingProblems : public builderstesting::BuilderTest {};
+
+TEST_F(ActWordingProblems, WhatCannotBeWordedStaysEmptyAndIsNamed)
+{
+    exec(QStringLiteral("INSERT INTO pz (code, desk) VALUES ('РК', 'земельної комісії')"));
+    const struct {
+        const char *name;
+        const char *pz;
+        uint8_t who, storage;
+        const char *district, *centre;
+        const char *issuer, *decision, *office;
+        const char *problem; // a part of the one problem expected, or none
+    } cases[] = {
+        {"a code of the grounds table", "РК,5,01.01.2001", 1, 1, nullptr, nullptr, "земельної комісії",
+         " від 01.01.2001р. № 5", "Києво-Святошинського районного", nullptr},
+        {"a code nobody knows", "ХХ,5,01.01.2001", 1, 1, nullptr, nullptr, "PZ is Empty", " від 01.01.2001р. № 5",
+         "Києво-Святошинського районного", "«ХХ» не знайдено"},
+        {"no date", "РВ,12", 1, 1, nullptr, nullptr, nullptr, "", "Києво-Святошинського районного", "немає дати рішення"},
+        {"no grounds", "", 1, 1, nullptr, nullptr, "PZ is Empty", "", "Києво-Святошинського районного",
+         "Не вказано підставу"},
+        {"no district for the administration", "РВ,12,01.02.2003", 2, 1, "", nullptr, nullptr,
+         " від 01.02.2003р. № 12", "Києво-Святошинського районного", "Не вибрано район"},
+        {"a centre too short to cut", "РВ,12,01.02.2003", 1, 1, nullptr, "К", nullptr, " від 01.02.2003р. № 12", "",
+         "з назви «К»"},
+        {"no storage chosen", "РВ,12,01.02.2003", 1, 0, nullptr, nullptr, nullptr, " від 01.02.2003р. № 12", "",
+         "де зберігається"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        ActTerritory t = Territory();
+        if (c.district)
+            t.DistrictName = QString::fromUtf8(c.district);
+        if (c.centre)
+            t.CentreName = QString::fromUtf8(c.centre);
+        const ActWording w = ComputeActWording(QString::fromUtf8(c.pz), t, c.who, c.storage);
+        EXPECT_EQ(w.Issuer, c.issuer ? QString::fromUtf8(c.issuer) : Council);
+        EXPECT_EQ(w.DecisionText, QString::fromUtf8(c.decision));
+        EXPECT_EQ(w.OfficeAdjective, QString::fromUtf8(c.office));
+        if (!c.problem) {
+            EXPECT_TRUE(w.Problems.isEmpty()) << w.Problems.join(QLatin1Char('\n')).toStdString();
+            continue;
+        }
+        ASSERT_EQ(w.Problems.size(), 1) << w.Problems.join(QLatin1Char('\n')).toStdString();
+        EXPECT_TRUE(w.Problems[0].contains(QString::fromUtf8(c.problem), Qt::CaseInsensitive)) << w.Problems[0].toStdString();
+    }
+}
+
+TEST(NewActPurpose, OneOrTwoParcelsByTheirRows)
+{
+    reference::State ref;
+    ref.BuildArea = 0.25;
+    ref.AreaRange = 1.0;
+    ref.KZ21Text = QStringLiteral("ОСГ");
+    ref.KZ22Text = QStringLiteral("ЖБ");
+    ref.PurposeName = QStringLiteral("інше");
+    const auto split = [](double house, double farm, bool ha) {
+        return ha ? QStringLiteral("ЖБ - %1 га. і ОСГ - %2 га.").arg(zova::Format4(house / 10000), zova::Format4(farm / 10000))
+                  : QStringLiteral("ЖБ - %1 кв.м. і ОСГ - %2 кв.м.").arg(zova::Format2(house), zova::Format2(farm));
+    };
+    const struct {
+        const char *kz1;
+        double a1;
+        const char *kz2; // null: one parcel
+        double a2;
+        bool ha;
+        QString purpose;
+    } cases[] = {
+        {"21", 5000, nullptr, 0, true, QStringLiteral("ОСГ")},
+        {"22", 2500, nullptr, 0, true, QStringLiteral("ЖБ")},
+        {"22", 2501, nullptr, 0, true, QStringLiteral("ЖБ")},
+        {"22", 2600, nullptr, 0, true, split(2500, 100, true)},
+        {"22", 2600, nullptr, 0, false, split(2500, 100, false)},
+        {"05", 2600, nullptr, 0, true, QStringLiteral("інше")},
+        {"22", 2000, "21", 3000, true, split(2000, 3000, true)},
+        {"22", 2600, "21", 3000, true, split(2500, 3100, true)},
+        {"21", 3000, "22", 2000, true, split(2000, 3000, true)},
+        {"21", 3000, "22", 2600, false, split(2500, 3100, false)},
+        {"22", 1000, "22", 1000, true, QStringLiteral("ЖБ")},
+        {"22", 2000, "22", 1000, true, split(2500, 500, true)},
+        {"21", 2000, "21", 1000, true, QStringLiteral("ОСГ")},
+        {"05", 2000, "21", 1000, true, QStringLiteral("інше")},
+    };
+    for (const auto &c : cases) {
+        const PurposeParcel first{QString::fromLatin1(c.kz1), c.a1};
+        const PurposeParcel second{c.kz2 ? QString::fromLatin1(c.kz2) : QString(), c.a2};
+        EXPECT_EQ(NewActPurpose(first, c.kz2 ? &second : nullptr, ref, c.ha ? 1 : 0), c.purpose)
+            << c.kz1 << " " << c.a1 << " / " << (c.kz2 ? c.kz2 : "-") << " " << c.a2;
+    }
+}
+
+TEST(SecondParcelIndex, OnlyAnotherLoadedParcel)
+{
+    const model::ParcelList parcels = documents_test::ListOf({SquareOf(QStringLiteral("А"), 0, 0),
+                                                              SquareOf(QStringLiteral("Б"), 0, 20),
+                                                              SquareOf(QStringLiteral("В"), 0, 40)});
+    const struct {
+        const char *db;
+        int32_t index;
+        bool problem;
+    } cases[] = {{"", 0, false}, {"  ", 0, false}, {" 0 ", 0, false}, {"2", 2, false}, {" 3", 3, false},
+                 {"1", 0, true}, {"4", 0, true},   {"-2", 0, true},   {"абв", 0, true}, {"2.5", 0, true}};
+    for (const auto &c : cases) {
+        QString problem;
+        EXPECT_EQ(SecondParcelIndex(QString::fromUtf8(c.db), 1, parcels, &problem), c.index) << c.db;
+        EXPECT_EQ(!problem.isEmpty(), c.problem) << c.db << ": " << problem.toStdString();
+    }
+}
+
+namespace {
+
+class Acts : public builderstesting::BuilderTest {
+protected:
+    void SetUp() override
+    {
+        BuilderTest::SetUp();
+        SetTerritory();
+        // Parcel 1 with its neighbours 2 (north) and 3 (east); parcel 4, the owner's field, far off.
+        model::ParcelList &parcels = model::state().Parcels;
+        parcels.Clear();
+        parcels.Add(ActParcel(QStringLiteral("0009"), QStringLiteral("Бойко Іван Петрович"), 5000, 3000, 20));
+        parcels.Add(ActParcel(QStringLiteral("0010"), QStringLiteral("Ткаченко Сергій Іванович"), 5020, 3000, 20));
+        parcels.Add(ActParcel(QStringLiteral("0011"), QStringLiteral("Коваленко Наталія Миколаївна"), 5000, 3020, 20));
+        model::Parcel field = ActParcel(QStringLiteral("0101"), QStringLiteral("Бойко Іван Петрович"), 7000, 7000, 90);
+        field.KZ = QStringLiteral("21");
+        parcels.Add(field);
+        options().DocAction = ActionSave;
+        options().OutputFolder = OutputFolderOf(testsupport::tempDir());
+    }
+
+    office::Document &fill(uint8_t kind, int32_t index = 1, const char *file = nullptr)
+    {
+        state().CurDocParcel = index;
+        PrepareDocParcel(index);
+        plan.Kind = kind;
+        const QString name = file ? QString::fromLatin1(file)
+                                  : kind == KindNewStateAct ? QStringLiteral("aktnew.dotx")
+                                  : kind == KindApprovalAct ? QStringLiteral("aprvl.dotx")
+                                                            : QStringLiteral("aprvlp.dotx");
+        office::Document &doc = app.Documents_Add(builderstesting::dotPath(name));
+        outcome = kind == KindNewStateAct ? FillNewStateAct(doc, plan, scale, step) : FillApprovalAct(doc, plan, scale, step);
+        return doc;
+    }
+    static QString text(office::Document &doc, const char *bookmark)
+    {
+        return doc.Bookmarks(QString::fromLatin1(bookmark)).Text();
+    }
+
+    PlanOptions plan;
+    int32_t scale = 0;
+    ActOutcome outcome;
+    office::WordApp app;
+    platform::RecordingProgress step;
+};
+
+} // namespace
+
+TEST_F(Acts, NewStateActOfOneOwner)
+{
+    office::Document &doc = fill(KindNewStateAct);
+    EXPECT_TRUE(outcome.Problems.isEmpty()) << outcome.Problems.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(outcome.Fits);
+    const struct {
+        const char *bookmark;
+        QString text;
+    } expected[] = {
+        {"oname", QStringLiteral("Бойко Іван Петрович")},
+        {"kadkode", QStringLiteral("3222486201:01:024:0009")},
+        {"raividdilu", QStringLiteral("Києво-Святошинського районного")},
+        {"raividdilu1", QStringLiteral("Києво-Святошинського районного")},
+        {"risdate", Council},
+        {"risdate_rada", QStringLiteral(" ради")},
+        {"radu", QStringLiteral(" від 22.11.2006р. № 47 (виконкому)")},
+        {"radi", CouncilDative},
+        {"radi_rada", QStringLiteral(" раді")},
+        {"radu1", Council},
+        {"golova", Head},
+        {"oadr", QStringLiteral("с. Софіївська Борщагівка, вул. Садова, 9")},
+        {"adrdildetal", QStringLiteral("с. Софіївська Борщагівка, вул. Садова, 0009")},
+        {"raizem", LandHead},
+        {"raizem1", LandHead},
+        {"cilove", reference::state().KZ22Text},
+        {"area", zova::Format2(400) + QStringLiteral(" кв.м.")},
+        {"mash", QStringLiteral("300")},
+        // Neighbours: parcel 2 along the side from vertex 2, parcel 3 from vertex 3; the six-line
+        // form leaves the first line's letters to the form.
+        {"sm", QStringLiteral("Ткаченко Сергій Іванович\rА Коваленко Наталія Миколаївна")},
+        {"sm_letters", QStringLiteral("Від А до Б\rВід Б до")},
+        {"golova_spiv", QString()},
+        {"radu_spiv", QString()},
+        {"viddilu_spiv", QString()},
+        {"raizem_spiv", QString()},
+    };
+    for (const auto &e : expected)
+        EXPECT_EQ(text(doc, e.bookmark), e.text) << e.bookmark;
+    // One drawing with its area under the label, no second parcel; the co-owners' rows stay empty.
+    EXPECT_TRUE(doc.HasShape(QStringLiteral("main")));
+    EXPECT_FALSE(doc.HasShape(QStringLiteral("main1")));
+    EXPECT_TRUE(builderstesting::boxTexts(doc).contains(zova::Format2(400) + QStringLiteral(" кв.м.")));
+    EXPECT_FALSE(builderstesting::boxTexts(doc).join(QLatin1Char('|')).contains(QStringLiteral("Ділянка №")));
+    EXPECT_EQ(doc.Tables(1).Cell(1, 2).Text(), QString());
+    // The issuing body's wording stays in the document: the program's territory texts are as they were.
+    EXPECT_EQ(reference::state().CouncilGenitive, Council);
+    EXPECT_EQ(step.value, 21);
+}
+
+TEST_F(Acts, CoOwnersBeyondTheFormsRowsGetRowsOfTheirOwn)
+{
+    model::Parcel &p = model::state().Parcels[1];
+    p.NM = QStringLiteral("Бойко Іван|Бойко Марія|Бойко Олег|Бойко Ганна|Бойко Петро");
+    p.AU = QStringLiteral("вул. Садова, 9|вул. Садова, 9|м. Київ|вул. Лугова, 4");
+    office::Document &doc = fill(KindNewStateAct);
+    EXPECT_EQ(text(doc, "oname"), QStringLiteral("Бойко Іван"));
+    EXPECT_EQ(text(doc, "oadr"), QStringLiteral("вул. Садова, 9"));
+    office::Table table = doc.Tables(1);
+    ASSERT_EQ(table.RowCount(), 4);
+    const QStringList names = {QStringLiteral("Бойко Марія"), QStringLiteral("Бойко Олег"), QStringLiteral("Бойко Ганна"),
+                               QStringLiteral("Бойко Петро")};
+    const QStringList addresses = {QStringLiteral("вул. Садова, 9"), QStringLiteral("м. Київ"),
+                                   QStringLiteral("вул. Лугова, 4"), QString()};
+    for (int r = 1; r <= 4; ++r) {
+        EXPECT_EQ(table.Cell(r, 1).Text(), QString::number(r));
+        EXPECT_EQ(table.Cell(r, 2).Text(), names[r - 1]);
+        EXPECT_EQ(table.Cell(r, 3).Text(), addresses[r - 1]);
+        EXPECT_EQ(table.Cell(r, 4).Text(), QStringLiteral("20 %"));
+    }
+    EXPECT_EQ(text(doc, "golova_spiv"), Head);
+    EXPECT_EQ(text(doc, "radu_spiv"), Council + QStringLiteral(" ради"));
+    EXPECT_EQ(text(doc, "viddilu_spiv"), QStringLiteral("Києво-Святошинського районного відділу зем.ресурсів"));
+    EXPECT_EQ(text(doc, "raizem_spiv"), LandHead);
+}
+
+TEST_F(Acts, SecondParcelDrawnBesideAtOneScale)
+{
+    model::state().Parcels[1].DB = QStringLiteral("4");
+    plan.AreaUnit = 1;
+    office::Document &doc = fill(KindNewStateAct);
+    EXPECT_TRUE(outcome.Problems.isEmpty()) << outcome.Problems.join(QLatin1Char('\n')).toStdString();
+    const DocParcel &second = state().DocParcel2;
+    EXPECT_EQ(second.ParcelIndex, 4);
+    // The coarser of the two automatic scales, for both drawings and the act's one scale.
+    const int32_t common = std::max(AutoScaleOf(state().DocParcel1), AutoScaleOf(second));
+    EXPECT_EQ(common, 2000);
+    EXPECT_EQ(scale, common);
+    EXPECT_EQ(text(doc, "mash"), QStringLiteral("2000"));
+    const auto width = [](const DocParcel &p) {
+        double lo = p.Points[1].PageX, hi = lo;
+        for (const DocPoint &v : p.Points) {
+            lo = std::min(lo, v.PageX);
+            hi = std::max(hi, v.PageX);
+        }
+        return hi - lo;
+    };
+    EXPECT_NEAR(width(state().DocParcel1), CmToPoints(20 / (common / 100.0)), 0.01); // 20 m at 1:2000
+    EXPECT_NEAR(width(second), CmToPoints(90 / (common / 100.0)), 0.01);
+
+    EXPECT_EQ(text(doc, "area"), zova::Format4(0.04 + 0.81) + QStringLiteral(" га."));
+    EXPECT_EQ(text(doc, "cilove"), QStringLiteral("%1 - %2 га. і %3 - %4 га.")
+                                       .arg(reference::state().KZ22Text, zova::Format4(0.04), reference::state().KZ21Text,
+                                            zova::Format4(0.81)));
+    const QStringList boxes = builderstesting::boxTexts(doc);
+    EXPECT_TRUE(boxes.contains(QStringLiteral("Ділянка № 1\r") + zova::Format4(0.04) + QStringLiteral(" га.")));
+    EXPECT_TRUE(boxes.contains(QStringLiteral("Ділянка № 2\r") + zova::Format4(0.81) + QStringLiteral(" га.")));
+    EXPECT_TRUE(boxes.contains(QStringLiteral("Кадастровий номер: 3222486201:01:024:0101")));
+    // The field touches nothing: its description is empty, in a box of its own below it.
+    EXPECT_TRUE(boxes.contains(QString()));
+    EXPECT_TRUE(outcome.Fits);
+    // Each drawing in its own region of the sheet.
+    EXPECT_TRUE(TemplateRegion(doc, QStringLiteral("DrawingRegion")).contains(doc.Shapes(QStringLiteral("main")).Bounds()));
+    EXPECT_TRUE(TemplateRegion(doc, QStringLiteral("DrawingRegion2")).contains(doc.Shapes(QStringLiteral("main1")).Bounds()));
+}
+
+// A DB that names no other loaded parcel makes a one-parcel act and says so; the second parcel
+// of the act before it leaves nothing behind.
+TEST_F(Acts, ABadSecondParcelIsReportedAndTheLastOneDoesNotLeak)
+{
+    model::state().Parcels[1].DB = QStringLiteral("4");
+    model::state().Parcels[2].DB = QStringLiteral("99");
+    model::state().Parcels[1].Selected = model::state().Parcels[2].Selected = -1;
+    plan.Kind = KindNewStateAct;
+    plan.ProgramDir = testsupport::programDir();
+    const QString out = QDir(testsupport::tempDir()).filePath(QStringLiteral("second"));
+    QDir().mkpath(out);
+    options().OutputFolder = OutputFolderOf(out);
+    platform::NullProgress overall;
+    const BatchReport report = RunDocumentBatch(app, plan, overall, step);
+    ASSERT_TRUE(report.Failures.empty()) << report.Summary().toStdString();
+    ASSERT_EQ(report.Done.size(), 2u);
+    ASSERT_EQ(report.Remarks.size(), 1u);
+    EXPECT_EQ(report.Remarks[0].ParcelIndex, 2);
+    EXPECT_TRUE(report.Summary().contains(QStringLiteral("«99» (поле DB)"))) << report.Summary().toStdString();
+    EXPECT_EQ(QFileInfo(report.Done[0].Path).fileName(), QStringLiteral("3222486201_01_024_0009.docx"));
+
+    office::Document &doc = app.Documents_Open(report.Done[1].Path);
+    EXPECT_FALSE(doc.HasShape(QStringLiteral("main1")));
+    EXPECT_FALSE(builderstesting::boxTexts(doc).join(QLatin1Char('|')).contains(QStringLiteral("Ділянка №")));
+    EXPECT_EQ(text(doc, "area"), zova::Format2(400) + QStringLiteral(" кв.м."));
+    EXPECT_EQ(state().DocParcel2.ParcelIndex, 0);
+}
+
+TEST_F(Acts, ApprovalActsOfBothKindsReadAlike)
+{
+    model::Parcel &p = model::state().Parcels[1];
+    p.NM = QStringLiteral("Бойко Іван Петрович|Бойко Марія Іванівна");
+    p.AU = QStringLiteral("вул. Садова, 9|м. Київ");
+    p.PZ = QStringLiteral("РА,3,02.02.2007");
+    p.Area = 2500;
+    plan.WhoChoice = SignsCouncilHead;
+    plan.StorageChoice = KeptAtLandOffice;
+    plan.AreaUnit = 0; // the approval acts write hectares whatever the unit
+    const char *bookmarks[] = {"OwnName", "OwnName1", "OrgType", "OrgName1", "OrgName2", "OrgName3", "Golova", "DocDate",
+                               "OwnAdr", "DilAdr", "RaiZem", "Area", "Cilove", "Mash", "sm1", "sm1_letters",
+                               "OrgName1_rada", "OrgName2_rada", "OrgName3_rada"};
+    QStringList texts[2];
+    for (int k = 0; k < 2; ++k) {
+        SCOPED_TRACE(k);
+        office::Document &doc = fill(k == 0 ? KindApprovalAct : KindApprovalActShares);
+        EXPECT_TRUE(outcome.Problems.isEmpty()) << outcome.Problems.join(QLatin1Char('\n')).toStdString();
+        for (const char *b : bookmarks)
+            texts[k] << text(doc, b);
+        // The area label on the drawing's centre, in hectares.
+        const DocParcel &parcel = state().DocParcel1;
+        bool found = false;
+        for (int i = 1; i <= doc.ShapesCount(); ++i) {
+            office::Shape s = doc.Shapes(i);
+            if (s.Type() == office::Shape::Kind::TextBox && s.Text() == zova::Format4(0.25) + QStringLiteral(" га.")) {
+                found = true;
+                EXPECT_NEAR(s.Bounds().center().x(), parcel.PageSumX, 0.01);
+                EXPECT_NEAR(s.Bounds().center().y(), parcel.PageSumY, 0.01);
+                EXPECT_EQ(s.Bounds().size(), QSizeF(90, 20));
+            }
+        }
+        EXPECT_TRUE(found);
+    }
+    EXPECT_EQ(texts[0], texts[1]);
+    const QStringList expected = {p.NM,
+                                  p.NM,
+                                  QStringLiteral("розпорядження"),
+                                  QStringLiteral("Києво-Святошинської райдержадміністрації"),
+                                  QStringLiteral("Києво-Святошинському райвідділі зем.ресурсів"),
+                                  QStringLiteral("Києво-Святошинської райдержадміністрації"),
+                                  AdmHead,
+                                  QStringLiteral(" від 02.02.2007р. № 3"),
+                                  p.AU,
+                                  Council + QStringLiteral(" ради, с. Софіївська Борщагівка, вул. Садова, 0009"),
+                                  LandHead,
+                                  zova::Format4(0.25),
+                                  Purpose,
+                                  QStringLiteral("300"),
+                                  QStringLiteral("Ткаченко Сергій Іванович\rА Коваленко Наталія Миколаївна"),
+                                  QStringLiteral("Від А до Б\rВід Б до"),
+                                  QString(),
+                                  QString(),
+                                  QString()};
+    EXPECT_EQ(texts[0], expected);
+}
+
+TEST_F(Acts, ASecondParcelFlagGivesFullLines)
+{
+    model::state().Parcels[1].SecondParcel = 1;
+    office::Document &doc = fill(KindApprovalAct);
+    EXPECT_EQ(text(doc, "sm1"),
+              QStringLiteral("Від А до Б Ткаченко Сергій Іванович\rВід Б до А Коваленко Наталія Миколаївна"));
+    EXPECT_EQ(text(doc, "sm1_letters"), QString());
+}
+
+// A template that lacks bookmarks still gives an act; what it lacks is named.
+TEST_F(Acts, WhatTheTemplateLacksIsNamedAndTheRestIsMade)
+{
+    model::state().Parcels[1].NM = QStringLiteral("Бойко Іван|Бойко Марія");
+    office::Document &doc = fill(KindNewStateAct, 1, "test/actpartial.dotx");
+    EXPECT_EQ(text(doc, "oname"), QStringLiteral("Бойко Іван"));
+    EXPECT_TRUE(doc.HasShape(QStringLiteral("main")));
+    const QString problems = outcome.Problems.join(QLatin1Char('\n'));
+    for (const char *b : {"raividdilu", "risdate", "radu", "cilove", "sm", "area", "mash", "golova_spiv"})
+        EXPECT_TRUE(problems.contains(QStringLiteral("«%1»").arg(QString::fromLatin1(b)))) << b << "\n" << problems.toStdString();
+    EXPECT_TRUE(problems.contains(QStringLiteral("таблиці 1"))) << problems.toStdString();
+}
+
+TEST_F(Acts, AFailedSaveIsAFailureNotADocument)
+{
+    model::state().Parcels[1].Selected = -1;
+    plan.Kind = KindNewStateAct;
+    plan.ProgramDir = testsupport::programDir();
+    for (const testsupport::FullDisk::Way way : testsupport::FullDisk::ways()) {
+        SCOPED_TRACE(testsupport::FullDisk::name(way));
+        testsupport::FullDisk disk(way);
+        options().OutputFolder = OutputFolderOf(disk.dir());
+        disk.fill();
+        platform::NullProgress overall;
+        const BatchReport report = RunDocumentBatch(app, plan, overall, step);
+        disk.release();
+        EXPECT_TRUE(report.Done.empty());
+        ASSERT_EQ(report.Failures.size(), 1u);
+        EXPECT_FALSE(report.Summary().contains(QStringLiteral("Збережено документів"))) << report.Summary().toStdString();
+        EXPECT_TRUE(QDir(disk.dir()).entryList({QStringLiteral("*.docx")}, QDir::Files).isEmpty());
+    }
+}

@@ -1,0 +1,190 @@
+// The acts made the whole "Зробити план" way on the sample file: co-owners, a second parcel, each
+// signer and storage choice; the saved acts read back by python-docx and LibreOffice.
+
+#include "common/numbers.h"
+#include "documents/forms/planbatch.h"
+#include "documents/outputnames.h"
+#include "reference/territory.h"
+#include "tests/documents_builders/builderstesting.h"
+#include "tests/documents_forms/dialogtesting.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+using namespace documents;
+
+namespace {
+
+const QString District = QStringLiteral("Києво-Святошинський район");
+const QString AdmHead = QStringLiteral("Головко Адам Петрович");
+const QString Purpose = QStringLiteral("для ведення особистого селянського господарства");
+
+QString Flat(QString text)
+{
+    return text.replace(QRegularExpression(QStringLiteral("\\s+")), QStringLiteral(" "));
+}
+
+class ActsEndToEnd : public builderstesting::BuilderTest {
+protected:
+    void SetUp() override
+    {
+        BuilderTest::SetUp();
+        builderstesting::loadSample(); // its header names the land office's and the council's heads
+        reference::ResolveKoatuu(model::state().Koatuu); // as the main window does after a load
+        // What the territory dialog adds to what the file gives.
+        reference::State &r = reference::state();
+        r.DistrictName = District;
+        r.GolAdm = AdmHead;
+        r.PurposeName = Purpose;
+        model::ParcelList &parcels = model::state().Parcels;
+        // Parcel 2 holds the field behind the northern row as its second parcel; parcel 5 has two owners.
+        parcels[2].DB = QStringLiteral("13");
+        out = QDir(testsupport::tempDir()).filePath(QStringLiteral("acts-%1").arg(++runs));
+        QDir().mkpath(out);
+        options().OutputFolder = OutputFolderOf(out);
+        options().DocAction = ActionSave;
+    }
+
+    BatchReport makeActs(const PlanOptions &plan, std::initializer_list<int> selected)
+    {
+        for (model::Parcel &p : model::state().Parcels)
+            p.Selected = 0;
+        for (int i : selected)
+            model::state().Parcels[i].Selected = -1;
+        dialogtesting::whenModal(QStringLiteral("frmWord"), [](QWidget *w) {
+            w->findChild<QRadioButton *>(QStringLiteral("wType_1"))->click();
+            w->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+        });
+        return MakePlanCommand(nullptr, plan);
+    }
+
+    /// Every text python-docx reads: paragraphs, text boxes and table cells, one per line.
+    static QString docxTexts(const QString &path)
+    {
+        const QJsonObject docx = builderstesting::readWithPythonDocx(path);
+        QStringList all = docx[QStringLiteral("paragraphs")].toVariant().toStringList();
+        all += docx[QStringLiteral("boxes")].toVariant().toStringList();
+        for (const QJsonValue &t : docx[QStringLiteral("tables")].toArray())
+            for (const QJsonValue &row : t.toArray())
+                for (const QJsonValue &c : row.toArray())
+                    all << c.toString();
+        return all.join(QLatin1Char('\n'));
+    }
+
+    /// The act in LibreOffice's reading: its text, and the drawing's stroked lines on the first sheet.
+    void checkRendered(const QString &path, const QStringList &seen, int points)
+    {
+        const QString pdf = builderstesting::toPdf(path, out);
+        const QString text = Flat(QString::fromUtf8(
+            builderstesting::run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")})));
+        for (const QString &t : seen)
+            EXPECT_TRUE(text.contains(Flat(t))) << t.toStdString() << "\n in \n" << text.toStdString();
+        const QString svg = QDir(out).filePath(QFileInfo(pdf).completeBaseName() + QStringLiteral(".svg"));
+        builderstesting::run(QStringLiteral("pdftocairo"),
+                             {QStringLiteral("-svg"), QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
+                              QStringLiteral("1"), pdf, svg});
+        QFile f(svg);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_GT(f.readAll().count("stroke"), 2 * points) << "too few stroked paths on the first sheet of " << pdf.toStdString();
+        const QByteArray keep = qgetenv("ZOVA_SCREENSHOT_DIR");
+        if (!keep.isEmpty())
+            QFile::copy(pdf, QDir(QString::fromLocal8Bit(keep)).filePath(QFileInfo(out).fileName() + QLatin1Char('-')
+                                                                           + QFileInfo(pdf).fileName()));
+    }
+
+    QString out;
+    static inline int runs = 0;
+};
+
+} // namespace
+
+TEST_F(ActsEndToEnd, EachKindWithEachSignerAndStorage)
+{
+    const model::ParcelList &parcels = model::state().Parcels;
+    const reference::State &ref = reference::state();
+    const QString council = ref.CouncilGenitive2;
+    ASSERT_FALSE(council.isEmpty()) << "the sample's KOATUU names the council";
+    const QString land = model::state().RaiZem, head = model::state().Golova;
+    ASSERT_FALSE(land.isEmpty());
+    const QString adm = QStringLiteral("Києво-Святошинської райдержадміністрації");
+    const QString office = QStringLiteral("Києво-Святошинського районного");
+
+    const struct {
+        const char *name;
+        uint8_t kind, who, storage;
+        std::initializer_list<int> parcels;
+        QString signing, signer, kept;
+    } cases[] = {
+        {"new state act, council head, land office", KindNewStateAct, 1, 1, {2, 5}, council + QStringLiteral(" ради"), head,
+         QStringLiteral("Києво-Святошинському райвідділі зем.ресурсів")},
+        {"new state act, administration head, council", KindNewStateAct, 2, 2, {5}, adm, AdmHead,
+         ref.CouncilDative + QStringLiteral(" раді")},
+        {"approval act, council head, administration", KindApprovalAct, 1, 3, {2, 5}, council + QStringLiteral(" ради"),
+         head, QStringLiteral("Києво-Святошинськиій райдержадміністрації")},
+        {"land-share act, administration head, land office", KindApprovalActShares, 2, 1, {5}, adm, AdmHead,
+         QStringLiteral("Києво-Святошинському райвідділі зем.ресурсів")},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        SetUp();
+        PlanOptions plan;
+        plan.Kind = c.kind;
+        plan.WhoChoice = c.who;
+        plan.StorageChoice = c.storage;
+        plan.AreaUnit = 1;
+        plan.ProgramDir = testsupport::programDir();
+        const BatchReport report = makeActs(plan, c.parcels);
+        ASSERT_TRUE(report.Failures.empty()) << report.Summary().toStdString();
+        ASSERT_EQ(report.Done.size(), c.parcels.size());
+        EXPECT_TRUE(report.Clean()) << report.Summary().toStdString();
+        EXPECT_TRUE(prompts->messages().last().contains(QStringLiteral("Збережено документів: %1").arg(c.parcels.size())))
+            << prompts->messages().last().toStdString();
+
+        size_t k = 0;
+        for (int index : c.parcels) {
+            SCOPED_TRACE(index);
+            const model::Parcel &p = parcels[index];
+            const QString path = report.Done[k++].Path;
+            const QString cad = QStringLiteral("3222486201:01:024:%1").arg(static_cast<int>(zova::LeadingNumber(p.Number)), 4, 10, QLatin1Char('0'));
+            EXPECT_EQ(QFileInfo(path).fileName(), (c.kind == KindNewStateAct ? SafeFileName(cad, QString()) : p.Number) + QStringLiteral(".docx"));
+            const QString owner = p.NM.section(QLatin1Char('|'), 0, 0);
+            const QString decision = QStringLiteral(" від %1р. № %2").arg(p.PZ.section(QLatin1Char(','), 2, 2), p.PZ.section(QLatin1Char(','), 1, 1));
+            const bool two = index == 2 && c.kind == KindNewStateAct;
+            const double area = two ? p.Area + parcels[13].Area : p.Area;
+            QStringList expected = {QStringLiteral("Голова ") + c.signing, c.signer, c.kept, land,
+                                    QStringLiteral("ДЕРЖАВНИЙ АКТ")};
+            if (c.kind == KindNewStateAct) {
+                expected << QStringLiteral("відповідно до рішення ") + council + QStringLiteral(" ради") + decision + QStringLiteral(" (виконкому)")
+                         << QStringLiteral("власнику ") + owner << QStringLiteral("Кадастровий номер земельної ділянки: ") + cad
+                         << QStringLiteral("площею ") + zova::Format4(area / 10000) + QStringLiteral(" га.")
+                         << QStringLiteral("Масштаб 1:");
+                if (two)
+                    expected << QStringLiteral("Ділянка № 1\r") + zova::Format4(p.Area / 10000) + QStringLiteral(" га.")
+                             << QStringLiteral("Кадастровий номер: 3222486201:01:024:0013");
+                if (p.NM.contains(QLatin1Char('|')))
+                    expected << p.NM.section(QLatin1Char('|'), 1, 1) << QStringLiteral("50 %")
+                             << QStringLiteral("Начальник ") + office + QStringLiteral(" відділу зем.ресурсів");
+            } else {
+                expected << QStringLiteral("Видано ") + p.NM
+                         << QStringLiteral("відповідно до рішення виконкому ") + council + QStringLiteral(" ради") + decision
+                         << zova::Format4(p.Area / 10000) + QStringLiteral(" га") << Purpose;
+            }
+            const QString texts = docxTexts(path);
+            for (const QString &t : expected)
+                EXPECT_TRUE(texts.contains(t)) << t.toStdString() << "\n in \n" << texts.toStdString();
+
+            QStringList seen = {QStringLiteral("ДЕРЖАВНИЙ АКТ"), owner, c.signer, QStringLiteral("ПЛАН МЕЖ ЗЕМЕЛЬНОЇ ДІЛЯНКИ"),
+                                QStringLiteral("Від А до Б")};
+            if (two) // the labels' words mix with the vertex numbers around them in the text's order
+                seen << QStringLiteral("Ділянка") << QStringLiteral("Кадастровий номер: 3222486201:01:024:0013");
+            checkRendered(path, seen, p.Points.UBound());
+        }
+        TearDown();
+    }
+    SetUp();
+}
