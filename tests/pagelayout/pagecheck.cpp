@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
+#include <algorithm>
 #include <memory>
 
 namespace pagecheck {
@@ -108,20 +109,47 @@ bool enters(const QRectF &area, const QRectF &r)
     return area.adjusted(Tolerance, Tolerance, -Tolerance, -Tolerance).intersects(r);
 }
 
+/// The drawing regions of a sheet: the first drawing's and, on a sheet with two, the second's.
+struct Regions {
+    std::vector<QRectF> rects;
+
+    bool any() const { return !rects.empty(); }
+    bool hold(const QRectF &r) const
+    {
+        return !any() || std::any_of(rects.begin(), rects.end(), [&](const QRectF &a) { return within(a, r); });
+    }
+    bool entered(const QRectF &r) const
+    {
+        return std::any_of(rects.begin(), rects.end(), [&](const QRectF &a) { return enters(a, r); });
+    }
+    QString text() const
+    {
+        QStringList parts;
+        for (const QRectF &a : rects)
+            parts << at(a);
+        return parts.join(QStringLiteral(" or "));
+    }
+};
+
 } // namespace
 
 QStringList CheckLayout(const QString &docx, const std::vector<Sheet> &sheets, const Expectations &expect)
 {
     using documents::TemplateRegion;
     QStringList faults;
-    QRectF frame, region, stamp, arrow;
+    QRectF frame, stamp, arrow;
+    Regions region;
     std::vector<Drawn> drawn;
     std::vector<Label> labels;
     {
         office::WordApp app;
         office::Document &doc = app.Documents_Open(docx);
         frame = TemplateRegion(doc, QString::fromLatin1(documents::FrameVariable));
-        region = TemplateRegion(doc, QString::fromLatin1(documents::DrawingRegionVariable));
+        for (const char *name : {documents::DrawingRegionVariable, documents::SecondDrawingRegionVariable}) {
+            const QRectF r = TemplateRegion(doc, QString::fromLatin1(name));
+            if (!r.isEmpty())
+                region.rects.push_back(r);
+        }
         stamp = TemplateRegion(doc, QString::fromLatin1(documents::TitleBlockVariable));
         for (int i = 1; i <= doc.ShapesCount(); ++i) {
             office::Shape s = doc.Shapes(i);
@@ -160,8 +188,8 @@ QStringList CheckLayout(const QString &docx, const std::vector<Sheet> &sheets, c
                     if (first[i].text.contains(text) && first[i].box.intersects(l.box)) {
                         isLabel[i] = true;
                         merged = true;
-                        if (!region.isEmpty() && !within(region, first[i].box))
-                            faults << QStringLiteral("label %1 leaves the drawing region %2").arg(place(first[i], 1), at(region));
+                        if (!region.hold(first[i].box))
+                            faults << QStringLiteral("label %1 leaves the drawing region %2").arg(place(first[i], 1), region.text());
                     }
                 if (!merged)
                     faults << QStringLiteral("label «%1» of the drawing at %2 is not on the sheet").arg(text, at(l.box));
@@ -169,8 +197,8 @@ QStringList CheckLayout(const QString &docx, const std::vector<Sheet> &sheets, c
             }
             isLabel[best] = true;
             const Word &w = first[best];
-            if (!region.isEmpty() && !within(region, w.box))
-                faults << QStringLiteral("label %1 leaves the drawing region %2").arg(place(w, 1), at(region));
+            if (!region.hold(w.box))
+                faults << QStringLiteral("label %1 leaves the drawing region %2").arg(place(w, 1), region.text());
             if (!arrow.isEmpty() && w.box.intersects(arrow))
                 faults << QStringLiteral("label %1 covers the north arrow").arg(place(w, 1));
         }
@@ -178,8 +206,8 @@ QStringList CheckLayout(const QString &docx, const std::vector<Sheet> &sheets, c
     for (const Drawn &d : drawn) {
         if (!frame.isEmpty() && !within(frame, d.box))
             faults << QStringLiteral("shape «%1» at %2 leaves the frame").arg(d.name, at(d.box));
-        if (!region.isEmpty() && !within(region, d.box))
-            faults << QStringLiteral("shape «%1» at %2 leaves the drawing region %3").arg(d.name, at(d.box), at(region));
+        if (!region.hold(d.box))
+            faults << QStringLiteral("shape «%1» at %2 leaves the drawing region %3").arg(d.name, at(d.box), region.text());
         if (!stamp.isEmpty() && enters(stamp, d.box))
             faults << QStringLiteral("shape «%1» at %2 enters the title block").arg(d.name, at(d.box));
         if (!arrow.isEmpty() && d.box.intersects(arrow))
@@ -205,7 +233,7 @@ QStringList CheckLayout(const QString &docx, const std::vector<Sheet> &sheets, c
                 if (!inStamp)
                     faults << place(w, k) + QStringLiteral(" enters the title block");
             }
-            if (k == 1 && !label && !northArrow && !inStamp && !region.isEmpty() && enters(region, w.box))
+            if (k == 1 && !label && !northArrow && !inStamp && region.entered(w.box))
                 faults << place(w, k) + QStringLiteral(" enters the drawing region");
             if (!inStamp)
                 continue;

@@ -3,7 +3,8 @@
 // The page-layout harness: documents rendered by LibreOffice and measured on the page.
 //
 // A document made from a template that states its regions (document variables "Frame",
-// "DrawingRegion", "TitleBlock", see templates/layout.py) is converted to PDF; pdftotext -bbox
+// "DrawingRegion", "TitleBlock", see templates/layout.py; "DrawingRegion2" where a second drawing
+// has a place of its own) is converted to PDF; pdftotext -bbox
 // gives every word's box on every sheet, and the document's own shapes give the drawing. The
 // checks say in words what is wrong, so a failing row of the layout test names its faults.
 
@@ -45,9 +46,9 @@ struct Expectations {
 
 /// Checks the rendered sheets of `docx` (a saved document with the regions of its template):
 /// every word and every drawn shape stay inside the frame; nothing but the title block's own
-/// words enters the title block, whose words stand inside it on every sheet; the drawing's shapes
-/// and label texts stay inside the drawing region and clear of the north arrow, and no other text
-/// of the first sheet enters the drawing region; each sheet reads "Аркуш" with its number and
+/// words enters the title block, whose words stand inside it on every sheet; the drawings' shapes
+/// and label texts stay inside a drawing region and clear of the north arrow, and no other text
+/// of the first sheet enters a drawing region; each sheet reads "Аркуш" with its number and
 /// "Аркушів" with the number of sheets; the whole words are there. Returns one line per fault.
 QStringList CheckLayout(const QString &docx, const std::vector<Sheet> &sheets, const Expectations &expect);
 

@@ -23,23 +23,29 @@ using namespace layoutfixtures;
 
 namespace {
 
-/// One document of the layout test: what to make (kind, paper, plan variant) of which parcel.
+/// One document of the layout test: what to make (kind, paper, plan variant) of which parcel,
+/// and the second parcel a state act shows beside it (0 for none).
 struct LayoutCase {
     QString name;
     uint8_t kind = KindCadastralPlan;
     uint8_t paper = 1;
     uint8_t variant = 1;
     int32_t parcel = SixPoints;
+    int32_t second = 0;
 };
+
+QString CaseName(const QString &document, int32_t parcel)
+{
+    return document + QLatin1Char('-') + QString::fromLatin1(FixtureName(parcel)).replace(QLatin1Char(' '), QLatin1Char('-'));
+}
 
 std::vector<LayoutCase> LayoutCases()
 {
     std::vector<LayoutCase> cases;
     const auto add = [&](uint8_t kind, const ZovaTemplate &t, int32_t parcel) {
         const QString base = t.FileName.chopped(5);
-        cases.push_back({QStringLiteral("%1-%2-%3").arg(kind == KindCadastralPlan ? QStringLiteral("cadastral")
-                                                                                    : QStringLiteral("allotment"),
-                                                         base, QString::fromLatin1(FixtureName(parcel)).replace(QLatin1Char(' '), QLatin1Char('-'))),
+        cases.push_back({CaseName((kind == KindCadastralPlan ? QStringLiteral("cadastral-") : QStringLiteral("allotment-")) + base,
+                                  parcel),
                          kind, t.Paper, t.Variant, parcel});
     };
     // Every plan template with each parcel as a cadastral plan (the one with the catalogue).
@@ -50,6 +56,16 @@ std::vector<LayoutCase> LayoutCases()
     for (const ZovaTemplate &t : ZovaTemplates())
         if (t.Paper == 1)
             add(KindAllotmentPlan, t, TwoLineOwner);
+    // The three acts with each parcel, and the new state act with a second parcel beside the first.
+    const struct {
+        uint8_t kind;
+        const char *name;
+    } acts[] = {{KindApprovalAct, "aprvl"}, {KindApprovalActShares, "aprvlp"}, {KindNewStateAct, "aktnew"}};
+    for (const auto &a : acts)
+        for (int32_t parcel : {SixPoints, FortyPoints, TwoLineOwner})
+            cases.push_back({CaseName(QString::fromLatin1(a.name), parcel), a.kind, 2, 1, parcel});
+    cases.push_back({QStringLiteral("aktnew-6-points-with-40-points"), KindNewStateAct, 2, 1, SixPoints, FortyPoints});
+    cases.push_back({QStringLiteral("aktnew-two-line-owner-with-6-points"), KindNewStateAct, 2, 1, TwoLineOwner, SixPoints});
     return cases;
 }
 
@@ -70,6 +86,20 @@ protected:
         ref.PChek = QStringLiteral("Перевірив");
         ref.NChek = QStringLiteral("Мельник С.А.");
         ref.OrganTitle = QStringLiteral("ТОВ «Земпроект»");
+        // The acts' territory, officials, grounds and addresses, at the lengths an office meets.
+        ref.DistrictName = ref.CentreName = QStringLiteral("Києво-Святошинський район");
+        ref.CouncilName = QStringLiteral("Софіївсько-Борщагівська сільська");
+        ref.CouncilGenitive = ref.CouncilGenitive2 = QStringLiteral("Софіївсько-Борщагівської сільської");
+        ref.CouncilDative = QStringLiteral("Софіївсько-Борщагівській сільській");
+        ref.GolAdm = QStringLiteral("Головко Адам Петрович");
+        ref.PurposeName = QStringLiteral("для будівництва і обслуговування житлового будинку, господарських будівель і "
+                                         "споруд (присадибна ділянка)");
+        model::state().Golova = QStringLiteral("Дем'яненко Віра Іванівна");
+        model::state().RaiZem = QStringLiteral("Литвиненко Олександр Петрович");
+        for (model::Parcel &p : model::state().Parcels) {
+            p.PZ = QStringLiteral("РВ,47,22.11.2006");
+            p.AU = QStringLiteral("Київська обл., Києво-Святошинський р-н, с. Софіївська Борщагівка, вул. Садова, 9");
+        }
         exec(QStringLiteral("UPDATE row6zem SET rowcode = '1.12.' || rownum WHERE rowcode IS NULL"));
         options().DocAction = ActionSave;
     }
@@ -78,9 +108,13 @@ protected:
     /// path renamed after the case; empty when the batch made none.
     QString make(const LayoutCase &c, const QString &dir, BatchReport &report)
     {
-        for (model::Parcel &p : model::state().Parcels)
+        for (model::Parcel &p : model::state().Parcels) {
             p.Selected = 0;
+            p.DB.clear();
+        }
         model::state().Parcels[c.parcel].Selected = -1;
+        if (c.second != 0)
+            model::state().Parcels[c.parcel].DB = QString::number(c.second);
         const QString folder = QDir(dir).filePath(c.name);
         QDir().mkpath(folder);
         options().OutputFolder = OutputFolderOf(folder);
