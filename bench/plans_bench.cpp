@@ -1,5 +1,6 @@
-// 100 cadastral plans (A4 portrait, variant 3) of the generated 20,000-parcel file made and saved
-// in one batch, and LibreOffice converting one of them to PDF as the reference.
+// 100 cadastral plans (A4 portrait, variant 3) and 100 new state acts of the generated
+// 20,000-parcel file made and saved in one batch each, and LibreOffice converting one plan to PDF
+// as the reference.
 
 #include "bench/generated_model.h"
 #include "documents/docbatch.h"
@@ -8,6 +9,7 @@
 #include "model/state.h"
 #include "platform/progresssink.h"
 #include "reference/baseconnection.h"
+#include "reference/state.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -46,18 +48,30 @@ documents::PlanOptions planOptions()
     return plan;
 }
 
+documents::PlanOptions newStateActOptions()
+{
+    documents::PlanOptions plan = planOptions();
+    plan.Kind = documents::KindNewStateAct;
+    // The territory the acts are worded from, as the territory dialog leaves it.
+    reference::State &r = reference::state();
+    r.DistrictName = r.CentreName = QStringLiteral("Києво-Святошинський район");
+    r.CouncilName = QStringLiteral("Софіївсько-Борщагівська сільська");
+    r.CouncilGenitive = r.CouncilGenitive2 = QStringLiteral("Софіївсько-Борщагівської сільської");
+    r.CouncilDative = QStringLiteral("Софіївсько-Борщагівській сільській");
+    return plan;
+}
+
 QString lastPlan;
 
-} // namespace
-
-static void BM_HundredPlansMadeAndSaved(benchmark::State &state)
+/// Makes the documents of `plan` for the 100 selected parcels into a fresh folder per iteration.
+void MakeHundred(benchmark::State &state, const documents::PlanOptions &plan, const char *folder)
 {
     QTemporaryDir &dir = workDir();
-    size_t failures = 0;
+    size_t failures = 0, done = 0;
     int run = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        const QString out = dir.filePath(QStringLiteral("plans-%1").arg(++run));
+        const QString out = dir.filePath(QStringLiteral("%1-%2").arg(QString::fromLatin1(folder)).arg(++run));
         QDir().mkpath(out);
         documents::options().OutputFolder = documents::OutputFolderOf(out);
         documents::options().DocAction = documents::ActionSave;
@@ -65,14 +79,30 @@ static void BM_HundredPlansMadeAndSaved(benchmark::State &state)
 
         office::WordApp app;
         platform::NullProgress overall, step;
-        const documents::BatchReport report = documents::RunDocumentBatch(app, planOptions(), overall, step);
+        const documents::BatchReport report = documents::RunDocumentBatch(app, plan, overall, step);
         failures += report.Failures.size();
-        if (!report.Done.empty())
+        done += report.Done.size();
+        if (!report.Done.empty() && plan.Kind == documents::KindCadastralPlan)
             lastPlan = report.Done.back().Path;
     }
     state.counters["failures"] = static_cast<double>(failures);
+    state.counters["documents"] = benchmark::Counter(static_cast<double>(done), benchmark::Counter::kAvgIterations);
+}
+
+} // namespace
+
+static void BM_HundredPlansMadeAndSaved(benchmark::State &state)
+{
+    MakeHundred(state, planOptions(), "plans");
 }
 BENCHMARK(BM_HundredPlansMadeAndSaved)->Unit(benchmark::kMillisecond)->Iterations(5)->Repetitions(3)
+    ->ReportAggregatesOnly(true);
+
+static void BM_HundredNewStateActsMadeAndSaved(benchmark::State &state)
+{
+    MakeHundred(state, newStateActOptions(), "acts");
+}
+BENCHMARK(BM_HundredNewStateActsMadeAndSaved)->Unit(benchmark::kMillisecond)->Iterations(5)->Repetitions(3)
     ->ReportAggregatesOnly(true);
 
 // The reference: LibreOffice converting one saved plan to PDF, in its own profile.
