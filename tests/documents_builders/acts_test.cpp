@@ -395,6 +395,32 @@ TEST_F(Acts, SecondParcelDrawnBesideAtOneScale)
     EXPECT_TRUE(TemplateRegion(doc, QStringLiteral("DrawingRegion2")).contains(doc.Shapes(QStringLiteral("main1")).Bounds()));
 }
 
+// A second parcel that reaches up to the place of its cadastral number has the number above it;
+// one too tall for that is made and reported as leaving its place.
+TEST_F(Acts, TheSecondParcelsNumberStandsAboveATallDrawing)
+{
+    model::state().Parcels[1].DB = QStringLiteral("4");
+    plan.AutoScale = false;
+    for (const int32_t chosen : {1250, 1000}) { // the 90 m field 204 and 255 pt tall
+        SCOPED_TRACE(chosen);
+        scale = chosen;
+        office::Document &doc = fill(KindNewStateAct);
+        const QRectF extent = state().DrawExtent;
+        ASSERT_LT(extent.top(), 105);
+        QRectF number;
+        for (int k = 1; k <= doc.ShapesCount(); ++k)
+            if (doc.Shapes(k).Type() == office::Shape::Kind::TextBox
+                && doc.Shapes(k).Text() == QStringLiteral("Кадастровий номер: 3222486201:01:024:0101"))
+                number = doc.Shapes(k).Bounds();
+        ASSERT_FALSE(number.isEmpty());
+        EXPECT_GE(number.top(), TemplateRegion(doc, QStringLiteral("DrawingRegion2")).top());
+        EXPECT_EQ(outcome.Fits, chosen == 1250);
+        if (outcome.Fits) {
+            EXPECT_LE(number.bottom(), extent.top());
+        }
+    }
+}
+
 // A DB that names no other loaded parcel makes a one-parcel act and says so; the second parcel
 // of the act before it leaves nothing behind.
 TEST_F(Acts, ABadSecondParcelIsReportedAndTheLastOneDoesNotLeak)
