@@ -364,6 +364,7 @@ void CommitLoad(LoadResult &&result, const QString &path, int filter)
     if (result.HasGolova)
         s.Golova = result.Golova;
     s.CurParcel = 0;
+    s.Modified = false;
     s.FileName = path;
     s.FileTitle = QFileInfo(path).fileName();
     s.FileFilter = static_cast<uint8_t>(filter);

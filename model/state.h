@@ -22,6 +22,9 @@ struct State {
     QString FileTitle;               ///< its name without folder
     uint8_t FileFilter = 0;          ///< filter index chosen in that dialog
     int16_t SaveSelectedOnly = 0;    ///< -1 when the last save command wrote the selected parcels only
+    /// The parcels were changed in the window (an edit, a shift, a bulk assignment, a mark) since
+    /// they were loaded or last written whole to an exchange file.
+    bool Modified = false;
 };
 
 /// The one instance.

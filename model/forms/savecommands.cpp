@@ -59,6 +59,21 @@ QString replacedReport(const std::vector<ReplacedText> &replaced, int kind)
            lines.join(QLatin1Char('\n'));
 }
 
+/// True when a file of this kind holds every parcel with its texts: an in4 or in5 file of all
+/// parcels, or of the selected ones when every parcel is selected. A gbd point list keeps none of
+/// the texts.
+bool WroteEveryParcel(int kind, bool selectedOnly)
+{
+    if (kind == SaveGbd)
+        return false;
+    if (!selectedOnly)
+        return true;
+    for (const Parcel &p : state().Parcels)
+        if (p.Selected == 0)
+            return false;
+    return true;
+}
+
 } // namespace
 
 void mnuSave_Click()
@@ -97,6 +112,8 @@ void ShowSaveDialog()
     try {
         WaitCursor wait;
         replaced = SaveExchangeFile(s.FileName, s.SaveSelectedOnly != 0);
+        if (WroteEveryParcel(s.FileFilter, s.SaveSelectedOnly != 0))
+            s.Modified = false;
     } catch (const zova::Error &e) {
         s.FileName.clear();
         failed(QStringLiteral("Файл не записано."), e);
