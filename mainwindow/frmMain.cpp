@@ -35,6 +35,7 @@ frmMain::frmMain(const QString &programDir, const QString &dataDir, QWidget *par
     ui->setupUi(this);
     setupControls();
     connectCommands();
+    connectEditing();
     Form_Load();
 }
 
@@ -177,6 +178,10 @@ void frmMain::CreateExportFolder()
 
 void frmMain::closeEvent(QCloseEvent *event)
 {
+    if (!QueryUnload()) {
+        event->ignore();
+        return;
+    }
     Form_Unload();
     event->accept();
 }
@@ -190,7 +195,10 @@ void frmMain::Form_Unload()
 
 void frmMain::mnuExit_Click()
 {
-    // Ends at once: the unload handler does not run on this road.
+    // Ends at once: the unload handler does not run on this road. Changed parcels that were not
+    // written are not dropped without a question.
+    if (!QueryUnload())
+        return;
     QCoreApplication::exit(0);
 }
 

@@ -13,7 +13,9 @@ class frmMain;
 namespace documents {
 struct PlanOptions;
 }
+
 class QAction;
+class QLineEdit;
 class QLabel;
 class QTimer;
 class QTreeWidget;
@@ -32,6 +34,9 @@ public:
     /// position of its picture in the tree's picture list.
     static constexpr int KeyRole = Qt::UserRole;
     static constexpr int ImageRole = Qt::UserRole + 1;
+    /// The check state that the selection last followed, to tell a check change from other
+    /// changes of a node (text, picture).
+    static constexpr int CheckedRole = Qt::UserRole + 2;
 
     /// `programDir` holds what ships (the help file, Dots); empty for the folder of the running
     /// program. `dataDir` is the operator's data folder, where Export lies; empty for
@@ -107,6 +112,46 @@ public:
     static QString NodeKey(const QTreeWidgetItem *node);
     static int NodeImage(const QTreeWidgetItem *node);
 
+    // Editing the parcels.
+
+    /// The tree of parcels, for the dialogs that change its nodes.
+    QTreeWidget *parcelTree() const;
+    /// The node of parcel i ("<i>o"); nullptr when the tree has none.
+    QTreeWidgetItem *ParcelNode(int i) const;
+    /// Sets a node's check box without passing the state to the rest of its parcel and without
+    /// counting the selection again.
+    void SetNodeCheckedQuietly(QTreeWidgetItem *node, bool checked);
+    /// Adds the node of land-use area j of parcel i as the last child of the parcel's node, in the
+    /// form the tree fill gives it; nullptr when the parcel has no node.
+    QTreeWidgetItem *AddLandUseNode(int i, int j);
+    /// Gives the node of parcel i the picture of its 6-zem row text.
+    void SetRowIcon(int i, const QString &kz);
+    /// "-=::: Внести зміни :::=-": writes the seven boxes of the information panel into the parcel
+    /// they show and gives that parcel's nodes the new texts.
+    void Command1_Click();
+    /// A node's text edited in place: the new text goes into the field the node shows.
+    void MyTree_AfterLabelEdit(const QString &key, const QString &newText);
+    /// Ctrl+C, Ctrl+V, Ctrl+X and "?" typed in the tree. Returns nothing; the key passes on.
+    void MyTree_KeyPress(int keyAscii);
+    /// "Друга ділянка": marks or unmarks the current parcel as a second parcel.
+    void mnuSecond_Click();
+    /// "Обробити угіддя...": every land-use code into the form "NN,rest".
+    void mnuEditParts_Click();
+    /// Moves every point of every parcel and land-use area by the value of tVal along "x" or
+    /// "y", "plus" or "minus"; every point or none.
+    void ShiftCoords(const QString &axis, const QString &direction);
+    /// "Присвоїти значення...": the bulk dialog, then the row pictures and the selection count.
+    void mnuMass_Click();
+    /// "Пошук по коду ділянки".
+    void mnuFind_Click();
+    /// "Про мене...".
+    void mnuAbout_Click();
+    /// The find dialog selected parcel i: its node is checked (the node alone), its flag set, and
+    /// the selection counted.
+    void SelectFoundParcel(int i);
+    /// Asks whether to leave when parcels were changed and not written; true to go on closing.
+    bool QueryUnload();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -152,6 +197,14 @@ private:
     void pict_DblClick();
     void bMap_Click();
 
+    // Editing
+    void connectEditing();
+    void tFind_Change();
+    void tZone_Change();
+    void tKvart_Change();
+    void QuarterBoxChanged(QLineEdit *box, bool zone);
+    void RefreshZoneAndQuarter();
+
     // Menus and buttons
     void mnuOpen_Click();
     void ShowOpenDialog();
@@ -192,4 +245,5 @@ private:
     QPointer<frmMap> m_map;
     QPointer<frmHelp> m_help;
     QTimer *m_pictRedraw = nullptr; ///< fits the drawn parcel again once a resize has settled
+    int32_t CopiedParcel = 0; ///< parcel remembered by Ctrl+C in the tree; 0 until then
 };

@@ -94,6 +94,8 @@ void frmMain::tBar_ButtonClick(QAction *button)
         mnuTerra_Click();
     else if (key == QLatin1String("EditSht"))
         mnuShtamp_Click();
+    else if (key == QLatin1String("Change"))
+        mnuMass_Click();
 }
 
 documents::PlanOptions frmMain::planOptions() const

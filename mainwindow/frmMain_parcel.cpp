@@ -219,6 +219,7 @@ void frmMain::mnuZsp_Click()
     if (!IsParcel(cur))
         return;
     model::Parcel &p = model::state().Parcels[cur];
+    model::state().Modified = true;
     // The mark goes on the current parcel's own node, whichever node the tree has selected.
     QTreeWidgetItem *node = ui->MyTree->topLevelItem(cur - 1);
     if (node && NodeKey(node) != QString::number(cur) + QLatin1Char('o'))

@@ -5,6 +5,7 @@
 
 #include "common/numbers.h"
 #include "mainwindow/treeimages.h"
+#include "mainwindow/treewalk.h"
 #include "model/state.h"
 
 #include <QLabel>
@@ -15,9 +16,7 @@ using namespace mainwindow;
 
 namespace {
 
-/// The last check state that the selection follows, to tell a check change from other changes of
-/// a node (text, picture).
-constexpr int CheckedRole = Qt::UserRole + 2;
+constexpr int CheckedRole = frmMain::CheckedRole;
 
 QTreeWidgetItem *newNode(const QString &key, const QString &text, int image)
 {
@@ -28,23 +27,9 @@ QTreeWidgetItem *newNode(const QString &key, const QString &text, int image)
     node->setIcon(0, TreeIcon(image));
     node->setCheckState(0, Qt::Unchecked);
     node->setData(0, CheckedRole, false);
+    // Every node's text can be edited in place; the edit goes into the field the node shows.
+    node->setFlags(node->flags() | Qt::ItemIsEditable);
     return node;
-}
-
-/// Every node of the tree in collection order: a parcel node, then its children.
-template <typename F>
-void forEachNode(const QTreeWidget *tree, F &&f)
-{
-    const int n = tree->topLevelItemCount();
-    for (int i = 0; i < n; ++i) {
-        QTreeWidgetItem *parcel = tree->topLevelItem(i);
-        if (!f(parcel))
-            return;
-        const int m = parcel->childCount();
-        for (int j = 0; j < m; ++j)
-            if (!f(parcel->child(j)))
-                return;
-    }
 }
 
 } // namespace
@@ -110,10 +95,23 @@ void frmMain::FillTree()
     ui->mnuMass->setEnabled(true);
 }
 
+QTreeWidgetItem *frmMain::AddLandUseNode(int i, int j)
+{
+    QTreeWidgetItem *parcel = ParcelNode(i);
+    if (!parcel)
+        return nullptr;
+    const QString key = QString::number(i) + QLatin1Char('_') + QString::number(j) + QLatin1Char('u');
+    QTreeWidgetItem *node = newNode(key, model::state().Parcels[i].LandUses[j].CN, ImgLandUse);
+    m_fillingTree = true;
+    parcel->addChild(node);
+    m_fillingTree = false;
+    return node;
+}
+
 void frmMain::UpdateSelection()
 {
     int checkedNodes = 0;
-    forEachNode(ui->MyTree, [&](QTreeWidgetItem *node) {
+    ForEachNode(ui->MyTree, [&](QTreeWidgetItem *node) {
         if (node->checkState(0) != Qt::Unchecked)
             ++checkedNodes;
         return true;
@@ -138,7 +136,7 @@ void frmMain::UpdateSelection()
 bool frmMain::AnyParcelChecked() const
 {
     bool any = false;
-    forEachNode(ui->MyTree, [&](QTreeWidgetItem *node) {
+    ForEachNode(ui->MyTree, [&](QTreeWidgetItem *node) {
         any = node->checkState(0) != Qt::Unchecked;
         return !any;
     });
@@ -154,7 +152,7 @@ void frmMain::mnuSel_Click()
 
     model::ParcelList &parcels = model::state().Parcels;
     m_fillingTree = true;
-    forEachNode(ui->MyTree, [&](QTreeWidgetItem *node) {
+    ForEachNode(ui->MyTree, [&](QTreeWidgetItem *node) {
         node->setCheckState(0, mark ? Qt::Checked : Qt::Unchecked);
         node->setData(0, CheckedRole, mark);
         const QString key = NodeKey(node);

@@ -122,12 +122,7 @@ protected:
     /// clicks.
     void click(const char *key, Qt::MouseButton button = Qt::LeftButton)
     {
-        QTreeWidgetItem *n = node(QString::fromLatin1(key));
-        ASSERT_NE(n, nullptr) << key;
-        tree()->scrollToItem(n);
-        const QPointF at = tree()->visualItemRect(n).center() + QPointF(40, 0);
-        send(tree()->viewport(), QEvent::MouseButtonPress, at, button);
-        send(tree()->viewport(), QEvent::MouseButtonRelease, at, button);
+        clickNode(QString::fromLatin1(key), button);
     }
 
     /// A left click on the node's check box.

@@ -14,6 +14,8 @@
 #include "tests/support/testsupport.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QMouseEvent>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -83,6 +85,36 @@ protected:
                     return p->child(j);
         }
         return nullptr;
+    }
+    /// A press and a release with `button` over the node's text, as the operator clicks.
+    void clickNode(const QString &key, Qt::MouseButton button = Qt::LeftButton)
+    {
+        QTreeWidgetItem *n = node(key);
+        ASSERT_NE(n, nullptr) << key.toStdString();
+        tree()->scrollToItem(n);
+        const QPointF at = tree()->visualItemRect(n).center() + QPointF(40, 0);
+        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
+            QMouseEvent e(type, at, tree()->viewport()->mapToGlobal(at), button, held, Qt::NoModifier);
+            QApplication::sendEvent(tree()->viewport(), &e);
+        }
+    }
+    /// Opens a sample exchange file (windows-1251 in4 by default) through the open command.
+    void openSample(const QString &name = QStringLiteral("sofiivska-win.in4"), int filter = 2)
+    {
+        answerOpen(testsupport::sourcePath(QStringLiteral("samples/") + name), filter);
+        window->findChild<QAction *>(QStringLiteral("mnuOpen"))->trigger();
+    }
+    /// The window shown at a working size with the sample file open and its tree expanded.
+    frmMain &openWithSample()
+    {
+        frmMain &w = open();
+        w.resize(1280, 800);
+        w.show();
+        openSample();
+        tree()->expandAll();
+        QCoreApplication::processEvents();
+        return w;
     }
     /// Answers the next open dialog with a file and a filter index.
     void answerOpen(const QString &path, int filter)
