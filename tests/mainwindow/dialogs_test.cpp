@@ -17,6 +17,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <algorithm>
+#include <functional>
 
 using mainwindowtesting::MainWindowTest;
 using namespace mainwindow;
@@ -108,7 +110,7 @@ TEST_F(DialogsTest, ValAssignsEveryKeyToEveryParcelAndItsNodes)
     for (const auto &t : texts) {
         const QString v = QString::fromUtf8(t.v);
         EXPECT_TRUE(runVal(t.key, v)) << t.key;
-        for (int i : {1, 12})
+        for (int i : {1, model::state().Parcels.UBound()})
             EXPECT_EQ(node(QString::number(i) + QString::fromLatin1(t.nodeSuffix))->text(0), v) << t.key << i;
     }
     EXPECT_EQ(parcel(7).AD, QStringLiteral("вул. Садова, б/н"));
@@ -120,7 +122,7 @@ TEST_F(DialogsTest, ValAssignsEveryKeyToEveryParcelAndItsNodes)
     control<QAction>("mnuZsp")->trigger();
     ASSERT_EQ(frmMain::NodeImage(node(QStringLiteral("2o"))), ImgJointOwnership);
     EXPECT_TRUE(runVal("KZ", QStringLiteral("21")));
-    for (int i = 1; i <= 12; ++i) {
+    for (int i = 1; i <= model::state().Parcels.UBound(); ++i) {
         EXPECT_EQ(parcel(i).KZ, QStringLiteral("21"));
         EXPECT_EQ(node(QString::number(i) + QStringLiteral("_z"))->text(0), QStringLiteral("21"));
         EXPECT_EQ(frmMain::NodeImage(node(QString::number(i) + QStringLiteral("o"))), ImgRow21) << i;
@@ -153,13 +155,14 @@ TEST_F(DialogsTest, ValAddsALandUseAreaOverEachParcel)
 {
     openWithSample();
     const int areasBefore = parcel(4).LandUses.UBound();
+    const QString firstCode = parcel(4).LandUses[1].CN;
     EXPECT_TRUE(runVal("CN", QStringLiteral("07,сіножаті"), false, true));
     ASSERT_EQ(parcel(4).LandUses.UBound(), areasBefore + 1);
     const model::LandUseArea &added = parcel(4).LandUses.last();
     EXPECT_EQ(added.CN, QStringLiteral("07,сіножаті"));
     EXPECT_EQ(added.Area, parcel(4).Area);
     EXPECT_EQ(added.Points, parcel(4).Points);
-    EXPECT_EQ(parcel(4).LandUses[1].CN, QStringLiteral("12,під житловою забудовою"));
+    EXPECT_EQ(parcel(4).LandUses[1].CN, firstCode);
     QTreeWidgetItem *p4 = node(QStringLiteral("4o"));
     QTreeWidgetItem *last = p4->child(p4->childCount() - 1);
     EXPECT_EQ(frmMain::NodeKey(last), QStringLiteral("4_%1u").arg(areasBefore + 1));
@@ -173,34 +176,54 @@ TEST_F(DialogsTest, ValAddsALandUseAreaOverEachParcel)
 TEST_F(DialogsTest, ValSelectsMatchingParcelsAndTheCountFollows)
 {
     openWithSample();
+    const int n = model::state().Parcels.UBound();
+    // The parcels of a field's value in the sample, by index.
+    auto parcelsWhere = [&](const std::function<bool(const model::Parcel &)> &match) {
+        QList<int> out;
+        for (int i = 1; i <= n; ++i)
+            if (match(parcel(i)))
+                out << i;
+        return out;
+    };
+    auto selected = [&] { return parcelsWhere([](const model::Parcel &p) { return p.Selected != 0; }); };
+    const QString code = parcel(2).LandUses[1].CN;
+    const QList<int> row21 = parcelsWhere([](const model::Parcel &p) { return p.KZ == QStringLiteral("21"); });
+    const QList<int> withCode = parcelsWhere([&](const model::Parcel &p) {
+        return std::any_of(p.LandUses.begin(), p.LandUses.end(), [&](const model::LandUseArea &a) { return a.CN == code; });
+    });
+    ASSERT_FALSE(row21.contains(1));
+    ASSERT_GE(row21.size(), 2);
+    ASSERT_LT(withCode.size(), n);
     parcel(3).DB = QStringLiteral("2");
-    parcel(9).DB = QStringLiteral("11");
+    parcel(row21[1]).DB = QStringLiteral("11");
     node(QStringLiteral("1o"))->setCheckState(0, Qt::Checked);
     ASSERT_EQ(panel(3), QStringLiteral("Вибрано: 1"));
 
     EXPECT_TRUE(runVal("KZ", QStringLiteral("21"), true));
-    QList<int> selected;
-    for (int i = 1; i <= 12; ++i)
-        if (parcel(i).Selected != 0)
-            selected << i;
-    EXPECT_EQ(selected, (QList<int>{1, 2, 6, 9, 11})); // adds to what was selected
+    EXPECT_EQ(selected(), QList<int>{1} + row21); // adds to what was selected
     // The parcel node alone is checked; the count and the document commands follow.
-    EXPECT_EQ(node(QStringLiteral("6o"))->checkState(0), Qt::Checked);
-    EXPECT_EQ(node(QStringLiteral("6_a"))->checkState(0), Qt::Unchecked);
-    EXPECT_EQ(panel(3), QStringLiteral("Вибрано: 5"));
+    const QString chosen = QString::number(row21[0]);
+    EXPECT_EQ(node(chosen + QStringLiteral("o"))->checkState(0), Qt::Checked);
+    EXPECT_EQ(node(chosen + QStringLiteral("_a"))->checkState(0), Qt::Unchecked);
+    EXPECT_EQ(panel(3), QStringLiteral("Вибрано: %1").arg(row21.size() + 1));
     EXPECT_TRUE(control<QAction>("mnuGo")->isEnabled());
     EXPECT_FALSE(model::state().Modified);
 
+    for (int i = 1; i <= n; ++i)
+        node(QString::number(i) + QStringLiteral("o"))->setCheckState(0, Qt::Unchecked);
     EXPECT_TRUE(runVal("DB", QStringLiteral(">5"), true));
-    EXPECT_EQ(parcel(9).Selected, -1);
-    EXPECT_EQ(parcel(3).Selected, 0);
-    EXPECT_TRUE(runVal("CN", QStringLiteral("01,рілля"), true)); // parcels 1 to 10 have it
-    EXPECT_EQ(panel(3), QStringLiteral("Вибрано: 11"));
-    EXPECT_EQ(parcel(12).Selected, 0);
+    EXPECT_EQ(selected(), QList<int>{row21[1]});
+    EXPECT_TRUE(runVal("CN", code, true));
+    QList<int> want = withCode;
+    if (!want.contains(row21[1]))
+        want << row21[1];
+    std::sort(want.begin(), want.end());
+    EXPECT_EQ(selected(), want);
+    EXPECT_EQ(panel(3), QStringLiteral("Вибрано: %1").arg(want.size()));
     // Unchecking a selected parcel's node by hand takes its nodes and flag back.
-    node(QStringLiteral("6o"))->setCheckState(0, Qt::Unchecked);
-    EXPECT_EQ(parcel(6).Selected, 0);
-    EXPECT_EQ(panel(3), QStringLiteral("Вибрано: 10"));
+    node(QString::number(want[0]) + QStringLiteral("o"))->setCheckState(0, Qt::Unchecked);
+    EXPECT_EQ(parcel(want[0]).Selected, 0);
+    EXPECT_EQ(panel(3), QStringLiteral("Вибрано: %1").arg(want.size() - 1));
 }
 
 TEST_F(DialogsTest, FindShowsAndSelectsTheParcelByItsCode)
