@@ -16,6 +16,7 @@
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStringList>
 #include <algorithm>
 #include <exception>
@@ -38,6 +39,17 @@ const QString &withDefault(QString &name, const QString &fallback)
     return name;
 }
 
+/// The council as the documents name it: every template puts the word "рада" (or its case form)
+/// after the name, so a name that ends in that word itself, as the fallback "Невизначена рада"
+/// does, is written without it; otherwise the documents would read "Невизначеної радої ради".
+QString councilWithoutWordCouncil(const QString &name)
+{
+    static const QRegularExpression trailingCouncil(QStringLiteral("\\s+рада\\s*$"),
+                                                    QRegularExpression::CaseInsensitiveOption);
+    const QString shortened = QString(name).remove(trailingCouncil);
+    return shortened.trimmed().isEmpty() ? name : shortened;
+}
+
 } // namespace
 
 PackageRun FormPackageRun(const PackageArguments &args)
@@ -48,7 +60,7 @@ PackageRun FormPackageRun(const PackageArguments &args)
     run.Groups = &s.ReportGroups;
     run.RegionGen = RegionGenitive(withDefault(ref.RegionName, QStringLiteral("Невизначена область")));
     run.DistrictGen = DistrictGenitive(withDefault(ref.DistrictName, QStringLiteral("Невизначений район")));
-    run.CouncilName = withDefault(ref.CouncilName, QStringLiteral("Невизначена рада"));
+    run.CouncilName = councilWithoutWordCouncil(withDefault(ref.CouncilName, QStringLiteral("Невизначена рада")));
     run.CouncilGen = reference::CouncilCaseForms(run.CouncilName).genitive;
     for (const ReportGroup &group : s.ReportGroups)
         for (const ReportLine &line : group.Lines) {

@@ -32,7 +32,7 @@ struct PackageRun {
     QString RegionGen;   ///< region in the genitive
     QString DistrictGen; ///< district in the genitive
     QString CouncilGen;  ///< council in the genitive
-    QString CouncilName; ///< the council name, "Невизначена рада" when none was chosen
+    QString CouncilName; ///< the council name without a last word "рада" ("Невизначена" when none was chosen)
     double SumArea = 0;  ///< of every line of every group
     double SumCat1 = 0, SumCat2 = 0, SumCat3 = 0, SumCat4 = 0;
     double TotalArea = 0; ///< land of common ownership
@@ -48,7 +48,8 @@ struct PackageRun {
 
 /// Forms the run values from the program-wide state and `args`: an empty or blank region, district
 /// or council name in reference::state() first becomes "Невизначена область", "Невизначений район"
-/// or "Невизначена рада" there; the totals are summed over state().ReportGroups.
+/// or "Невизначена рада" there; the documents name the council without a last word "рада", since
+/// their texts supply it. The totals are summed over state().ReportGroups.
 PackageRun FormPackageRun(const PackageArguments &args);
 
 /// The start page and step read from the package dialog's boxes (leading numbers, halves to the

@@ -316,9 +316,10 @@ TEST_F(PackageDocumentsTest, EveryDocumentFillsEachBookmarkAndItsTableForTwoOwne
 
 TEST_F(PackageDocumentsTest, PackageWithoutGroupsGetsTotalsOfZeroAndDistrictFallback)
 {
-    // No groups, no land of common use, no district chosen.
+    // No groups, no land of common use, no district or council chosen.
     state().TotalArea = 0;
     reference::state().DistrictName.clear();
+    reference::state().CouncilName.clear();
     makeAll();
     for (const DocumentCase &c : documentCases()) {
         SCOPED_TRACE(QStringLiteral("document %1").arg(c.number).toStdString());
@@ -331,7 +332,8 @@ TEST_F(PackageDocumentsTest, PackageWithoutGroupsGetsTotalsOfZeroAndDistrictFall
         }
     }
 
-    // The district words of every document made from the fallback name "Невизначений район".
+    // The district and council words of every document made from the fallback names "Невизначений
+    // район" and "Невизначена рада"; the templates add the word "рада" themselves.
     const struct {
         int number;
         const char *bookmark, *text;
@@ -339,6 +341,8 @@ TEST_F(PackageDocumentsTest, PackageWithoutGroupsGetsTotalsOfZeroAndDistrictFall
         {2, "reg", "НЕВИЗНАЧЕНОГО"}, {3, "reg3", "НЕВИЗНАЧЕНИЙ"}, {3, "reg", "Невизначеного"},
         {5, "reg", "НЕВИЗНАЧЕНИЙ"},  {6, "reg", "НЕВИЗНАЧЕНА"},   {8, "reg", "НЕВИЗНАЧЕНОГО"},
         {9, "reg", "НЕВИЗНАЧЕНА"},   {9, "reg1", "Невизначеної"}, {10, "reg1", "Невизначеного"},
+        {2, "rada", "НЕВИЗНАЧЕНА "}, {2, "radu", "Невизначеної"}, {4, "rada", "Невизначена "},
+        {8, "rada1", "Невизначена "}, {11, "radu", "Невизначеної"},
     };
     for (const auto &d : districts) {
         office::WordApp app;
@@ -346,6 +350,8 @@ TEST_F(PackageDocumentsTest, PackageWithoutGroupsGetsTotalsOfZeroAndDistrictFall
             << d.number << " " << d.bookmark;
     }
     office::WordApp app;
+    // The customer of the technical task reads as the council is called.
+    EXPECT_EQ(app.Documents_Open(path(4)).Tables(1).Cell(4, 3).Text(), QStringLiteral("Невизначена рада"));
     EXPECT_EQ(app.Documents_Open(path(8)).Bookmarks(QStringLiteral("arall")).Text(), ha(0));
     EXPECT_EQ(app.Documents_Open(path(9)).Bookmarks(QStringLiteral("zagkor")).Text(), ha(0));
 }
