@@ -8,7 +8,7 @@ A text is a string in which {name|placeholder} is a bookmark that the builder fi
 placeholder shows in the bare template and lends the filled text its formatting), a tab stands
 for "\t", and ** switches bold on and off. Tables are lists of rows of cells; the tables that
 the builder grows keep exactly their heading rows, and rows it adds copy the last of them, so
-that row carries the alignment and size of the data.
+every cell of that row, the merged ones too, carries the alignment and the one size of the data.
 
 The portrait page is A4 with margins of 20 mm top and bottom, 30 mm left and 15 mm right: 165 mm
 (9355 twips) of text. Lists of many columns stand on landscape pages of their own section.
@@ -125,20 +125,23 @@ class Template:
     def block(self, lines, size=BODY, before=0, after=0, left=ADDRESS, page_break=False):
         """Paragraphs set in the right part of the page: an addressee or an approval stamp. A
         paragraph that begins with a line to sign on keeps the name after it in one column."""
+        signature = 120 * size + 100   # twips: the twelve underscores of a signature line and a gap
         for k, line in enumerate(lines):
             signed = line.startswith('_')
-            self.p(line.replace(' ', '\t', 1) if signed else line, size=size, align='left', left=left + 1900 if signed else left,
-                   hanging=1900 if signed else 0, before=before if k == 0 else 0,
+            self.p(line.replace(' ', '\t', 1) if signed else line, size=size, align='left',
+                   left=left + signature if signed else left,
+                   hanging=signature if signed else 0, before=before if k == 0 else 0,
                    after=after if k == len(lines) - 1 else 0, page_break=page_break and k == 0, keep=True)
 
     def sign(self, role, name='', size=BODY, before=360, width=PORTRAIT_WIDTH, keep=False):
         """A signature line: the role on the left, a line to sign on, and the name in a column of
         its own to the right (a long name wraps within it). A role of several lines ("\n") stands
-        above the signature line but its last. `keep` holds the line on the page of the next."""
+        above the signature line but its last. `keep` holds the line on the page of the next. The
+        name's column takes a full name (surname, name and patronymic) on one line."""
         *lead, role = role.split('\n')
         for k, line in enumerate(lead):
             self.p(line, size=size, align='left', before=before if k == 0 else 0, keep=True)
-        line_at, name_at = width - 5255, width - 3655
+        line_at, name_at = width - 6300, width - 4400
         self.p(f'{role}\t____________\t{name}' if name else f'{role}\t____________', size=size, align='left',
                before=0 if lead else before, left=name_at, hanging=name_at, keep=keep,
                tabs=(('left', line_at, None), ('left', name_at, None)))
@@ -246,7 +249,7 @@ def owner_table(t, last, last_width, note, heading_rows):
     h = SMALL
     if heading_rows == 2:
         rows = [[c(x, merge='restart', size=h) for x in heads] + [c('Земельна ділянка', span=2, size=h)],
-                [c('', merge='continue', align=a) for a in aligns[:6]]
+                [c('', merge='continue', align=a, size=h) for a in aligns[:6]]
                 + [c('площа, га', size=h, align=aligns[6]), c(last, size=h, align=aligns[7])]]
     else:
         rows = [[c(x, size=h, align=a) for x, a in zip(heads + ['Площа, га', last], aligns)]]
@@ -263,8 +266,8 @@ def area_table(t, note):
         [c('№\nз/п', merge='restart', size=h), c('Прізвище, ім’я та по батькові власника', merge='restart', size=h),
          c('№ ділянки', merge='restart', size=h), c('Площа, всього, га', merge='restart', size=h),
          c('у тому числі, га', span=3, size=h)],
-        [c('', merge='continue'), c('', merge='continue', align='left'), c('', merge='continue'),
-         c('', merge='continue'), c('рілля', size=h), c('багаторічні насадження', size=h),
+        [c('', merge='continue', size=h), c('', merge='continue', align='left', size=h), c('', merge='continue', size=h),
+         c('', merge='continue', size=h), c('рілля', size=h), c('багаторічні насадження', size=h),
          c('сіножаті і пасовища', size=h)],
     ]
     t.table(w, rows, 2, note)
@@ -389,8 +392,8 @@ def conclusion(number, title, header, approver_lead, approver, signer, body, clo
     for paragraph in body[1]:
         t.text(paragraph)
     area_table(t, 'one row added per parcel, a total row last')
-    for paragraph in closing:
-        t.text(paragraph, before=240)
+    for k, paragraph in enumerate(closing):
+        t.text(paragraph, before=240, keep=k == len(closing) - 1)
     t.sign('\n'.join(approver_lead), signer, before=600)
     t.write(PORTRAIT)
     return t
@@ -464,7 +467,7 @@ def p7():
            'Спорів щодо меж земельних ділянок під час їх встановлення не виникло.', before=240)
     t.text('Акт складено у двох примірниках: перший — у технічній документації, другий — в архіві '
            '{reg3|[району]} районного відділу земельних ресурсів. Копію акта передано до {reg2|[району]} '
-           'районного відділу земельних ресурсів та {radu2|[ради]} ради.')
+           'районного відділу земельних ресурсів та {radu2|[ради]} ради.', keep=True)
     t.sign('Голова комісії', '{golova2|[П.І.Б.]}', before=480, keep=True)
     t.sign('Члени комісії:', '{raizem1|[П.І.Б.]}', before=240, keep=True)
     t.sign('', '{vuk1|[П.І.Б.]}', before=240)
@@ -483,7 +486,7 @@ def decision(t, header, number_line, subject, preamble, verdict, items, signer):
     t.text(preamble)
     t.heading(verdict, before=120, after=120)
     for k, item in enumerate(items, 1):
-        t.text(f'{k}. {item}')
+        t.text(f'{k}. {item}', keep=k == len(items))
     t.sign(signer[0], signer[1], before=720)
 
 

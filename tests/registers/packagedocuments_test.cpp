@@ -11,6 +11,7 @@
 
 #include <QDate>
 #include <QDir>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 #include <map>
 #include <vector>
@@ -258,6 +259,23 @@ protected:
         }
     }
 
+    /// The text sizes (half-points) used in the rows of table `table` from row `firstRow` on.
+    static QStringList dataSizes(const QString &docx, int table, int firstRow)
+    {
+        const QString xml = QString::fromUtf8(office::Package::read(docx).part(QStringLiteral("word/document.xml")));
+        const QStringList tables = xml.split(QStringLiteral("<w:tbl>"));
+        if (table >= tables.size())
+            return {};
+        const QStringList rows = tables[table].section(QStringLiteral("</w:tbl>"), 0, 0).split(QStringLiteral("<w:tr>"));
+        QStringList sizes;
+        static const QRegularExpression size(QStringLiteral("<w:sz w:val=\"(\\d+)\"/>"));
+        for (int r = firstRow; r < rows.size(); ++r)
+            for (auto it = size.globalMatch(rows[r]); it.hasNext();)
+                sizes << it.next().captured(1);
+        sizes.removeDuplicates();
+        return sizes;
+    }
+
     /// The tables the document does not grow have the rows of its template.
     static void expectOtherTablesAsTemplate(office::Document &doc, int number, int grown)
     {
@@ -306,6 +324,11 @@ TEST_F(PackageDocumentsTest, EveryDocumentFillsEachBookmarkAndItsTableForTwoOwne
             expectGrid(doc, c.grid, c.number != 12);
         // Document 4 grows no table and document 12 only writes cells.
         expectOtherTablesAsTemplate(doc, c.number, c.grid.rows.empty() || c.number == 12 ? 0 : c.grid.table);
+        if (!c.grid.rows.empty() && c.number != 12) {
+            // The added rows write their texts in one size, whichever heading cell they stand under.
+            const QStringList sizes = dataSizes(path(c.number), c.grid.table, c.grid.firstRow);
+            EXPECT_EQ(sizes.size(), 1) << sizes.join(QLatin1Char(' ')).toStdString();
+        }
         if (c.rowsOf04cm) {
             // 0.4 cm is 11.34 pt, 227 twentieths: every row of the table, the heading rows too.
             const QByteArray xml = office::Package::read(path(c.number)).part(QStringLiteral("word/document.xml"));

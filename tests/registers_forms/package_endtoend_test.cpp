@@ -50,6 +50,13 @@ QString pageText(const QString &pdf, int page)
                                        QStringLiteral("-")})));
 }
 
+/// The text of a whole PDF line by line, blanks within a line folded.
+QString lineText(const QString &pdf)
+{
+    return QString::fromUtf8(run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")}))
+        .replace(QRegularExpression(QStringLiteral("[ \\t]+")), QStringLiteral(" "));
+}
+
 /// A copy of a made file to look at, when pictures are asked for.
 void keep(const QString &file, const QString &name)
 {
@@ -351,5 +358,11 @@ TEST_F(PackageEndToEnd, WholeShareKindPackageReadsAndRendersDocumentByDocument)
             EXPECT_TRUE(text.contains(owner1) && text.contains(owner2)) << text.toStdString();
         }
         EXPECT_EQ(text.contains(QStringLiteral("ВСЬОГО")), d.total);
+
+        // The officials' full names stand whole on one line wherever the document prints them, at
+        // a signature too.
+        const QString lines = lineText(pdf);
+        for (const QString &name : {model::state().RaiZem, model::state().Golova})
+            EXPECT_EQ(lines.count(name), flat(text).count(name)) << name.toStdString() << "\n in \n" << lines.toStdString();
     }
 }
