@@ -37,6 +37,14 @@ frmZvt::frmZvt(QWidget *parent, const QString &programDir)
         }
         chekDok[size_t(k)] = box;
     }
+    // The progress row and the time line keep their room while empty or hidden, so the dialog
+    // keeps its size through a run.
+    for (QWidget *shownInRun : {static_cast<QWidget *>(ui->lpr), static_cast<QWidget *>(ui->pr)}) {
+        QSizePolicy policy = shownInRun->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        shownInRun->setSizePolicy(policy);
+    }
+    ui->lTime->setMinimumHeight(ui->lTime->fontMetrics().height());
     ui->lpr->setVisible(false);
     ui->pr->setVisible(false);
     ui->pr->setRange(0, 12);

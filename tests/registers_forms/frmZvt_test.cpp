@@ -14,6 +14,7 @@
 #include "tests/support/testsupport.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
@@ -194,7 +195,10 @@ TEST_F(frmZvtTest, GoMakesThePackageInTheFolderPickedAndShowsTheTime)
     child<QLineEdit>(w, "txtPage")->setText(QStringLiteral("5"));
     child<QLineEdit>(w, "txtStep")->setText(QStringLiteral("2"));
     answerSave();
+    const QSize before = w.size();
     child<QToolButton>(w, "bGo")->click();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(w.size(), before) << "the dialog keeps its size through a run";
     EXPECT_TRUE(scripted->calls.empty()) << scripted->messages().join(QLatin1Char('|')).toStdString();
     EXPECT_TRUE(QDir(folder).exists(QStringLiteral("p1.docx")));
     EXPECT_TRUE(text(w, "lTime").startsWith(QStringLiteral("Пішло часу - 0 хв. "))) << text(w, "lTime").toStdString();
