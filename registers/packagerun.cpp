@@ -31,14 +31,6 @@ const ReportGroupList &PackageRun::groups() const
 
 namespace {
 
-/// An empty or blank territory name becomes `fallback`, in the program-wide variable itself.
-const QString &withDefault(QString &name, const QString &fallback)
-{
-    if (name.trimmed().isEmpty())
-        name = fallback;
-    return name;
-}
-
 /// The council as the documents name it: every template puts the word "рада" (or its case form)
 /// after the name, so a name that ends in that word itself, as the fallback "Невизначена рада"
 /// does, is written without it; otherwise the documents would read "Невизначеної радої ради".
@@ -58,9 +50,10 @@ PackageRun FormPackageRun(const PackageArguments &args)
     const State &s = state();
     PackageRun run;
     run.Groups = &s.ReportGroups;
-    run.RegionGen = RegionGenitive(withDefault(ref.RegionName, QStringLiteral("Невизначена область")));
-    run.DistrictGen = DistrictGenitive(withDefault(ref.DistrictName, QStringLiteral("Невизначений район")));
-    run.CouncilName = councilWithoutWordCouncil(withDefault(ref.CouncilName, QStringLiteral("Невизначена рада")));
+    ApplyTerritoryDefaults();
+    run.RegionGen = RegionGenitive(ref.RegionName);
+    run.DistrictGen = DistrictGenitive(ref.DistrictName);
+    run.CouncilName = councilWithoutWordCouncil(ref.CouncilName);
     run.CouncilGen = reference::CouncilCaseForms(run.CouncilName).genitive;
     for (const ReportGroup &group : s.ReportGroups)
         for (const ReportLine &line : group.Lines) {
