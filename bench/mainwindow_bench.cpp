@@ -1,6 +1,8 @@
 // The open command on the generated 20,000-parcel file, from the dialog's answer to the tree
 // shown: read, parse, the area phase, the KOATUU lookup, the tree fill and the window repainted;
-// and the overview of all its parcels, from the button to the window shown.
+// the overview of all its parcels, from the button to the window shown; and the two commands that
+// change every parcel: a bulk assignment (dialog, parcels, node texts and row pictures of the tree,
+// selection count) and a coordinate shift (every point, the coordinate list).
 
 #include "bench/generate_in4.h"
 #include "bench/widgetmain.h"
@@ -12,6 +14,10 @@
 #include "reference/baseconnection.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
 #include <QDir>
 #include <QFile>
 #include <QSettings>
@@ -49,6 +55,21 @@ std::unique_ptr<frmMain> ShowWindow(benchmark::State &state, QString &path)
     auto window = std::make_unique<frmMain>(folder().path(), folder().path());
     window->resize(1280, 800);
     window->show();
+    return window;
+}
+
+// The window of ShowWindow with the generated file open and shown; null (and the benchmark skipped)
+// when it cannot be opened.
+std::unique_ptr<frmMain> ShowWindowWithFile(benchmark::State &state)
+{
+    QString path;
+    auto window = ShowWindow(state, path);
+    if (window && !window->OpenExchangeFile(path, 1)) {
+        state.SkipWithError("the file did not open");
+        window.reset();
+        reference::CloseBase();
+    }
+    QCoreApplication::processEvents();
     return window;
 }
 
@@ -101,6 +122,71 @@ void BM_OverviewOfAllParcels(benchmark::State &state)
     reference::CloseBase();
 }
 BENCHMARK(BM_OverviewOfAllParcels)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5)
+    ->ReportAggregatesOnly(false);
+
+// The dialog is answered as soon as it is up: a key, a value, "Прийняти". Key KV changes no node;
+// key KZ, alternating 21 and 22, changes a node text and the row picture of every parcel.
+void BM_BulkAssignment(benchmark::State &state)
+{
+    auto window = ShowWindowWithFile(state);
+    if (!window)
+        return;
+    const bool rows = state.range(0) == 1;
+    const QString key = rows ? QStringLiteral("KZ") : QStringLiteral("KV");
+    auto *mass = window->findChild<QAction *>(QStringLiteral("mnuMass"));
+    int value = rows ? 21 : 1;
+    for (auto _ : state) {
+        const QString typed = QString::number(value);
+        value = rows ? 43 - value : value + 1;
+        QTimer::singleShot(0, [key, typed] {
+            QWidget *dialog = QApplication::activeModalWidget();
+            auto *keys = dialog->findChild<QComboBox *>(QStringLiteral("cmbVal"));
+            keys->setCurrentIndex(keys->findText(key));
+            dialog->findChild<QLineEdit *>(QStringLiteral("txtVal"))->setText(typed);
+            dialog->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+        });
+        mass->trigger();
+        QCoreApplication::processEvents(); // the tree repainted
+    }
+    const model::ParcelList &parcels = model::state().Parcels;
+    state.counters["parcels"] = parcels.UBound();
+    const int last = rows ? 43 - value : value - 1;
+    state.counters["assigned"] = parcels.UBound() >= 1
+        && (rows ? parcels[parcels.UBound()].KZ == QString::number(last) : parcels[parcels.UBound()].KV == last);
+    window.reset();
+    reference::CloseBase();
+}
+BENCHMARK(BM_BulkAssignment)->ArgName("KZ")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(1)
+    ->Repetitions(5)->ReportAggregatesOnly(false);
+
+void BM_CoordinateShift(benchmark::State &state)
+{
+    auto window = ShowWindowWithFile(state);
+    if (!window)
+        return;
+    window->findChild<QLineEdit *>(QStringLiteral("tVal"))->setText(QStringLiteral("100.5"));
+    auto *plus = window->findChild<QToolButton *>(QStringLiteral("byPlus"));
+    const double before = model::state().Parcels[1].Points[1].Y;
+    int runs = 0;
+    for (auto _ : state) {
+        plus->click();
+        QCoreApplication::processEvents();
+        ++runs;
+    }
+    state.counters["points"] = [] {
+        double n = 0;
+        for (const model::Parcel &p : model::state().Parcels) {
+            n += p.Points.UBound();
+            for (const model::LandUseArea &a : p.LandUses)
+                n += a.Points.UBound();
+        }
+        return n;
+    }();
+    state.counters["shifted"] = model::state().Parcels[1].Points[1].Y == before + 100.5 * runs;
+    window.reset();
+    reference::CloseBase();
+}
+BENCHMARK(BM_CoordinateShift)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5)
     ->ReportAggregatesOnly(false);
 
 } // namespace

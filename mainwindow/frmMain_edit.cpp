@@ -24,6 +24,7 @@
 #include <QStyledItemDelegate>
 #include <QToolButton>
 #include <functional>
+#include <optional>
 
 using namespace mainwindow;
 
@@ -341,9 +342,12 @@ void frmMain::MyTree_KeyPress(int keyAscii)
 
     // "?": long numbers give their leading part to the quarter.
     const NumberSplit done = SplitLongNumbers(parcels);
-    for (int i : done.split)
-        if (QTreeWidgetItem *c = FieldNode(ParcelNode(i), i, QLatin1Char('c')))
-            c->setText(0, parcels[i].Number);
+    {
+        const BulkNodeChanges quiet(ui->MyTree);
+        for (int i : done.split)
+            if (QTreeWidgetItem *c = FieldNode(ParcelNode(i), i, QLatin1Char('c')))
+                c->setText(0, parcels[i].Number);
+    }
     if (!done.split.isEmpty()) {
         MarkModified();
         RefreshZoneAndQuarter();
@@ -385,6 +389,7 @@ void frmMain::mnuEditParts_Click()
 {
     const platform::WaitCursor wait;
     model::ParcelList &parcels = model::state().Parcels;
+    const BulkNodeChanges quiet(ui->MyTree);
     bool changed = false;
     for (int i = 1; i <= parcels.UBound(); ++i) {
         model::Parcel &p = parcels[i];
@@ -499,6 +504,7 @@ void frmMain::mnuMass_Click()
     // Every parcel node takes the picture of its 6-zem row child, also over the marks of joint
     // ownership and second parcels.
     const int n = ui->MyTree->topLevelItemCount();
+    std::optional<BulkNodeChanges> quiet(std::in_place, ui->MyTree);
     for (int t = 0; t < n; ++t) {
         QTreeWidgetItem *parcel = ui->MyTree->topLevelItem(t);
         for (int c = 0; c < parcel->childCount(); ++c) {
@@ -511,6 +517,7 @@ void frmMain::mnuMass_Click()
             break;
         }
     }
+    quiet.reset();
     // A selection by value checked parcel nodes: the count and the document commands follow it.
     UpdateSelection();
     RefreshZoneAndQuarter();

@@ -62,12 +62,14 @@ void frmVal::Assign(int key, const QString &v)
     const Assignment done = AssignValue(m.Parcels, key, v, ui->bAddUgd->isChecked());
     if (done.changed)
         m.Modified = true;
-    if (!done.nodeLetter.isNull())
+    if (!done.nodeLetter.isNull()) {
+        const BulkNodeChanges quiet(m_main.parcelTree());
         ForEachNode(m_main.parcelTree(), [&](QTreeWidgetItem *node) {
             if (frmMain::NodeKey(node).endsWith(done.nodeLetter))
                 node->setText(0, v);
             return true;
         });
+    }
     for (int i : done.grown)
         m_main.AddLandUseNode(i, m.Parcels[i].LandUses.UBound());
 }
