@@ -226,6 +226,39 @@ TEST_F(DialogsTest, ValSelectsMatchingParcelsAndTheCountFollows)
     EXPECT_EQ(panel(3), QStringLiteral("Вибрано: %1").arg(want.size() - 1));
 }
 
+TEST_F(DialogsTest, ValSelectsByEveryTextKeyAndNotByTheOthers)
+{
+    openWithSample();
+    model::Parcel &p = parcel(4);
+    p.ParcelKoatuu = QStringLiteral("3222486299");
+    auto withoutSelection = [](model::ParcelList list) {
+        for (model::Parcel &q : list)
+            q.Selected = 0;
+        return list;
+    };
+    const struct {
+        const char *key;
+        QString v;
+        bool selects;
+    } cases[] = {
+        {"AD", p.AD, true},       {"PZ", p.PZ, true},   {"KF", p.KF, true},
+        {"DS", p.ParcelKoatuu, true}, {"AD", p.AD + QLatin1Char(' '), false},
+        {"AU", p.AU, false},      {"KV", QString::number(p.KV), false}, {"ZN", QString::number(p.ZN), false},
+    };
+    for (const auto &c : cases) {
+        for (int i = 1; i <= model::state().Parcels.UBound(); ++i) {
+            parcel(i).Selected = 0;
+            window->SetNodeCheckedQuietly(node(QString::number(i) + QStringLiteral("o")), false);
+        }
+        const model::ParcelList before = model::state().Parcels;
+        EXPECT_TRUE(runVal(c.key, c.v, true)) << c.key;
+        EXPECT_EQ(p.Selected != 0, c.selects) << c.key;
+        EXPECT_EQ(node(QStringLiteral("4o"))->checkState(0) == Qt::Checked, c.selects) << c.key;
+        // Only the flags change: a selection writes no field.
+        EXPECT_EQ(withoutSelection(model::state().Parcels), withoutSelection(before)) << c.key;
+    }
+}
+
 TEST_F(DialogsTest, FindShowsAndSelectsTheParcelByItsCode)
 {
     frmMain &w = openWithSample();

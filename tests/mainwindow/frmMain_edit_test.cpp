@@ -6,6 +6,7 @@
 
 #include "common/numbers.h"
 #include "mainwindow/treeimages.h"
+#include "tests/documents_forms/dialogtesting.h"
 #include "tests/model/printing.h"
 
 #include <QKeyEvent>
@@ -126,6 +127,7 @@ TEST_F(EditTest, TextSearchMovesOnlyTheTreeSelection)
     }
     EXPECT_EQ(find->text(), QStringLiteral("Ткач"));
     EXPECT_EQ(frmMain::NodeKey(tree()->currentItem()), QStringLiteral("6o"));
+    dialogtesting::keepPicture(&w, QStringLiteral("frmMain-search"));
     // The current parcel, panel, drawing and checks stay.
     EXPECT_EQ(model::state().CurParcel, 2);
     EXPECT_EQ(w.drawnParcel(), drawn);
