@@ -7,6 +7,7 @@
 #include "reference/territorychoice.h"
 #include "common/error.h"
 
+#include <QPalette>
 #include <QTimer>
 
 frmNames::frmNames(int32_t councilId, QWidget *parent)
@@ -28,10 +29,13 @@ frmNames::frmNames(int32_t councilId, QWidget *parent)
     connect(ui->bOk, &QToolButton::clicked, this, &frmNames::bOk_Click);
     connect(ui->bNo, &QToolButton::clicked, this, &QDialog::reject);
 
+    // The prompt stands in the empty box, drawn as text, so nothing the operator does can mix it
+    // into the name: a click into it and a key give that key alone.
+    QPalette promptColour = ui->txtName->palette();
+    promptColour.setColor(QPalette::PlaceholderText, promptColour.color(QPalette::Text));
+    ui->txtName->setPalette(promptColour);
     BlinkCount = 0;
-    ui->txtName->setText(Prompt());
-    // The first key the operator types replaces the whole prompt.
-    ui->txtName->selectAll();
+    ui->txtName->setPlaceholderText(Prompt());
     Timer1->start();
 }
 
@@ -46,13 +50,11 @@ void frmNames::Timer1_Timer()
 {
     if (BlinkCount <= 5) {
         ui->txtName->setVisible(ui->txtName->isHidden());
-        if (ui->txtName->isVisible()) {
+        if (ui->txtName->isVisible())
             ui->txtName->setFocus();
-            if (!m_typed)
-                ui->txtName->selectAll();
-        }
     } else {
         Timer1->stop();
+        ui->txtName->setPlaceholderText(QString());
         ui->txtName->show();
         ui->txtName->setFocus();
         if (!m_typed) {
@@ -67,17 +69,11 @@ void frmNames::Timer1_Timer()
     ++BlinkCount;
 }
 
-// Typing ends the prompt: whatever of it is left in the box goes, and the stored head will not
-// replace what was typed.
-void frmNames::txtName_Edited(const QString &text)
+// Typing ends the prompt, and the stored head will not replace what was typed.
+void frmNames::txtName_Edited()
 {
-    if (m_typed)
-        return;
     m_typed = true;
-    if (text.contains(Prompt())) {
-        QString typed = text;
-        ui->txtName->setText(typed.remove(Prompt()));
-    }
+    ui->txtName->setPlaceholderText(QString());
 }
 
 QString frmNames::storedHead()

@@ -11,9 +11,9 @@ class frmNames;
 class QTimer;
 
 /// The council-head dialog, a borderless pop-up of the territory dialog. It opens with the prompt
-/// "ТУТ ТРЕБА ВВЕСТИ ГОЛОВУ !" in `txtName`, hides and shows it three times at 250 ms steps
-/// (`Timer1`), and at the seventh tick shows the head stored in a_golova of the council's row.
-/// What the operator types meanwhile replaces the prompt and is kept. `bOk` stores the head
+/// "ТУТ ТРЕБА ВВЕСТИ ГОЛОВУ !" standing in the empty `txtName`, hides and shows it three times at
+/// 250 ms steps (`Timer1`), and at the seventh tick shows the head stored in a_golova of the
+/// council's row. What the operator types meanwhile ends the prompt and is kept, without any of it. `bOk` stores the head
 /// (never the prompt: untouched, the stored head stays) and closes; a failed write says why and
 /// keeps the dialog open. `bNo` closes and stores nothing.
 class frmNames : public QDialog {
@@ -31,7 +31,7 @@ public:
     QString head() const { return m_head; }
 
 private:
-    void txtName_Edited(const QString &text);
+    void txtName_Edited();
     void bOk_Click();
     /// The head as a_golova holds it, read once.
     QString storedHead();

@@ -48,6 +48,12 @@ QString column(const QString &sql, const QVariantList &values = {})
     return rs.Field(rs.Columns().at(0));
 }
 
+// What a line edit shows: its text, or the prompt standing in it while it is empty.
+QString shownText(const QLineEdit *edit)
+{
+    return edit->text().isEmpty() ? edit->placeholderText() : edit->text();
+}
+
 QString golova(int32_t id)
 {
     return column(QStringLiteral("SELECT a_golova FROM a_rada WHERE a_rada_id = ?"), {id});
@@ -61,8 +67,9 @@ TEST_F(BaseTest, CouncilHeadPromptBlinksThenShowsTheStoredHead)
     frmNames dlg(kCouncil);
     dlg.show();
     auto *txt = child<QLineEdit>(&dlg, "txtName");
-    EXPECT_EQ(txt->text(), frmNames::Prompt());
+    EXPECT_EQ(shownText(txt), frmNames::Prompt());
     EXPECT_EQ(frmNames::Prompt(), QStringLiteral("ТУТ ТРЕБА ВВЕСТИ ГОЛОВУ !"));
+    widgettesting::keepPicture(&dlg, QStringLiteral("frmNames-prompt"));
     EXPECT_TRUE(child<QTimer>(&dlg, "Timer1")->isActive());
     EXPECT_EQ(child<QTimer>(&dlg, "Timer1")->interval(), 250);
     EXPECT_TRUE(dlg.windowFlags().testFlag(Qt::FramelessWindowHint));
@@ -72,12 +79,12 @@ TEST_F(BaseTest, CouncilHeadPromptBlinksThenShowsTheStoredHead)
     for (int tick = 1; tick <= 6; ++tick) {
         dlg.Timer1_Timer();
         hidden.push_back(txt->isHidden());
-        EXPECT_EQ(txt->text(), frmNames::Prompt());
+        EXPECT_EQ(shownText(txt), frmNames::Prompt());
     }
     EXPECT_EQ(hidden, (std::vector<bool>{true, false, true, false, true, false}));
     dlg.Timer1_Timer();
     EXPECT_FALSE(txt->isHidden());
-    EXPECT_EQ(txt->text(), QStringLiteral("Іваненко І.І."));
+    EXPECT_EQ(shownText(txt), QStringLiteral("Іваненко І.І."));
     widgettesting::keepPicture(&dlg, QStringLiteral("frmNames"));
     EXPECT_FALSE(child<QTimer>(&dlg, "Timer1")->isActive());
 
@@ -86,7 +93,7 @@ TEST_F(BaseTest, CouncilHeadPromptBlinksThenShowsTheStoredHead)
     frmNames empty(kCouncil);
     for (int tick = 1; tick <= 7; ++tick)
         empty.Timer1_Timer();
-    EXPECT_EQ(child<QLineEdit>(&empty, "txtName")->text(), QString());
+    EXPECT_EQ(shownText(child<QLineEdit>(&empty, "txtName")), QString());
 }
 
 // The prompt is never stored, and the stored head never overwrites what the operator typed.
@@ -109,7 +116,24 @@ TEST_F(BaseTest, CouncilHeadKeepsWhatIsTypedAndNeverStoresThePrompt)
              widgettesting::typeText(t, QStringLiteral("Мар'яна"));
          },
          7, QStringLiteral("Мар'яна")},
-        {"prompt emptied", [](QLineEdit *t) { QTest::keyClick(t, Qt::Key_Delete); }, 7, QString()},
+        {"typed and erased", [](QLineEdit *t) {
+             widgettesting::typeText(t, QStringLiteral("Пе"));
+             QTest::keyClick(t, Qt::Key_Backspace);
+             QTest::keyClick(t, Qt::Key_Backspace);
+         },
+         7, QString()},
+        // Nothing of the prompt goes into the name, wherever the operator clicks or erases in it.
+        {"clicked into the prompt", [](QLineEdit *t) {
+             QTest::mouseClick(t, Qt::LeftButton, {}, QPoint(t->width() / 3, t->height() / 2));
+             widgettesting::typeText(t, QStringLiteral("Петро"));
+         },
+         2, QStringLiteral("Петро")},
+        {"erased at the end of the prompt", [](QLineEdit *t) {
+             QTest::keyClick(t, Qt::Key_End);
+             QTest::keyClick(t, Qt::Key_Backspace);
+             widgettesting::typeText(t, QStringLiteral("Петро"));
+         },
+         7, QStringLiteral("Петро")},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.label);
@@ -127,11 +151,12 @@ TEST_F(BaseTest, CouncilHeadKeepsWhatIsTypedAndNeverStoresThePrompt)
         EXPECT_NE(golova(kCouncil), frmNames::Prompt());
     }
     // Cancel stores nothing, whatever was typed.
+    const QString before = golova(kCouncil);
     frmNames dlg(kCouncil);
     widgettesting::typeText(child<QLineEdit>(&dlg, "txtName"), QStringLiteral("Хтось"));
     child<QToolButton>(&dlg, "bNo")->click();
     EXPECT_EQ(dlg.result(), QDialog::Rejected);
-    EXPECT_EQ(golova(kCouncil), QString());
+    EXPECT_EQ(golova(kCouncil), before);
     EXPECT_TRUE(prompts->calls.empty());
 }
 
