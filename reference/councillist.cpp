@@ -24,6 +24,14 @@ int32_t AddCouncil(int32_t districtId, const QString &name)
     return number;
 }
 
+bool InCouncilList(int32_t councilId, int32_t districtId)
+{
+    return !BaseConn()
+                .Execute(QStringLiteral("SELECT Rada.Rada_id FROM Rada WHERE (((Rada.Rada_id)=?) AND ((Rada.Region_id)=?))"),
+                         {councilId, districtId})
+                .IsEmpty();
+}
+
 void RenameCouncil(int32_t councilId, const QString &name)
 {
     WriteFirstRow(QStringLiteral("SELECT Rada.RadaName FROM Rada WHERE (((Rada.Rada_id)=?))"), {councilId},

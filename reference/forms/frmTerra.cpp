@@ -1,6 +1,7 @@
 #include "reference/forms/frmTerra.h"
 #include "ui_frmTerra.h"
 
+#include "reference/councillist.h"
 #include "reference/forms/dbmessages.h"
 #include "reference/forms/formicons.h"
 #include "reference/forms/frmAddR.h"
@@ -220,17 +221,19 @@ void frmTerra::cmbRada_Click()
         reference::RadaRow council;
         std::vector<reference::ListItem> settlements;
         Code code;
+        bool listed = false;
         try {
             council = requireUnit(councilId);
             settlements = reference::Settlements(councilId);
             code = composeCode(m_choice.DistrictId, councilId, 0);
+            listed = reference::InCouncilList(councilId, m_choice.DistrictId);
         } catch (const zova::Error &e) {
             reference::TellNotRead(e);
             return;
         }
         showCode(code);
         ui->bG->setEnabled(true);
-        ui->bEdit->setEnabled(true);
+        ui->bEdit->setEnabled(listed);
         m_choice.CouncilId = councilId;
         m_choice.Golova = council.golova;
         fillList(ui->cmbSelo, settlements, true);

@@ -14,7 +14,8 @@ class QComboBox;
 /// council (`cmbRada`) and settlement (`cmbSelo`), each filled with one query, and the KOATUU code
 /// composed from the picked units (`lKadKode`). Changing a region or a district empties every list,
 /// id, name and official below it. The picture buttons open the officials of the district (`bR`)
-/// and of the council (`bG`) and the council list (`bAdd` with a district, `bEdit` with a council).
+/// and of the council (`bG`) and the council list (`bAdd` with a district, `bEdit` with a council
+/// that the council list holds under its number: renaming needs its row).
 /// Nothing is the program's until `bOk` accepts a complete territory (a council, a city that is its
 /// own council, or a district of a city with special status) whose code has ten digits; then the
 /// code goes into every parcel and the names, case forms and officials into the program-wide

@@ -158,7 +158,7 @@ TEST_F(TerraTest, CascadingListsFollowEachPick)
     EXPECT_EQ(items("cmbSelo"), QStringList{QStringLiteral("Софіївська Борщагівка")});
     EXPECT_TRUE(enabled("cmbSelo"));
     EXPECT_TRUE(enabled("bG"));
-    EXPECT_TRUE(enabled("bEdit"));
+    EXPECT_FALSE(enabled("bEdit")); // the council list holds no row of it to rename
     EXPECT_EQ(dlg->choice().CouncilId, 32224862);
     EXPECT_EQ(dlg->choice().CouncilName, QStringLiteral("Софіївсько-Борщагівська сільська"));
     EXPECT_EQ(dlg->choice().TerraLevel, 3);
@@ -433,13 +433,17 @@ TEST_F(TerraTest, OfficialsButtonsWriteTheRightRowsAndReachTheProgramOnAccept)
     EXPECT_EQ(state().GolAdm, QStringLiteral("Голова адм"));
 }
 
-// The council-list buttons work on the chosen district and council.
+// The council-list buttons work on the chosen district and council; renaming is offered only for
+// a council that the list holds under its number in its district.
 TEST_F(TerraTest, CouncilListButtonsAddToTheDistrictAndRenameTheChosenCouncil)
 {
     exec(QStringLiteral("DELETE FROM Rada"));
-    exec(QStringLiteral("INSERT INTO Rada (Rada_id, Region_id, RadaName) VALUES (32224862, 32224000, 'стара')"));
+    exec(QStringLiteral("INSERT INTO Rada (Rada_id, Region_id, RadaName) VALUES (32224862, 32224000, 'стара'), "
+                        "(32224574, 32208000, 'чужа')"));
     open();
     pick("cmbReg", QStringLiteral("Києво-Святошинський район"));
+    pick("cmbRada", QStringLiteral("Чабанівська селищна"));
+    EXPECT_FALSE(enabled("bEdit"));
     whenModal(QStringLiteral("frmAddR"), [](QWidget *w) {
         w->findChild<QLineEdit *>(QStringLiteral("txtRes"))->setText(QStringLiteral("Мар'янівська сільська"));
         w->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
@@ -448,6 +452,7 @@ TEST_F(TerraTest, CouncilListButtonsAddToTheDistrictAndRenameTheChosenCouncil)
     control<QToolButton>("bAdd")->click();
 
     pick("cmbRada", QStringLiteral("Софіївсько-Борщагівська сільська"));
+    ASSERT_TRUE(enabled("bEdit"));
     QString shown;
     bool writable = false;
     whenModal(QStringLiteral("frmEditR"), [&](QWidget *w) {
@@ -467,7 +472,8 @@ TEST_F(TerraTest, CouncilListButtonsAddToTheDistrictAndRenameTheChosenCouncil)
     for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext())
         rows << QStringList{rs.Field(QStringLiteral("Rada_id")), rs.Field(QStringLiteral("Region_id")),
                             rs.Field(QStringLiteral("RadaName"))}.join(QLatin1Char('/'));
-    EXPECT_EQ(rows, (QStringList{QStringLiteral("32224862/32224000/Софіївська сільська"),
+    EXPECT_EQ(rows, (QStringList{QStringLiteral("32224574/32208000/чужа"),
+                                 QStringLiteral("32224862/32224000/Софіївська сільська"),
                                  QStringLiteral("32224863/32224000/Мар'янівська сільська")}));
     // The territory lists come from the classifier and do not follow the council list.
     EXPECT_TRUE(items("cmbRada").contains(QStringLiteral("Софіївсько-Борщагівська сільська")));
