@@ -225,6 +225,21 @@ TEST_F(BaseTest, DistrictOfficialsListTheCouncilHeadOnlyForACityOrADistrictWitho
     child<QTreeWidget>(&dlg, "lstPibs")->topLevelItem(0)->setText(0, QStringLiteral("Інший"));
     child<QToolButton>(&dlg, "bNo")->click();
     EXPECT_EQ(column(QStringLiteral("SELECT a_zem FROM a_rada WHERE a_rada_id = ?"), {kDistrict}), QStringLiteral("Зем"));
+
+    // A name still in its editor (opened by a double click) when OK is clicked is the name stored.
+    frmNamesR editing(kDistrict, QStringLiteral("Києво-Святошинський район"), true);
+    editing.show();
+    auto *lst = child<QTreeWidget>(&editing, "lstPibs");
+    const QPoint second = lst->visualItemRect(lst->topLevelItem(1)).center();
+    QTest::mouseClick(lst->viewport(), Qt::LeftButton, {}, second);
+    QTest::mouseDClick(lst->viewport(), Qt::LeftButton, {}, second);
+    auto *editor = lst->findChild<QLineEdit *>();
+    ASSERT_NE(editor, nullptr);
+    editor->selectAll();
+    widgettesting::typeText(editor, QStringLiteral("Мар'яненко О.І."));
+    child<QToolButton>(&editing, "bOk")->click();
+    EXPECT_EQ(column(QStringLiteral("SELECT a_arhit FROM a_rada WHERE a_rada_id = ?"), {kDistrict}),
+              QStringLiteral("Мар'яненко О.І."));
 }
 
 // ---- council list ----
