@@ -178,8 +178,13 @@ void PublishTerritory(const TerritoryChoice &choice, const TerritoryPhrase &phra
 {
     model::State &m = model::state();
     m.Koatuu = choice.Koatuu;
-    for (int i = 1; i <= m.Parcels.UBound(); ++i)
-        m.Parcels[i].KoatuuPart = choice.Koatuu;
+    const model::KoatuuText code(choice.Koatuu);
+    for (int i = 1; i <= m.Parcels.UBound(); ++i) {
+        if (m.Parcels[i].KoatuuPart == code)
+            continue;
+        m.Parcels[i].KoatuuPart = code;
+        m.Modified = true; // the files write each parcel's code
+    }
     m.TerritoryText = phrase.territoryText;
     m.RaiZem = choice.RaiZem;
     m.Golova = choice.Golova;

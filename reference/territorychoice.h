@@ -87,8 +87,9 @@ struct TerritoryChoice {
 };
 
 /// Makes an accepted choice the program's territory: the code into model::state().Koatuu and into
-/// the KOATUU part of every parcel, selected or not; the phrase, the names, the ids, the case forms
-/// and the officials into model::state() and state(). The council name is the phrase's.
+/// the KOATUU part of every parcel, selected or not (a parcel whose code changes marks the parcels
+/// changed and not written); the phrase, the names, the ids, the case forms and the officials into
+/// model::state() and state(). The council name is the phrase's.
 void PublishTerritory(const TerritoryChoice &choice, const TerritoryPhrase &phrase);
 
 } // namespace reference

@@ -105,6 +105,7 @@ protected:
         s.CouncilId = 8;
         for (int i = 1; i <= m.Parcels.UBound(); ++i)
             m.Parcels[i].KoatuuPart = QStringLiteral("1234567890");
+        m.Modified = false;
     }
 
     std::unique_ptr<frmTerra> dlg;
@@ -241,6 +242,7 @@ TEST_F(TerraTest, EachLevelGivesItsCodeAndOnlyACompleteTerritoryIsAccepted)
             EXPECT_TRUE(dlg->isVisible());
             EXPECT_EQ(model::state().Koatuu, QStringLiteral("старе"));
             EXPECT_EQ(model::state().Parcels[1].KoatuuPart.text(), QStringLiteral("1234567890"));
+            EXPECT_FALSE(model::state().Modified);
             prompts->answers.clear();
             continue;
         }
@@ -252,6 +254,7 @@ TEST_F(TerraTest, EachLevelGivesItsCodeAndOnlyACompleteTerritoryIsAccepted)
         EXPECT_EQ(m.Koatuu, c.code);
         EXPECT_EQ(m.Parcels[1].KoatuuPart.text(), c.code);
         EXPECT_EQ(m.Parcels[2].KoatuuPart.text(), c.code);
+        EXPECT_TRUE(m.Modified); // the parcels' new code is not in their file yet
         EXPECT_EQ(m.TerritoryText, c.territory);
         EXPECT_EQ(s.CouncilName, c.councilName);
         EXPECT_EQ(s.CouncilGenitive, c.genitive);
@@ -335,6 +338,17 @@ TEST_F(TerraTest, TheCloseBoxAndYesToTheQuestionKeepThePreviousTerritoryWhole)
     EXPECT_FALSE(dlg->isVisible());
     EXPECT_EQ(dlg->result(), QDialog::Rejected);
     EXPECT_EQ(programTerritory(), before);
+    EXPECT_FALSE(model::state().Modified);
+
+    // Accepting the code the parcels already carry changes no parcel.
+    for (int i = 1; i <= model::state().Parcels.UBound(); ++i)
+        model::state().Parcels[i].KoatuuPart = QStringLiteral("3222486200");
+    open();
+    pick("cmbReg", QStringLiteral("Києво-Святошинський район"));
+    pick("cmbRada", QStringLiteral("Софіївсько-Борщагівська сільська"));
+    ok();
+    EXPECT_EQ(dlg->result(), QDialog::Accepted);
+    EXPECT_FALSE(model::state().Modified);
 }
 
 // Typing into a list picks nothing: the code stays that of the last pick, while OK takes the
