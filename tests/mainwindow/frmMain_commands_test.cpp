@@ -52,7 +52,9 @@ TEST_F(MainWindowTest, SaveCommandsWriteTheChosenFileFromMenusAndToolbar)
     control<QAction>("mnuExpMif")->trigger();
     for (const char *f : {"dil.mif", "dil.mid", "ugd.mif", "ugd.mid"})
         EXPECT_TRUE(QFileInfo(QDir(dataDir).filePath(QStringLiteral("Export/") + QString::fromLatin1(f))).isFile()) << f;
-    EXPECT_TRUE(prompts->messages().last().startsWith(QStringLiteral("Файли було збережено")));
+    // The message names the folder the files are really in: Export of the operator's data folder.
+    EXPECT_EQ(prompts->messages().last(),
+              QStringLiteral("Файли було збережено в каталог:\n") + QDir::toNativeSeparators(dataDir + QStringLiteral("/Export/")));
 }
 
 TEST_F(MainWindowTest, PlanOptionsComeFromTheOptionsPanel)
