@@ -7,8 +7,11 @@
 #include "reference/territorychoice.h"
 #include "common/error.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QPalette>
 #include <QTimer>
+#include <algorithm>
 
 frmNames::frmNames(int32_t councilId, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), ui(std::make_unique<Ui::frmNames>()), m_councilId(councilId)
@@ -69,11 +72,26 @@ void frmNames::Timer1_Timer()
     ++BlinkCount;
 }
 
-// Typing ends the prompt, and the stored head will not replace what was typed.
+// Typing ends the prompt and its blinking (the next tick is the last and shows the box for good),
+// and the stored head will not replace what was typed.
 void frmNames::txtName_Edited()
 {
     m_typed = true;
     ui->txtName->setPlaceholderText(QString());
+    BlinkCount = std::max<uint8_t>(BlinkCount, 6);
+}
+
+// A letter that reaches the dialog itself (the blinking box is hidden, so nothing has the focus)
+// goes into the box: the name is the one field.
+void frmNames::keyPressEvent(QKeyEvent *event)
+{
+    if (!event->text().isEmpty() && event->text().at(0).isPrint()) {
+        ui->txtName->show();
+        ui->txtName->setFocus();
+        QCoreApplication::sendEvent(ui->txtName, event);
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 QString frmNames::storedHead()

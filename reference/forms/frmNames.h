@@ -8,12 +8,14 @@
 namespace Ui {
 class frmNames;
 }
+class QKeyEvent;
 class QTimer;
 
 /// The council-head dialog, a borderless pop-up of the territory dialog. It opens with the prompt
 /// "ТУТ ТРЕБА ВВЕСТИ ГОЛОВУ !" standing in the empty `txtName`, hides and shows it three times at
 /// 250 ms steps (`Timer1`), and at the seventh tick shows the head stored in a_golova of the
-/// council's row. What the operator types meanwhile ends the prompt and is kept, without any of it. `bOk` stores the head
+/// council's row. What the operator types meanwhile (also while the box is hidden) ends the prompt
+/// and its blinking and is kept, without any of the prompt. `bOk` stores the head
 /// (never the prompt: untouched, the stored head stays) and closes; a failed write says why and
 /// keeps the dialog open. `bNo` closes and stores nothing.
 class frmNames : public QDialog {
@@ -29,6 +31,9 @@ public:
     void Timer1_Timer();
     /// The head stored by an accepted dialog; empty before.
     QString head() const { return m_head; }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void txtName_Edited();

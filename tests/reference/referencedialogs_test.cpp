@@ -160,6 +160,29 @@ TEST_F(BaseTest, CouncilHeadKeepsWhatIsTypedAndNeverStoresThePrompt)
     EXPECT_TRUE(prompts->calls.empty());
 }
 
+// Keys typed while the blinking box is hidden reach it, and typing ends the blinking, so no key
+// of a name typed at once is lost.
+TEST_F(BaseTest, CouncilHeadKeepsEveryKeyTypedWhileThePromptBlinks)
+{
+    exec(QStringLiteral("UPDATE a_rada SET a_golova = 'Петренко' WHERE a_rada_id = ?"), {kCouncil});
+    frmNames dlg(kCouncil);
+    dlg.show();
+    auto *txt = child<QLineEdit>(&dlg, "txtName");
+    dlg.Timer1_Timer();
+    ASSERT_TRUE(txt->isHidden());
+    widgettesting::typeText(&dlg, QStringLiteral("Пе")); // no box to take them: the dialog has them
+    EXPECT_FALSE(txt->isHidden());
+    dlg.Timer1_Timer();
+    EXPECT_FALSE(txt->isHidden());
+    widgettesting::typeText(txt, QStringLiteral("тро"));
+    for (int tick = 0; tick < 6; ++tick)
+        dlg.Timer1_Timer();
+    EXPECT_FALSE(txt->isHidden());
+    EXPECT_EQ(txt->text(), QStringLiteral("Петро"));
+    child<QToolButton>(&dlg, "bOk")->click();
+    EXPECT_EQ(golova(kCouncil), QStringLiteral("Петро"));
+}
+
 // ---- district officials ----
 
 TEST_F(BaseTest, DistrictOfficialsListTheCouncilHeadOnlyForACityOrADistrictWithoutCouncils)
