@@ -52,6 +52,27 @@ Row lookup(const QString &sql, const QVariantList &values)
     return row;
 }
 
+// A city of regional importance is listed as "м Біла Церква", the first word by which the territory
+// dialog knows a city; a document prints "м. Біла Церква".
+QString printedUnitName(const QString &listText)
+{
+    if (listText.startsWith(QStringLiteral("м ")))
+        return QStringLiteral("м. ") + listText.mid(2);
+    return listText;
+}
+
+// A district's council takes the district's adjective in the feminine: "Києво-Святошинський" gives
+// "Києво-Святошинська районна", whose case forms the documents can print.
+QString districtCouncilName(const QString &districtAdjective)
+{
+    QString name = districtAdjective;
+    if (name.endsWith(QStringLiteral("ий")))
+        name = name.chopped(2) + QStringLiteral("а");
+    else if (name.endsWith(QStringLiteral("ій")))
+        name = name.chopped(2) + QStringLiteral("я");
+    return name + QStringLiteral(" районна");
+}
+
 } // namespace
 
 CaseForms CouncilCaseForms(const QString &councilName)
@@ -79,6 +100,10 @@ void ResolveKoatuu(QString &code)
     const double districtPart = zova::LeadingNumber(code.mid(2, 3));
     const double councilPart = zova::LeadingNumber(code.mid(5, 3));
 
+    // The kind of a district-level unit is the first digit of its part of the code.
+    const int kind = static_cast<int>(districtPart) / 100;
+    constexpr int kCityOfRegion = 1, kCityDistrict = 3;
+
     QString regionName, districtName, centreName, councilName;
     int level = 0;
     bool cityCouncil = false;
@@ -99,10 +124,15 @@ void ResolveKoatuu(QString &code)
         if (!district.found) {
             districtName = kNoDistrict;
         } else {
-            districtName = councilPart != 0 ? district.admName : district.name + QLatin1Char(' ') + district.st;
+            districtName = councilPart != 0 ? printedUnitName(district.admName)
+                                            : district.name + QLatin1Char(' ') + district.st;
             level = 2;
         }
         centreName = districtName;
+        // A city's centre is its council's adjective ("Білоцерківська міська"), as the territory
+        // dialog sets it, so that the documents take the city's forms.
+        if (district.found && kind == kCityOfRegion)
+            centreName = district.name + QLatin1Char(' ') + district.st;
 
         if (district.found) {
             const Row council =
@@ -119,17 +149,18 @@ void ResolveKoatuu(QString &code)
                 councilName = kNoCouncil;
             }
             if (councilPart == 0) {
-                // The kind of a district-level unit is the first digit of its part of the code.
-                const int kind = static_cast<int>(districtPart) / 100;
-                if (kind == 1) {
+                if (kind == kCityOfRegion) {
                     cityCouncil = true; // a city of regional importance is its own council
-                } else if (kind == 3) {
+                } else if (kind == kCityDistrict) {
                     // A district of Kyiv or Sevastopol: the city's council disposes of its land.
                     const Row city = lookup(QStringLiteral("SELECT a_rada_id, a_rada_name, a_rada_st FROM a_rada WHERE "
                                                            "a_rada_id=?"),
                                             {region.id});
                     if (!city.name.isEmpty() && !city.st.isEmpty())
                         councilName = city.name + QLatin1Char(' ') + city.st;
+                } else {
+                    // Land of a district outside its councils: the district council.
+                    councilName = districtCouncilName(district.name);
                 }
             }
         } else {

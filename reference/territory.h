@@ -18,10 +18,12 @@ CaseForms CouncilCaseForms(const QString &councilName);
 /// (characters 1-2), district or city (3-5) and council (6-8) are looked up in a_rada; the last two
 /// characters are not used. Writes model::state().TerritoryText and CentreName, CouncilName and
 /// the case forms of state(); nothing else. A code that names a district-level unit itself (council
-/// part "000") takes that unit's name and status word as the council; a city of regional
-/// importance then reads "<region> <city council> рада" ("Київська область Білоцерківська міська
-/// рада"), and a district of Kyiv or Sevastopol keeps "<city> <district>" with the city's council
-/// ("Київська міська"). A code of another length or an unknown region shows a
+/// part "000") reads "<region> <district>" with the district council ("Києво-Святошинська
+/// районна"); a city of regional importance reads "<region> <city council> рада" ("Київська
+/// область Білоцерківська міська рада"), and a district of Kyiv or Sevastopol "<city> <district>"
+/// with the city's council ("Київська міська"). A council under a city prints the city as
+/// "м. Ірпінь"; a city's centre name is its council's ("Ірпінська міська"), as the territory
+/// dialog sets it. A code of another length or an unknown region shows a
 /// message and changes nothing; an unknown district or council takes the name "Невизначений
 /// район" or "Невизначена рада". A database failure shows one message and changes nothing. Never
 /// throws, so a load that calls it always completes. The code is not changed.
