@@ -13,7 +13,6 @@
 #include "tests/reference/referencetesting.h"
 #include "tests/support/testsupport.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -63,7 +62,7 @@ inline QStringList boxTexts(office::Document &doc)
 }
 
 /// Runs a program and returns its standard output; the test fails when it does not end with 0.
-inline QByteArray run(const QString &program, const QStringList &args, int timeoutMs = 120000)
+inline QByteArray run(const QString &program, const QStringList &args, int timeoutMs = 600000)
 {
     QProcess p;
     p.start(program, args);
@@ -81,15 +80,10 @@ inline QJsonObject readWithPythonDocx(const QString &docx)
     return QJsonDocument::fromJson(out).object();
 }
 
-/// Converts a document to PDF with LibreOffice in its own profile; returns the PDF path.
+/// Converts a document to PDF with LibreOffice; returns the PDF path.
 inline QString toPdf(const QString &docx, const QString &outDir)
 {
-    const QString profile = QStringLiteral("file://") + QDir(testsupport::tempDir()).filePath(
-        QStringLiteral("lo-%1").arg(QCoreApplication::applicationPid()));
-    run(QStringLiteral("soffice"), {QStringLiteral("--headless"), QStringLiteral("-env:UserInstallation=") + profile,
-                                     QStringLiteral("--convert-to"), QStringLiteral("pdf"), QStringLiteral("--outdir"),
-                                     outDir, docx});
-    return QDir(outDir).filePath(QFileInfo(docx).completeBaseName() + QStringLiteral(".pdf"));
+    return testsupport::ConvertToPdf(docx, outDir);
 }
 
 } // namespace builderstesting

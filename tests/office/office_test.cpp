@@ -1,6 +1,5 @@
 #include "office/error.h"
 #include "office/wordapp.h"
-#include "platform/desktop.h"
 #include "tests/support/testsupport.h"
 
 #include <QDir>
@@ -11,7 +10,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
-#include <QUuid>
 #include <gtest/gtest.h>
 
 using office::Shape;
@@ -23,7 +21,7 @@ QString templatePath()
     return QDir(testsupport::programDir()).filePath(QStringLiteral("Dots/test/officetest.dotx"));
 }
 
-QByteArray run(const QString &program, const QStringList &args, int timeoutMs = 120000)
+QByteArray run(const QString &program, const QStringList &args, int timeoutMs = 600000)
 {
     QProcess p;
     p.start(program, args);
@@ -36,13 +34,10 @@ QByteArray run(const QString &program, const QStringList &args, int timeoutMs = 
     return p.readAllStandardOutput();
 }
 
-// The PDF LibreOffice makes of a document, each conversion with its own profile.
+// The PDF LibreOffice makes of a document, through the program's own conversion command.
 QString convertToPdf(const QString &docx)
 {
-    const QString dir = testsupport::tempDir();
-    const QString profile = QDir(dir).filePath(QStringLiteral("profile-") + QUuid::createUuid().toString(QUuid::WithoutBraces));
-    run(QStringLiteral("soffice"), platform::convertToPdfCommand(docx, dir, profile).mid(1));
-    return QDir(dir).filePath(QFileInfo(docx).completeBaseName() + QStringLiteral(".pdf"));
+    return testsupport::ConvertToPdf(docx, testsupport::tempDir());
 }
 
 // Fills the test template the way the document builders do: bookmarks, the catalogue table and

@@ -28,4 +28,11 @@ private:
     bool m_had;
 };
 
+/// Converts a document to PDF with LibreOffice headless, the way the program prints, into
+/// `outDir`; returns the PDF's path. The conversions of one test program share a profile of their
+/// own, one after the other. A busy machine can make an instance start slowly or fail to start:
+/// each try may take minutes, and a try that ends without a fresh PDF is made again, in a fresh
+/// profile, up to three times in all; the test fails with what LibreOffice said when none gives one.
+QString ConvertToPdf(const QString &docx, const QString &outDir);
+
 } // namespace testsupport
