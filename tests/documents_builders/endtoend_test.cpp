@@ -4,6 +4,7 @@
 #include "common/numbers.h"
 #include "documents/forms/planbatch.h"
 #include "documents/plantemplates.h"
+#include "reference/territory.h"
 #include "tests/documents_builders/builderstesting.h"
 #include "tests/documents_forms/dialogtesting.h"
 
@@ -36,12 +37,17 @@ QString cellAt(const QJsonArray &tables, int table, int row, int column)
     return tables.at(table - 1).toArray().at(row - 1).toArray().at(column - 1).toString();
 }
 
+// The territory the samples' code names, as the plans print it before the parcel's address.
+const QString kTerritory =
+    QStringLiteral("Київська область Києво-Святошинський район Софіївсько-Борщагівська сільська рада");
+
 class EndToEnd : public builderstesting::BuilderTest {
 protected:
     void SetUp() override
     {
         BuilderTest::SetUp();
         builderstesting::loadSample();
+        reference::ResolveKoatuu(model::state().Koatuu); // as the main window does after a load
         exec(QStringLiteral("UPDATE worker SET nDur = 'Коваленко І.П.', nSkl = 'Шевчук О.М.', "
                             "nKresl = 'Бойко Т.В.', nChek = 'Мельник С.А.'"));
         exec(QStringLiteral("UPDATE organ SET Organ = 'ТОВ «Земпроект»'"));
@@ -81,7 +87,8 @@ protected:
             all += QLatin1Char('\n') + joinedCells(t.toArray());
         const QString owner = parcel.NM;
         const QString number = QStringLiteral("(Ділянка № ") + parcel.Number + QLatin1Char(')');
-        const QStringList expected = {owner + QLatin1Char(' ') + number, QStringLiteral("Коваленко І.П."),
+        const QStringList expected = {owner + QLatin1Char(' ') + number, kTerritory + QLatin1Char(' ') + parcel.AD,
+                                      QStringLiteral("Коваленко І.П."),
                                       QStringLiteral("Мельник С.А."), QStringLiteral("ТОВ «Земпроект»"),
                                       QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")) + QStringLiteral(" р."),
                                       QStringLiteral("Площа ділянки становить - ")};
@@ -109,7 +116,7 @@ protected:
         const QString text = QString::fromUtf8(builderstesting::run(QStringLiteral("pdftotext"),
                                                                     {QStringLiteral("-layout"), pdf, QStringLiteral("-")}));
         const QString flat = QString(text).replace(QRegularExpression(QStringLiteral("\\s+")), QStringLiteral(" "));
-        QStringList seen = {parcel.Number, QStringLiteral("Коваленко І.П."), QStringLiteral("ТОВ «Земпроект»"),
+        QStringList seen = {parcel.Number, kTerritory, QStringLiteral("Коваленко І.П."), QStringLiteral("ТОВ «Земпроект»"),
                             QStringLiteral("Площа ділянки становить"), QStringLiteral("Від А до Б"),
                             zova::Format4(parcel.Area / 10000)};
         if (plan.Kind == KindCadastralPlan)
