@@ -99,8 +99,11 @@ DocumentResult FinishDocument(office::Document &doc, const QString &path, uint8_
     DocumentResult result;
     switch (action) {
     case ActionOpen:
+        // An opened document stands for one that Word would leave unsaved: it takes a name no file
+        // has, for the word processor may still show a document of an earlier run under this name
+        // (and would show that one again), and a file there may be one the operator saved.
         // Counted as opened only when something opened it; saved either way.
-        result.Fate = doc.ShowDocument(path) ? DocumentFate::Opened : DocumentFate::NotOpened;
+        result.Fate = doc.ShowDocument(UnusedPath(path)) ? DocumentFate::Opened : DocumentFate::NotOpened;
         result.Path = doc.FullName();
         doc.Close();
         break;

@@ -45,8 +45,9 @@ QString PlanFileBaseName(const QString &number, int32_t index);
 QString DocumentBaseName(uint8_t kind, bool dsFlag);
 
 /// Finishes a filled document under `path` by `action` (ActionOpen, ActionSave, ActionSavePrint):
-/// opens it (saved first; NotOpened when nothing on the desktop could open it), saves it, or saves
-/// and prints it, and closes it; any other action leaves it open in the application. Throws
+/// opens it (saved first, under `path` or, when a file is there, the first free "_2", "_3", ...
+/// beside it; NotOpened when nothing on the desktop could open it), saves it (replacing a file
+/// there), or saves and prints it, and closes it; any other action leaves it open in the application. Throws
 /// zova::Error when the save or the print fails.
 DocumentResult FinishDocument(office::Document &doc, const QString &path, uint8_t action);
 

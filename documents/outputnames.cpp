@@ -1,6 +1,7 @@
 #include "documents/outputnames.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace documents {
 
@@ -21,6 +22,17 @@ QString SafeFileName(const QString &text, const QString &fallback)
     if (out.isEmpty() || out == QLatin1String("_"))
         return fallback;
     return out;
+}
+
+QString UnusedPath(const QString &path)
+{
+    const QFileInfo file(path);
+    const QString stem = file.dir().filePath(file.completeBaseName());
+    const QString suffix = file.suffix().isEmpty() ? QString() : QLatin1Char('.') + file.suffix();
+    QString free = path;
+    for (int k = 2; QFileInfo::exists(free); ++k)
+        free = stem + QStringLiteral("_%1").arg(k) + suffix;
+    return free;
 }
 
 QString OutputNames::Reserve(const QString &folder, const QString &baseName, const QString &extension)

@@ -1,5 +1,6 @@
 #include "registers/templates.h"
 
+#include "documents/outputnames.h"
 #include "model/state.h"
 
 #include <QDir>
@@ -26,11 +27,8 @@ LeftOpen LeaveOpen(office::WordApp &app, office::Document &doc, const QString &b
 {
     const QDir folder(app.WorkFolder());
     QDir().mkpath(folder.path());
-    QString path = folder.filePath(baseName + QStringLiteral(".docx"));
-    for (int k = 2; QFileInfo::exists(path); ++k)
-        path = folder.filePath(baseName + QStringLiteral("_%1.docx").arg(k));
     LeftOpen left;
-    left.Opened = doc.ShowDocument(path);
+    left.Opened = doc.ShowDocument(documents::UnusedPath(folder.filePath(baseName + QStringLiteral(".docx"))));
     left.Path = doc.FullName();
     doc.Close();
     return left;

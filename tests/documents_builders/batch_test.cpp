@@ -208,6 +208,34 @@ TEST_F(Batch, OpenAndPrintActionsHandTheSavedFilesToTheDesktop)
     EXPECT_EQ(desktop->opened, QStringList({work + QStringLiteral("/12_3_1.docx"), work + QStringLiteral("/6_4.docx")}));
     EXPECT_TRUE(QFileInfo::exists(desktop->opened.value(0)));
 
+    // Opened again, the plans take new names: the word processor still shows those of the first
+    // run and would show them again under their old names.
+    desktop->opened.clear();
+    office::WordApp reopening;
+    reopening.SetWorkFolder(work);
+    const BatchReport again = RunDocumentBatch(reopening, plan, overall, step);
+    ASSERT_EQ(again.Done.size(), 2u);
+    EXPECT_EQ(desktop->opened, QStringList({work + QStringLiteral("/12_3_1_2.docx"), work + QStringLiteral("/6_4_2.docx")}));
+    EXPECT_EQ(QDir(work).entryList(QDir::Files).size(), 4);
+
+    // An opened plan leaves a plan saved in the output folder as it is.
+    options().OutputFolder = OutputFolderOf(out);
+    options().DocAction = ActionSave;
+    office::WordApp saving;
+    const QString savedPlan = RunDocumentBatch(saving, plan, overall, step).Done.at(0).Path;
+    const auto bytesOf = [](const QString &path) {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    const QByteArray savedBytes = bytesOf(savedPlan);
+    ASSERT_FALSE(savedBytes.isEmpty());
+    options().DocAction = ActionOpen;
+    office::WordApp previewing;
+    const BatchReport preview = RunDocumentBatch(previewing, plan, overall, step);
+    ASSERT_EQ(preview.Done.size(), 2u);
+    EXPECT_EQ(preview.Done[0].Path, out + QStringLiteral("/12_3_1_2.docx"));
+    EXPECT_EQ(bytesOf(savedPlan), savedBytes);
+
     options().OutputFolder = OutputFolderOf(out);
     options().DocAction = ActionSavePrint;
     office::WordApp printing;
