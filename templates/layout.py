@@ -22,7 +22,7 @@ them; another generator imports this module the same way):
   that (a centre nearer the frame), the region ends at the frame.
 - The body reserves the region by flow alone (an exact band or a column), not by text wrapping
   around floating objects, so Word and LibreOffice lay the page out alike; tables that outgrow their
-  region continue on the next sheet, which has its own frame and title block.
+  region continue on the next sheet, which has its own frame and title block, each row whole.
 - A north arrow stands in a corner of the drawing region outside the largest drawing's square:
   top right in portrait, top left in landscape. It is a group named "NorthArrow".
 - The regions are written into the template as document variables, "x y width height" in points
@@ -154,7 +154,7 @@ def column_break():
 # ---- tables -------------------------------------------------------------------------------
 
 def cell(width_tw, content, span=1, vmerge=None, align="center", size=9, bold=False, borders=True,
-         valign="center", rotate=False):
+         valign="center", rotate=False, keep=False):
     tcpr = f'<w:tcW w:w="{round(width_tw)}" w:type="dxa"/>'
     if span > 1:
         tcpr += f'<w:gridSpan w:val="{span}"/>'
@@ -170,7 +170,7 @@ def cell(width_tw, content, span=1, vmerge=None, align="center", size=9, bold=Fa
         return f'<w:tc><w:tcPr>{tcpr}</w:tcPr>{"".join(content)}</w:tc>'
     if not isinstance(content, Raw):
         content = run(content, size, bold) if content else ''
-    return f'<w:tc><w:tcPr>{tcpr}</w:tcPr>{para(content, align, size, bold)}</w:tc>'
+    return f'<w:tc><w:tcPr>{tcpr}</w:tcPr>{para(content, align, size, bold, keep=keep)}</w:tc>'
 
 
 def c(content="", span=1, vmerge=None, **opts):
@@ -178,9 +178,11 @@ def c(content="", span=1, vmerge=None, **opts):
 
 
 def table(widths_pt, rows, ind=0, jc=None, borders=True, row_height=None, row_rule="exact", heading_rows=0,
-          heights=None, cell_margin=2):
+          heights=None, cell_margin=2, whole_rows=False):
     """rows: lists of cells made by c(); widths and indent in points. `heights` gives row heights
-    (points, at least) by row number from 1."""
+    (points, at least) by row number from 1. `whole_rows`: no row breaks across sheets (the rows
+    the builder adds copy that from the last row), and a heading row stays with the row after it,
+    so a table never ends a sheet with its headings alone or with half an owner's name."""
     widths = [w * TW for w in widths_pt]
     tblpr = f'<w:tblW w:w="{round(sum(widths))}" w:type="dxa"/>'
     if jc:
@@ -205,11 +207,16 @@ def table(widths_pt, rows, ind=0, jc=None, borders=True, row_height=None, row_ru
             trpr += f'<w:trHeight w:val="{round(heights[number] * TW)}" w:hRule="atLeast"/>'
         if number <= heading_rows:
             trpr += '<w:tblHeader/>'
+        if whole_rows:
+            trpr = '<w:cantSplit/>' + trpr
         out.append(f'\n<w:tr>' + (f'<w:trPr>{trpr}</w:trPr>' if trpr else ''))
+        # Only a heading row that a row of the template follows keeps with it: the rows the
+        # builder adds copy the last row, and a chain of them could not break at all.
+        keep = whole_rows and number <= heading_rows and number < len(rows)
         col = 0
         for content, span, vmerge, opts in r:
             w = sum(widths[col:col + span])
-            out.append(cell(w, content, span, vmerge, **opts))
+            out.append(cell(w, content, span, vmerge, **({'keep': True} if keep else {}), **opts))
             col += span
         assert col == len(widths), (col, len(widths))
         out.append('</w:tr>')

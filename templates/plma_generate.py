@@ -48,13 +48,13 @@ def catalogue_table(ind):
     h = dict(size=9, bold=True)
     rows = [[c("Каталог координат", span=4, **h)],
             [c("№", **h), c("X, м", **h), c("Y, м", **h), c("Довжина лінії, м", **h)]]
-    return table([w * PT for w in CATALOGUE_COLS], rows, ind=ind, heading_rows=2)
+    return table([w * PT for w in CATALOGUE_COLS], rows, ind=ind, heading_rows=2, whole_rows=True)
 
 
 def use_list_table(width, ind):
     widths = scaled([12, 40, 30], min(width, 90 * PT))
     h = dict(size=9)  # the land-use rows are appended in the heading row's format
-    return table(widths, [[c("№", **h), c("Код угідь", **h), c("Площа", **h)]], ind=ind)
+    return table(widths, [[c("№", **h), c("Код угідь", **h), c("Площа", **h)]], ind=ind, whole_rows=True)
 
 
 SIXZEM_COLUMNS = {
@@ -90,16 +90,18 @@ def sixzem_table(kind, width, ind):
     r4 = [c(), c(), c()] + [c("га", **h) for _ in range(n - 3)]
     r5 = [c(str(i + 1), **h) for i in range(n)]
     r6 = [c(size=8) for _ in range(n)]
-    return table(widths, [r1, r2, r3, r4, r5, r6], ind=ind, heading_rows=5, heights={3: 62}, cell_margin=1)
+    return table(widths, [r1, r2, r3, r4, r5, r6], ind=ind, heading_rows=5, heights={3: 62}, cell_margin=1,
+                 whole_rows=True)
 
 
 def neighbour_table(width, ind):
     widths = scaled([32, 4, 100], width)
-    return table(widths, [[c(align="left", size=10), c(size=10), c(align="left", size=10)]], ind=ind, borders=False)
+    return table(widths, [[c(align="left", size=10), c(size=10), c(align="left", size=10)]], ind=ind, borders=False,
+                 whole_rows=True)
 
 
 def area_table(width, ind):
-    return table([width], [[c(align="left", size=11, bold=True)]], ind=ind, borders=False)
+    return table([width], [[c(align="left", size=11, bold=True)]], ind=ind, borders=False, whole_rows=True)
 
 
 def spacer_table(width, ind):

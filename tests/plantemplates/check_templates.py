@@ -142,6 +142,15 @@ def check(expect, problems):
         rows = rows_of(tbl)
         if any(tbl.iter(W + 'bookmarkStart')):
             say(f'table {index} ({role}) holds bookmarks')
+        # A row the builder fills (and those it adds, which copy the last) stays whole on one
+        # sheet: an owner's name or a row of form 6-zem is not torn between two sheets.
+        if not all(tr.find(W + 'trPr/' + W + 'cantSplit') is not None for tr in rows):
+            say(f'rows of table {index} ({role}) may break across sheets')
+        heading = [tr for tr in rows if tr.find(W + 'trPr/' + W + 'tblHeader') is not None]
+        for tr in heading[:-1] if heading and heading[-1] is rows[-1] else heading:
+            if not all(p.find(W + 'pPr/' + W + 'keepNext') is not None for p in tr.iter(W + 'p')):
+                say(f'a heading row of table {index} ({role}) does not keep with the row after it')
+                break
         if role == 'catalogue':
             if len(rows) != expect['catalogueHeadingRows'] or len(cells_of(rows[-1])) < 4 \
                     or not all(text_of(tc) for tc in cells_of(rows[-1])):
