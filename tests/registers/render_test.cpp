@@ -169,3 +169,55 @@ TEST_F(Rendered, EveryDocumentReadsBackAndRendersWithoutOverlaps)
                 QFile::copy(file, QDir(QString::fromLocal8Bit(keep)).filePath(QFileInfo(file).fileName()));
     }
 }
+
+// Lists long enough to run over several pages keep every parcel's row whole on one page: an
+// owner's name is not left at the foot of a page with the address on the next.
+TEST_F(Rendered, LongListsKeepEachRowOnOnePage)
+{
+    model::ParcelList &parcels = model::state().Parcels;
+    parcels.Clear();
+    const int n = 60;
+    for (int k = 1; k <= n; ++k) {
+        const QString tag = QStringLiteral("%1").arg(k, 3, 10, QLatin1Char('0'));
+        model::Parcel p = registerstesting::RectangleOf(QStringLiteral("Н") + tag,
+                                                        QStringLiteral("Початок") + tag
+                                                            + QStringLiteral(" Прізвищенко Іменко Побатьковенко, Співвласниченко "
+                                                                             "Іменко Побатьковенко, Третьовласниченко Кінець")
+                                                            + tag,
+                                                        1000, 1000 + 30 * k, 20, 20);
+        p.KZ = QStringLiteral("22");
+        p.AD = QStringLiteral("с. Софіївська Борщагівка, вул. Садова, буд.") + tag;
+        parcels.Add(p);
+    }
+    const QStringList made = {MakeSpis1(*app, programDir()).Path, MakeSpis2(*app, programDir()).Path,
+                              MakeNakl(*app, programDir()).Path, MakeSpisKadKode(*app, programDir()).Path};
+    QStringList args = {QStringLiteral("--headless"),
+                        QStringLiteral("-env:UserInstallation=file://") + QDir(testsupport::tempDir()).filePath(
+                            QStringLiteral("lo-long-%1").arg(QCoreApplication::applicationPid())),
+                        QStringLiteral("--convert-to"), QStringLiteral("pdf"), QStringLiteral("--outdir"), out};
+    builderstesting::run(QStringLiteral("soffice"), args + made);
+
+    for (const QString &path : made) {
+        SCOPED_TRACE(path.toStdString());
+        const std::vector<Word> words = WordsOf(QDir(out).filePath(QFileInfo(path).completeBaseName() + QStringLiteral(".pdf")));
+        ASSERT_GT(words.back().page, 1) << "the list must run over a page";
+        // The first and the last word a row shows (the owner's first word, and the address or,
+        // where the row has none, the owner's last word) stand on one page.
+        const auto pageOf = [&](const QString &text) {
+            for (const Word &w : words)
+                if (w.text.contains(text))
+                    return w.page;
+            return 0;
+        };
+        const bool withAddress = !path.contains(QStringLiteral("Накладна")) && !path.contains(QStringLiteral("Кадастрові"));
+        QStringList torn;
+        for (int k = 1; k <= n; ++k) {
+            const QString tag = QStringLiteral("%1").arg(k, 3, 10, QLatin1Char('0'));
+            const int first = pageOf(QStringLiteral("Початок") + tag);
+            const int last = pageOf((withAddress ? QStringLiteral("буд.") : QStringLiteral("Кінець")) + tag);
+            if (first == 0 || first != last)
+                torn << QStringLiteral("%1: pages %2 and %3").arg(tag).arg(first).arg(last);
+        }
+        EXPECT_TRUE(torn.isEmpty()) << torn.join(QStringLiteral(", ")).toStdString();
+    }
+}
