@@ -10,7 +10,6 @@
 #include "registers/transmittalnote.h"
 #include "tests/registers/registerstesting.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QJsonArray>
 #include <QRegularExpression>
@@ -128,16 +127,9 @@ TEST_F(Rendered, EveryDocumentReadsBackAndRendersWithoutOverlaps)
          QLatin1Char(' ') + owner5},
     };
 
-    QStringList args = {QStringLiteral("--headless"),
-                        QStringLiteral("-env:UserInstallation=file://") + QDir(testsupport::tempDir()).filePath(
-                            QStringLiteral("lo-%1").arg(QCoreApplication::applicationPid())),
-                        QStringLiteral("--convert-to"), QStringLiteral("pdf"), QStringLiteral("--outdir"), out};
-    for (const Made &m : made)
-        args << m.path;
-    builderstesting::run(QStringLiteral("soffice"), args);
-
     for (const Made &m : made) {
         SCOPED_TRACE(m.path.toStdString());
+        const QString pdf = builderstesting::toPdf(m.path, out);
         // python-docx reads the tables.
         const QJsonObject docx = builderstesting::readWithPythonDocx(m.path);
         QStringList cells;
@@ -148,7 +140,6 @@ TEST_F(Rendered, EveryDocumentReadsBackAndRendersWithoutOverlaps)
         EXPECT_TRUE(cells.join(QLatin1Char('\n')).contains(m.cell)) << m.cell.toStdString();
 
         // LibreOffice lays it out on one page with every text in place and none over another.
-        const QString pdf = QDir(out).filePath(QFileInfo(m.path).completeBaseName() + QStringLiteral(".pdf"));
         ASSERT_TRUE(QFileInfo::exists(pdf));
         const std::vector<Word> words = WordsOf(pdf);
         ASSERT_FALSE(words.empty());
@@ -191,15 +182,9 @@ TEST_F(Rendered, LongListsKeepEachRowOnOnePage)
     }
     const QStringList made = {MakeSpis1(*app, programDir()).Path, MakeSpis2(*app, programDir()).Path,
                               MakeNakl(*app, programDir()).Path, MakeSpisKadKode(*app, programDir()).Path};
-    QStringList args = {QStringLiteral("--headless"),
-                        QStringLiteral("-env:UserInstallation=file://") + QDir(testsupport::tempDir()).filePath(
-                            QStringLiteral("lo-long-%1").arg(QCoreApplication::applicationPid())),
-                        QStringLiteral("--convert-to"), QStringLiteral("pdf"), QStringLiteral("--outdir"), out};
-    builderstesting::run(QStringLiteral("soffice"), args + made);
-
     for (const QString &path : made) {
         SCOPED_TRACE(path.toStdString());
-        const std::vector<Word> words = WordsOf(QDir(out).filePath(QFileInfo(path).completeBaseName() + QStringLiteral(".pdf")));
+        const std::vector<Word> words = WordsOf(builderstesting::toPdf(path, out));
         ASSERT_GT(words.back().page, 1) << "the list must run over a page";
         // The first and the last word a row shows (the owner's first word, and the address or,
         // where the row has none, the owner's last word) stand on one page.
