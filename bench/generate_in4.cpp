@@ -120,7 +120,7 @@ qint64 WriteGeneratedIn4(const QString &path, const GeneratedIn4 &shape)
                        .arg(owner));
         out += "AS=" + QByteArray::number(hectares, 'f', 4) + ",\r\nPS=0.00,\r\nMS=0.00,\r\n";
         out += dos(QStringLiteral("# Доп. информация\r\nAU=\"м. Київ, вул. Прорізна, %1\",\r\n"
-                                  "PZ=\"РС,12,15.03.2005\",\r\nKF=\"%2\",\r\n"
+                                  "PZ=\"РС,15.03.2005,12 сесії 4 скликання\",\r\nKF=\"%2\",\r\n"
                                   "PP=\"паспорт СН %3\",\r\nKZ=\"22\",\r\nDS=\"3222486201\",\r\n"
                                   "KV=\"%4\",\r\nZN=\"1\",\r\nDB=\"\",\r\nKT=\"3222486201\",\r\n")
                        .arg(i)

@@ -71,7 +71,9 @@ LAND_USES = [
 FIELD_COLUMNS = 5    # the field lies behind the first five parcels of the northern row
 FIELD_DEPTH = 62.0   # metres from the back of the northern row to the stream
 FIELD_STEPS = 35     # stretches of the stream, about 3.6 metres long each
-GROUNDS = ["РС,12,15.03.2005", "РВ,47,22.11.2006", "РС,3,02.02.2007"]
+# Grounds for granting: a decision of the council's session (code, date, the session), of its
+# executive committee (code, number, date).
+GROUNDS = ["РС,15.03.2005,12 сесії 4 скликання", "РВ,47,22.11.2006", "РС,02.02.2007,9 сесії 5 скликання"]
 
 
 def wobble(i, j, axis):

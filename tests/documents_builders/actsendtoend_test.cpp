@@ -42,7 +42,8 @@ protected:
         r.GolAdm = AdmHead;
         r.PurposeName = Purpose;
         model::ParcelList &parcels = model::state().Parcels;
-        // Parcel 2 holds the field behind the northern row as its second parcel; parcel 5 has two owners.
+        // Parcel 1 was granted by a session's decision; parcel 2 holds the field behind the northern
+        // row as its second parcel; parcel 5 has two owners.
         parcels[2].DB = QStringLiteral("13");
         out = QDir(testsupport::tempDir()).filePath(QStringLiteral("acts-%1").arg(++runs));
         QDir().mkpath(out);
@@ -120,11 +121,11 @@ TEST_F(ActsEndToEnd, EachKindWithEachSignerAndStorage)
         std::initializer_list<int> parcels;
         QString signing, signer, kept;
     } cases[] = {
-        {"new state act, council head, land office", KindNewStateAct, 1, 1, {2, 5}, council + QStringLiteral(" ради"), head,
+        {"new state act, council head, land office", KindNewStateAct, 1, 1, {1, 2, 5}, council + QStringLiteral(" ради"), head,
          QStringLiteral("Києво-Святошинському райвідділі зем.ресурсів")},
         {"new state act, administration head, council", KindNewStateAct, 2, 2, {5}, adm, AdmHead,
          ref.CouncilDative + QStringLiteral(" раді")},
-        {"approval act, council head, administration", KindApprovalAct, 1, 3, {2, 5}, council + QStringLiteral(" ради"),
+        {"approval act, council head, administration", KindApprovalAct, 1, 3, {1, 2, 5}, council + QStringLiteral(" ради"),
          head, QStringLiteral("Києво-Святошинськиій райдержадміністрації")},
         {"land-share act, administration head, land office", KindApprovalActShares, 2, 1, {5}, adm, AdmHead,
          QStringLiteral("Києво-Святошинському райвідділі зем.ресурсів")},
@@ -153,13 +154,21 @@ TEST_F(ActsEndToEnd, EachKindWithEachSignerAndStorage)
             const QString cad = QStringLiteral("3222486201:01:024:%1").arg(static_cast<int>(zova::LeadingNumber(p.Number)), 4, 10, QLatin1Char('0'));
             EXPECT_EQ(QFileInfo(path).fileName(), (c.kind == KindNewStateAct ? SafeFileName(cad, QString()) : p.Number) + QStringLiteral(".docx"));
             const QString owner = p.NM.section(QLatin1Char('|'), 0, 0);
-            const QString decision = QStringLiteral(" від %1р. № %2").arg(p.PZ.section(QLatin1Char(','), 2, 2), p.PZ.section(QLatin1Char(','), 1, 1));
+            // A session's decision gives its date and the session; a committee's its number and date.
+            const QStringList grounds = p.PZ.split(QLatin1Char(','));
+            ASSERT_EQ(grounds.size(), 3);
+            const bool session = grounds[0] == QStringLiteral("РС");
+            const QString decision = session ? QStringLiteral(" від %1р.").arg(grounds[1])
+                                             : QStringLiteral(" від %1р. № %2").arg(grounds[2], grounds[1]);
+            const QString body = session ? grounds[2] : QStringLiteral("виконкому");
+            EXPECT_TRUE(QRegularExpression(QStringLiteral("^ від \\d\\d\\.\\d\\d\\.\\d{4}р\\.")).match(decision).hasMatch())
+                << "the sample's grounds give no date of the decision: " << p.PZ.toStdString();
             const bool two = index == 2 && c.kind == KindNewStateAct;
             const double area = two ? p.Area + parcels[13].Area : p.Area;
             QStringList expected = {QStringLiteral("Голова ") + c.signing, c.signer, c.kept, land,
                                     QStringLiteral("ДЕРЖАВНИЙ АКТ")};
             if (c.kind == KindNewStateAct) {
-                expected << QStringLiteral("відповідно до рішення ") + council + QStringLiteral(" ради") + decision + QStringLiteral(" (виконкому)")
+                expected << QStringLiteral("відповідно до рішення ") + council + QStringLiteral(" ради") + decision + QStringLiteral(" (") + body + QLatin1Char(')')
                          << QStringLiteral("власнику ") + owner << QStringLiteral("Кадастровий номер земельної ділянки: ") + cad
                          << QStringLiteral("площею ") + zova::Format4(area / 10000) + QStringLiteral(" га.")
                          << QStringLiteral("Масштаб 1:");
@@ -171,7 +180,7 @@ TEST_F(ActsEndToEnd, EachKindWithEachSignerAndStorage)
                              << QStringLiteral("Начальник ") + office + QStringLiteral(" відділу зем.ресурсів");
             } else {
                 expected << QStringLiteral("Видано ") + p.NM
-                         << QStringLiteral("відповідно до рішення виконкому ") + council + QStringLiteral(" ради") + decision
+                         << QStringLiteral("відповідно до рішення ") + body + QLatin1Char(' ') + council + QStringLiteral(" ради") + decision
                          << zova::Format4(p.Area / 10000) + QStringLiteral(" га") << Purpose;
             }
             const QString texts = docxTexts(path);

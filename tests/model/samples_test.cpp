@@ -124,7 +124,7 @@ TEST(Samples, CentreAddressesAndNumbers)
     EXPECT_EQ(first.Number, "0001");
     EXPECT_EQ(first.AD, "с. Софіївська Борщагівка вул. Садова буд.1 ");
     EXPECT_EQ(first.AU, "с. Софіївська Борщагівка вул. Садова буд.1 ");
-    EXPECT_EQ(first.PZ, "РС,12,15.03.2005");
+    EXPECT_EQ(first.PZ, "РС,15.03.2005,12 сесії 4 скликання");
     EXPECT_EQ(first.ParcelKoatuu, "3222486201");
     EXPECT_EQ(r.Parcels[2].AU, "м. Київ вул. Прорізна буд.8 кв.12");
 }
