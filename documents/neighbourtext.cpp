@@ -24,25 +24,11 @@ QString Span(int k, int n)
     return QStringLiteral("Від ") + NeighbourLetter(k) + QStringLiteral(" до ") + NeighbourLetter(k < n ? k + 1 : 1);
 }
 
-} // namespace
-
-QString NeighbourLetter(int k)
+/// The lines of the description of `entries` (element 0 unused) in the layout of the flags.
+QStringList DescriptionLines(const std::vector<model::NeighbourEntry> &entries, bool fullLines, bool fourLineForm)
 {
-    if (k < 1)
-        return QString();
-    const int round = (k - 1) / LettersPerRound;
-    const int inRound = (k - 1) % LettersPerRound;
-    const QChar letter(inRound < 32 ? 0x0410 + inRound : 0x0430 + (inRound - 32));
-    return round == 0 ? QString(letter) : letter + QString::number(round);
-}
-
-QString NeighbourBoundaryText(const model::ParcelList &parcels, int32_t parcel, bool fullLines, bool fourLineForm)
-{
-    const std::vector<model::NeighbourEntry> *entries = EntriesOf(parcels, parcel);
-    if (!entries)
-        return QString();
-    const int n = static_cast<int>(entries->size()) - 1;
-    const auto text = [&](int k) { return (*entries)[static_cast<size_t>(k)].Text; };
+    const int n = static_cast<int>(entries.size()) - 1;
+    const auto text = [&](int k) { return entries[static_cast<size_t>(k)].Text; };
     const auto full = [&](int k) { return Span(k, n) + QLatin1Char(' ') + text(k); };
 
     QStringList lines;
@@ -63,7 +49,25 @@ QString NeighbourBoundaryText(const model::ParcelList &parcels, int32_t parcel, 
                 lines << full(k);
         }
     }
-    return lines.join(QLatin1Char('\r'));
+    return lines;
+}
+
+} // namespace
+
+QString NeighbourLetter(int k)
+{
+    if (k < 1)
+        return QString();
+    const int round = (k - 1) / LettersPerRound;
+    const int inRound = (k - 1) % LettersPerRound;
+    const QChar letter(inRound < 32 ? 0x0410 + inRound : 0x0430 + (inRound - 32));
+    return round == 0 ? QString(letter) : letter + QString::number(round);
+}
+
+QString NeighbourBoundaryText(const model::ParcelList &parcels, int32_t parcel, bool fullLines, bool fourLineForm)
+{
+    const std::vector<model::NeighbourEntry> *entries = EntriesOf(parcels, parcel);
+    return entries ? DescriptionLines(*entries, fullLines, fourLineForm).join(QLatin1Char('\r')) : QString();
 }
 
 QString NeighbourBoundaryText(int32_t parcel, bool fullLines, bool fourLineForm)
@@ -71,22 +75,21 @@ QString NeighbourBoundaryText(int32_t parcel, bool fullLines, bool fourLineForm)
     return NeighbourBoundaryText(model::state().Parcels, parcel, fullLines, fourLineForm);
 }
 
-int NeighbourEntryCount(const model::ParcelList &parcels, int32_t parcel)
+QString ActNeighbourDescription(const model::ParcelList &parcels, int32_t parcel, bool fullLines, bool fourLineForm)
 {
     const std::vector<model::NeighbourEntry> *entries = EntriesOf(parcels, parcel);
-    return entries ? static_cast<int>(entries->size()) - 1 : 0;
-}
-
-QString NeighbourLetterColumn(int entries, bool fullLines, bool fourLineForm)
-{
-    if (fullLines || entries < 1)
+    if (!entries)
         return QString();
-    const int f = fourLineForm ? 4 : 6;
-    const int last = std::min(entries, f); // the line that gets its end letter from the text
-    QStringList lines;
-    for (int k = 1; k < last; ++k)
-        lines << Span(k, entries);
-    lines << QStringLiteral("Від ") + NeighbourLetter(last) + QStringLiteral(" до");
+    QStringList lines = DescriptionLines(*entries, fullLines, fourLineForm);
+    if (!fullLines) {
+        // The short layout's first lines lack their letters, up to the line that begins with its
+        // end letter: the form prints them in front.
+        const int n = static_cast<int>(entries->size()) - 1;
+        const int last = std::min(n, fourLineForm ? 4 : 6);
+        for (int k = 1; k < last; ++k)
+            lines[k - 1] = Span(k, n) + QLatin1Char('\t') + lines[k - 1];
+        lines[last - 1] = QStringLiteral("Від ") + NeighbourLetter(last) + QStringLiteral(" до\t") + lines[last - 1];
+    }
     return lines.join(QLatin1Char('\r'));
 }
 

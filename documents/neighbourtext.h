@@ -22,16 +22,13 @@ QString NeighbourBoundaryText(const model::ParcelList &parcels, int32_t parcel, 
 /// The same on the model's parcels.
 QString NeighbourBoundaryText(int32_t parcel, bool fullLines, bool fourLineForm);
 
-/// The number of entries in the neighbour list of parcel `parcel`; 0 when it has none or the
-/// index lies outside the list.
-int NeighbourEntryCount(const model::ParcelList &parcels, int32_t parcel);
-
-/// What an act form prints in front of the lines of NeighbourBoundaryText with the same flags,
-/// for a list of `entries` entries: one line per line of that text, "Від А до Б" before a line
-/// that names only the neighbour and "Від Г до" before the line that begins with its end letter;
-/// the full lines that follow carry their own letters and get nothing. Lines are separated by a
-/// carriage return; empty with `fullLines` or without entries.
-QString NeighbourLetterColumn(int entries, bool fullLines, bool fourLineForm);
+/// The description of parcel `parcel` as an act form prints it: the lines of
+/// NeighbourBoundaryText with the same flags, where the form gives a line that names only the
+/// neighbour its stretch in front ("Від А до Б", a tab, the neighbour) and the line that begins
+/// with its end letter its start ("Від Г до", a tab, "Д" and the neighbour); full lines stay as
+/// they are. Each line is a paragraph of its own, so one that wraps keeps its letters beside it.
+/// Lines are separated by a carriage return; empty when the list has no entries.
+QString ActNeighbourDescription(const model::ParcelList &parcels, int32_t parcel, bool fullLines, bool fourLineForm);
 
 /// One row of the neighbour table of a plan: the stretch ("Від А до Б") for column 1 and the
 /// neighbour's text for column 3.

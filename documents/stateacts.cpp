@@ -45,17 +45,10 @@ public:
         if (m_doc.HasBookmark(name))
             attempt([&] { m_doc.Bookmarks(name).SetText(council ? word : QString()); });
     }
-    /// The description by neighbours and, where the template has their place, the letters of the
-    /// act form in front of its lines.
+    /// The description by neighbours with the letters the act form prints in front of its lines.
     void description(const char *bookmark, int32_t parcel, bool fullLines, bool fourLineForm)
     {
-        set(bookmark, NeighbourBoundaryText(parcel, fullLines, fourLineForm));
-        const QString letters = QString::fromLatin1(bookmark) + QStringLiteral("_letters");
-        if (m_doc.HasBookmark(letters))
-            attempt([&] {
-                m_doc.Bookmarks(letters).SetText(
-                    NeighbourLetterColumn(NeighbourEntryCount(model::state().Parcels, parcel), fullLines, fourLineForm));
-            });
+        set(bookmark, ActNeighbourDescription(model::state().Parcels, parcel, fullLines, fourLineForm));
     }
     template <typename F> bool attempt(F &&f)
     {

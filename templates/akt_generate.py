@@ -21,9 +21,9 @@ those places free by flow:
   holds the act's text, its registration and signatures, then the list of co-owners (table 1,
   the only table, so the builder finds it first) with their signatures.
 
-Each description by neighbours stands in two parts: a frame on the left with the letters of the
-lines that carry none (bookmark "<name>_letters", which the builder fills), and the description
-itself (bookmark "sm1" or "sm") indented beside it, both on the same exact line pitch. After the
+Each description by neighbours (bookmark "sm1" or "sm") is one paragraph per line with a hanging
+indent: the builder puts the letters of a line in front of its neighbour, with a tab to the
+neighbours' column, so a neighbour that takes two lines keeps its letters beside it. After the
 names of a council the word "ради" (or "раді") stands in a bookmark of its own ("<name>_rada"),
 which the builder empties where the name is not a council's.
 """
@@ -37,8 +37,7 @@ from layout import Raw, c, para, run, tab, bookmark, table, PT
 LANDSCAPE = 2
 INSET = 6                 # pt between the frame and the text
 SQUARE = L.DRAWING_HALF   # half the side of the largest drawing's square
-LINE = 13                 # pt, the pitch of a description by neighbours
-LETTERS_W = 62            # pt, the frame with the letters of a description
+LETTERS_W = 62            # pt, the letters of a line of a description by neighbours
 
 
 def act_sheet():
@@ -87,11 +86,11 @@ class Form:
         return out
 
     def description(self, name, right):
-        """The boundary description by neighbours: the letters' frame and the lines beside it."""
-        frame = (f'<w:framePr w:w="{round(LETTERS_W * L.TW)}" w:hSpace="0" w:wrap="around" w:vAnchor="text" '
-                 f'w:hAnchor="text" w:x="{round(INSET * L.TW)}" w:y="1"/>')
-        return [para(bookmark(self.ids, name + "_letters", 10), size=10, exact=LINE, frame=frame),
-                para(bookmark(self.ids, name, 10), size=10, exact=LINE, ind=INSET + LETTERS_W + 2, right=right)]
+        """The boundary description by neighbours: the letters of each line at the left, its
+        neighbour at a tab stop, a second line of a neighbour under the neighbour."""
+        column = INSET + LETTERS_W + 2
+        return [para(bookmark(self.ids, name, 10), size=10, ind=column, hanging=LETTERS_W + 2, right=right,
+                     tabs=[("left", column)])]
 
 
 # ---- aprvl, aprvlp -------------------------------------------------------------------------

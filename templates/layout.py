@@ -115,9 +115,10 @@ def field(instruction, size=None, shown="1"):
 
 
 def para(content="", align=None, size=None, bold=False, ind=0, before=0, after=0, exact=None, keep=False,
-         right=0, frame=None, tabs=(), section=None):
-    """A paragraph. `right` indents it from the right (points); `frame` is a w:framePr; `tabs` are
-    (kind, position in points) tab stops; `section` (a w:sectPr) ends a section with it."""
+         right=0, frame=None, tabs=(), section=None, hanging=0):
+    """A paragraph. `right` indents it from the right (points); `hanging` starts its first line
+    that much left of `ind`; `frame` is a w:framePr; `tabs` are (kind, position in points) tab
+    stops; `section` (a w:sectPr) ends a section with it."""
     ppr = ''
     if keep:
         ppr += '<w:keepNext/>'
@@ -130,7 +131,8 @@ def para(content="", align=None, size=None, bold=False, ind=0, before=0, after=0
         sp += f' w:line="{round(exact * TW)}" w:lineRule="exact"'
     ppr += sp + '/>'
     if ind or right:
-        ppr += f'<w:ind w:left="{round(ind * TW)}" w:right="{round(right * TW)}"/>'
+        hang = f' w:hanging="{round(hanging * TW)}"' if hanging else ''
+        ppr += f'<w:ind w:left="{round(ind * TW)}" w:right="{round(right * TW)}"{hang}/>'
     if align:
         ppr += f'<w:jc w:val="{align}"/>'
     ppr += rpr(size, bold)

@@ -94,27 +94,22 @@ TEST(NeighbourTableRows, OneRowPerEntry)
     EXPECT_TRUE(NeighbourTableRows(WithEntries(0), 1).empty());
 }
 
-// An act form prints letters in front of the short layout's lines: together they read as the
-// full layout, line by line, whatever the number of entries.
-TEST(NeighbourLetterColumn, WithTheShortLayoutReadsAsTheFullOne)
+// An act form prints letters in front of the short layout's lines, each with a tab to the
+// neighbour: read with a blank for the tab, every line is the full layout's, whatever the number
+// of entries; the full layout stays as it is.
+TEST(ActNeighbourDescription, WithTheFormsLettersReadsAsTheFullLayout)
 {
     for (bool four : {true, false}) {
         for (int n = 0; n <= 9; ++n) {
             const model::ParcelList parcels = WithEntries(n);
-            const QStringList letters = NeighbourLetterColumn(n, false, four).split(QLatin1Char('\r'));
-            const QStringList lines = NeighbourBoundaryText(parcels, 1, false, four).split(QLatin1Char('\r'));
-            QStringList joined;
-            for (int i = 0; i < lines.size(); ++i) {
-                const QString letter = letters.value(i);
-                joined << (letter.isEmpty() ? lines[i] : letter + QLatin1Char(' ') + lines[i]);
-            }
-            EXPECT_EQ(joined.join(QLatin1Char('\r')), NeighbourBoundaryText(parcels, 1, true, four))
-                << n << " entries, four-line form " << four;
-            EXPECT_LE(letters.size(), std::max<qsizetype>(1, lines.size()));
-            EXPECT_EQ(NeighbourEntryCount(parcels, 1), n);
+            const QString full = NeighbourBoundaryText(parcels, 1, true, four);
+            const QString act = ActNeighbourDescription(parcels, 1, false, four);
+            EXPECT_EQ(QString(act).replace(QLatin1Char('\t'), QLatin1Char(' ')), full) << n << " entries, four-line form " << four;
+            EXPECT_EQ(act.count(QLatin1Char('\t')), std::min(n, four ? 4 : 6)) << n;
+            EXPECT_EQ(ActNeighbourDescription(parcels, 1, true, four), full);
         }
     }
-    EXPECT_EQ(NeighbourLetterColumn(5, false, true), Lines("Від А до Б|Від Б до В|Від В до Г|Від Г до"));
-    EXPECT_EQ(NeighbourLetterColumn(2, false, false), Lines("Від А до Б|Від Б до"));
-    EXPECT_EQ(NeighbourLetterColumn(5, true, true), QString());
+    EXPECT_EQ(ActNeighbourDescription(WithEntries(5), 1, false, true),
+              Lines("Від А до Б\tT1|Від Б до В\tT2|Від В до Г\tT3|Від Г до\tД T4|Від Д до А T5"));
+    EXPECT_EQ(ActNeighbourDescription(WithEntries(2), 1, false, false), Lines("Від А до Б\tT1|Від Б до\tА T2"));
 }

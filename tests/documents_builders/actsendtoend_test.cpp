@@ -197,3 +197,35 @@ TEST_F(ActsEndToEnd, EachKindWithEachSignerAndStorage)
     }
     SetUp();
 }
+
+// A neighbour whose name takes two lines keeps its letters beside it, and the lines after it
+// keep theirs: the description reads right on the rendered page.
+TEST_F(ActsEndToEnd, ANeighbourOfTwoLinesKeepsItsLetters)
+{
+    model::ParcelList &parcels = model::state().Parcels;
+    parcels[4].NM = QStringLiteral("Товариство з обмеженою відповідальністю «Агрофірма Світанок-Борщагівка»");
+    for (const uint8_t kind : {KindApprovalAct, KindNewStateAct}) {
+        SCOPED_TRACE(kind);
+        PlanOptions plan;
+        plan.Kind = kind;
+        plan.ProgramDir = testsupport::programDir();
+        const BatchReport report = makeActs(plan, {5});
+        ASSERT_EQ(report.Done.size(), 1u) << report.Summary().toStdString();
+        const std::vector<model::NeighbourEntry> &entries = parcels[5].NeighbourList;
+        ASSERT_EQ(entries.size(), 4u);
+        ASSERT_EQ(entries[1].Text, parcels[4].NM);
+
+        const QString pdf = builderstesting::toPdf(report.Done[0].Path, out);
+        const QStringList lines = QString::fromUtf8(builderstesting::run(
+            QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")})).split(QLatin1Char('\n'));
+        // Each stretch stands on the line of the first words of its neighbour.
+        const QString spans[] = {QStringLiteral("Від А до Б"), QStringLiteral("Від Б до В"), QStringLiteral("Від В до")};
+        for (int k = 1; k <= 3; ++k) {
+            const QString first = entries[static_cast<size_t>(k)].Text.section(QLatin1Char(' '), 0, 1);
+            const auto line = std::find_if(lines.begin(), lines.end(), [&](const QString &l) { return l.contains(spans[k - 1]); });
+            ASSERT_NE(line, lines.end()) << spans[k - 1].toStdString();
+            EXPECT_TRUE(Flat(*line).contains(first)) << spans[k - 1].toStdString() << " stands beside «" << line->toStdString()
+                                                     << "», not beside «" << first.toStdString() << "»";
+        }
+    }
+}
