@@ -354,6 +354,35 @@ TEST_F(Acts, CoOwnersBeyondTheFormsRowsGetRowsOfTheirOwn)
     EXPECT_EQ(text(doc, "raizem_spiv"), LandHead);
 }
 
+// The co-owners' signatures are the council head's whoever signs the act and whatever body
+// issued the decision; only grounds of the one-letter code "А" give them to the administration's
+// head under the issuer's name, which the grounds table cannot name (its codes have two letters).
+TEST_F(Acts, CoOwnersSignaturesFollowTheCouncilBarTheCodeA)
+{
+    model::Parcel &p = model::state().Parcels[1];
+    p.NM = QStringLiteral("Бойко Іван|Бойко Марія");
+    const struct {
+        const char *pz;
+        uint8_t who;
+        QString head, council, problem;
+    } cases[] = {
+        {"РВ,47,22.11.2006", SignsAdministrationHead, Head, Council + QStringLiteral(" ради"), QString()},
+        {"РА,3,02.02.2007", SignsCouncilHead, Head, Council + QStringLiteral(" ради"), QString()},
+        {"А,3,02.02.2007", SignsCouncilHead, AdmHead, QStringLiteral("PZ is Empty ради"), QStringLiteral("«А» не знайдено")},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.pz);
+        p.PZ = QString::fromUtf8(c.pz);
+        plan.WhoChoice = c.who;
+        office::Document &doc = fill(KindNewStateAct);
+        EXPECT_EQ(text(doc, "golova_spiv"), c.head);
+        EXPECT_EQ(text(doc, "radu_spiv"), c.council);
+        const QString problems = outcome.Problems.join(QLatin1Char('\n'));
+        EXPECT_TRUE(problems.contains(c.problem)) << problems.toStdString();
+        EXPECT_EQ(problems.isEmpty(), c.problem.isEmpty()) << problems.toStdString();
+    }
+}
+
 TEST_F(Acts, SecondParcelDrawnBesideAtOneScale)
 {
     model::state().Parcels[1].DB = QStringLiteral("4");
