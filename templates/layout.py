@@ -13,9 +13,10 @@ them; another generator imports this module the same way):
   neighbour stubs and their letters (37 pt beyond the vertices), fits a square of
   2 x DRAWING_HALF around the centre. Portrait: the region is the full width of the frame from
   centre y - DRAWING_HALF to centre y + DRAWING_HALF; the title lines stand above it, the tables
-  below it. The title lines keep the room they need at the top (six lines: an allotment plan's two
-  names and an owner's name of two lines), which on A4 portrait variants 2 to 4 (centre y 240)
-  takes 10 pt from the top of the square. Landscape: the region is the frame's height left of
+  below it. The title lines keep the room they need at the top (seven lines: an allotment plan's two
+  names, an owner's name of two lines and a territory with the address of two lines), which on A4
+  portrait takes 22 pt from the top of the square on variants 2 to 4 (centre y 240) and 2 pt on the
+  others (centre y 260). Landscape: the region is the frame's height left of
   centre x + DRAWING_HALF; the section has two columns, the first as wide as that region and left
   empty on the first sheet (a column break ends it at once), so the title lines and the tables stand
   in the second column and continue on the next sheet in both. Where the page has less room than

@@ -127,11 +127,12 @@ def title_paragraphs(ids, sizes, ind=0):
 
 
 def title_room(sizes):
-    """Points the title lines take at most: the allotment plan's two names and four main lines (an
-    owner's name of two lines), at 1.2 em a line (LibreOffice's Times; Word's is 1.15 em), and 2 pt
-    to spare."""
+    """Points the title lines take at most: the allotment plan's two names and five main lines (an
+    owner's name of two lines, the purpose, and the territory the classifier names with the parcel's
+    address, which on A4 fills two lines), at 1.2 em a line (LibreOffice's Times; Word's is 1.15 em),
+    and 2 pt to spare."""
     name, first, second, main = sizes
-    return 2 + 1.2 * (first + second + 4 * main)
+    return 2 + 1.2 * (first + second + 5 * main)
 
 
 def roles_of(land, neighbour, area, catalogue):

@@ -75,7 +75,10 @@ protected:
     {
         BuilderTest::SetUp();
         model::state().Parcels = LayoutParcels();
-        model::state().TerritoryText = QStringLiteral("Київська область, Києво-Святошинський район, с. Софіївська Борщагівка");
+        // The territory phrase the classifier gives for the samples' village: with the address it
+        // fills two title lines on A4.
+        model::state().TerritoryText = QStringLiteral("Київська область Києво-Святошинський район "
+                                                      "Софіївсько-Борщагівська сільська рада с. Софіївська Борщагівка");
         reference::State &ref = reference::state();
         ref.PDur = QStringLiteral("Директор");
         ref.NDur = QStringLiteral("Коваленко І.П.");
