@@ -2,7 +2,6 @@
 
 #include "model/state.h"
 
-#include <algorithm>
 
 namespace documents {
 
@@ -75,21 +74,11 @@ QString NeighbourBoundaryText(int32_t parcel, bool fullLines, bool fourLineForm)
     return NeighbourBoundaryText(model::state().Parcels, parcel, fullLines, fourLineForm);
 }
 
-QString ActNeighbourDescription(const model::ParcelList &parcels, int32_t parcel, bool fullLines, bool fourLineForm)
+QString ActNeighbourDescription(const model::ParcelList &parcels, int32_t parcel)
 {
-    const std::vector<model::NeighbourEntry> *entries = EntriesOf(parcels, parcel);
-    if (!entries)
-        return QString();
-    QStringList lines = DescriptionLines(*entries, fullLines, fourLineForm);
-    if (!fullLines) {
-        // The short layout's first lines lack their letters, up to the line that begins with its
-        // end letter: the form prints them in front.
-        const int n = static_cast<int>(entries->size()) - 1;
-        const int last = std::min(n, fourLineForm ? 4 : 6);
-        for (int k = 1; k < last; ++k)
-            lines[k - 1] = Span(k, n) + QLatin1Char('\t') + lines[k - 1];
-        lines[last - 1] = QStringLiteral("Від ") + NeighbourLetter(last) + QStringLiteral(" до\t") + lines[last - 1];
-    }
+    QStringList lines;
+    for (const NeighbourRow &row : NeighbourTableRows(parcels, parcel))
+        lines << row.Span + QLatin1Char('\t') + row.Text;
     return lines.join(QLatin1Char('\r'));
 }
 

@@ -22,13 +22,13 @@ QString NeighbourBoundaryText(const model::ParcelList &parcels, int32_t parcel, 
 /// The same on the model's parcels.
 QString NeighbourBoundaryText(int32_t parcel, bool fullLines, bool fourLineForm);
 
-/// The description of parcel `parcel` as an act form prints it: the lines of
-/// NeighbourBoundaryText with the same flags, where the form gives a line that names only the
-/// neighbour its stretch in front ("Від А до Б", a tab, the neighbour) and the line that begins
-/// with its end letter its start ("Від Г до", a tab, "Д" and the neighbour); full lines stay as
-/// they are. Each line is a paragraph of its own, so one that wraps keeps its letters beside it.
-/// Lines are separated by a carriage return; empty when the list has no entries.
-QString ActNeighbourDescription(const model::ParcelList &parcels, int32_t parcel, bool fullLines, bool fourLineForm);
+/// The description of parcel `parcel` as the act forms print it: one paragraph per entry, its
+/// stretch ("Від А до Б"), a tab and the neighbour, so that the neighbours stand in one column and
+/// one that wraps keeps its letters beside it. The forms print no letters of their own, so the
+/// builder writes every stretch's letters whatever layout NeighbourBoundaryText's flags choose:
+/// read with a blank for the tab, it is the full layout. Lines are separated by a carriage return;
+/// empty when the list has no entries.
+QString ActNeighbourDescription(const model::ParcelList &parcels, int32_t parcel);
 
 /// One row of the neighbour table of a plan: the stretch ("Від А до Б") for column 1 and the
 /// neighbour's text for column 3.

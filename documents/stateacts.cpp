@@ -45,10 +45,10 @@ public:
         if (m_doc.HasBookmark(name))
             attempt([&] { m_doc.Bookmarks(name).SetText(council ? word : QString()); });
     }
-    /// The description by neighbours with the letters the act form prints in front of its lines.
-    void description(const char *bookmark, int32_t parcel, bool fullLines, bool fourLineForm)
+    /// The description by neighbours, every line with its letters in the form's column.
+    void description(const char *bookmark, int32_t parcel)
     {
-        set(bookmark, ActNeighbourDescription(model::state().Parcels, parcel, fullLines, fourLineForm));
+        set(bookmark, ActNeighbourDescription(model::state().Parcels, parcel));
     }
     template <typename F> bool attempt(F &&f)
     {
@@ -218,7 +218,7 @@ ActOutcome FillNewStateAct(office::Document &doc, const PlanOptions &options, in
                   ActAreaText(parcel.Area, options.AreaUnit));
     });
     step.setValue(19);
-    fill.description("sm", current, parcel.SecondParcel != 0, false);
+    fill.description("sm", current);
 
     if (secondIndex != 0) {
         fill.attempt([&] {
@@ -312,7 +312,7 @@ ActOutcome FillApprovalAct(office::Document &doc, const PlanOptions &options, in
         fill.set("Mash", QString::number(st.DrawScale));
     step.setValue(19);
     step.setValue(20);
-    fill.description("sm1", current, parcel.SecondParcel != 0, true);
+    fill.description("sm1", current);
     step.setValue(21);
     return out;
 }

@@ -94,22 +94,20 @@ TEST(NeighbourTableRows, OneRowPerEntry)
     EXPECT_TRUE(NeighbourTableRows(WithEntries(0), 1).empty());
 }
 
-// An act form prints letters in front of the short layout's lines, each with a tab to the
-// neighbour: read with a blank for the tab, every line is the full layout's, whatever the number
-// of entries; the full layout stays as it is.
-TEST(ActNeighbourDescription, WithTheFormsLettersReadsAsTheFullLayout)
+// The act forms print no letters of their own: every line of an act's description carries its
+// stretch and a tab to the neighbour, so the neighbours stand in one column, also on the lines that
+// the short layout gives in full (past the fourth or sixth); read with a blank for the tab it is the
+// full layout.
+TEST(ActNeighbourDescription, EveryLineHasItsLettersAndATabToTheNeighbour)
 {
-    for (bool four : {true, false}) {
-        for (int n = 0; n <= 9; ++n) {
-            const model::ParcelList parcels = WithEntries(n);
-            const QString full = NeighbourBoundaryText(parcels, 1, true, four);
-            const QString act = ActNeighbourDescription(parcels, 1, false, four);
-            EXPECT_EQ(QString(act).replace(QLatin1Char('\t'), QLatin1Char(' ')), full) << n << " entries, four-line form " << four;
-            EXPECT_EQ(act.count(QLatin1Char('\t')), std::min(n, four ? 4 : 6)) << n;
-            EXPECT_EQ(ActNeighbourDescription(parcels, 1, true, four), full);
-        }
+    for (int n = 0; n <= 9; ++n) {
+        const model::ParcelList parcels = WithEntries(n);
+        const QString act = ActNeighbourDescription(parcels, 1);
+        EXPECT_EQ(QString(act).replace(QLatin1Char('\t'), QLatin1Char(' ')), NeighbourBoundaryText(parcels, 1, true, false)) << n;
+        EXPECT_EQ(act.count(QLatin1Char('\t')), n) << n;
     }
-    EXPECT_EQ(ActNeighbourDescription(WithEntries(5), 1, false, true),
-              Lines("Від А до Б\tT1|Від Б до В\tT2|Від В до Г\tT3|Від Г до\tД T4|Від Д до А T5"));
-    EXPECT_EQ(ActNeighbourDescription(WithEntries(2), 1, false, false), Lines("Від А до Б\tT1|Від Б до\tА T2"));
+    EXPECT_EQ(ActNeighbourDescription(WithEntries(5), 1),
+              Lines("Від А до Б\tT1|Від Б до В\tT2|Від В до Г\tT3|Від Г до Д\tT4|Від Д до А\tT5"));
+    EXPECT_EQ(ActNeighbourDescription(WithEntries(1), 1), QStringLiteral("Від А до А\tT1"));
+    EXPECT_EQ(ActNeighbourDescription(WithEntries(3), 7), QString()); // no such parcel
 }

@@ -307,9 +307,9 @@ TEST_F(Acts, NewStateActOfOneOwner)
         {"cilove", reference::state().KZ22Text},
         {"area", zova::Format2(400) + QStringLiteral(" кв.м.")},
         {"mash", QStringLiteral("300")},
-        // Neighbours: parcel 2 along the side from vertex 2, parcel 3 from vertex 3; the six-line
-        // form puts the letters of the short lines in front of them.
-        {"sm", QStringLiteral("Від А до Б\tТкаченко Сергій Іванович\rВід Б до\tА Коваленко Наталія Миколаївна")},
+        // Neighbours: parcel 2 along the side from vertex 2, parcel 3 from vertex 3, each after its
+        // letters and a tab.
+        {"sm", QStringLiteral("Від А до Б\tТкаченко Сергій Іванович\rВід Б до А\tКоваленко Наталія Миколаївна")},
         {"golova_spiv", QString()},
         {"radu_spiv", QString()},
         {"viddilu_spiv", QString()},
@@ -526,19 +526,21 @@ TEST_F(Acts, ApprovalActsOfBothKindsReadAlike)
                                   zova::Format4(0.25),
                                   Purpose,
                                   QStringLiteral("300"),
-                                  QStringLiteral("Від А до Б\tТкаченко Сергій Іванович\rВід Б до\tА Коваленко Наталія Миколаївна"),
+                                  QStringLiteral("Від А до Б\tТкаченко Сергій Іванович\rВід Б до А\tКоваленко Наталія Миколаївна"),
                                   QString(),
                                   QString(),
                                   QString()};
     EXPECT_EQ(texts[0], expected);
 }
 
-TEST_F(Acts, ASecondParcelFlagGivesFullLines)
+// The form prints no letters, so a second parcel's flag (which asks for full lines) reads as
+// every other act: the letters of each stretch, a tab, the neighbour.
+TEST_F(Acts, ASecondParcelFlagGivesTheSameLines)
 {
     model::state().Parcels[1].SecondParcel = 1;
     office::Document &doc = fill(KindApprovalAct);
     EXPECT_EQ(text(doc, "sm1"),
-              QStringLiteral("Від А до Б Ткаченко Сергій Іванович\rВід Б до А Коваленко Наталія Миколаївна"));
+              QStringLiteral("Від А до Б\tТкаченко Сергій Іванович\rВід Б до А\tКоваленко Наталія Миколаївна"));
 }
 
 // A template that lacks bookmarks still gives an act; what it lacks is named.

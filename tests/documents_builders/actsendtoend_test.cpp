@@ -43,7 +43,8 @@ protected:
         r.PurposeName = Purpose;
         model::ParcelList &parcels = model::state().Parcels;
         // Parcel 1 was granted by a session's decision; parcel 2 holds the field behind the northern
-        // row as its second parcel; parcel 5 has two owners.
+        // row as its second parcel; parcel 5 has two owners; the field (13) has five neighbours,
+        // one more than the approval act's form gives short lines.
         parcels[2].DB = QStringLiteral("13");
         out = QDir(testsupport::tempDir()).filePath(QStringLiteral("acts-%1").arg(++runs));
         QDir().mkpath(out);
@@ -125,11 +126,12 @@ TEST_F(ActsEndToEnd, EachKindWithEachSignerAndStorage)
          QStringLiteral("Києво-Святошинському райвідділі зем.ресурсів")},
         {"new state act, administration head, council", KindNewStateAct, 2, 2, {5}, adm, AdmHead,
          ref.CouncilDative + QStringLiteral(" раді")},
-        {"approval act, council head, administration", KindApprovalAct, 1, 3, {1, 2, 5}, council + QStringLiteral(" ради"),
+        {"approval act, council head, administration", KindApprovalAct, 1, 3, {1, 2, 5, 13}, council + QStringLiteral(" ради"),
          head, QStringLiteral("Києво-Святошинськиій райдержадміністрації")},
         {"land-share act, administration head, land office", KindApprovalActShares, 2, 1, {5}, adm, AdmHead,
          QStringLiteral("Києво-Святошинському райвідділі зем.ресурсів")},
     };
+    QStringList codes; // the grounds' codes the acts were made from
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         SetUp();
@@ -158,6 +160,7 @@ TEST_F(ActsEndToEnd, EachKindWithEachSignerAndStorage)
             const QStringList grounds = p.PZ.split(QLatin1Char(','));
             ASSERT_EQ(grounds.size(), 3);
             const bool session = grounds[0] == QStringLiteral("РС");
+            codes << grounds[0];
             const QString decision = session ? QStringLiteral(" від %1р.").arg(grounds[1])
                                              : QStringLiteral(" від %1р. № %2").arg(grounds[2], grounds[1]);
             const QString body = session ? grounds[2] : QStringLiteral("виконкому");
@@ -189,12 +192,17 @@ TEST_F(ActsEndToEnd, EachKindWithEachSignerAndStorage)
 
             QStringList seen = {QStringLiteral("ДЕРЖАВНИЙ АКТ"), owner, c.signer, QStringLiteral("ПЛАН МЕЖ ЗЕМЕЛЬНОЇ ДІЛЯНКИ"),
                                 QStringLiteral("Від А до Б")};
+            if (index == 13) // the line past the form's fourth keeps its letters
+                seen << QStringLiteral("Від Д до А ") + parcels[13].NeighbourList.back().Text;
             if (two) // the labels' words mix with the vertex numbers around them in the text's order
                 seen << QStringLiteral("Ділянка") << QStringLiteral("Кадастровий номер: 3222486201:01:024:0013");
             checkRendered(path, seen, p.Points.UBound());
         }
         TearDown();
     }
+    codes.removeDuplicates();
+    codes.sort();
+    EXPECT_EQ(codes, QStringList({QStringLiteral("РВ"), QStringLiteral("РС")})) << "both kinds of decision are worded";
     SetUp();
 }
 
