@@ -68,6 +68,21 @@ inline model::Parcel NeighbourOf(const QString &number, const QString &owner, co
     return ParcelOf(number, owner, ring);
 }
 
+/// An owner's name that fills two title lines and many lines of a table's narrow column.
+inline constexpr const char *LongOwner = "Товариство з обмеженою відповідальністю «Сільськогосподарське підприємство "
+                                         "Агропромислова компанія Золотий Колос Київщини та партнери»";
+
+/// A parcel of `n` vertices on a circle of 10 m around (x, x), clockwise on the map; drawn at 1:300.
+inline model::Parcel RoundParcelOf(const QString &number, const QString &owner, int n, double x)
+{
+    Coordinates ring;
+    for (int k = 0; k < n; ++k) {
+        const double t = 2 * std::numbers::pi * k / n;
+        ring.emplace_back(std::round((x + 10 * std::cos(t)) * 100) / 100, std::round((x + 10 * std::sin(t)) * 100) / 100);
+    }
+    return ParcelOf(number, owner, ring);
+}
+
 inline model::ParcelList LayoutParcels()
 {
     model::ParcelList parcels;
@@ -103,10 +118,7 @@ inline model::ParcelList LayoutParcels()
     // 8 points, 29 m east to west (1:500), for an owner whose name fills two title lines.
     const Coordinates eight = {{7010, 6986}, {7010, 7000}, {7010, 7015}, {7000, 7015},
                                {6990, 7015}, {6990, 7000}, {6990, 6986}, {7000, 6986}};
-    parcels.Add(ParcelOf(QStringLiteral("0003"),
-                         QStringLiteral("Товариство з обмеженою відповідальністю «Сільськогосподарське підприємство "
-                                        "Агропромислова компанія Золотий Колос Київщини та партнери»"),
-                         eight));
+    parcels.Add(ParcelOf(QStringLiteral("0003"), QString::fromUtf8(LongOwner), eight));
 
     parcels.Add(NeighbourOf(QStringLiteral("0004"), QStringLiteral("Сидоренко Петро Андрійович"),
                             {six[0], six[1]}, {5000, 5000}));

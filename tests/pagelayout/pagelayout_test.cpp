@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QThread>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace documents;
@@ -162,39 +163,88 @@ protected:
         }
         return e;
     }
+    /// Makes every case's document with the batch, renders them all with LibreOffice (in parallel
+    /// processes) and checks each rendered document with CheckLayout and with `more`, which
+    /// returns further faults of one case from its sheets.
+    void makeRenderAndCheck(const std::vector<LayoutCase> &cases, const QString &folder,
+                            const std::function<QStringList(const LayoutCase &, const std::vector<pagecheck::Sheet> &)> &more = {})
+    {
+        const QString dir = QDir(testsupport::tempDir()).filePath(folder);
+        QStringList docs;
+        std::vector<int32_t> scales;
+        for (const LayoutCase &c : cases) {
+            BatchReport report;
+            const QString path = make(c, dir, report);
+            ASSERT_FALSE(path.isEmpty()) << c.name.toStdString() << ": " << report.Summary().toStdString();
+            EXPECT_TRUE(report.Outside.empty()) << c.name.toStdString() << ": " << report.Summary().toStdString();
+            docs << path;
+            scales.push_back(report.Done[0].Scale);
+        }
+
+        const QString pdfs = QDir(dir).filePath(QStringLiteral("pdf"));
+        QDir().mkpath(pdfs);
+        QString error;
+        ASSERT_TRUE(pagecheck::ConvertToPdf(docs, pdfs, dir, std::max(2, QThread::idealThreadCount()), &error))
+            << error.toStdString();
+
+        const QByteArray keep = qgetenv("ZOVA_SCREENSHOT_DIR");
+        for (size_t i = 0; i < cases.size(); ++i) {
+            const LayoutCase &c = cases[i];
+            const QString pdf = QDir(pdfs).filePath(c.name + QStringLiteral(".pdf"));
+            const std::vector<pagecheck::Sheet> sheets = pagecheck::ReadSheets(pdf);
+            QStringList faults = pagecheck::CheckLayout(docs[int(i)], sheets, expectations(c, scales[i]));
+            if (more)
+                faults += more(c, sheets);
+            EXPECT_TRUE(faults.isEmpty()) << c.name.toStdString() << ":\n  " << faults.join(QStringLiteral("\n  ")).toStdString();
+            if (!keep.isEmpty()) // the documents and their pages, to look at
+                for (const QString &file : {pdf, docs[int(i)]})
+                    QFile::copy(file, QDir(QString::fromLocal8Bit(keep)).filePath(QFileInfo(file).fileName()));
+        }
+    }
 };
 
 } // namespace
 
 TEST_F(PageLayout, EveryTemplateHoldsItsParcelsWithoutOverlapOnEverySheet)
 {
-    const std::vector<LayoutCase> cases = LayoutCases();
-    const QString dir = QDir(testsupport::tempDir()).filePath(QStringLiteral("layout"));
-    QStringList docs;
-    std::vector<int32_t> scales;
-    for (const LayoutCase &c : cases) {
-        BatchReport report;
-        const QString path = make(c, dir, report);
-        ASSERT_FALSE(path.isEmpty()) << c.name.toStdString() << ": " << report.Summary().toStdString();
-        EXPECT_TRUE(report.Outside.empty()) << c.name.toStdString() << ": " << report.Summary().toStdString();
-        docs << path;
-        scales.push_back(report.Done[0].Scale);
-    }
+    makeRenderAndCheck(LayoutCases(), QStringLiteral("layout"));
+}
 
-    const QString pdfs = QDir(dir).filePath(QStringLiteral("pdf"));
-    QDir().mkpath(pdfs);
-    QString error;
-    ASSERT_TRUE(pagecheck::ConvertToPdf(docs, pdfs, dir, std::max(2, QThread::idealThreadCount()), &error))
-        << error.toStdString();
-
-    const QByteArray keep = qgetenv("ZOVA_SCREENSHOT_DIR");
-    for (size_t i = 0; i < cases.size(); ++i) {
-        const LayoutCase &c = cases[i];
-        const QString pdf = QDir(pdfs).filePath(c.name + QStringLiteral(".pdf"));
-        const QStringList faults = pagecheck::CheckLayout(docs[int(i)], pagecheck::ReadSheets(pdf), expectations(c, scales[i]));
-        EXPECT_TRUE(faults.isEmpty()) << c.name.toStdString() << ":\n  " << faults.join(QStringLiteral("\n  ")).toStdString();
-        if (!keep.isEmpty()) // the documents and their pages, to look at
-            for (const QString &file : {pdf, docs[int(i)]})
-                QFile::copy(file, QDir(QString::fromLocal8Bit(keep)).filePath(QFileInfo(file).fileName()));
+// A table that meets the end of a sheet goes on whole: the 6-zem table of an A4 portrait plan
+// with its catalogue, whose owner's row takes many lines, keeps that row on one sheet and its
+// headings with it. As the catalogue grows by two rows a vertex, parcels of 26 to 40 vertices
+// bring the table to the end of the second sheet at every place.
+TEST_F(PageLayout, PlanTablesGoOnWholeAtTheEndOfASheet)
+{
+    model::ParcelList parcels;
+    std::vector<LayoutCase> cases;
+    for (int n = 26; n <= 40; ++n) {
+        parcels.Add(RoundParcelOf(QString::number(n), QString::fromUtf8(LongOwner), n, 1000.0 * (parcels.UBound() + 1)));
+        cases.push_back({QStringLiteral("rows-%1-points").arg(n), KindCadastralPlan, 1, 3, parcels.UBound()});
     }
+    model::RunAreaPhase(parcels);
+    model::state().Parcels = parcels;
+
+    const QStringList owner = QString::fromUtf8(LongOwner).split(QLatin1Char(' '));
+    makeRenderAndCheck(cases, QStringLiteral("rows"), [&](const LayoutCase &, const std::vector<pagecheck::Sheet> &sheets) {
+        // The owner's row is the last place the owner's words stand (the title has them first);
+        // the headings ("Код рядка", "№ рядка") are where "рядка" stands first, for headings
+        // left alone at a sheet's end would stand again above the row on the next one.
+        const auto sheetOf = [&](const QString &text, bool last) {
+            int found = 0;
+            for (size_t k = 0; k < sheets.size(); ++k)
+                for (const pagecheck::Word &w : sheets[k].words)
+                    if (w.text == text && (last || found == 0))
+                        found = int(k) + 1;
+            return found;
+        };
+        const int first = sheetOf(owner.first(), true), last = sheetOf(owner.last(), true);
+        const int heading = sheetOf(QStringLiteral("рядка"), false);
+        if (first != 0 && first == last && heading == first)
+            return QStringList();
+        return QStringList{QStringLiteral("the 6-zem headings stand on sheet %1 and the owner's row on sheets %2 to %3")
+                               .arg(heading)
+                               .arg(first)
+                               .arg(last)};
+    });
 }
