@@ -52,15 +52,6 @@ Row lookup(const QString &sql, const QVariantList &values)
     return row;
 }
 
-// A city of regional importance is listed as "м Біла Церква", the first word by which the territory
-// dialog knows a city; a document prints "м. Біла Церква".
-QString printedUnitName(const QString &listText)
-{
-    if (listText.startsWith(QStringLiteral("м ")))
-        return QStringLiteral("м. ") + listText.mid(2);
-    return listText;
-}
-
 // A district's council takes the district's adjective in the feminine: "Києво-Святошинський" gives
 // "Києво-Святошинська районна", whose case forms the documents can print.
 QString districtCouncilName(const QString &districtAdjective)
@@ -74,6 +65,13 @@ QString districtCouncilName(const QString &districtAdjective)
 }
 
 } // namespace
+
+QString PrintedUnitName(const QString &listText)
+{
+    if (listText.startsWith(QStringLiteral("м ")))
+        return QStringLiteral("м. ") + listText.mid(2);
+    return listText;
+}
 
 CaseForms CouncilCaseForms(const QString &councilName)
 {
@@ -124,7 +122,7 @@ void ResolveKoatuu(QString &code)
         if (!district.found) {
             districtName = kNoDistrict;
         } else {
-            districtName = councilPart != 0 ? printedUnitName(district.admName)
+            districtName = councilPart != 0 ? PrintedUnitName(district.admName)
                                             : district.name + QLatin1Char(' ') + district.st;
             level = 2;
         }

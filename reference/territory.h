@@ -14,6 +14,11 @@ struct CaseForms {
 };
 CaseForms CouncilCaseForms(const QString &councilName);
 
+/// A district-level unit as a document prints it: a city of regional importance is listed as
+/// "м Біла Церква", the first word by which the territory dialog knows a city, and printed as
+/// "м. Біла Церква"; any other name is returned unchanged.
+QString PrintedUnitName(const QString &listText);
+
 /// Turns a 10-character KOATUU code into the territory names the documents print: region
 /// (characters 1-2), district or city (3-5) and council (6-8) are looked up in a_rada; the last two
 /// characters are not used. Writes model::state().TerritoryText and CentreName, CouncilName and

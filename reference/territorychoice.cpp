@@ -144,10 +144,11 @@ TerritoryPhrase ComposeTerritory(const TerritoryPick &pick)
     TerritoryPhrase out;
     const QChar blank(QLatin1Char(' '));
     const QString rada = QStringLiteral(" рада");
+    const QString district = PrintedUnitName(pick.district);
     QString council;
     if (pick.level == 3) {
         council = pick.council;
-        out.territoryText = pick.region + blank + pick.district + blank + council + rada;
+        out.territoryText = pick.region + blank + district + blank + council + rada;
         if (!pick.settlement.isEmpty())
             out.territoryText += blank + pick.settlement;
     } else if (pick.level == 2 && !pick.councilSelected && pick.district.startsWith(QStringLiteral("м "))) {
@@ -160,9 +161,9 @@ TerritoryPhrase ComposeTerritory(const TerritoryPick &pick)
         if (const std::optional<RadaRow> city = RadaRowById(pick.regionId))
             if (!city->name.isEmpty() && !city->st.isEmpty())
                 council = city->councilText();
-        out.territoryText = pick.region + blank + pick.district;
+        out.territoryText = pick.region + blank + district;
     } else if (pick.level >= 1) {
-        out.territoryText = pick.level == 1 ? pick.region : pick.region + blank + pick.district;
+        out.territoryText = pick.level == 1 ? pick.region : pick.region + blank + district;
     }
     if (!hasTwoWords(council))
         return out;

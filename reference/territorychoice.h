@@ -64,11 +64,12 @@ struct TerritoryPhrase {
 };
 
 /// The documents' texts of a pick. A council gives "<region> <district> <council> рада" (and
-/// " <settlement>" when one is chosen); a district whose text begins with "м " and has no council
-/// selected is a city that is its own council: "<region> <city council> рада", the council being
-/// the district row's name and status word; a district without councils of its own whose text
-/// does not begin so is a district of a city with special status: "<region> <district>", with the
-/// city's council (the region row's name and status word). The case forms come from the first two
+/// " <settlement>" when one is chosen), a city among the districts printed by PrintedUnitName
+/// ("м. Ірпінь"), as the KOATUU resolution prints it; a district whose text begins with "м " and
+/// has no council selected is a city that is its own council: "<region> <city council> рада", the
+/// council being the district row's name and status word; a district without councils of its
+/// own whose text does not begin so is a district of a city with special status: "<region>
+/// <district>", with the city's council (the region row's name and status word). The case forms come from the first two
 /// words of the council, split at each single blank; a council with fewer than two words, or an
 /// empty first or second word, leaves the pick incomplete, as does a region alone or a district
 /// with councils where none is chosen. Throws zova::Error on a database failure.
