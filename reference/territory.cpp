@@ -52,6 +52,15 @@ Row lookup(const QString &sql, const QVariantList &values)
     return row;
 }
 
+// The council of a city with special status is the region row's name and status word ("Київська
+// міська"); empty when the row lacks either.
+QString specialCityCouncil(const Row &region)
+{
+    if (region.name.isEmpty() || region.st.isEmpty())
+        return QString();
+    return region.name + QLatin1Char(' ') + region.st;
+}
+
 // A district's council takes the district's adjective in the feminine: "Києво-Святошинський" gives
 // "Києво-Святошинська районна", whose case forms the documents can print.
 QString districtCouncilName(const QString &districtAdjective)
@@ -65,6 +74,11 @@ QString districtCouncilName(const QString &districtAdjective)
 }
 
 } // namespace
+
+bool IsSpecialStatusCity(const QString &regionListText)
+{
+    return regionListText.startsWith(QStringLiteral("м. "));
+}
 
 QString PrintedUnitName(const QString &listText)
 {
@@ -106,8 +120,8 @@ void ResolveKoatuu(QString &code)
     int level = 0;
     bool cityCouncil = false;
     try {
-        const Row region = lookup(QStringLiteral("SELECT a_rada_id, a_rada_adm_name FROM a_rada WHERE a_rada_level=1 "
-                                                 "AND a_rada_code=?"),
+        const Row region = lookup(QStringLiteral("SELECT a_rada_id, a_rada_adm_name, a_rada_name, a_rada_st FROM a_rada "
+                                                 "WHERE a_rada_level=1 AND a_rada_code=?"),
                                   {regionPart});
         if (!region.found) {
             critical(QStringLiteral("Не вірно визначено коату (Область)"));
@@ -115,10 +129,13 @@ void ResolveKoatuu(QString &code)
         }
         regionName = region.admName;
         level = 1;
-
-        const Row district = lookup(QStringLiteral("SELECT a_rada_id, a_rada_adm_name, a_rada_name, a_rada_st FROM "
-                                                   "a_rada WHERE a_rada_level=2 AND a_rada_code=? And a_rada_papa_id=?"),
-                                    {districtPart, region.id});
+        // A code that names Kyiv or Sevastopol itself has no district to look for.
+        const bool wholeCity = districtPart == 0 && councilPart == 0 && IsSpecialStatusCity(region.admName);
+        const Row district =
+            wholeCity ? Row{}
+                      : lookup(QStringLiteral("SELECT a_rada_id, a_rada_adm_name, a_rada_name, a_rada_st FROM a_rada "
+                                              "WHERE a_rada_level=2 AND a_rada_code=? And a_rada_papa_id=?"),
+                               {districtPart, region.id});
         if (!district.found) {
             districtName = kNoDistrict;
         } else {
@@ -151,16 +168,16 @@ void ResolveKoatuu(QString &code)
                     cityCouncil = true; // a city of regional importance is its own council
                 } else if (kind == kCityDistrict) {
                     // A district of Kyiv or Sevastopol: the city's council disposes of its land.
-                    const Row city = lookup(QStringLiteral("SELECT a_rada_id, a_rada_name, a_rada_st FROM a_rada WHERE "
-                                                           "a_rada_id=?"),
-                                            {region.id});
-                    if (!city.name.isEmpty() && !city.st.isEmpty())
-                        councilName = city.name + QLatin1Char(' ') + city.st;
+                    if (const QString city = specialCityCouncil(region); !city.isEmpty())
+                        councilName = city;
                 } else {
                     // Land of a district outside its councils: the district council.
                     councilName = districtCouncilName(district.name);
                 }
             }
+        } else if (wholeCity && !specialCityCouncil(region).isEmpty()) {
+            // Kyiv or Sevastopol as a whole: its own council, which is also its centre.
+            councilName = centreName = specialCityCouncil(region);
         } else {
             councilName = kNoCouncil;
         }

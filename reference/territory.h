@@ -19,6 +19,10 @@ CaseForms CouncilCaseForms(const QString &councilName);
 /// "м. Біла Церква"; any other name is returned unchanged.
 QString PrintedUnitName(const QString &listText);
 
+/// True for the list text of a region-level unit that is a city with special status ("м. Київ",
+/// "м. Севастополь"): the city's own council disposes of its land.
+bool IsSpecialStatusCity(const QString &regionListText);
+
 /// Turns a 10-character KOATUU code into the territory names the documents print: region
 /// (characters 1-2), district or city (3-5) and council (6-8) are looked up in a_rada; the last two
 /// characters are not used. Writes model::state().TerritoryText and CentreName, CouncilName and
@@ -26,7 +30,8 @@ QString PrintedUnitName(const QString &listText);
 /// part "000") reads "<region> <district>" with the district council ("Києво-Святошинська
 /// районна"); a city of regional importance reads "<region> <city council> рада" ("Київська
 /// область Білоцерківська міська рада"), and a district of Kyiv or Sevastopol "<city> <district>"
-/// with the city's council ("Київська міська"). A council under a city prints the city as
+/// with the city's council ("Київська міська"); the code of Kyiv or Sevastopol itself reads "м. Київ"
+/// with that council as the council and the centre. A council under a city prints the city as
 /// "м. Ірпінь"; a city's centre name is its council's ("Ірпінська міська"), as the territory
 /// dialog sets it. A code of another length or an unknown region shows a
 /// message and changes nothing; an unknown district or council takes the name "Невизначений

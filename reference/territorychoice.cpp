@@ -156,12 +156,12 @@ TerritoryPhrase ComposeTerritory(const TerritoryPick &pick)
         if (const std::optional<RadaRow> city = RadaRowById(pick.districtId))
             council = city->councilText();
         out.territoryText = pick.region + blank + council + rada;
-    } else if (pick.level == 2 && !pick.districtHasCouncils) {
-        // A district of Kyiv or Sevastopol: the city's council disposes of its land.
+    } else if ((pick.level == 2 && !pick.districtHasCouncils) || (pick.level == 1 && IsSpecialStatusCity(pick.region))) {
+        // Kyiv or Sevastopol, as a whole or a district of it: the city's council disposes of its land.
         if (const std::optional<RadaRow> city = RadaRowById(pick.regionId))
             if (!city->name.isEmpty() && !city->st.isEmpty())
                 council = city->councilText();
-        out.territoryText = pick.region + blank + district;
+        out.territoryText = pick.level == 1 ? pick.region : pick.region + blank + district;
     } else if (pick.level >= 1) {
         out.territoryText = pick.level == 1 ? pick.region : pick.region + blank + district;
     }

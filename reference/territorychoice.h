@@ -69,10 +69,12 @@ struct TerritoryPhrase {
 /// has no council selected is a city that is its own council: "<region> <city council> рада", the
 /// council being the district row's name and status word; a district without councils of its
 /// own whose text does not begin so is a district of a city with special status: "<region>
-/// <district>", with the city's council (the region row's name and status word). The case forms come from the first two
-/// words of the council, split at each single blank; a council with fewer than two words, or an
-/// empty first or second word, leaves the pick incomplete, as does a region alone or a district
-/// with councils where none is chosen. Throws zova::Error on a database failure.
+/// <district>", with the city's council (the region row's name and status word); that city chosen
+/// as a whole (a region for which IsSpecialStatusCity holds) is "<region>" with the same council.
+/// The case forms come from the first two words of the council, split at each single blank; a
+/// council with fewer than two words, or an empty first or second word, leaves the pick
+/// incomplete, as does any other region alone or a district with councils where none is chosen.
+/// Throws zova::Error on a database failure.
 TerritoryPhrase ComposeTerritory(const TerritoryPick &pick);
 
 /// The territory the territory dialog holds while it is open: the composed code, the names and

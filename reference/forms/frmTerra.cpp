@@ -8,6 +8,7 @@
 #include "reference/forms/frmEditR.h"
 #include "reference/forms/frmNames.h"
 #include "reference/forms/frmNamesR.h"
+#include "reference/territory.h"
 #include "common/error.h"
 #include "platform/prompts.h"
 
@@ -142,9 +143,11 @@ void frmTerra::cmbObl_Click()
     if (ui->cmbObl->currentIndex() < 0)
         return;
     std::vector<reference::ListItem> districts;
+    reference::RadaRow region;
     Code code;
     try {
-        for (const reference::RadaRow &unit : reference::RadaChildren(chosenId(ui->cmbObl)))
+        region = requireUnit(chosenId(ui->cmbObl));
+        for (const reference::RadaRow &unit : reference::RadaChildren(region.id))
             districts.push_back({unit.admName, unit.id});
         code = composeCode(0, 0, 0);
     } catch (const zova::Error &e) {
@@ -163,6 +166,9 @@ void frmTerra::cmbObl_Click()
     selectNone(ui->cmbReg, [this] { cmbReg_Click(); });
     m_choice.TerraLevel = 1;
     m_choice.RegionName = ui->cmbObl->currentText();
+    // Kyiv or Sevastopol as a whole: its centre is its council, as for a city among the districts.
+    if (reference::IsSpecialStatusCity(m_choice.RegionName))
+        m_choice.CentreName = region.councilText();
 }
 
 void frmTerra::cmbReg_Click()
