@@ -8,6 +8,8 @@
 #include "model/state.h"
 #include "platform/prompts.h"
 
+#include <QRegularExpression>
+
 namespace reference {
 
 namespace {
@@ -87,10 +89,18 @@ QString PrintedUnitName(const QString &listText)
     return listText;
 }
 
+QString CouncilWithoutWordCouncil(const QString &name)
+{
+    static const QRegularExpression trailingCouncil(QStringLiteral("\\s+рада\\s*$"),
+                                                    QRegularExpression::CaseInsensitiveOption);
+    const QString shortened = QString(name).remove(trailingCouncil);
+    return shortened.trimmed().isEmpty() ? name : shortened;
+}
+
 CaseForms CouncilCaseForms(const QString &councilName)
 {
     QStringList words;
-    for (const QString &w : zova::SplitWords(councilName))
+    for (const QString &w : zova::SplitWords(CouncilWithoutWordCouncil(councilName)))
         if (!w.isEmpty() && words.size() < 2)
             words << w;
     QStringList gen, dat;

@@ -4,10 +4,17 @@
 
 namespace reference {
 
+/// The council as the documents name it: every text that prints a council puts the word "рада"
+/// (or its case form) after the name, so a name that ends in that word itself, as the fallback
+/// "Невизначена рада" does, is given without it ("Невизначена"); otherwise the documents would read
+/// "Невизначеної радої ради". A name that is that word alone is returned unchanged.
+QString CouncilWithoutWordCouncil(const QString &name);
+
 /// The genitive and dative of a council name ("Петрівська сільська" gives "Петрівської сільської"
-/// and "Петрівській сільській"): each of the first two words without its last letter, followed by
-/// "ої" or "ій". Empty words are passed over; a name of one word gives the form of that word, an
-/// empty name empty forms.
+/// and "Петрівській сільській"): each of the first two words of CouncilWithoutWordCouncil(name)
+/// without its last letter, followed by "ої" or "ій" ("Невизначена рада" gives "Невизначеної").
+/// Empty words are passed over; a name of one word gives the form of that word, an empty name
+/// empty forms.
 struct CaseForms {
     QString genitive;
     QString dative;

@@ -16,7 +16,6 @@
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QStringList>
 #include <algorithm>
 #include <exception>
@@ -29,21 +28,6 @@ const ReportGroupList &PackageRun::groups() const
     return Groups ? *Groups : none;
 }
 
-namespace {
-
-/// The council as the documents name it: every template puts the word "рада" (or its case form)
-/// after the name, so a name that ends in that word itself, as the fallback "Невизначена рада"
-/// does, is written without it; otherwise the documents would read "Невизначеної радої ради".
-QString councilWithoutWordCouncil(const QString &name)
-{
-    static const QRegularExpression trailingCouncil(QStringLiteral("\\s+рада\\s*$"),
-                                                    QRegularExpression::CaseInsensitiveOption);
-    const QString shortened = QString(name).remove(trailingCouncil);
-    return shortened.trimmed().isEmpty() ? name : shortened;
-}
-
-} // namespace
-
 PackageRun FormPackageRun(const PackageArguments &args)
 {
     reference::State &ref = reference::state();
@@ -53,7 +37,7 @@ PackageRun FormPackageRun(const PackageArguments &args)
     ApplyTerritoryDefaults();
     run.RegionGen = RegionGenitive(ref.RegionName);
     run.DistrictGen = DistrictGenitive(ref.DistrictName);
-    run.CouncilName = councilWithoutWordCouncil(ref.CouncilName);
+    run.CouncilName = reference::CouncilWithoutWordCouncil(ref.CouncilName);
     run.CouncilGen = reference::CouncilCaseForms(run.CouncilName).genitive;
     for (const ReportGroup &group : s.ReportGroups)
         for (const ReportLine &line : group.Lines) {
