@@ -46,6 +46,7 @@ protected:
         // row as its second parcel; parcel 5 has two owners; the field (13) has five neighbours,
         // one more than the approval act's form gives short lines.
         parcels[2].DB = QStringLiteral("13");
+        parcels[5].AU += QStringLiteral("|м. Київ, вул. Хрещатик, 15, кв. 3"); // the second owner's address
         out = QDir(testsupport::tempDir()).filePath(QStringLiteral("acts-%1").arg(++runs));
         QDir().mkpath(out);
         options().OutputFolder = OutputFolderOf(out);
@@ -172,17 +173,18 @@ TEST_F(ActsEndToEnd, EachKindWithEachSignerAndStorage)
                                     QStringLiteral("ДЕРЖАВНИЙ АКТ")};
             if (c.kind == KindNewStateAct) {
                 expected << QStringLiteral("відповідно до рішення ") + council + QStringLiteral(" ради") + decision + QStringLiteral(" (") + body + QLatin1Char(')')
-                         << QStringLiteral("власнику ") + owner << QStringLiteral("Кадастровий номер земельної ділянки: ") + cad
+                         << QStringLiteral("власнику ") + owner << QStringLiteral("що мешкає за адресою: ") + p.AU.section(QLatin1Char('|'), 0, 0)
+                         << QStringLiteral("Кадастровий номер земельної ділянки: ") + cad
                          << QStringLiteral("площею ") + zova::Format4(area / 10000) + QStringLiteral(" га.")
                          << QStringLiteral("Масштаб 1:");
                 if (two)
                     expected << QStringLiteral("Ділянка № 1\r") + zova::Format4(p.Area / 10000) + QStringLiteral(" га.")
                              << QStringLiteral("Кадастровий номер: 3222486201:01:024:0013");
                 if (p.NM.contains(QLatin1Char('|')))
-                    expected << p.NM.section(QLatin1Char('|'), 1, 1) << QStringLiteral("50 %")
+                    expected << p.NM.section(QLatin1Char('|'), 1, 1) << p.AU.section(QLatin1Char('|'), 1, 1) << QStringLiteral("50 %")
                              << QStringLiteral("Начальник ") + office + QStringLiteral(" відділу зем.ресурсів");
             } else {
-                expected << QStringLiteral("Видано ") + p.NM
+                expected << QStringLiteral("Видано ") + p.NM << QStringLiteral("що мешкає за адресою: ") + p.AU
                          << QStringLiteral("відповідно до рішення ") + body + QLatin1Char(' ') + council + QStringLiteral(" ради") + decision
                          << zova::Format4(p.Area / 10000) + QStringLiteral(" га") << Purpose;
             }
