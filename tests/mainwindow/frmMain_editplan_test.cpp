@@ -53,17 +53,8 @@ TEST_F(MainWindowTest, PlanAfterEditingPrintsTheEditedValues)
 
     // The plan of that parcel, saved without opening.
     const QString out = QDir(testsupport::tempDir()).filePath(QStringLiteral("edited-plan"));
-    QDir().mkpath(out);
-    documents::options().OutputFolder = documents::OutputFolderOf(out);
     node(QStringLiteral("3o"))->setCheckState(0, Qt::Checked);
-    dialogtesting::whenModal(QStringLiteral("frmWord"), [](QWidget *d) {
-        d->findChild<QRadioButton *>(QStringLiteral("wType_1"))->click();
-        d->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
-    });
-    control<QAction>("mnuGo")->trigger();
-    QStringList made;
-    for (QDirIterator it(out, {QStringLiteral("*.docx")}); it.hasNext();)
-        made << it.next();
+    const QStringList made = makeSavedDocuments(out);
     ASSERT_EQ(made.size(), 1) << prompts->messages().join(QLatin1Char('|')).toStdString();
 
     const QString cadNumber = documents::CadastralNumber(p.KoatuuPart, p.ZN, 87, p.Number);

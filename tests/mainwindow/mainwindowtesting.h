@@ -11,10 +11,14 @@
 #include "platform/scriptedprompts.h"
 #include "reference/baseconnection.h"
 #include "reference/state.h"
+#include "tests/documents_forms/dialogtesting.h"
 #include "tests/support/testsupport.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDirIterator>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QMouseEvent>
 #include <QDir>
 #include <QFile>
@@ -125,6 +129,23 @@ protected:
         r.fileTitle = QFileInfo(path).fileName();
         r.filterIndex = filter;
         prompts->files.push_back(r);
+    }
+
+    /// "Зробити план" with the document dialog answered "save without opening" into the new
+    /// folder `out`: the .docx files found there afterwards.
+    QStringList makeSavedDocuments(const QString &out)
+    {
+        QDir().mkpath(out);
+        documents::options().OutputFolder = documents::OutputFolderOf(out);
+        dialogtesting::whenModal(QStringLiteral("frmWord"), [](QWidget *d) {
+            d->findChild<QRadioButton *>(QStringLiteral("wType_1"))->click();
+            d->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+        });
+        window->findChild<QAction *>(QStringLiteral("mnuGo"))->trigger();
+        QStringList made;
+        for (QDirIterator it(out, {QStringLiteral("*.docx")}); it.hasNext();)
+            made << it.next();
+        return made;
     }
 
     platform::ScriptedPrompts *prompts = nullptr;
