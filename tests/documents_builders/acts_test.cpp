@@ -556,6 +556,38 @@ TEST_F(Acts, WhatTheTemplateLacksIsNamedAndTheRestIsMade)
     EXPECT_TRUE(problems.contains(QStringLiteral("таблиці 1"))) << problems.toStdString();
 }
 
+// Without the file's KOATUU the new state act names the parcel by its own, in the act and in
+// the file's name; the approval acts keep the parcel's number as the name.
+TEST_F(Acts, TheParcelsOwnKoatuuNamesTheNewStateActWhenAsked)
+{
+    model::state().Parcels[1].Selected = -1;
+    plan.ProgramDir = testsupport::programDir();
+    const QString out = testsupport::tempDir();
+    options().OutputFolder = OutputFolderOf(out);
+    const struct {
+        uint8_t kind;
+        bool dsFlag;
+        QString kadkode, file;
+    } cases[] = {
+        {KindNewStateAct, true, QStringLiteral("3222486201:01:024:0009"), QStringLiteral("3222486201_01_024_0009.docx")},
+        {KindNewStateAct, false, QStringLiteral("3222486299:01:024:0009"), QStringLiteral("3222486299_01_024_0009.docx")},
+        {KindApprovalAct, false, QString(), QStringLiteral("0009.docx")},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.file.toStdString());
+        plan.DsFlag = c.dsFlag;
+        if (!c.kadkode.isEmpty()) {
+            EXPECT_EQ(text(fill(c.kind), "kadkode"), c.kadkode);
+        }
+        plan.Kind = c.kind;
+        platform::NullProgress overall;
+        const BatchReport report = RunDocumentBatch(app, plan, overall, step);
+        ASSERT_EQ(report.Done.size(), 1u) << report.Summary().toStdString();
+        EXPECT_EQ(QFileInfo(report.Done[0].Path).fileName(), c.file);
+        QFile::remove(report.Done[0].Path);
+    }
+}
+
 TEST_F(Acts, AFailedSaveIsAFailureNotADocument)
 {
     model::state().Parcels[1].Selected = -1;
