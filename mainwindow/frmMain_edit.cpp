@@ -548,7 +548,9 @@ bool frmMain::QueryUnload()
 {
     if (!model::state().Modified)
         return true;
-    return platform::MsgBox(QStringLiteral("Зміни в ділянках не записано у файл.\nВийти без збереження?"),
-                            platform::productTitle(), platform::MsgIcon::Question, platform::MsgButtons::YesNo)
-           == platform::MsgAnswer::Yes;
+    // Enter answers "Ні": a hurried key press keeps the work.
+    platform::MessageRequest question{QStringLiteral("Зміни в ділянках не записано у файл.\nВийти без збереження?"),
+                                      platform::productTitle(), platform::MsgIcon::Question,
+                                      platform::MsgButtons::YesNo, platform::MsgAnswer::No};
+    return platform::prompts().message(question) == platform::MsgAnswer::Yes;
 }

@@ -55,7 +55,7 @@ QString UkrainianSystemErrors(const QString &text)
 
 MsgAnswer MsgBox(const QString &text, const QString &title, MsgIcon icon, MsgButtons buttons)
 {
-    return prompts().message(MessageRequest{UkrainianSystemErrors(text), title, icon, buttons});
+    return prompts().message(MessageRequest{UkrainianSystemErrors(text), title, icon, buttons, std::nullopt});
 }
 
 } // namespace platform

@@ -17,6 +17,9 @@ struct MessageRequest {
     QString title;
     MsgIcon icon = MsgIcon::None;
     MsgButtons buttons = MsgButtons::Ok;
+    /// The button that Enter presses; nothing for the first one. A question whose first answer
+    /// loses the operator's work names the safe one here.
+    std::optional<MsgAnswer> defaultAnswer;
 };
 
 /// One line of a file dialog's filter list: the label shown and the pattern ("*.in4").

@@ -51,6 +51,20 @@ FileDialogResult runFileDialog(const FileDialogRequest &request, bool save)
     return r;
 }
 
+QMessageBox::StandardButton standardButton(MsgAnswer answer)
+{
+    switch (answer) {
+    case MsgAnswer::Ok: return QMessageBox::Ok;
+    case MsgAnswer::Cancel: return QMessageBox::Cancel;
+    case MsgAnswer::Abort: return QMessageBox::Abort;
+    case MsgAnswer::Retry: return QMessageBox::Retry;
+    case MsgAnswer::Ignore: return QMessageBox::Ignore;
+    case MsgAnswer::Yes: return QMessageBox::Yes;
+    case MsgAnswer::No: return QMessageBox::No;
+    }
+    return QMessageBox::NoButton;
+}
+
 } // namespace
 
 MsgAnswer QtPrompts::message(const MessageRequest &request)
@@ -75,6 +89,8 @@ MsgAnswer QtPrompts::message(const MessageRequest &request)
     case MsgButtons::RetryCancel: buttons = QMessageBox::Retry | QMessageBox::Cancel; break;
     }
     box.setStandardButtons(buttons);
+    if (request.defaultAnswer)
+        box.setDefaultButton(standardButton(*request.defaultAnswer));
     switch (box.exec()) {
     case QMessageBox::Cancel: return MsgAnswer::Cancel;
     case QMessageBox::Abort: return MsgAnswer::Abort;

@@ -6,12 +6,14 @@
 
 #include "common/numbers.h"
 #include "mainwindow/treeimages.h"
+#include "platform/forms/qtprompts.h"
 #include "tests/documents_forms/dialogtesting.h"
 #include "tests/model/printing.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -418,7 +420,22 @@ TEST_F(EditTest, LeavingWithUnsavedChangesAsksFirst)
     EXPECT_TRUE(w.isVisible());
     EXPECT_TRUE(reference::BaseConn().IsOpen());
     EXPECT_EQ(prompts->calls.back().message.buttons, platform::MsgButtons::YesNo);
+    EXPECT_EQ(prompts->calls.back().message.defaultAnswer, platform::MsgAnswer::No);
     EXPECT_TRUE(prompts->messages().last().contains(QStringLiteral("Вийти без збереження?")));
+    // On the real message box Enter answers "Ні": the work stays.
+    std::unique_ptr<platform::Prompts> scripted = platform::setPrompts(std::make_unique<platform::QtPrompts>());
+    QMessageBox::StandardButton enterPresses = QMessageBox::NoButton;
+    widgettesting::whenModal(QString(), [&](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        ASSERT_NE(box, nullptr);
+        enterPresses = box->standardButton(box->defaultButton());
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    w.close();
+    platform::setPrompts(std::move(scripted));
+    EXPECT_EQ(enterPresses, QMessageBox::No);
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_TRUE(reference::BaseConn().IsOpen());
     prompts->answers.push_back(platform::MsgAnswer::No);
     control<QAction>("mnuExit")->trigger();
     EXPECT_TRUE(w.isVisible());
