@@ -37,7 +37,8 @@ QPixmap LinkPicture()
 
 } // namespace
 
-frmAbout::frmAbout(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::frmAbout>())
+frmAbout::frmAbout(QWidget *parent, const QString &makerPage)
+    : QDialog(parent), ui(std::make_unique<Ui::frmAbout>()), m_makerPage(makerPage)
 {
     ui->setupUi(this);
     ui->picIcon->setPixmap(QPixmap(QStringLiteral(":/frmMain/zova.png")).scaled(48, 48, Qt::KeepAspectRatio,
@@ -46,13 +47,18 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::f
     big.setPointSizeF(big.pointSizeF() * 1.6);
     big.setBold(true);
     ui->lblProductName->setFont(big);
-    ui->lblDescription->setText(
-        QStringLiteral("Програма призначена для підготовки кадастрових планів, планів відводу, державних актів, "
-                       "технічної документації з файлів .in4")
-        + QStringLiteral("\n\nРозробник: VantaFonts\nСайт: ") + MakerPage());
+    // The maker is named as the program names itself where it keeps its settings; an address is
+    // shown only when one was given, never an invented one.
+    QString description = QStringLiteral("Програма призначена для підготовки кадастрових планів, планів відводу, "
+                                         "державних актів, технічної документації з файлів .in4")
+                          + QStringLiteral("\n\nРозробник: VantaFonts");
+    if (!m_makerPage.isEmpty())
+        description += QStringLiteral("\nСайт: ") + m_makerPage;
+    ui->lblDescription->setText(description);
     ui->lblVersion->setText(VersionText());
     ui->Image1->setPixmap(LinkPicture());
-    ui->Image1->setToolTip(MakerPage());
+    ui->Image1->setToolTip(m_makerPage);
+    ui->Image1->setVisible(!m_makerPage.isEmpty());
     ui->Image1->installEventFilter(this);
     ui->picIcon->installEventFilter(this);
     connect(ui->cmdOK, &QPushButton::clicked, this, &QDialog::accept);
@@ -62,7 +68,7 @@ frmAbout::~frmAbout() = default;
 
 QString frmAbout::MakerPage()
 {
-    return QStringLiteral("https://zemograf.example/");
+    return QStringLiteral(ZOVA_MAKER_PAGE);
 }
 
 QString frmAbout::VersionText()
@@ -73,7 +79,8 @@ QString frmAbout::VersionText()
 // The desktop's browser takes the page; when none can be started the box stays as it was.
 void frmAbout::Image1_Click()
 {
-    platform::desktop().openUrl(MakerPage());
+    if (!m_makerPage.isEmpty())
+        platform::desktop().openUrl(m_makerPage);
 }
 
 void frmAbout::picIcon_DblClick()

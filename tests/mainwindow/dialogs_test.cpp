@@ -320,26 +320,21 @@ TEST_F(DialogsTest, FindShowsAndSelectsTheParcelByItsCode)
 
 TEST_F(DialogsTest, AboutBoxShowsTheProgramAndOpensTheMakersPage)
 {
-    open();
+    frmMain &w = open();
     bool done = false;
     dialogtesting::whenModal(QStringLiteral("frmAbout"), [&](QWidget *d) {
         EXPECT_EQ(d->windowTitle(), QStringLiteral("Про програму"));
         EXPECT_EQ(in<QLabel>(d, "lblProductName")->text(), QStringLiteral("Zemograf"));
         EXPECT_EQ(in<QLabel>(d, "lblVersion")->text(), QStringLiteral("Версія 1.1.900"));
-        EXPECT_TRUE(in<QLabel>(d, "lblDescription")->text().startsWith(
+        const QString description = in<QLabel>(d, "lblDescription")->text();
+        EXPECT_TRUE(description.startsWith(
             QStringLiteral("Програма призначена для підготовки кадастрових планів, планів відводу, державних "
-                           "актів, технічної документації з файлів .in4")));
+                           "актів, технічної документації з файлів .in4\n\nРозробник: VantaFonts")));
         EXPECT_TRUE(in<QLabel>(d, "Label1")->text().isEmpty());
+        // The link is there only when the build named the maker's page.
+        EXPECT_EQ(in<QLabel>(d, "Image1")->isVisible(), !frmAbout::MakerPage().isEmpty());
+        EXPECT_EQ(description.contains(QStringLiteral("Сайт:")), !frmAbout::MakerPage().isEmpty());
         dialogtesting::keepPicture(d, QStringLiteral("frmAbout"));
-
-        QLabel *image = in<QLabel>(d, "Image1");
-        QTest::mouseClick(image, Qt::LeftButton);
-        EXPECT_EQ(desktop->urls, QStringList{frmAbout::MakerPage()});
-        // No browser: the box stays as it was, without a message.
-        desktop->result = false;
-        QTest::mouseClick(image, Qt::LeftButton);
-        EXPECT_TRUE(d->isVisible());
-        EXPECT_TRUE(prompts->messages().isEmpty());
 
         bool matrix = false;
         dialogtesting::whenModal(QStringLiteral("frmMatrix"), [&](QWidget *m) {
@@ -355,4 +350,20 @@ TEST_F(DialogsTest, AboutBoxShowsTheProgramAndOpensTheMakersPage)
     });
     control<QAction>("mnuAbout")->trigger();
     EXPECT_TRUE(done);
+
+    // With a maker's page the picture opens it in the desktop's browser.
+    const QString page = QStringLiteral("https://example.org/zova");
+    frmAbout about(&w, page);
+    about.show();
+    QLabel *image = in<QLabel>(&about, "Image1");
+    EXPECT_TRUE(image->isVisible());
+    EXPECT_TRUE(in<QLabel>(&about, "lblDescription")->text().endsWith(QStringLiteral("\nСайт: ") + page));
+    dialogtesting::keepPicture(&about, QStringLiteral("frmAbout-page"));
+    QTest::mouseClick(image, Qt::LeftButton);
+    EXPECT_EQ(desktop->urls, QStringList{page});
+    // No browser: the box stays as it was, without a message.
+    desktop->result = false;
+    QTest::mouseClick(image, Qt::LeftButton);
+    EXPECT_TRUE(about.isVisible());
+    EXPECT_TRUE(prompts->messages().isEmpty());
 }
