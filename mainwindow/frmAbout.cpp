@@ -47,13 +47,11 @@ frmAbout::frmAbout(QWidget *parent, const QString &makerPage)
     big.setPointSizeF(big.pointSizeF() * 1.6);
     big.setBold(true);
     ui->lblProductName->setFont(big);
-    // The maker is named as the program names itself where it keeps its settings; an address is
-    // shown only when one was given, never an invented one.
+    // The maker's contact is the web page the build names, when it names one; the box invents none.
     QString description = QStringLiteral("Програма призначена для підготовки кадастрових планів, планів відводу, "
-                                         "державних актів, технічної документації з файлів .in4")
-                          + QStringLiteral("\n\nРозробник: VantaFonts");
+                                         "державних актів, технічної документації з файлів .in4");
     if (!m_makerPage.isEmpty())
-        description += QStringLiteral("\nСайт: ") + m_makerPage;
+        description += QStringLiteral("\n\nСайт: ") + m_makerPage;
     ui->lblDescription->setText(description);
     ui->lblVersion->setText(VersionText());
     ui->Image1->setPixmap(LinkPicture());
