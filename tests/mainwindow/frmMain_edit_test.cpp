@@ -161,8 +161,9 @@ TEST_F(EditTest, PanelButtonWritesItsParcelAndItsNodes)
     EXPECT_FALSE(model::state().Modified);
 
     // Run once more under a locale with a decimal comma: the row is still stored with ".".
-    if (qEnvironmentVariableIsSet("ZOVA_EXPECT_COMMA"))
+    if (qEnvironmentVariableIsSet("ZOVA_EXPECT_COMMA")) {
         ASSERT_EQ(QLocale::system().decimalPoint(), QStringLiteral(","));
+    }
     clickNode(QStringLiteral("2o"));
     box("tNM")->setText(QStringLiteral("Новий Власник"));
     box("tAD")->setText(QStringLiteral("вул. Нова, 5 "));
