@@ -1,6 +1,6 @@
 // A plan made after editing a parcel in the main window carries the edited owner and land-use
-// code, as Word's reading (python-docx) and LibreOffice's (pdftotext) both show; the edited quarter
-// is in the cadastral number the plan was prepared with (plans print no cadastral number).
+// code, as Word's reading (python-docx) and LibreOffice's (pdftotext) both show; plans print no
+// cadastral number, so the edited quarter is read in the one the new state act of the parcel prints.
 
 #include "tests/mainwindow/mainwindowtesting.h"
 
@@ -78,4 +78,12 @@ TEST_F(MainWindowTest, PlanAfterEditingPrintsTheEditedValues)
     const QByteArray keep = qgetenv("ZOVA_SCREENSHOT_DIR");
     if (!keep.isEmpty())
         QFile::copy(pdf, QDir(QString::fromLocal8Bit(keep)).filePath(QStringLiteral("edited-plan.pdf")));
+
+    // The new state act of the same parcel prints its cadastral number, with the edited quarter.
+    control<QRadioButton>("Opt_6")->click();
+    const QStringList acts = makeSavedDocuments(out + QStringLiteral("-act"));
+    ASSERT_EQ(acts.size(), 1) << prompts->messages().join(QLatin1Char('|')).toStdString();
+    const QString actText = QString::fromUtf8(builderstesting::run(
+        QStringLiteral("pdftotext"), {builderstesting::toPdf(acts[0], out), QStringLiteral("-")}));
+    EXPECT_TRUE(actText.contains(cadNumber)) << cadNumber.toStdString() << "\n in \n" << actText.toStdString();
 }
