@@ -151,6 +151,9 @@ public:
     void SelectFoundParcel(int i);
     /// Asks whether to leave when parcels were changed and not written; true to go on closing.
     bool QueryUnload();
+    /// Asks `question` (after saying that changes were not written) when parcels were changed and
+    /// not written; true when there are none or the operator answers "Так".
+    bool MayDropChanges(const QString &question);
 
 protected:
     void closeEvent(QCloseEvent *event) override;

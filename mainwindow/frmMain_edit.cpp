@@ -544,13 +544,18 @@ void frmMain::mnuAbout_Click()
     dialog.exec();
 }
 
-bool frmMain::QueryUnload()
+bool frmMain::MayDropChanges(const QString &question)
 {
     if (!model::state().Modified)
         return true;
     // Enter answers "Ні": a hurried key press keeps the work.
-    platform::MessageRequest question{QStringLiteral("Зміни в ділянках не записано у файл.\nВийти без збереження?"),
-                                      platform::productTitle(), platform::MsgIcon::Question,
-                                      platform::MsgButtons::YesNo, platform::MsgAnswer::No};
-    return platform::prompts().message(question) == platform::MsgAnswer::Yes;
+    platform::MessageRequest request{QStringLiteral("Зміни в ділянках не записано у файл.\n") + question,
+                                     platform::productTitle(), platform::MsgIcon::Question,
+                                     platform::MsgButtons::YesNo, platform::MsgAnswer::No};
+    return platform::prompts().message(request) == platform::MsgAnswer::Yes;
+}
+
+bool frmMain::QueryUnload()
+{
+    return MayDropChanges(QStringLiteral("Вийти без збереження?"));
 }

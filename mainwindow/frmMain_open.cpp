@@ -58,6 +58,9 @@ void frmMain::mnuOpen_Click()
 
 void frmMain::ShowOpenDialog()
 {
+    // The file read replaces every parcel: changes not written would be lost without a word.
+    if (!MayDropChanges(QStringLiteral("Відкрити інший файл без збереження?")))
+        return;
     platform::FileDialogRequest request;
     request.title = QStringLiteral("Відкрити обмінний файл");
     request.filters = openFilters();

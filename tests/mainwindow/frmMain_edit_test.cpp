@@ -417,6 +417,33 @@ TEST_F(EditTest, ShiftMovesEveryPointOrReportsWhyNot)
     EXPECT_EQ(model::state().Parcels, before);
 }
 
+TEST_F(EditTest, OpeningAnotherFileOverUnsavedChangesAsksFirst)
+{
+    openWithSample();
+    const model::ParcelList loaded = model::state().Parcels;
+    // Nothing changed: the file opens again without a question.
+    const size_t before = prompts->calls.size();
+    openSample();
+    ASSERT_EQ(prompts->calls.size(), before + 1);
+    EXPECT_EQ(prompts->calls.back().kind, platform::ScriptedPrompts::Kind::OpenFile);
+
+    clickNode(QStringLiteral("2o"));
+    type(box("tKvart"), QStringLiteral("25"));
+    // "Ні": no dialog, the changed parcels stay.
+    prompts->answers.push_back(platform::MsgAnswer::No);
+    control<QAction>("mnuOpen")->trigger();
+    EXPECT_EQ(prompts->calls.back().kind, platform::ScriptedPrompts::Kind::Message);
+    EXPECT_EQ(prompts->calls.back().message.defaultAnswer, platform::MsgAnswer::No);
+    EXPECT_TRUE(prompts->messages().last().contains(QStringLiteral("Відкрити інший файл без збереження?")));
+    EXPECT_EQ(parcel(2).KV, 25);
+    EXPECT_TRUE(model::state().Modified);
+    // "Так": the file replaces them.
+    prompts->answers.push_back(platform::MsgAnswer::Yes);
+    openSample();
+    EXPECT_EQ(model::state().Parcels, loaded);
+    EXPECT_FALSE(model::state().Modified);
+}
+
 TEST_F(EditTest, LeavingWithUnsavedChangesAsksFirst)
 {
     frmMain &w = openWithSample();
