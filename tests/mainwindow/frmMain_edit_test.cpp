@@ -1,6 +1,7 @@
 // Editing the parcels in the main window on the sample file: the zone and quarter boxes, the text
 // search, the panel's button, in-place edits, the tree's keys, the second-parcel mark, land-use
-// code normalisation, the coordinate shift and the question before leaving with unsaved changes.
+// code normalisation, the coordinate shift and the question before leaving or opening another file
+// over unsaved changes.
 
 #include "tests/mainwindow/mainwindowtesting.h"
 
