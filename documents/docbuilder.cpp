@@ -39,6 +39,7 @@ QString DocumentBaseName(uint8_t kind, bool dsFlag)
     const DocParcel &parcel = st.DocParcel1;
     const QString fallback = QStringLiteral("ділянка");
     switch (kind) {
+    case KindApprovalPlan:
     case KindApprovalAct:
     case KindApprovalActShares:
         return SafeFileName(parcel.Number, fallback);
@@ -50,11 +51,6 @@ QString DocumentBaseName(uint8_t kind, bool dsFlag)
     default:
         return PlanFileBaseName(parcel.Number, parcel.ParcelIndex);
     }
-}
-
-void MakeOtherKindDocument(office::Document &, const PlanOptions &, int32_t &, platform::ProgressSink &)
-{
-    throw zova::Error(QStringLiteral("Цей вид документа ще не реалізовано"));
 }
 
 namespace {
@@ -70,9 +66,11 @@ QString TemplateOf(const PlanOptions &options, const ZovaTemplate *&plan)
             throw zova::Error(QStringLiteral("Для цього формату аркуша немає плану варіанта %1")
                                   .arg(options.ZovaVariant));
         file = plan->FileName;
+    } else if (options.Kind == KindApprovalPlan) {
+        plan = &ApprovalTemplate(); // whatever the paper and variant
+        file = plan->FileName;
     } else {
         switch (options.Kind) {
-        case KindApprovalPlan: file = QStringLiteral("poga3l.dotx"); break;
         case KindApprovalAct: file = QStringLiteral("aprvl.dotx"); break;
         case KindApprovalActShares: file = QStringLiteral("aprvlp.dotx"); break;
         case KindNewStateAct: file = QStringLiteral("aktnew.dotx"); break;
@@ -165,14 +163,12 @@ DocumentResult MakeParcelDocument(office::WordApp &app, const PlanOptions &optio
         QStringList problems;
         if (plan) {
             fits = FillZovaDocument(doc, *plan, options, scale, step, &session.Neighbours);
-        } else if (IsActKind(options.Kind)) {
+        } else { // the acts: every other kind has no template
             const ActOutcome act = options.Kind == KindNewStateAct
                                        ? FillNewStateAct(doc, options, scale, step, &session.Neighbours)
                                        : FillApprovalAct(doc, options, scale, step, &session.Neighbours);
             fits = act.Fits;
             problems = act.Problems;
-        } else {
-            MakeOtherKindDocument(doc, options, scale, step);
         }
 
         result = FinishBatchDocument(app, doc, session.Names, DocumentBaseName(options.Kind, options.DsFlag));

@@ -40,8 +40,9 @@ QString PlanFileBaseName(const QString &number, int32_t index);
 
 /// The base name (without folder and extension) the document of `kind` for the parcel in
 /// DocParcel1 (index CurDocParcel) is saved under, made safe for a file name: a plan's number and
-/// index, an approval act's number, the new state act's cadastral number (with `dsFlag` off, the
-/// parcel's own KOATUU in place of the file's).
+/// index, an approval plan's or an approval act's number, the new state act's cadastral number
+/// (with `dsFlag` off, the parcel's own KOATUU in place of the file's). Within a batch the
+/// session's OutputNames keeps the names of parcels numbered alike apart.
 QString DocumentBaseName(uint8_t kind, bool dsFlag);
 
 /// Finishes a filled document under `path` by `action` (ActionOpen, ActionSave, ActionSavePrint):
@@ -84,10 +85,5 @@ DocumentResult FinishBatchDocument(office::WordApp &app, office::Document &doc, 
 /// in the result, as is what an act could not be given.
 DocumentResult MakeParcelDocument(office::WordApp &app, const PlanOptions &options, int32_t &scale,
                                   DocumentSession &session, platform::ProgressSink &step);
-
-/// Fills the document of a kind other than the plans and the acts; until it is built it throws
-/// zova::Error saying so.
-void MakeOtherKindDocument(office::Document &doc, const PlanOptions &options, int32_t &scale,
-                           platform::ProgressSink &step);
 
 } // namespace documents

@@ -49,6 +49,21 @@ const ZovaTemplate *FindZovaTemplate(int paper, int variant)
     return nullptr;
 }
 
+const ZovaTemplate &ApprovalTemplate()
+{
+    static const ZovaTemplate approval = [] {
+        ZovaTemplate t;
+        t.Paper = 4;
+        t.FileName = QStringLiteral("poga3l.dotx");
+        t.CentreX = 300;
+        t.CentreY = 550;
+        t.NeighbourTable = 4;
+        t.AreaTable = 2;
+        return t;
+    }();
+    return approval;
+}
+
 const QStringList &ZovaBookmarks()
 {
     static const QStringList names = {

@@ -15,7 +15,7 @@ struct ZovaTemplate {
     QString FileName;          ///< under Dots/ in the program folder, e.g. "plma4p_k.dotx"
     double CentreX = 0;        ///< page position of the parcel's centre, points from the left
     double CentreY = 0;        ///< points from the top
-    int16_t LandTable = 0;     ///< the land-use list or the 6-zem row
+    int16_t LandTable = 0;     ///< the land-use list or the 6-zem row; 0 when the template has none
     int16_t NeighbourTable = 0;///< the boundary description by neighbours
     int16_t AreaTable = 0;     ///< the area text in cell (1, 1)
     int16_t CatalogueTable = 0;///< the coordinate catalogue; 0 when the template has none
@@ -28,7 +28,14 @@ const std::vector<ZovaTemplate> &ZovaTemplates();
 /// The template for the paper and variant; nullptr when there is none (variants 7 and 8 exist only
 /// on A4 portrait).
 const ZovaTemplate *FindZovaTemplate(int paper, int variant);
-/// The bookmarks that every plan template carries, in the order the builder fills them.
+/// The approval plan's template (poga3l, A3 landscape), whatever the paper and variant: the drawing
+/// centred at (300, 550), the approvals in table ApprovalTable, the area in table 2 and the
+/// neighbours in table 4; no land table (LandTable 0) and no catalogue.
+const ZovaTemplate &ApprovalTemplate();
+/// The approval plan's table of the head of the commission, the approving bodies and their persons.
+inline constexpr int16_t ApprovalTable = 1;
+
+/// The bookmarks that every plan template (and the approval plan's) carries, in the order the builder fills them.
 const QStringList &ZovaBookmarks();
 
 /// What a plan variant's land table is: a list of land-use parts under one heading row, or one

@@ -4,9 +4,21 @@
 #include "documents/sides.h"
 
 #include <QRectF>
+#include <QString>
+#include <array>
 #include <cstdint>
 
 namespace documents {
+
+/// What the approval form hands to the approval plan: the head of the commission and, in rows 1
+/// to 8, the approving body and the person who signs for it (element 0 unused). A row whose body
+/// was never chosen holds empty texts.
+struct ApprovalTexts {
+    static constexpr int Rows = 8;
+    QString ApprHead;
+    std::array<QString, Rows + 1> ApprOrg;
+    std::array<QString, Rows + 1> ApprPib;
+};
 
 /// The program-wide values of the document side; they live for the whole run.
 struct State {
@@ -18,6 +30,7 @@ struct State {
     QRectF DrawExtent;             ///< what the plan drawn last covers on the page, points: its lines and the text of its labels
     zova::OneBased<DocParcel> NearParcels; ///< working list of the neighbour search; empty between drawings
     zova::OneBased<DocParcel> Neighbours;  ///< parcels sharing a vertex with the parcel drawn last
+    ApprovalTexts Approval;        ///< written by the approval form's batch; kept until its next run
 };
 
 /// The one instance.

@@ -32,6 +32,15 @@ QString PlanAreaText(double squareMetres, uint8_t areaUnit)
     return QStringLiteral("Площа ділянки становить - ") + value;
 }
 
+void FillApprovalTable(office::Table table, const ApprovalTexts &texts)
+{
+    table.Cell(1, 1).SetText(texts.ApprHead);
+    for (int k = 1; k <= ApprovalTexts::Rows; ++k) {
+        table.Cell(2 * k + 2, 1).SetText(texts.ApprOrg[static_cast<size_t>(k)]);
+        table.Cell(2 * k + 2, 3).SetText(texts.ApprPib[static_cast<size_t>(k)]);
+    }
+}
+
 bool FillZovaDocument(office::Document &doc, const ZovaTemplate &tpl, const PlanOptions &options, int32_t &scale,
                       platform::ProgressSink &step, NearParcelSearch *search)
 {
@@ -51,7 +60,7 @@ bool FillZovaDocument(office::Document &doc, const ZovaTemplate &tpl, const Plan
         set("s2", QString());
         if (tpl.CatalogueTable != 0)
             FillCatalogueTable(doc.Tables(tpl.CatalogueTable), st.Sides, ref.plnF);
-    } else {
+    } else { // the allotment plan's names, which the approval plan bears too
         set("ZovaName", QString());
         set("s1", QStringLiteral("Проект відведення земельної ділянки"));
         set("s2", QStringLiteral("План відведення земельної ділянки"));
@@ -75,13 +84,18 @@ bool FillZovaDocument(office::Document &doc, const ZovaTemplate &tpl, const Plan
     set("Mash", QString::number(st.DrawScale));
     const bool fits = DrawingFitsTemplate(doc, st.DrawExtent);
 
-    if (options.ShowLandUse)
+    if (options.ShowLandUse && tpl.LandTable != 0)
         FillLandTable(doc.Tables(tpl.LandTable), options.ZovaVariant, parcel, model::state().Parcels,
                       st.CurDocParcel, options.AreaUnit);
     step.setValue(19);
+    const bool approval = options.Kind == KindApprovalPlan;
+    if (approval) {
+        FillApprovalTable(doc.Tables(ApprovalTable), st.Approval);
+        step.setValue(20);
+    }
     if (options.ShowNeighbours)
         FillNeighbourTable(doc.Tables(tpl.NeighbourTable), model::state().Parcels, st.CurDocParcel);
-    step.setValue(20);
+    step.setValue(approval ? 21 : 20);
     doc.Tables(tpl.AreaTable).Cell(1, 1).SetText(PlanAreaText(parcel.Area, options.AreaUnit));
     return fits;
 }

@@ -4,6 +4,7 @@
 #include "documents/planoptions.h"
 #include "documents/planshapes.h"
 #include "documents/plantemplates.h"
+#include "documents/state.h"
 #include "office/document.h"
 #include "platform/progresssink.h"
 
@@ -17,10 +18,18 @@ QString PlanMainTitle(const DocParcel &doc, const PlanOptions &options, const QS
 /// The area line of a plan, in square metres or, with `areaUnit` 1, in hectares.
 QString PlanAreaText(double squareMetres, uint8_t areaUnit);
 
-/// Fills a plan document (cadastral or allotment plan, by options.Kind) opened from `tpl` for the
-/// parcel in DocParcel1 at CurDocParcel: names, titles, title block, catalogue (cadastral plans on
-/// catalogue templates), the drawing to scale around the template's centre, the scale, the land
-/// table, the neighbour table and the area. `scale` is the drawing's scale in and out. Reports
+/// Writes the approvals into the approval plan's table: the head of the commission into cell
+/// (1, 1), body k into cell (2k + 2, 1) and its person into cell (2k + 2, 3) for k = 1 to 8, empty
+/// texts included; the other cells keep the template's text. Throws office::Error when the table
+/// lacks one of these cells.
+void FillApprovalTable(office::Table table, const ApprovalTexts &texts);
+
+/// Fills a plan document (cadastral or allotment plan, or the approval plan, by options.Kind)
+/// opened from `tpl` for the parcel in DocParcel1 at CurDocParcel: names (the approval plan bears
+/// the allotment plan's), titles, title block, catalogue (cadastral plans on catalogue templates),
+/// the drawing to scale around the template's centre, the scale, the land table (templates that
+/// have one), the approvals (the approval plan, from state().Approval), the neighbour table and
+/// the area. `scale` is the drawing's scale in and out. Reports
 /// 2, 3 and 5 to 20 to `step`. Returns false when the drawing leaves the template's drawing region
 /// (the document is made all the same). Throws office::Error when the template lacks a bookmark or
 /// a table, zova::Error when the parcel cannot be drawn or the database fails.

@@ -136,8 +136,8 @@ void frmMain::mnuGo_Click()
     const documents::PlanOptions options = planOptions();
     if (registers::IsPackageKind(options.Kind))
         registers::MakePackageCommand(this, options);
-    else
-        documents::MakePlanCommand(this, options);
+    else // the approval form reads the window's choices anew each time it makes its plans
+        documents::MakePlanCommand(this, options, [this] { return planOptions(); });
 }
 
 // "Зробити каталог координат": one catalogue per checked parcel.

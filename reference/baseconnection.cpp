@@ -164,6 +164,26 @@ void BaseConnection::run(const QString &sql, const QVariantList &values, RecordS
     }
 }
 
+void BaseConnection::InTransaction(const std::function<void()> &work)
+{
+    if (!m_open)
+        fail(QStringLiteral("з'єднання з базою даних закрите"));
+    QSqlDatabase db = QSqlDatabase::database(m_name, false);
+    if (!db.transaction())
+        fail(db.lastError().text());
+    try {
+        work();
+    } catch (...) {
+        db.rollback();
+        throw;
+    }
+    if (!db.commit()) {
+        const QString why = db.lastError().text();
+        db.rollback();
+        fail(why);
+    }
+}
+
 qint64 BaseConnection::write(const QString &sql, const QVariantList &values)
 {
     const QSqlQuery q = query(m_open, m_name, sql, values);

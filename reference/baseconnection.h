@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QVariantList>
+#include <functional>
 
 namespace reference {
 
@@ -28,6 +29,11 @@ public:
     /// Runs a statement with the values bound in order and returns its rows (read pattern).
     /// Throws zova::Error when the connection is closed or the statement fails.
     RecordSet Execute(const QString &sql, const QVariantList &values = {});
+
+    /// Runs `work` as one transaction: the changes it makes are stored together when it returns,
+    /// and none of them when it throws (the exception then goes on). Throws zova::Error when the
+    /// connection is closed or the database cannot begin or store the transaction.
+    void InTransaction(const std::function<void()> &work);
 
     /// The Qt SQL connection name (for this library's own code).
     QString connectionName() const { return m_name; }

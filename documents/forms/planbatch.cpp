@@ -24,7 +24,9 @@ void Tell(const QString &text, platform::MsgIcon icon)
     platform::MsgBox(text, platform::productTitle(), icon, platform::MsgButtons::Ok);
 }
 
-BatchReport RunBatch(QWidget *parent, const PlanOptions &options)
+} // namespace
+
+BatchReport RunDocumentCommand(QWidget *parent, const PlanOptions &options)
 {
     if (IsPlanKind(options.Kind) && !FindZovaTemplate(options.Paper, options.ZovaVariant)) {
         Tell(QStringLiteral("Для цього формату аркуша немає плану варіанта %1").arg(options.ZovaVariant),
@@ -49,24 +51,21 @@ BatchReport RunBatch(QWidget *parent, const PlanOptions &options)
     return report;
 }
 
-} // namespace
-
-void MakeOtherKindDocuments(QWidget *, const PlanOptions &)
-{
-    Tell(QStringLiteral("Цей вид документа ще не реалізовано"), platform::MsgIcon::Information);
-}
-
-BatchReport MakePlanCommand(QWidget *parent, const PlanOptions &options)
+BatchReport MakePlanCommand(QWidget *parent, const PlanOptions &options, frmPogodzh::OptionsSource current)
 {
     try {
         if (SelectedParcelCount() == 0)
             return {};
         reference::LoadStaffNames(options.PurposeText);
-        if (!IsBatchKind(options.Kind)) {
-            MakeOtherKindDocuments(parent, options);
+        if (options.Kind == KindApprovalPlan) {
+            if (!current)
+                current = [options] { return options; };
+            frmPogodzh::ShowModeless(parent, std::move(current));
             return {};
         }
-        return RunBatch(parent, options);
+        if (!IsBatchKind(options.Kind)) // the documentation package has its own command
+            return {};
+        return RunDocumentCommand(parent, options);
     } catch (const zova::Error &e) {
         Tell(e.message(), platform::MsgIcon::Critical);
     } catch (const std::exception &e) {

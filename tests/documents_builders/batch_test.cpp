@@ -117,6 +117,24 @@ TEST_F(Batch, ADrawingThatLeavesItsRegionIsMadeAndNamedWithItsScale)
     }
 }
 
+TEST_F(Batch, ApprovalPlansOfParcelsWithOneNumberGetNamesOfTheirOwn)
+{
+    // The approval plan is saved under the parcel number alone, so two parcels numbered alike
+    // would write one file; within a batch the second gets a name of its own. Its template is the
+    // one A3 landscape sheet, whatever paper and variant the main window shows.
+    model::state().Parcels[4].Number = QStringLiteral("12/3");
+    plan.Kind = KindApprovalPlan;
+    plan.Paper = 2;
+    plan.ZovaVariant = 7;
+    office::WordApp app;
+    const BatchReport report = RunDocumentBatch(app, plan, overall, step);
+    ASSERT_EQ(report.Done.size(), 2u) << report.Summary().toStdString();
+    EXPECT_EQ(report.Done[0].Path, out + QStringLiteral("/12_3.docx"));
+    EXPECT_EQ(report.Done[1].Path, out + QStringLiteral("/12_3_2.docx"));
+    EXPECT_EQ(QDir(out).entryList(QDir::Files).size(), 2);
+    EXPECT_EQ(step.value, 21);
+}
+
 TEST_F(Batch, AParcelNumberOfTwentyFiveDigitsMakesAPlan)
 {
     const QString number = QStringLiteral("1234567890123456789012345");

@@ -431,6 +431,55 @@ TEST_F(Tables, PlanNamesByKindAndTablesOnlyWhereTheSwitchesAsk)
     }
 }
 
+TEST_F(Tables, ApprovalPlanCarriesTheApprovalsAndNeitherCatalogueNorLandTable)
+{
+    // Two bodies chosen, rows 3 to 8 empty; the land table and the catalogue switches say yes and
+    // the variant is a catalogue one, but the approval plan has neither.
+    prepare({withLandUses(SquareOf(QStringLiteral("Іваненко"), 1000, 1000, 10), {{"5", 100}}),
+             SquareOf(QStringLiteral("Петренко"), 1000, 1010, 10)});
+    ApprovalTexts &a = state().Approval;
+    a.ApprHead = QStringLiteral("Гончаренко В.П.");
+    a.ApprOrg[1] = QStringLiteral("Відділ містобудування та архітектури");
+    a.ApprPib[1] = QStringLiteral("Олійник М.С.");
+    a.ApprOrg[2] = QStringLiteral("Державна екологічна інспекція");
+    a.ApprPib[2] = QStringLiteral("Ткаченко Л.Д.");
+    const ZovaTemplate &tpl = ApprovalTemplate();
+    office::Document &doc = newDocument("poga3l.dotx");
+    office::Table approvals = doc.Tables(ApprovalTable);
+    const int rows = approvals.RowCount();
+    const int tables = doc.TablesCount();
+    const QString numberRow = approvals.Cell(3, 1).Text(), signature = approvals.Cell(4, 2).Text();
+    PlanOptions o;
+    o.Kind = KindApprovalPlan;
+    o.ZovaVariant = 4;
+    o.AreaUnit = 1;
+    int32_t scale = 0;
+    FillZovaDocument(doc, tpl, o, scale, step);
+
+    EXPECT_EQ(doc.Bookmarks(QStringLiteral("ZovaName")).Text(), QString());
+    EXPECT_EQ(doc.Bookmarks(QStringLiteral("s1")).Text(), QStringLiteral("Проект відведення земельної ділянки"));
+    EXPECT_EQ(doc.Bookmarks(QStringLiteral("s2")).Text(), QStringLiteral("План відведення земельної ділянки"));
+    EXPECT_EQ(approvals.RowCount(), rows);
+    EXPECT_EQ(approvals.Cell(1, 1).Text(), a.ApprHead);
+    EXPECT_EQ(approvals.Cell(4, 1).Text(), a.ApprOrg[1]);
+    EXPECT_EQ(approvals.Cell(4, 3).Text(), a.ApprPib[1]);
+    EXPECT_EQ(approvals.Cell(6, 1).Text(), a.ApprOrg[2]);
+    EXPECT_EQ(approvals.Cell(6, 3).Text(), a.ApprPib[2]);
+    for (int row = 8; row <= 18; row += 2) {
+        EXPECT_EQ(approvals.Cell(row, 1).Text(), QString()) << row;
+        EXPECT_EQ(approvals.Cell(row, 3).Text(), QString()) << row;
+    }
+    EXPECT_EQ(approvals.Cell(3, 1).Text(), numberRow); // the rows between and column 2 stay
+    EXPECT_EQ(approvals.Cell(4, 2).Text(), signature);
+    EXPECT_EQ(doc.TablesCount(), tables);
+    EXPECT_EQ(doc.Tables(tpl.NeighbourTable).Cell(1, 1).Text(), QStringLiteral("Від А до А"));
+    EXPECT_EQ(doc.Tables(tpl.NeighbourTable).Cell(1, 3).Text(), QStringLiteral("Петренко"));
+    EXPECT_EQ(doc.Tables(tpl.AreaTable).Cell(1, 1).Text(), PlanAreaText(state().DocParcel1.Area, 1));
+    EXPECT_EQ(doc.Bookmarks(QStringLiteral("Mash")).Text(), QString::number(state().DrawScale));
+    EXPECT_EQ(step.value, 21);
+    doc.Close();
+}
+
 TEST(OutputNames, SafeNamesStayInTheFolderAndDifferWithinABatch)
 {
     const struct {

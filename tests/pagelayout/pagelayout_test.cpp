@@ -45,8 +45,10 @@ std::vector<LayoutCase> LayoutCases()
     std::vector<LayoutCase> cases;
     const auto add = [&](uint8_t kind, const ZovaTemplate &t, int32_t parcel) {
         const QString base = t.FileName.chopped(5);
-        cases.push_back({CaseName((kind == KindCadastralPlan ? QStringLiteral("cadastral-") : QStringLiteral("allotment-")) + base,
-                                  parcel),
+        const QString kindName = kind == KindCadastralPlan  ? QStringLiteral("cadastral-")
+                                 : kind == KindAllotmentPlan ? QStringLiteral("allotment-")
+                                                             : QStringLiteral("approval-");
+        cases.push_back({CaseName(kindName + base, parcel),
                          kind, t.Paper, t.Variant, parcel});
     };
     // Every plan template with each parcel as a cadastral plan (the one with the catalogue).
@@ -67,6 +69,9 @@ std::vector<LayoutCase> LayoutCases()
             cases.push_back({CaseName(QString::fromLatin1(a.name), parcel), a.kind, 2, 1, parcel});
     cases.push_back({QStringLiteral("aktnew-6-points-with-40-points"), KindNewStateAct, 2, 1, SixPoints, FortyPoints});
     cases.push_back({QStringLiteral("aktnew-two-line-owner-with-6-points"), KindNewStateAct, 2, 1, TwoLineOwner, SixPoints});
+    // The approval plan, on its one sheet, with each parcel and eight approvals.
+    for (int32_t parcel : {SixPoints, FortyPoints, TwoLineOwner})
+        add(KindApprovalPlan, ApprovalTemplate(), parcel);
     return cases;
 }
 
@@ -106,6 +111,14 @@ protected:
         }
         exec(QStringLiteral("UPDATE row6zem SET rowcode = '1.12.' || rownum WHERE rowcode IS NULL"));
         options().DocAction = ActionSave;
+        // Eight approvals with the longest names an office writes, so the table takes its most room.
+        ApprovalTexts &a = state().Approval;
+        a.ApprHead = QStringLiteral("Гончаренко Віктор Петрович, заступник голови районної державної адміністрації");
+        for (int k = 1; k <= ApprovalTexts::Rows; ++k) {
+            a.ApprOrg[size_t(k)] = QStringLiteral("Відділ містобудування, архітектури та житлово-комунального "
+                                                  "господарства районної державної адміністрації (%1)").arg(k);
+            a.ApprPib[size_t(k)] = QStringLiteral("Олійник-Шевченко Марія-Оксана Святославівна");
+        }
     }
 
     /// Makes the case's document with the batch, as the operator's command does, and returns its

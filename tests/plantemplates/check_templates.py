@@ -168,6 +168,15 @@ def check(expect, problems):
             # Written from its first row on: the description's lines start there.
             if len(rows) != 1 or len(cells_of(rows[0])) != 3 or text_of(tbl):
                 say(f'neighbour table {index} is not one empty row of 3 cells')
+        elif role == 'approval':
+            # The head of the commission in cell (1, 1); body k in column 1 and its person in
+            # column 3 of row 2k + 2, for k = 1 to 8; the builder adds no rows.
+            body_rows = [rows[2 * k + 1] for k in range(1, 9)] if len(rows) >= 18 else []
+            if not body_rows or not cells_of(rows[0]) or text_of(cells_of(rows[0])[0]) \
+                    or any(len(cells_of(tr)) < 3 or text_of(cells_of(tr)[0]) or text_of(cells_of(tr)[2])
+                           for tr in body_rows):
+                say(f'approval table {index} has no empty cell (1, 1) and empty cells in columns 1 and 3 '
+                    f'of rows 4 to 18')
         elif role == 'area':
             if len(rows) != 1 or len(cells_of(rows[0])) != 1 or text_of(tbl):
                 say(f'area table {index} is not one empty cell')

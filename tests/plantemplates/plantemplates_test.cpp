@@ -65,17 +65,21 @@ QString roleName(const ZovaTemplate &t, int index)
 // takes: 236.25 pt across (25 m at 1:300) and 37 pt of stubs and letters beyond its vertices.
 constexpr double LargestDrawingHalf = 156;
 
-// Every packed template carries exactly the bookmarks and the tables, at their numbers and of
-// the shape, that the plan builder fills; its title block, on every sheet, in the footer; and the
-// regions of its page in their places.
+// Every packed plan template, and the approval plan's, carries exactly the bookmarks and the
+// tables, at their numbers and of the shape, that the builder fills; its title block, on every
+// sheet, in the footer; and the regions of its page in their places.
 TEST(ZovaTemplates, PackedTemplatesCarryWhatTheBuilderFills)
 {
     QJsonArray expectations;
-    for (const ZovaTemplate &t : ZovaTemplates()) {
+    std::vector<ZovaTemplate> templates = ZovaTemplates();
+    templates.push_back(ApprovalTemplate());
+    for (const ZovaTemplate &t : templates) {
         QJsonObject tables;
         for (int index : {t.LandTable, t.NeighbourTable, t.AreaTable, t.CatalogueTable})
             if (index != 0)
                 tables.insert(QString::number(index), roleName(t, index));
+        if (&t == &templates.back())
+            tables.insert(QString::number(ApprovalTable), QStringLiteral("approval"));
         const bool list = LandTableKindOf(t.Variant) == LandTableKind::UseList;
         expectations.append(QJsonObject{
             {QStringLiteral("file"), t.FileName},
