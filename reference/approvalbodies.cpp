@@ -2,6 +2,7 @@
 
 #include "common/error.h"
 #include "reference/baseconnection.h"
+#include "reference/rowwriter.h"
 
 namespace reference {
 
@@ -26,22 +27,21 @@ int32_t AddApprovalBody(const QString &body, const QString &person)
 {
     int32_t id = 0;
     BaseConn().InTransaction([&] {
-        RecordSet &rs = BaseRs();
-        CloseGuard closing(rs);
-        rs.Open(QStringLiteral("SELECT pog_name.id, pog_name.OrganName FROM pog_name"));
-        rs.AddNew();
-        rs.SetField(QStringLiteral("OrganName"), body);
-        rs.Update();
-        // The stored row, read back, carries the id the database gave it.
-        bool ok = false;
-        id = rs.Value(QStringLiteral("id")).toInt(&ok);
-        if (!ok)
-            throw zova::Error(QStringLiteral("Помилка бази даних: новий орган погодження не отримав номера"));
-        rs.Open(QStringLiteral("SELECT pog_pib.id, pog_pib.pib FROM pog_pib"));
-        rs.AddNew();
-        rs.SetField(QStringLiteral("id"), id);
-        rs.SetField(QStringLiteral("pib"), person);
-        rs.Update();
+        {
+            RecordSet &rs = BaseRs();
+            CloseGuard closing(rs);
+            rs.Open(QStringLiteral("SELECT pog_name.id, pog_name.OrganName FROM pog_name"));
+            rs.AddNew();
+            rs.SetField(QStringLiteral("OrganName"), body);
+            rs.Update();
+            // The stored row, read back, carries the id the database gave it.
+            bool ok = false;
+            id = rs.Value(QStringLiteral("id")).toInt(&ok);
+            if (!ok)
+                throw zova::Error(QStringLiteral("Помилка бази даних: новий орган погодження не отримав номера"));
+        }
+        AddRow(QStringLiteral("SELECT pog_pib.id, pog_pib.pib FROM pog_pib"),
+               {{QStringLiteral("id"), id}, {QStringLiteral("pib"), person}});
     });
     return id;
 }
@@ -49,23 +49,10 @@ int32_t AddApprovalBody(const QString &body, const QString &person)
 void EditApprovalBody(int32_t id, const QString &body, const QString &person)
 {
     BaseConn().InTransaction([&] {
-        RecordSet &rs = BaseRs();
-        CloseGuard closing(rs);
-        rs.Open(kPersonOf, {id});
-        if (rs.IsEmpty()) {
-            rs.AddNew();
-            rs.SetField(QStringLiteral("id"), id);
-        } else {
-            rs.MoveFirst();
-        }
-        rs.SetField(QStringLiteral("pib"), person);
-        rs.Update();
-        rs.Open(QStringLiteral("SELECT pog_name.id, pog_name.OrganName FROM pog_name WHERE (((pog_name.id)=?))"), {id});
-        if (rs.IsEmpty())
-            throw zova::Error(QStringLiteral("У базі немає органу погодження з номером %1").arg(id));
-        rs.MoveFirst();
-        rs.SetField(QStringLiteral("OrganName"), body);
-        rs.Update();
+        WriteFirstRow(kPersonOf, {id}, {{QStringLiteral("id"), id}, {QStringLiteral("pib"), person}}, QString(), true);
+        WriteFirstRow(QStringLiteral("SELECT pog_name.id, pog_name.OrganName FROM pog_name WHERE (((pog_name.id)=?))"),
+                      {id}, {{QStringLiteral("OrganName"), body}},
+                      QStringLiteral("У базі немає органу погодження з номером %1").arg(id));
     });
 }
 

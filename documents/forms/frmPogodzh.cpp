@@ -6,6 +6,7 @@
 #include "documents/state.h"
 #include "platform/prompts.h"
 #include "reference/approvalbodies.h"
+#include "reference/forms/dbmessages.h"
 #include "reference/forms/fillers.h"
 #include "reference/forms/frmAdd.h"
 #include "reference/forms/frmEdit.h"
@@ -17,11 +18,7 @@
 
 namespace {
 
-void TellNotRead(const zova::Error &e)
-{
-    platform::MsgBox(QStringLiteral("Не вдалося прочитати базу даних.\n%1").arg(e.message()), platform::productTitle(),
-                     platform::MsgIcon::Critical);
-}
+using reference::TellNotRead;
 
 QPointer<frmPogodzh> &openForm()
 {

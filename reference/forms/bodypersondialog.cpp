@@ -1,7 +1,7 @@
 #include "reference/forms/bodypersondialog.h"
 
 #include "common/error.h"
-#include "platform/prompts.h"
+#include "reference/forms/dbmessages.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -29,8 +29,7 @@ void BodyPersonDialog::Command1_Click()
     try {
         write(m_body->text(), m_person->text());
     } catch (const zova::Error &e) {
-        platform::MsgBox(QStringLiteral("Зміни не записано в базу даних.\n%1").arg(e.message()), platform::productTitle(),
-                         platform::MsgIcon::Critical);
+        reference::TellNotStored(e);
         return;
     }
     written();

@@ -2,8 +2,8 @@
 #include "ui_frmEdit.h"
 
 #include "common/error.h"
-#include "platform/prompts.h"
 #include "reference/approvalbodies.h"
+#include "reference/forms/dbmessages.h"
 #include "reference/forms/fillers.h"
 
 frmEdit::frmEdit(QWidget *parent) : BodyPersonDialog(parent), ui(std::make_unique<Ui::frmEdit>())
@@ -32,8 +32,7 @@ void frmEdit::cEdit_Click(int index)
         ui->txtPib->setText(reference::ApprovalPerson(ui->cEdit->itemData(index).toInt()));
     } catch (const zova::Error &e) {
         ui->txtPib->clear();
-        platform::MsgBox(QStringLiteral("Не вдалося прочитати базу даних.\n%1").arg(e.message()),
-                         platform::productTitle(), platform::MsgIcon::Critical);
+        reference::TellNotRead(e);
     }
     ui->Command1->setEnabled(true);
 }
@@ -55,7 +54,6 @@ void frmEdit::written()
         reference::FillOrgans(ui->cEdit);
     } catch (const zova::Error &e) {
         ui->cEdit->clear();
-        platform::MsgBox(QStringLiteral("Не вдалося прочитати базу даних.\n%1").arg(e.message()),
-                         platform::productTitle(), platform::MsgIcon::Critical);
+        reference::TellNotRead(e);
     }
 }
