@@ -42,7 +42,7 @@ def approval_table(width, ind):
         rows.append([c(**text), c(), c(**text)])
         heights[len(rows) - 1] = ROW_HEIGHTS["number"]
         heights[len(rows)] = ROW_HEIGHTS["body"]
-    return table(widths, rows, ind=ind, heights=heights)
+    return table(widths, rows, ind=ind, heights=heights, whole_rows=True)
 
 
 def template():
