@@ -31,6 +31,7 @@ TEST_F(MainWindowTest, ApprovalFormOpensModelessAndTakesTheScaleChosenAfterwards
     EXPECT_TRUE(form->isVisible());
     EXPECT_FALSE(form->isModal());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    dialogtesting::keepPicture(form, QStringLiteral("frmPogodzh-from-frmMain"));
 
     control<QRadioButton>("OPtMash_1")->click();
     auto *scales = control<QComboBox>("cmbMash");
