@@ -16,7 +16,18 @@ WordApp::WordApp()
     m_defaultFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (m_defaultFolder.isEmpty())
         m_defaultFolder = QDir::homePath();
-    m_workFolder = QDir::temp().filePath(QStringLiteral("zova-documents"));
+    m_workFolder = DefaultWorkFolder();
+}
+
+QString WordApp::DefaultWorkFolder()
+{
+    // A document that nothing could open is the operator's work all the same: it is kept in the
+    // operator's data folder (~/.local/share/zova), not in the temporary folder that a restart
+    // may empty.
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (data.isEmpty())
+        return QDir::temp().filePath(QStringLiteral("zova-documents"));
+    return QDir(data).filePath(QStringLiteral("Documents"));
 }
 
 WordApp::~WordApp() = default;

@@ -37,9 +37,13 @@ public:
     QString DefaultFolder() const;
     void SetDefaultFolder(const QString &folder);
     /// Where documents left open under a bare name are kept for the operator, as Word keeps an
-    /// unsaved document (zova-documents in the temporary folder at first; made when needed).
+    /// unsaved document (DefaultWorkFolder() at first; made when needed).
     QString WorkFolder() const;
     void SetWorkFolder(const QString &folder);
+    /// The work folder of a new session: Documents in the operator's data folder
+    /// (QStandardPaths::AppDataLocation, ~/.local/share/zova/Documents), which outlives a restart;
+    /// the temporary folder only when there is no data folder.
+    static QString DefaultWorkFolder();
 
 private:
     friend class Document;

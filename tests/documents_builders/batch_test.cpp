@@ -4,6 +4,7 @@
 #include "documents/forms/frmpr.h"
 #include "office/wordapp.h"
 #include "platform/desktop.h"
+#include "reference/startup.h"
 #include "tests/documents/parcelfixtures.h"
 #include "tests/documents_builders/builderstesting.h"
 #include "tests/support/fulldisk.h"
@@ -278,19 +279,34 @@ TEST_F(Batch, WithNoOpenerOnTheDesktopTheDocumentsAreSavedAndReportedNotOpened)
     // Every opener gone: neither xdg-open nor LibreOffice can be found.
     const testsupport::ScopedEnv path("PATH", QFile::encodeName(testsupport::tempDir()));
     options().DocAction = ActionOpen;
-    office::WordApp app;
-    const BatchReport report = RunDocumentBatch(app, plan, overall, step);
-    platform::setDesktop(std::move(saved));
+    // With no folder chosen they are kept in the operator's data folder, which a restart does not
+    // empty as it may the temporary folder: the work is not lost.
+    const struct {
+        const char *name;
+        QString chosen, folder;
+    } cases[] = {
+        {"a folder chosen", OutputFolderOf(out), out},
+        {"no folder chosen", QString(), QDir(reference::UserDataFolder()).filePath(QStringLiteral("Documents"))},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        options().OutputFolder = c.chosen;
+        office::WordApp app;
+        const BatchReport report = RunDocumentBatch(app, plan, overall, step);
 
-    ASSERT_EQ(report.Done.size(), 2u);
-    for (const DocumentResult &r : report.Done) {
-        EXPECT_EQ(r.Fate, DocumentFate::NotOpened);
-        EXPECT_TRUE(QFileInfo(r.Path).isFile()) << r.Path.toStdString();
+        ASSERT_EQ(report.Done.size(), 2u);
+        for (const DocumentResult &r : report.Done) {
+            EXPECT_EQ(r.Fate, DocumentFate::NotOpened);
+            EXPECT_TRUE(QFileInfo(r.Path).isFile()) << r.Path.toStdString();
+        }
+        EXPECT_TRUE(report.AnyNotOpened());
+        const QString summary = report.Summary();
+        EXPECT_FALSE(summary.contains(QStringLiteral("Відкрито"))) << summary.toStdString();
+        EXPECT_TRUE(summary.contains(QStringLiteral("Збережено, але не відкрито"))) << summary.toStdString();
+        for (const QString &file : {c.folder + QStringLiteral("/12_3_1.docx"), c.folder + QStringLiteral("/6_4.docx")}) {
+            EXPECT_TRUE(summary.contains(file)) << summary.toStdString();
+            EXPECT_TRUE(QFileInfo(file).isFile()) << file.toStdString();
+        }
     }
-    EXPECT_TRUE(report.AnyNotOpened());
-    const QString summary = report.Summary();
-    EXPECT_FALSE(summary.contains(QStringLiteral("Відкрито"))) << summary.toStdString();
-    EXPECT_TRUE(summary.contains(QStringLiteral("Збережено, але не відкрито"))) << summary.toStdString();
-    for (const QString &file : {out + QStringLiteral("/12_3_1.docx"), out + QStringLiteral("/6_4.docx")})
-        EXPECT_TRUE(summary.contains(file)) << summary.toStdString();
+    platform::setDesktop(std::move(saved));
 }

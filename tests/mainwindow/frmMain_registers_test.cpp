@@ -20,11 +20,10 @@ protected:
     void SetUp() override
     {
         MainWindowTest::SetUp();
-        // The program folder of the test gets the built templates; documents left open go to a
-        // temporary folder of the test's own.
+        // The program folder of the test gets the built templates; documents left open go to the
+        // work folder in a data folder of the test's own.
         QFile::link(QDir(testsupport::programDir()).filePath(QStringLiteral("Dots")), QDir(programDir).filePath(QStringLiteral("Dots")));
-        oldTmp = qgetenv("TMPDIR");
-        qputenv("TMPDIR", testsupport::tempDir().toLocal8Bit());
+        dataHome = std::make_unique<testsupport::ScopedEnv>("XDG_DATA_HOME", QFile::encodeName(testsupport::tempDir()));
         workFolder = office::WordApp().WorkFolder();
         frmMain &w = open();
         answerOpen(testsupport::sourcePath(QStringLiteral("samples/sofiivska-win.in4")), 2);
@@ -33,8 +32,8 @@ protected:
     }
     void TearDown() override
     {
-        qputenv("TMPDIR", oldTmp);
         MainWindowTest::TearDown();
+        dataHome.reset();
     }
     QStringList opened() const
     {
@@ -44,7 +43,7 @@ protected:
         return names;
     }
 
-    QByteArray oldTmp;
+    std::unique_ptr<testsupport::ScopedEnv> dataHome;
     QString workFolder;
 };
 
