@@ -278,6 +278,8 @@ TEST_F(Batch, WithNoOpenerOnTheDesktopTheDocumentsAreSavedAndReportedNotOpened)
     auto saved = platform::setDesktop(std::move(system));
     // Every opener gone: neither xdg-open nor LibreOffice can be found.
     const testsupport::ScopedEnv path("PATH", QFile::encodeName(testsupport::tempDir()));
+    // A data folder of this test's own, so no document of another test holds the names.
+    const testsupport::ScopedEnv dataHome("XDG_DATA_HOME", QFile::encodeName(testsupport::tempDir()));
     options().DocAction = ActionOpen;
     // With no folder chosen they are kept in the operator's data folder, which a restart does not
     // empty as it may the temporary folder: the work is not lost.
