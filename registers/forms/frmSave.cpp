@@ -53,6 +53,14 @@ frmSave::frmSave(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::frm
     for (int column = 1; column < folders->columnCount(); ++column)
         ui->Dir1->hideColumn(column);
 
+    // The folders come in a while after they are asked for; whenever one above the folder to
+    // show is listed, the tree opens down to it again and scrolls it back into sight, for the
+    // rows that came in moved it away.
+    connect(folders, &QFileSystemModel::directoryLoaded, this, [this](const QString &loaded) {
+        const QString above = QDir::cleanPath(loaded);
+        if (!m_reveal.isEmpty() && (above == QLatin1String("/") || m_reveal.startsWith(above + QLatin1Char('/'))))
+            revealFolder();
+    });
     const QString start = StartFolder();
     fillDrives(start);
     connect(ui->Dir1->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex &index) {
@@ -114,8 +122,21 @@ void frmSave::setCurrentFolder(const QString &folder)
     }
     ui->Dir1->setCurrentIndex(index);
     ui->Dir1->expand(index);
-    ui->Dir1->scrollTo(index);
     showFolder(folders->filePath(index));
+    m_reveal = m_folder;
+    revealFolder();
+}
+
+void frmSave::revealFolder()
+{
+    const QModelIndex index = folders->index(m_reveal);
+    if (!index.isValid() || ui->Dir1->currentIndex() != index) {
+        m_reveal.clear(); // the operator has gone elsewhere meanwhile
+        return;
+    }
+    for (QModelIndex up = index.parent(); up.isValid(); up = up.parent())
+        ui->Dir1->expand(up);
+    ui->Dir1->scrollTo(index, QAbstractItemView::PositionAtCenter);
 }
 
 void frmSave::Drive1_Click(int index)

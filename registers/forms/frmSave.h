@@ -44,11 +44,14 @@ private:
     bool goToTypedPath();
     void fillDrives(const QString &start);
     void showFolder(const QString &folder);
+    /// Opens the tree down to the folder made current last and scrolls it into sight.
+    void revealFolder();
 
     std::unique_ptr<Ui::frmSave> ui;
     QFileSystemModel *folders = nullptr;
     int driveIndex = -1;  ///< the drive shown before the last change, to go back on failure
     QString m_folder;     ///< the folder chosen: the tree's current one, or one typed in
+    QString m_reveal;     ///< the folder to keep in sight while the folders above it are listed
 };
 
 namespace registers {

@@ -9,6 +9,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFileSystemModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -134,6 +135,37 @@ TEST_F(frmSaveTest, TakesATypedOrPastedFolder)
         EXPECT_EQ(folders().ReportFolder, c.folder);
         EXPECT_EQ(options().OutputFolder, c.folder + QStringLiteral("/"));
     }
+}
+
+TEST_F(frmSaveTest, TheTreeShowsTheFolderItStartsAtAndATypedOne)
+{
+    // Deep in a crowded folder, whose listing comes in after the picker is shown: the tree must
+    // still open its way down to the folder and keep it in sight.
+    const QString base = testsupport::tempDir();
+    for (int k = 0; k < 400; ++k)
+        ASSERT_TRUE(QDir().mkpath(base + QStringLiteral("/d%1").arg(k, 3, 10, QLatin1Char('0'))));
+    const QString last = base + QStringLiteral("/d350/плани");
+    const QString typed = base + QStringLiteral("/d020/акти");
+    ASSERT_TRUE(QDir().mkpath(last));
+    ASSERT_TRUE(QDir().mkpath(typed));
+    platform::RegKey().SetKeyValue(kKey, kValue, last, platform::RegKey::RegSz);
+
+    frmSave w;
+    w.show();
+    auto *tree = w.findChild<QTreeView *>(QStringLiteral("Dir1"));
+    const auto *model = static_cast<const QFileSystemModel *>(tree->model());
+    const auto inSight = [&](const QString &folder) {
+        const QModelIndex current = tree->currentIndex();
+        return current.isValid() && model->filePath(current) == folder && tree->viewport()->rect().contains(tree->visualRect(current));
+    };
+    // Looked at once the crowded folder is listed whole and its rows are laid out.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return model->rowCount(model->index(base)) == 400; }, 10000));
+    QTest::qWait(300);
+    EXPECT_TRUE(inSight(last));
+    typePath(w, typed);
+    QTest::qWait(300);
+    EXPECT_TRUE(inSight(typed));
+    EXPECT_EQ(w.currentFolder(), typed);
 }
 
 TEST_F(frmSaveTest, AcceptingSetsBothFolders)
