@@ -3,6 +3,7 @@
 
 #include "documents/docoptions.h"
 #include "documents/forms/frmOpt.h"
+#include "platform/forms/labelwidth.h"
 #include "platform/prompts.h"
 
 #include <QButtonGroup>
@@ -81,6 +82,7 @@ void frmWord::setOutputFolderPicker(OutputFolderPicker picker)
 void frmWord::showFolder()
 {
     ui->lWP->setText(QStringLiteral("Файли буде збережено: ") + documents::options().OutputFolder);
+    platform::fitLongestRun(ui->lWP);
     // A longer folder wraps onto more lines: the open dialog grows to show them all.
     if (layout()) {
         // The label's new height reaches this layout through the frame's, which is asked first.

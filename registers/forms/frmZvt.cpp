@@ -4,6 +4,7 @@
 #include "documents/docoptions.h"
 #include "documents/forms/frmWord.h"
 #include "office/wordapp.h"
+#include "platform/forms/labelwidth.h"
 #include "platform/forms/waitcursor.h"
 #include "platform/prompts.h"
 #include "reference/state.h"
@@ -82,6 +83,7 @@ QWidget *frmZvt::shownFrame() const
 void frmZvt::showPath()
 {
     ui->lPath->setText(QStringLiteral("Файли буде збережено: ") + QDir::toNativeSeparators(folders().ReportFolder));
+    platform::fitLongestRun(ui->lPath);
     ui->lPath->repaint();
 }
 

@@ -180,18 +180,31 @@ TEST(OutputFolderOf, EndsInOneSeparator)
 
 TEST_F(frmWordTest, ALongerFolderChosenLaterIsShownWhole)
 {
-    options().DocAction = documents::ActionSave;
-    frmWord w;
-    w.show();
-    QCoreApplication::processEvents();
-    const QString folder = QStringLiteral("/home/operator/Документи/Кадастрові плани/Софіївська Борщагівка 2024 рік/Вересень/");
-    frmWord::setOutputFolderPicker([&](QWidget *) { options().OutputFolder = folder; });
-    control<QPushButton>(w, "bKatalog")->click();
-    QCoreApplication::processEvents();
-    frmWord::setOutputFolderPicker(nullptr);
-    QLabel *label = control<QLabel>(w, "lWP");
-    EXPECT_EQ(label->text(), QStringLiteral("Файли буде збережено: ") + folder);
-    EXPECT_GE(label->height(), label->heightForWidth(label->width()));
-    EXPECT_TRUE(w.rect().contains(QRect(label->mapTo(&w, QPoint(0, 0)), label->size())));
-    dialogtesting::keepPicture(&w, QStringLiteral("frmWord-long-folder"));
+    // Wrapped at its blanks and slashes; a name longer than a line, which would be cut off, widens
+    // the dialog.
+    const struct {
+        const char *name;
+        QString folder, longestRun;
+    } cases[] = {
+        {"blanks", QStringLiteral("/home/operator/Документи/Кадастрові плани/Софіївська Борщагівка 2024 рік/Вересень/"), QString()},
+        {"one long name", QStringLiteral("/srv/плани/Кадастрові_плани_Софіївсько_Борщагівської_сільської_ради_2024/"),
+         QStringLiteral("Кадастрові_плани_Софіївсько_Борщагівської_сільської_ради_2024/")},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        options().DocAction = documents::ActionSave;
+        frmWord w;
+        w.show();
+        QCoreApplication::processEvents();
+        frmWord::setOutputFolderPicker([&](QWidget *) { options().OutputFolder = c.folder; });
+        control<QPushButton>(w, "bKatalog")->click();
+        QCoreApplication::processEvents();
+        frmWord::setOutputFolderPicker(nullptr);
+        QLabel *label = control<QLabel>(w, "lWP");
+        EXPECT_EQ(label->text(), QStringLiteral("Файли буде збережено: ") + c.folder);
+        EXPECT_GE(label->height(), label->heightForWidth(label->width()));
+        EXPECT_TRUE(w.rect().contains(QRect(label->mapTo(&w, QPoint(0, 0)), label->size())));
+        EXPECT_GE(label->contentsRect().width(), label->fontMetrics().horizontalAdvance(c.longestRun));
+        dialogtesting::keepPicture(&w, QStringLiteral("frmWord-long-folder-%1").arg(QString::fromLatin1(c.name).replace(' ', '-')));
+    }
 }
