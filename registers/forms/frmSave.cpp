@@ -53,12 +53,16 @@ frmSave::frmSave(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::frm
     for (int column = 1; column < folders->columnCount(); ++column)
         ui->Dir1->hideColumn(column);
 
-    // The folders come in a while after they are asked for; whenever one above the folder to
-    // show is listed, the tree opens down to it again and scrolls it back into sight, for the
-    // rows that came in moved it away.
+    // The folders come in a while after they are asked for, and are sorted after that; whenever
+    // one above the folder to show is listed, or the rows are sorted, the tree opens down to it
+    // again and scrolls it back into sight, for the rows that came in moved it away.
     connect(folders, &QFileSystemModel::directoryLoaded, this, [this](const QString &loaded) {
         const QString above = QDir::cleanPath(loaded);
         if (!m_reveal.isEmpty() && (above == QLatin1String("/") || m_reveal.startsWith(above + QLatin1Char('/'))))
+            revealFolder();
+    });
+    connect(folders, &QAbstractItemModel::layoutChanged, this, [this] {
+        if (!m_reveal.isEmpty())
             revealFolder();
     });
     const QString start = StartFolder();
