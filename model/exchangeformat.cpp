@@ -120,6 +120,16 @@ PointFields SplitPointLine(QStringView line)
     return out;
 }
 
+BoundaryPoint ReadPointLine(QStringView line)
+{
+    const PointFields f = SplitPointLine(line);
+    BoundaryPoint p;
+    p.NP = f.Name.toString();
+    p.X = DecimalValue(f.X);
+    p.Y = DecimalValue(f.Y);
+    return p;
+}
+
 QString LineField(QStringView line, int k)
 {
     if (k < 1 || k > 3)
@@ -160,6 +170,21 @@ double DecimalValue(QStringView text)
     }
     const double whole = numberOf(wholeText);
     return negative ? whole - part : whole + part;
+}
+
+uint32_t LineKey(const QString &line)
+{
+    if (line.size() < 2)
+        return 0;
+    const char16_t a = line[0].unicode(), b = line[1].unicode();
+    if (a > 0x7f || b > 0x7f)
+        return 0;
+    return KeyCode(char(a), char(b));
+}
+
+int16_t KeyNumber(const QString &value)
+{
+    return zova::RoundToInt16(zova::FiniteLeadingNumber(value));
 }
 
 QString TrimBlanks(QStringView text)

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "model/parcel.h"
 #include "platform/codepage.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QStringView>
+#include <cstdint>
 
 namespace model {
 
@@ -24,6 +26,20 @@ QString LineField(QStringView line, int k);
 /// further digits are cut, not rounded ("871.256" reads 871.25, "12,5" reads 12). A leading minus
 /// applies to the whole value ("-5.25" reads -5.25). Throws zova::Error on an empty text.
 double DecimalValue(QStringView text);
+
+/// The key of a line (its first two characters, compared exactly) as one number to switch on:
+/// LineKey(line) == KeyCode('N', 'M'). 0 for a line shorter than two characters or one that does
+/// not begin with two ASCII characters.
+constexpr uint32_t KeyCode(char a, char b)
+{
+    return (uint32_t(uint8_t(a)) << 16) | uint8_t(b);
+}
+uint32_t LineKey(const QString &line);
+
+/// The value of a numeric key (BC, SD, ZN, KV): its leading number rounded half to even into a
+/// 16-bit field; 0 when the value does not begin with a number ("Київська обл." reads 0). Throws
+/// zova::Error when the number does not fit.
+int16_t KeyNumber(const QString &value);
 
 /// The text without leading and trailing blanks (only blanks: tabs stay).
 QString TrimBlanks(QStringView text);
@@ -56,5 +72,9 @@ struct PointFields {
 };
 /// Splits a point line once for all three fields; throws as LineField does.
 PointFields SplitPointLine(QStringView line);
+
+/// The point of a point line: its name, and X and Y read by DecimalValue; Index stays 0. Throws
+/// as SplitPointLine and DecimalValue do.
+BoundaryPoint ReadPointLine(QStringView line);
 
 } // namespace model

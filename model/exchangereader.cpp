@@ -1,7 +1,6 @@
 #include "model/exchangereader.h"
 
 #include "common/error.h"
-#include "common/numbers.h"
 #include "model/exchangeformat.h"
 #include "model/state.h"
 #include "platform/codepage.h"
@@ -18,20 +17,10 @@ namespace model {
 
 namespace {
 
-constexpr uint32_t key(char a, char b)
-{
-    return (uint32_t(uint8_t(a)) << 16) | uint8_t(b);
-}
-
 void checkFilter(int filter)
 {
     if (filter < 1 || filter > 5)
         throw zova::Error(QStringLiteral("Невідомий вид обмінного файлу: %1").arg(filter));
-}
-
-int16_t numberValue(const QString &value)
-{
-    return zova::RoundToInt16(zova::FiniteLeadingNumber(value));
 }
 
 class Parser {
@@ -134,62 +123,57 @@ private:
 
     void line(const QString &text)
     {
-        if (text.size() < 2)
-            return;
-        const char16_t a = text[0].unicode(), b = text[1].unicode();
-        if (a > 0x7f || b > 0x7f)
-            return;
-        switch (key(char(a), char(b))) {
-        case key('N', '='): point(text); break;
-        case key('N', 'M'): openParcel(QuotedValue(text)); break;
-        case key('C', 'N'): openLandUse(QuotedValue(text)); break;
-        case key('Z', 'M'):
+        switch (LineKey(text)) {
+        case KeyCode('N', '='): point(text); break;
+        case KeyCode('N', 'M'): openParcel(QuotedValue(text)); break;
+        case KeyCode('C', 'N'): openLandUse(QuotedValue(text)); break;
+        case KeyCode('Z', 'M'):
             m_r.RaiZem = QuotedValue(text);
             m_r.HasRaiZem = true;
             break;
-        case key('G', 'L'):
+        case KeyCode('G', 'L'):
             m_r.Golova = QuotedValue(text);
             m_r.HasGolova = true;
             break;
-        case key('D', 'S'): m_r.Koatuu = QuotedValue(text); break;
-        case key('B', 'C'): m_r.DefaultQuarter = numberValue(QuotedValue(text)); break;
-        case key('S', 'D'): m_r.DefaultZone = numberValue(QuotedValue(text)); break;
-        case key('S', 'C'): m_pendingNumber = QuotedValue(text); break;
-        case key('S', 'R'):
+        case KeyCode('D', 'S'): m_r.Koatuu = QuotedValue(text); break;
+        case KeyCode('B', 'C'): m_r.DefaultQuarter = KeyNumber(QuotedValue(text)); break;
+        case KeyCode('S', 'D'): m_r.DefaultZone = KeyNumber(QuotedValue(text)); break;
+        case KeyCode('S', 'C'): m_pendingNumber = QuotedValue(text); break;
+        case KeyCode('S', 'R'):
             // The centre's files number their parcels by SC only.
             if (!m_centre)
                 m_pendingNumber = QuotedValue(text);
             break;
-        case key('K', 'T'):
-        case key('T', 'T'): parcel().ParcelKoatuu = QuotedValue(text); break;
-        case key('K', 'K'): {
+        case KeyCode('K', 'T'):
+        case KeyCode('T', 'T'): parcel().ParcelKoatuu = QuotedValue(text); break;
+        case KeyCode('K', 'K'): {
             const QString value = QuotedValue(text);
             if (value.size() >= 11)
                 parcel().ParcelKoatuu = value.left(10);
             break;
         }
-        case key('A', 'D'): {
+        case KeyCode('A', 'D'): {
             const QString value = QuotedValue(text);
             parcel().AD = m_centre ? CentreParcelAddress(value) : value;
             break;
         }
-        case key('A', 'U'): {
+        case KeyCode('A', 'U'): {
             const QString value = QuotedValue(text);
             parcel().AU = m_centre ? CentreOwnerAddress(value) : value;
             break;
         }
-        case key('P', 'Z'): {
+        case KeyCode('P', 'Z'): {
             const QString value = QuotedValue(text);
             parcel().PZ = m_centre ? CentreGrounds(value) : TrimBlanks(value);
             break;
         }
-        case key('K', 'V'): parcel().KV = numberValue(QuotedValue(text)); break;
-        case key('Z', 'N'): parcel().ZN = numberValue(QuotedValue(text)); break;
-        case key('D', 'B'): parcel().DB = QuotedValue(text); break;
-        case key('K', 'Z'): parcel().KZ = TrimBlanks(QuotedValue(text)); break;
-        case key('K', 'F'):
-        case key('K', 'U'): parcel().KF = TrimBlanks(QuotedValue(text)); break;
-        case key('P', 'P'): parcel().PP = QuotedValue(text); break;
+        case KeyCode('K', 'V'): parcel().KV = KeyNumber(QuotedValue(text)); break;
+        case KeyCode('Z', 'N'): parcel().ZN = KeyNumber(QuotedValue(text)); break;
+        case KeyCode('D', 'B'): parcel().DB = QuotedValue(text); break;
+        case KeyCode('K', 'Z'): parcel().KZ = TrimBlanks(QuotedValue(text)); break;
+        case KeyCode('K', 'F'):
+        case KeyCode('K', 'U'): parcel().KF = TrimBlanks(QuotedValue(text)); break;
+        case KeyCode('P', 'P'): parcel().PP = QuotedValue(text); break;
         default: break;
         }
     }
@@ -208,7 +192,7 @@ private:
         // quarter 12.
         if (m_pendingNumber.size() == 7) {
             p.Number = m_pendingNumber.right(4);
-            p.KV = numberValue(m_pendingNumber.left(3));
+            p.KV = KeyNumber(m_pendingNumber.left(3));
         } else {
             p.Number = m_pendingNumber;
             p.KV = m_r.DefaultQuarter;
@@ -235,11 +219,7 @@ private:
         ++m_r.PointCount;
         if (m_target == Target::Nowhere)
             return;
-        const PointFields f = SplitPointLine(text);
-        BoundaryPoint p;
-        p.NP = f.Name.toString();
-        p.X = DecimalValue(f.X);
-        p.Y = DecimalValue(f.Y);
+        BoundaryPoint p = ReadPointLine(text);
         Ring &ring = m_target == Target::ParcelRing ? parcel().Points
                                                     : parcel().LandUses[m_landUse].Points;
         p.Index = ring.UBound() + 1;
