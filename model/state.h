@@ -25,6 +25,7 @@ struct State {
     /// The parcels were changed in the window (an edit, a shift, a bulk assignment, a mark) since
     /// they were loaded or last written whole to an exchange file.
     bool Modified = false;
+    uint8_t BatchMode = 0;           ///< mode of the last batch dialog (model::BatchModes)
 };
 
 /// The one instance.

@@ -1,0 +1,47 @@
+#include "model/batchimport.h"
+
+#include "common/error.h"
+#include "model/state.h"
+
+#include <QFileInfo>
+
+namespace model {
+
+namespace {
+
+QString where(const BatchLines &lines, int i)
+{
+    return QStringLiteral("файл %1, рядок %2").arg(QFileInfo(lines.fileOf(i)).fileName()).arg(lines.lineOf(i));
+}
+
+} // namespace
+
+BatchImport ImportBatch(const QString &folder, const QStringList &names, int mode,
+                        platform::ProgressSink *progress)
+{
+    BatchImport import;
+    if (progress)
+        progress->setPhase(QStringLiteral("Читаємо..."));
+    import.Lines = ReadImportFiles(folder, names, mode);
+    if (progress)
+        progress->setPhase(QStringLiteral("Обробляємо..."));
+    try {
+        import.Result = mode == BatchIn4 ? ParseIn4Batch(import.Lines.Lines) : ParseContourLines(import.Lines.Lines);
+    } catch (const zova::Error &e) {
+        // The parsers count the lines of the whole run; the operator is told the file and its line.
+        throw zova::Error(e.message(), import.Lines.fileOf(e.line()), import.Lines.lineOf(e.line()));
+    }
+    if (import.Result.FirstSkipped > 0)
+        import.FirstSkippedAt = where(import.Lines, import.Result.FirstSkipped);
+    return import;
+}
+
+void CommitBatch(BatchImport &&import)
+{
+    State &s = state();
+    s.Parcels = std::move(import.Result.Parcels);
+    s.ImportLines = std::move(import.Lines.Lines);
+    s.CurParcel = 0;
+}
+
+} // namespace model

@@ -1,0 +1,98 @@
+// The parcels of contour files and point lists.
+
+#include "model/batchimport.h"
+
+#include "common/error.h"
+#include "common/numbers.h"
+#include "model/exchangeformat.h"
+
+#include <QList>
+
+namespace model {
+
+namespace {
+
+bool startsWith(const QString &text, char a, char b)
+{
+    return text.size() >= 2 && text[0] == QLatin1Char(a) && text[1] == QLatin1Char(b);
+}
+
+// A coordinate as these files write it: an optional sign, digits and an optional fraction after
+// ".". Anything else ("X", "12,5", "1e3") is no coordinate, so the line is no point.
+bool isCoordinate(QStringView word)
+{
+    qsizetype i = 0;
+    if (i < word.size() && (word[i] == QLatin1Char('-') || word[i] == QLatin1Char('+')))
+        ++i;
+    int digits = 0;
+    bool dot = false;
+    for (; i < word.size(); ++i) {
+        const QChar c = word[i];
+        if (c.unicode() >= u'0' && c.unicode() <= u'9')
+            ++digits;
+        else if (c == QLatin1Char('.') && !dot)
+            dot = true;
+        else
+            return false;
+    }
+    return digits > 0;
+}
+
+// The point of a file line: a name, X and Y; or a name, a code, X, Y and up to three more words.
+// False when the line holds no point.
+bool readPoint(QStringView line, BoundaryPoint &p)
+{
+    QList<QStringView> words = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    const qsizetype w = words.size();
+    if (w < 3 || w > 7)
+        return false;
+    const QStringView x = w == 3 ? words[1] : words[2];
+    const QStringView y = w == 3 ? words[2] : words[3];
+    if (!isCoordinate(x) || !isCoordinate(y))
+        return false;
+    p.NP = words[0].toString();
+    p.X = DecimalValue(x);
+    p.Y = DecimalValue(y);
+    return true;
+}
+
+} // namespace
+
+BatchResult ParseContourLines(const zova::OneBased<QString> &lines)
+{
+    BatchResult r;
+    int current = 0;
+    for (int i = 1; i <= lines.UBound(); ++i) {
+        const QString &line = lines[i];
+        if (startsWith(line, 'N', 'M')) {
+            current = CreateParcel(r.Parcels);
+            ++r.ParcelCount;
+            Parcel &p = r.Parcels[current];
+            p.NM = line.size() > 2 ? line.mid(2) : QStringLiteral("NoName");
+            p.Number = zova::SignedText(current);
+        } else if (startsWith(line, 'N', '=')) {
+            const QStringView text = QStringView(line).mid(2);
+            if (TrimBlanks(text).isEmpty())
+                continue; // a blank line among the points
+            BoundaryPoint point;
+            if (!readPoint(text, point)) {
+                if (r.SkippedLines++ == 0)
+                    r.FirstSkipped = i;
+                continue;
+            }
+            if (current == 0)
+                throw zova::Error(QStringLiteral("Пікет стоїть перед першою назвою ділянки"), QString(), i);
+            Ring &ring = r.Parcels[current].Points;
+            point.Index = ring.UBound() + 1;
+            ring.Add(std::move(point));
+            ++r.PointCount;
+        }
+    }
+    RunAreaPhase(r.Parcels);
+    r.StatusText = QStringLiteral("Ділянок: %1; Угідь: 0; Пікетів: %2").arg(r.ParcelCount).arg(r.PointCount);
+    if (r.SkippedLines > 0)
+        r.StatusText += QStringLiteral("; Пропущено рядків: %1").arg(r.SkippedLines);
+    return r;
+}
+
+} // namespace model
