@@ -10,6 +10,10 @@
 #include <QProcess>
 #include <QUuid>
 
+#include <csignal>
+#include <sys/types.h>
+#include <unistd.h>
+
 namespace platform {
 
 QStringList writerCommand(const QString &path)
@@ -89,6 +93,45 @@ QStringList printPdfCommand(const QString &pdfPath, const QString &pages, int co
             QStringLiteral("-o"), QStringLiteral("collate=true"), pdfPath};
 }
 
+QStringList defaultPrinterCommand()
+{
+    return {QStringLiteral("lpstat"), QStringLiteral("-d")};
+}
+
+namespace {
+
+// Runs a command to its end and tells whether it ended well (exit code 0), keeping what it wrote
+// on its standard output. It runs in a session of its own: LibreOffice's starter leaves the office
+// process behind, so when the time is up the whole group is ended, not the starter alone.
+// When `output` is given, the command answers in the C locale, so that the program can read it.
+bool runToEnd(const QStringList &command, int timeoutMs, QByteArray *output = nullptr)
+{
+    QProcess process;
+    process.setChildProcessModifier([] { ::setsid(); });
+    if (output) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+        process.setProcessEnvironment(env);
+    }
+    process.start(command.first(), command.mid(1));
+    if (!process.waitForStarted(10000))
+        return false;
+    const qint64 pid = process.processId();
+    const bool finished = process.waitForFinished(timeoutMs);
+    if (pid > 0)
+        ::kill(-pid_t(pid), SIGKILL); // whatever it left running
+    if (!finished) {
+        process.kill();
+        process.waitForFinished(5000);
+        return false;
+    }
+    if (output)
+        *output = process.readAllStandardOutput();
+    return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+}
+
+} // namespace
+
 bool SystemDesktop::printPages(const QString &path, const QString &pages, int copies)
 {
     QTemporaryDir work;
@@ -97,17 +140,21 @@ bool SystemDesktop::printPages(const QString &path, const QString &pages, int co
     // The PDF must exist before the print system is handed it, so the conversion is waited for.
     const QStringList convert = convertToPdfCommand(path, work.filePath(QStringLiteral("pdf")),
                                                     work.filePath(QStringLiteral("profile")));
-    QProcess lo;
-    lo.start(convert.first(), convert.mid(1));
-    if (!lo.waitForFinished(180000) || lo.exitStatus() != QProcess::NormalExit || lo.exitCode() != 0)
+    if (!runToEnd(convert, 180000))
         return false;
     const QString pdf = work.filePath(QStringLiteral("pdf/") + QFileInfo(path).completeBaseName() + QStringLiteral(".pdf"));
     if (!QFileInfo::exists(pdf))
         return false;
-    const QStringList print = printPdfCommand(pdf, pages, copies);
-    QProcess lp;
-    lp.start(print.first(), print.mid(1));
-    return lp.waitForFinished(60000) && lp.exitStatus() == QProcess::NormalExit && lp.exitCode() == 0;
+    return runToEnd(printPdfCommand(pdf, pages, copies), 60000);
+}
+
+bool SystemDesktop::hasPrinter()
+{
+    QByteArray answer;
+    if (!runToEnd(defaultPrinterCommand(), 15000, &answer))
+        return false;
+    // "system default destination: NAME"; "no system default destination" when there is none.
+    return answer.contains("system default destination: ") && !answer.startsWith("no ");
 }
 
 namespace {

@@ -20,12 +20,17 @@ public:
     /// Prints the pages `pages` (a page list such as "2" or "1-3,5") of a document in `copies`
     /// collated copies on the default printer.
     virtual bool printPages(const QString &path, const QString &pages, int copies) = 0;
+    /// Whether the print system has a printer to print on when none is named: a default
+    /// destination. False when there is none, or no print system at all.
+    virtual bool hasPrinter() = 0;
 };
 
 /// The commands that print pages of a document: LibreOffice headless turns it into a PDF in
 /// `pdfFolder` (with its own profile folder), then the print system prints the page list.
 QStringList convertToPdfCommand(const QString &path, const QString &pdfFolder, const QString &profile);
 QStringList printPdfCommand(const QString &pdfPath, const QString &pages, int copies);
+/// The command that names the print system's default destination.
+QStringList defaultPrinterCommand();
 
 /// The command that shows a document in LibreOffice Writer, where the desktop has no opener for it.
 QStringList writerCommand(const QString &path);
@@ -42,7 +47,9 @@ enum class OpenerAnswer {
 OpenerAnswer startOpener(const QStringList &command, int waitMs);
 
 /// The real desktop: xdg-open for files and addresses, with LibreOffice Writer in its place for
-/// a file the desktop cannot open; LibreOffice headless for printing.
+/// a file the desktop cannot open; LibreOffice headless for printing. Every process it waits for
+/// to print runs in a session of its own and is ended with all it started when it does not finish
+/// in time.
 class SystemDesktop : public Desktop {
 public:
     /// How long an opener may take to answer, in milliseconds.
@@ -53,6 +60,7 @@ public:
     bool openUrl(const QString &url) override;
     bool printFile(const QString &path) override;
     bool printPages(const QString &path, const QString &pages, int copies) override;
+    bool hasPrinter() override;
 };
 
 /// Records every hand-off and starts nothing; for tests.
@@ -65,11 +73,14 @@ public:
     bool printPages(const QString &path, const QString &pages, int copies) override
     {
         printedPages << path + QLatin1Char('|') + pages + QLatin1Char('|') + QString::number(copies);
-        return result;
+        return result && !failing.contains(path);
     }
+    bool hasPrinter() override { return printerReady; }
 
     QStringList opened, urls, printed, printedPages;
     bool result = true;
+    QStringList failing;       ///< paths whose printing fails (recorded all the same)
+    bool printerReady = true;  ///< what hasPrinter answers
 };
 
 /// The desktop in use (a SystemDesktop until another is installed).

@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QPixmap>
+#include <QWidget>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <iostream>
@@ -82,6 +84,13 @@ QString ConvertToPdf(const QString &docx, const QString &outDir)
     }
     ADD_FAILURE() << "LibreOffice made no PDF of " << docx.toStdString() << "\n" << said.toStdString();
     return pdf;
+}
+
+void keepPicture(QWidget *widget, const QString &name)
+{
+    const QByteArray dir = qgetenv("ZOVA_SCREENSHOT_DIR");
+    if (!dir.isEmpty())
+        widget->grab().save(QDir(QString::fromLocal8Bit(dir)).filePath(name + QStringLiteral(".png")));
 }
 
 } // namespace testsupport

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+class QWidget;
+
 namespace testsupport {
 
 /// The source tree's top folder.
@@ -13,6 +15,8 @@ QString programDir();
 QString tempDir();
 /// A path under samples/ or tests/ of the source tree.
 QString sourcePath(const QString &relative);
+/// Saves a picture of `widget` as <name>.png into ZOVA_SCREENSHOT_DIR when that is set.
+void keepPicture(QWidget *widget, const QString &name);
 
 /// Sets an environment variable for the life of the object and puts the old value back after.
 class ScopedEnv {
