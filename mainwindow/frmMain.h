@@ -21,6 +21,7 @@ class QTimer;
 class QTreeWidget;
 class QTreeWidgetItem;
 class QMouseEvent;
+class frmArt;
 class frmMap;
 class frmHelp;
 
@@ -59,6 +60,15 @@ public:
     bool AnyParcelChecked() const;
     /// Rebuilds the tree from model::state().Parcels and enables the commands that need a tree.
     void FillTree();
+    /// After a batch import: the same controls as UpdateDataControls, the MIF export included.
+    void EnableMainControls();
+    /// After a batch import: the tree of the parcels with six field nodes each (owner's address,
+    /// address, grounds, identification number, identity document, 6-zem row) and their land-use
+    /// areas; the select, save and assign commands are enabled when there are parcels.
+    void RebuildMainTree();
+    /// The batch dialog of a mode (model::BatchModes) over this window, as its menu command
+    /// shows it; the mode becomes model::state().BatchMode.
+    std::unique_ptr<frmArt> BatchDialog(int mode);
 
     /// The opening road after the dialog: reads and parses the file with the progress window, and
     /// only when that succeeded replaces the model, resolves the KOATUU code and rebuilds the tree,
@@ -167,6 +177,12 @@ private:
     void CreateExportFolder();
     void setButtonState(const QString &key, bool enabled);
     void setNodeImage(QTreeWidgetItem *node, int image);
+    void buildTree(bool batchLayout);
+    /// The select, save and assign commands, in the order the tree procedures set them.
+    void enableTreeCommands(bool enabled);
+    /// Nothing of the previous parcels stays on show: panel texts, zone and quarter, coordinate
+    /// list, drawing and summary.
+    void ClearShownParcel();
 
     // Tree
     void MyTree_ItemChanged(QTreeWidgetItem *node, int column);
@@ -226,6 +242,11 @@ private:
     void bEdit_Click();
     /// Fills the purpose list again; no purpose is chosen then, so the edit button goes off.
     void RefillPurposes();
+    void mnuArt_Click();
+    void mnuImpTxt_Click();
+    void mnuManyIn4_Click();
+    void mnuPrint_Click();
+    void ShowBatchDialog(int mode);
 
     std::unique_ptr<Ui::frmMain> ui;
     QString m_programDir;

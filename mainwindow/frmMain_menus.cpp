@@ -68,6 +68,10 @@ void frmMain::connectCommands()
     connect(ui->mnuShtamp, &QAction::triggered, this, &frmMain::mnuShtamp_Click);
     connect(ui->bAdd, &QToolButton::clicked, this, &frmMain::bAdd_Click);
     connect(ui->bEdit, &QToolButton::clicked, this, &frmMain::bEdit_Click);
+    connect(ui->mnuArt, &QAction::triggered, this, &frmMain::mnuArt_Click);
+    connect(ui->mnuImpTxt, &QAction::triggered, this, &frmMain::mnuImpTxt_Click);
+    connect(ui->mnuManyIn4, &QAction::triggered, this, &frmMain::mnuManyIn4_Click);
+    connect(ui->mnuPrint, &QAction::triggered, this, &frmMain::mnuPrint_Click);
     // The other commands (documents, bulk assignment, find, about) come with their own dialogs;
     // until then their controls do nothing.
 }

@@ -51,6 +51,21 @@ bool goOnWithTheFilter(const model::LoadResult &result, int filter)
 
 } // namespace
 
+// No panel texts that "Внести зміни" could write into a parcel of the new file, no zone or
+// quarter, no points, no drawing and no summary.
+void frmMain::ClearShownParcel()
+{
+    ui->lstKoord->clear();
+    ClearParcelInfo();
+    ui->tZone->setEnabled(false);
+    ui->tKvart->setEnabled(false);
+    ui->tZone->setText(QStringLiteral("0"));
+    ui->tKvart->setText(QStringLiteral("0"));
+    ui->pict->Cls();
+    m_drawnParcel = 0;
+    ui->lInfo->clear();
+}
+
 void frmMain::mnuOpen_Click()
 {
     ShowOpenDialog();
@@ -100,18 +115,8 @@ bool frmMain::OpenExchangeFile(const QString &path, int filter)
     }
     const QString status = result.StatusText;
 
-    ui->lstKoord->clear();
     model::CommitLoad(std::move(result), path, filter);
-    // Nothing of the previous file stays on show: no panel texts that "Внести зміни" could write
-    // into a parcel of the new file, no zone or quarter, no drawing and no summary.
-    ClearParcelInfo();
-    ui->tZone->setEnabled(false);
-    ui->tKvart->setEnabled(false);
-    ui->tZone->setText(QStringLiteral("0"));
-    ui->tKvart->setText(QStringLiteral("0"));
-    ui->pict->Cls();
-    m_drawnParcel = 0;
-    ui->lInfo->clear();
+    ClearShownParcel();
 
     progress.setPhase(QStringLiteral("Зачекайте..."));
     reference::ResolveKoatuu(model::state().Koatuu);

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QList>
 #include <QSignalBlocker>
+#include <iterator>
 
 using namespace mainwindow;
 
@@ -52,10 +53,55 @@ void frmMain::setNodeImage(QTreeWidgetItem *node, int image)
 
 void frmMain::FillTree()
 {
+    buildTree(false);
+    enableTreeCommands(true);
+}
+
+void frmMain::RebuildMainTree()
+{
+    buildTree(true);
+    // Selecting, saving and assigning need parcels; an import that gave none leaves them off.
+    enableTreeCommands(model::state().Parcels.UBound() >= 1);
+}
+
+void frmMain::enableTreeCommands(bool enabled)
+{
+    setButtonState(QStringLiteral("Sel"), enabled);
+    ui->mnuSel->setEnabled(enabled);
+    setButtonState(QStringLiteral("Save"), enabled);
+    setButtonState(QStringLiteral("Change"), enabled);
+    ui->mnuSave->setEnabled(enabled);
+    ui->mnuMass->setEnabled(enabled);
+}
+
+// The tree of an opened file: the parcel's picture by its 6-zem row and nine field nodes. The tree
+// of a batch import: the parcel picture and six field nodes, with the pictures of their own.
+void frmMain::buildTree(bool batchLayout)
+{
     const model::ParcelList &parcels = model::state().Parcels;
     QTreeWidget *tree = ui->MyTree;
     m_fillingTree = true;
     tree->clear();
+
+    struct Field {
+        char letter;
+        QString model::Parcel::*text;
+        int image;
+    };
+    static const Field opened[] = {
+        {'a', &model::Parcel::AU, ImgOwnerAddress}, {'k', &model::Parcel::KF, ImgIdNumber},
+        {'p', &model::Parcel::PP, ImgIdDocument},   {'r', &model::Parcel::PZ, ImgGrounds},
+        {'d', &model::Parcel::AD, ImgAddress},      {'z', &model::Parcel::KZ, ImgRow6Zem},
+        {'c', &model::Parcel::Number, ImgNumber},   {'w', &model::Parcel::DB, ImgSecondId},
+        {'y', &model::Parcel::ParcelKoatuu, ImgKoatuu},
+    };
+    static const Field imported[] = {
+        {'a', &model::Parcel::AU, ImgBatchOwnerAddress}, {'d', &model::Parcel::AD, ImgAddress},
+        {'r', &model::Parcel::PZ, ImgBatchGrounds},      {'k', &model::Parcel::KF, ImgNumber},
+        {'p', &model::Parcel::PP, ImgSecondId},          {'z', &model::Parcel::KZ, ImgRow6Zem},
+    };
+    const Field *fields = batchLayout ? imported : opened;
+    const int fieldCount = batchLayout ? int(std::size(imported)) : int(std::size(opened));
 
     // The nodes are built off the view and handed over at once: a view that grows node by node
     // is far too slow for tens of thousands of parcels.
@@ -65,20 +111,11 @@ void frmMain::FillTree()
         const model::Parcel &p = parcels[i];
         const QString id = QString::number(i);
         const QString prefix = id + QLatin1Char('_');
-        QTreeWidgetItem *node = newNode(id + QLatin1Char('o'), p.NM, RowIcon(p.KZ));
-        const struct {
-            char letter;
-            const QString &text;
-            int image;
-        } fields[] = {
-            {'a', p.AU, ImgOwnerAddress}, {'k', p.KF, ImgIdNumber},  {'p', p.PP, ImgIdDocument},
-            {'r', p.PZ, ImgGrounds},      {'d', p.AD, ImgAddress},   {'z', p.KZ, ImgRow6Zem},
-            {'c', p.Number, ImgNumber},   {'w', p.DB, ImgSecondId},  {'y', p.ParcelKoatuu, ImgKoatuu},
-        };
+        QTreeWidgetItem *node = newNode(id + QLatin1Char('o'), p.NM, batchLayout ? int(ImgParcel) : RowIcon(p.KZ));
         QList<QTreeWidgetItem *> children;
-        children.reserve(9 + p.LandUses.UBound());
-        for (const auto &f : fields)
-            children.append(newNode(prefix + QLatin1Char(f.letter), f.text, f.image));
+        children.reserve(fieldCount + p.LandUses.UBound());
+        for (int f = 0; f < fieldCount; ++f)
+            children.append(newNode(prefix + QLatin1Char(fields[f].letter), p.*fields[f].text, fields[f].image));
         for (int j = 1; j <= p.LandUses.UBound(); ++j)
             children.append(newNode(prefix + QString::number(j) + QLatin1Char('u'), p.LandUses[j].CN, ImgLandUse));
         node->addChildren(children);
@@ -86,13 +123,6 @@ void frmMain::FillTree()
     }
     tree->addTopLevelItems(top);
     m_fillingTree = false;
-
-    setButtonState(QStringLiteral("Sel"), true);
-    ui->mnuSel->setEnabled(true);
-    setButtonState(QStringLiteral("Save"), true);
-    setButtonState(QStringLiteral("Change"), true);
-    ui->mnuSave->setEnabled(true);
-    ui->mnuMass->setEnabled(true);
 }
 
 QTreeWidgetItem *frmMain::AddLandUseNode(int i, int j)

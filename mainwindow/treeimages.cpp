@@ -25,7 +25,7 @@ QIcon TreeIcon(int position)
     // Looked up once per position: the tree asks for a picture for every node it builds.
     static const std::array<QIcon, 18> icons = [] {
         std::array<QIcon, 18> list;
-        for (int i : {1, 2, 4, 5, 6, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17})
+        for (int i = 1; i <= 17; ++i)
             list[i] = resourceIcon(QStringLiteral("tree%1").arg(i, 2, 10, QLatin1Char('0')));
         return list;
     }();

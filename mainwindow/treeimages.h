@@ -10,9 +10,11 @@ namespace mainwindow {
 enum TreeImage : int {
     ImgParcel = 1,
     ImgLandUse = 2,
+    ImgBatchGrounds = 3,  ///< PZ in the tree of a batch import
     ImgAddress = 4,       ///< AD
     ImgNumber = 5,        ///< Number
     ImgSecondId = 6,      ///< DB
+    ImgBatchOwnerAddress = 7, ///< AU in the tree of a batch import
     ImgJointOwnership = 8,
     ImgSecondParcel = 9,
     ImgRow6Zem = 10,      ///< KZ
@@ -26,6 +28,8 @@ enum TreeImage : int {
 };
 
 /// The picture at a position of the tree's list (1..17); a null icon for a position not drawn.
+/// The tree of a batch import shows its identification numbers and identity documents with the
+/// pictures 5 and 6 of the list, as it always has.
 QIcon TreeIcon(int position);
 /// The point marker of the coordinate list.
 QIcon PointIcon();

@@ -91,6 +91,11 @@ void treeImages()
         p.drawLine(QPointF(5, 10), QPointF(10, 6));
         p.drawLine(QPointF(6, 12), QPointF(12, 8));
     });
+    // 3 the grounds for granting in the tree of a batch import: a plain document
+    make("tree03", 16, [](QPainter &p) {
+        documentShape(p);
+        lines(p, 5, 11, {6, 8, 10, 12});
+    });
     // 4 the parcel's address
     make("tree04", 16, [](QPainter &p) { house(p, 3, 2, 10, yellow); });
     // 5 the parcel number
@@ -107,6 +112,15 @@ void treeImages()
         p.setBrush(Qt::NoBrush);
         p.drawRoundedRect(QRectF(1.5, 5, 8, 6), 3, 3);
         p.drawRoundedRect(QRectF(6.5, 5, 8, 6), 3, 3);
+    });
+    // 7 the owner's address in the tree of a batch import: an envelope with a stamp
+    make("tree07", 16, [](QPainter &p) {
+        p.setPen(pen(ink));
+        p.setBrush(QColor(255, 244, 214));
+        p.drawRect(QRectF(1.5, 3.5, 13, 9));
+        p.drawPolyline(QPolygonF({{1.5, 3.5}, {8, 9}, {14.5, 3.5}}));
+        p.setBrush(blue);
+        p.drawRect(QRectF(11, 5, 2.5, 2.5));
     });
     // 8 land of joint ownership: two owners on a parcel
     make("tree08", 16, [](QPainter &p) {
