@@ -31,6 +31,9 @@ BatchImport ImportBatch(const QString &folder, const QStringList &names, int mod
         // The parsers count the lines of the whole run; the operator is told the file and its line.
         throw zova::Error(e.message(), import.Lines.fileOf(e.line()), import.Lines.lineOf(e.line()));
     }
+    // Files that hold no parcel at all must not take the place of the operator's work.
+    if (import.Result.ParcelCount == 0)
+        throw zova::Error(QStringLiteral("У вибраних файлах немає жодної ділянки."));
     if (import.Result.FirstSkipped > 0)
         import.FirstSkippedAt = where(import.Lines, import.Result.FirstSkipped);
     return import;
@@ -42,6 +45,7 @@ void CommitBatch(BatchImport &&import)
     s.Parcels = std::move(import.Result.Parcels);
     s.ImportLines = std::move(import.Lines.Lines);
     s.CurParcel = 0;
+    s.Modified = false; // nothing of the new parcels is changed yet
 }
 
 } // namespace model

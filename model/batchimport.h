@@ -37,7 +37,7 @@ BatchResult ParseIn4Batch(const zova::OneBased<QString> &lines);
 
 /// What the batch dialog's button runs in modes 1 to 3: reads the files and parses their lines,
 /// telling the sink the phases "Читаємо..." and "Обробляємо...". Throws zova::Error naming the
-/// file and its line on failure; touches no program-wide state.
+/// file and its line on failure, and when the files hold no parcel; touches no program-wide state.
 struct BatchImport {
     BatchLines Lines;
     BatchResult Result;
@@ -47,8 +47,8 @@ struct BatchImport {
 BatchImport ImportBatch(const QString &folder, const QStringList &names, int mode,
                         platform::ProgressSink *progress = nullptr);
 
-/// Hands a successful import over to state(): Parcels, ImportLines, CurParcel = 0. The header
-/// values, the officials and the file of the last open stay as they were.
+/// Hands a successful import over to state(): Parcels, ImportLines, CurParcel = 0, and no change
+/// marked. The header values, the officials and the file of the last open stay as they were.
 void CommitBatch(BatchImport &&import);
 
 } // namespace model

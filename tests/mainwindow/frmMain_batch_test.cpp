@@ -126,10 +126,10 @@ TEST_F(MainWindowTest, AnIn4ImportRightAfterTheStartShowsItsTreeAndCommands)
 
     // The imported parcels are exported like opened ones.
     control<QAction>("mnuExpMif")->trigger();
-    EXPECT_TRUE(QFileInfo(QDir(programDir).filePath("Export/dil.mif")).isFile());
+    EXPECT_TRUE(QFileInfo(QDir(dataDir).filePath("Export/dil.mif")).isFile());
 }
 
-TEST_F(MainWindowTest, AnImportReplacesWhatWasShownAndOneWithoutParcelsTurnsTheCommandsOff)
+TEST_F(MainWindowTest, AnImportReplacesWhatWasShownAndFilesWithoutParcelsAreRefused)
 {
     frmMain &w = open();
     answerOpen(testsupport::sourcePath(QStringLiteral("samples/sofiivska-win.in4")), 2);
@@ -151,10 +151,18 @@ TEST_F(MainWindowTest, AnImportReplacesWhatWasShownAndOneWithoutParcelsTurnsTheC
     EXPECT_EQ(model::state().CurParcel, 0);
     EXPECT_EQ(panel(2), "Ділянок: 1; Угідь: 0; Пікетів: 3");
 
+    // Files without a parcel are refused; the imported parcel stays.
     const QString headerOnly = folderWith({{"a.in4", {"DS=\"3222486201\",", "SD=\"1\","}}});
     dialog = w.BatchDialog(model::BatchIn4);
     dialog->Dir1_Change(headerOnly);
     dialog->Command1_Click();
+    EXPECT_EQ(prompts->messages(), QStringList{"Файли не імпортовано.\nУ вибраних файлах немає жодної ділянки."});
+    EXPECT_EQ(tree()->topLevelItemCount(), 1);
+
+    // Without parcels the tree procedures turn the commands that need them off.
+    model::state().Parcels.Clear();
+    w.EnableMainControls();
+    w.RebuildMainTree();
     EXPECT_EQ(tree()->topLevelItemCount(), 0);
     for (const char *name : {"SSTab1", "cmbCil", "bMap", "frServ"})
         EXPECT_FALSE(control(name)->isEnabled()) << name;
@@ -163,7 +171,6 @@ TEST_F(MainWindowTest, AnImportReplacesWhatWasShownAndOneWithoutParcelsTurnsTheC
         EXPECT_FALSE(w.tBarButton(QString::fromLatin1(key))->isEnabled()) << key;
     for (const char *menu : {"mnuSel", "mnuSave", "mnuMass"})
         EXPECT_FALSE(control<QAction>(menu)->isEnabled()) << menu;
-    EXPECT_EQ(panel(2), "Ділянок: 0; Угідь: 0; Пікетів: 0");
 }
 
 TEST_F(MainWindowTest, AFailedImportLeavesTheWindowAsItWas)

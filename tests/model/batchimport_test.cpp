@@ -120,7 +120,7 @@ TEST(ReadImportFiles, FailuresNameTheFileAndLine)
 {
     Folder f;
     f.file("a.art", {"P", "1 0 0"}).file("b.art", {"///", "1 0 0"}).file("c.art", {"l", "1 0 0", "2 5 5"});
-    f.file("d.in4", {"SR=\"1\",", "NM=\"x\",", "N=1,NP=\"1\",X=1"});
+    f.file("d.in4", {"SR=\"1\",", "NM=\"x\",", "N=1,NP=\"1\",X=1"}).file("e.art", {"P", "///"});
 
     const struct {
         QStringList names;
@@ -132,13 +132,14 @@ TEST(ReadImportFiles, FailuresNameTheFileAndLine)
         {{"c.art"}, BatchContour, "c.art", 2},        // a point before any name
         {{"a.art", "gone.art"}, BatchContour, "gone.art", 0}, // a file that cannot be opened
         {{"a.art", "d.in4"}, BatchIn4, "d.in4", 3},   // a point line of two fields
+        {{"e.art"}, BatchContour, "", 0},             // no parcel at all
     };
     for (const auto &c : cases) {
         try {
             ImportBatch(f.path, c.names, c.mode);
             ADD_FAILURE() << c.file << " imported";
         } catch (const zova::Error &e) {
-            EXPECT_EQ(e.file(), QDir(f.path).filePath(QString::fromUtf8(c.file))) << c.file;
+            EXPECT_EQ(e.file(), *c.file ? QDir(f.path).filePath(QString::fromUtf8(c.file)) : QString()) << c.file;
             EXPECT_EQ(e.line(), c.line) << c.file;
         }
     }

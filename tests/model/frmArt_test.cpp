@@ -213,6 +213,7 @@ TEST_F(BatchDialog, ImportReplacesTheParcelsAndHasTheWindowShowThem)
 {
     loadSample();
     state().CurParcel = 3;
+    state().Modified = true;
     const QString folder = testsupport::tempDir();
     writeDos(folder, QStringLiteral("a.art"), {"Перша", "1 0 0", "2 0 10", "3 10 10"});
     writeDos(folder, QStringLiteral("b.art"), {"Друга", "1 0 0", "2 0 5", "3 5 5"});
@@ -227,6 +228,7 @@ TEST_F(BatchDialog, ImportReplacesTheParcelsAndHasTheWindowShowThem)
     ASSERT_EQ(state().Parcels.UBound(), 1);
     EXPECT_EQ(state().Parcels[1].NM, "Друга");
     EXPECT_EQ(state().CurParcel, 0);
+    EXPECT_FALSE(state().Modified);
     EXPECT_EQ(state().ImportLines.UBound(), 4);
     EXPECT_EQ(calls, (QStringList{"clear", "enable", "rebuild", "status Ділянок: 1; Угідь: 0; Пікетів: 3"}));
     EXPECT_EQ(control<QLabel>("lProgr")->text(), "Обробляємо...");
@@ -244,6 +246,7 @@ TEST_F(BatchDialog, ImportReplacesTheParcelsAndHasTheWindowShowThem)
 TEST_F(BatchDialog, AFailedImportKeepsThePreviousParcelsAndNamesTheFileAndLine)
 {
     loadSample();
+    state().Modified = true;
     const ParcelList before = state().Parcels;
     const int lines = state().ImportLines.UBound();
     const QString folder = testsupport::tempDir();
@@ -253,6 +256,7 @@ TEST_F(BatchDialog, AFailedImportKeepsThePreviousParcelsAndNamesTheFileAndLine)
     frmArt &d = open(BatchIn4, folder);
     d.Command1_Click();
     EXPECT_EQ(state().Parcels, before);
+    EXPECT_TRUE(state().Modified);
     EXPECT_EQ(state().ImportLines.UBound(), lines);
     EXPECT_TRUE(calls.isEmpty());
     ASSERT_EQ(prompts->messages().size(), 1);
