@@ -3,7 +3,9 @@
 #include "common/error.h"
 #include "platform/codepage.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace bench {
@@ -151,6 +153,35 @@ qint64 WriteGeneratedIn4(const QString &path, const GeneratedIn4 &shape)
     if (file.write(out) != out.size() || !file.commit())
         throw zova::Error(QStringLiteral("Не вдалося записати файл"), path);
     return QFile(path).size();
+}
+
+QStringList SplitIn4(const QString &path, const QString &folder, int parts)
+{
+    QFile in(path);
+    if (!in.open(QIODevice::ReadOnly))
+        throw zova::Error(QStringLiteral("Не вдалося відкрити файл"), path);
+    const QByteArray bytes = in.readAll();
+    // Every parcel of the generated file begins at its SR line.
+    QList<qsizetype> starts;
+    for (qsizetype at = bytes.indexOf("\r\nSR,"); at >= 0; at = bytes.indexOf("\r\nSR,", at + 2))
+        starts << at + 2;
+    if (starts.isEmpty() || parts < 1)
+        throw zova::Error(QStringLiteral("У файлі немає ділянок"), path);
+    const QByteArray header = bytes.left(starts.first());
+    const QString base = QFileInfo(path).completeBaseName();
+    QStringList paths;
+    for (int part = 0; part < parts; ++part) {
+        const qsizetype first = starts.size() * part / parts;
+        const qsizetype next = starts.size() * (part + 1) / parts;
+        const qsizetype from = starts[first];
+        const qsizetype to = next < starts.size() ? starts[next] : bytes.size();
+        paths << QDir(folder).filePath(QStringLiteral("%1-%2.in4").arg(base).arg(part + 1, 2, 10, QLatin1Char('0')));
+        QSaveFile out(paths.last());
+        if (!out.open(QIODevice::WriteOnly) || out.write(header) != header.size() ||
+            out.write(bytes.constData() + from, to - from) != to - from || !out.commit())
+            throw zova::Error(QStringLiteral("Не вдалося записати файл"), paths.last());
+    }
+    return paths;
 }
 
 } // namespace bench

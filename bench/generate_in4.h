@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace bench {
 
@@ -22,5 +23,11 @@ struct GeneratedIn4 {
 /// centimetres, so every shared vertex has one text. Returns the file's size in bytes; throws
 /// zova::Error when the file cannot be written.
 qint64 WriteGeneratedIn4(const QString &path, const GeneratedIn4 &shape = GeneratedIn4());
+
+/// Splits an in4 file into `parts` files of as many whole parcels each ("<name>-01.in4" ... in
+/// `folder`), each starting with the header of the whole file, as a folder of in4 files exported
+/// one quarter at a time looks. Returns the paths; throws zova::Error when a file cannot be
+/// read or written.
+QStringList SplitIn4(const QString &path, const QString &folder, int parts);
 
 } // namespace bench

@@ -1,14 +1,17 @@
 // The open command on the generated 20,000-parcel file, from the dialog's answer to the tree
 // shown: read, parse, the area phase, the KOATUU lookup, the tree fill and the window repainted;
-// the overview of all its parcels, from the button to the window shown; and the two commands that
-// change every parcel: a bulk assignment (dialog, parcels, node texts and row pictures of the tree,
-// selection count) and a coordinate shift (every point, the coordinate list).
+// the batch import of the same parcels in 20 files; the overview of all its parcels, from the
+// button to the window shown; and the two commands that change every parcel: a bulk assignment
+// (dialog, parcels, node texts and row pictures of the tree, selection count) and a coordinate
+// shift (every point, the coordinate list).
 
 #include "bench/generate_in4.h"
 #include "bench/widgetmain.h"
 #include "mainwindow/frmMain.h"
 #include "draw/widget/picturebox.h"
 #include "mainwindow/frmMap.h"
+#include "model/batchreader.h"
+#include "model/forms/frmArt.h"
 #include "model/state.h"
 #include "platform/scriptedprompts.h"
 #include "reference/baseconnection.h"
@@ -92,6 +95,40 @@ void BM_OpenAndFillTree(benchmark::State &state)
     reference::CloseBase();
 }
 BENCHMARK(BM_OpenAndFillTree)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5)
+    ->ReportAggregatesOnly(false);
+
+// The same parcels as the open: the generated file split into 20 in4 files, imported by the batch
+// dialog from its button to the tree shown.
+void BM_BatchIn4ImportAndFillTree(benchmark::State &state)
+{
+    QString path;
+    auto window = ShowWindow(state, path);
+    if (!window)
+        return;
+    const QString parts = folder().filePath(QStringLiteral("parts"));
+    QDir().mkpath(parts);
+    bench::SplitIn4(path, parts, 20);
+    QCoreApplication::processEvents();
+
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::unique_ptr<frmArt> dialog = window->BatchDialog(model::BatchIn4);
+        dialog->Dir1_Change(parts);
+        state.ResumeTiming();
+        dialog->Command1_Click();
+        QCoreApplication::processEvents(); // the tree laid out and painted
+        state.PauseTiming();
+        dialog.reset();
+        state.ResumeTiming();
+    }
+    const auto *tree = window->findChild<QTreeWidget *>(QStringLiteral("MyTree"));
+    state.counters["parcels"] = tree->topLevelItemCount();
+    if (tree->topLevelItemCount() != 20000)
+        state.SkipWithError("the files did not import");
+    window.reset();
+    reference::CloseBase();
+}
+BENCHMARK(BM_BatchIn4ImportAndFillTree)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5)
     ->ReportAggregatesOnly(false);
 
 void BM_OverviewOfAllParcels(benchmark::State &state)
