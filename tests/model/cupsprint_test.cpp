@@ -20,6 +20,7 @@
 #include <QThread>
 #include <QUuid>
 #include <algorithm>
+#include <memory>
 #include <gtest/gtest.h>
 #include <pwd.h>
 #include <unistd.h>
@@ -56,10 +57,6 @@ public:
                 m_cupsd.waitForFinished(5000);
             }
         }
-        if (m_hadServer)
-            qputenv("CUPS_SERVER", m_oldServer);
-        else
-            qunsetenv("CUPS_SERVER");
     }
 
     /// Starts the scheduler and adds the PDF printer as the default; the reason when it cannot.
@@ -84,9 +81,7 @@ public:
         if (!written)
             return QStringLiteral("the scheduler's configuration could not be written");
 
-        m_oldServer = qgetenv("CUPS_SERVER");
-        m_hadServer = qEnvironmentVariableIsSet("CUPS_SERVER");
-        qputenv("CUPS_SERVER", m_socket.toLocal8Bit());
+        m_server = std::make_unique<testsupport::ScopedEnv>("CUPS_SERVER", m_socket.toLocal8Bit());
         m_cupsd.start(QStringLiteral("/usr/sbin/cupsd"),
                       {"-f", "-c", root + "/cupsd.conf", "-s", root + "/cups-files.conf"});
         if (!m_cupsd.waitForStarted(10000))
@@ -132,9 +127,8 @@ public:
 private:
     QTemporaryDir m_dir;
     QString m_socket;
+    std::unique_ptr<testsupport::ScopedEnv> m_server; ///< the clients ask this scheduler while it lives
     QProcess m_cupsd;
-    QByteArray m_oldServer;
-    bool m_hadServer = false;
 };
 
 // The lines of text on a page picture: runs of rows that hold a dark pixel.
