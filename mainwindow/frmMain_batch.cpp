@@ -32,6 +32,9 @@ void frmMain::mnuPrint_Click()
 
 void frmMain::ShowBatchDialog(int mode)
 {
+    // An import replaces every parcel: changes not written would be lost without a word.
+    if (mode != model::BatchPrint && !MayDropChanges(QStringLiteral("Імпортувати файли без збереження?")))
+        return;
     BatchDialog(mode)->exec();
 }
 

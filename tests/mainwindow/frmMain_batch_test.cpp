@@ -198,3 +198,59 @@ TEST_F(MainWindowTest, AFailedImportLeavesTheWindowAsItWas)
     EXPECT_EQ(w.panelParcel(), 3);
     EXPECT_EQ(w.drawnParcel(), 3);
 }
+
+TEST_F(MainWindowTest, AnImportOverUnsavedChangesAsksFirstAndLeavesNothingMarked)
+{
+    frmMain &w = open();
+    openSample();
+    const model::ParcelList loaded = model::state().Parcels;
+    const QString folder = folderWith({{"a.art", {"Поле", "1 0 0", "2 0 10", "3 10 10"}}});
+    bool shown = false;
+    // Runs the dialog once it is up: the folder's files imported.
+    const auto importWhenShown = [&] {
+        QTimer::singleShot(0, [&] {
+            auto *dialog = qobject_cast<frmArt *>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            shown = true;
+            dialog->Dir1_Change(folder);
+            dialog->Command1_Click();
+        });
+    };
+
+    model::state().Modified = true; // as the window's edits leave it
+    prompts->answers.push_back(platform::MsgAnswer::No);
+    importWhenShown();
+    control<QAction>("mnuArt")->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(shown);
+    EXPECT_EQ(prompts->calls.back().message.defaultAnswer, platform::MsgAnswer::No);
+    EXPECT_TRUE(prompts->messages().last().endsWith("Імпортувати файли без збереження?"));
+    EXPECT_EQ(model::state().Parcels, loaded);
+    EXPECT_TRUE(model::state().Modified);
+
+    // Printing replaces nothing, so it does not ask.
+    const size_t asked = prompts->calls.size();
+    bool printShown = false;
+    QTimer::singleShot(0, [&] {
+        if (QWidget *dialog = QApplication::activeModalWidget()) {
+            printShown = dialog->objectName() == QLatin1String("frmArt");
+            dialog->findChild<QPushButton *>(QStringLiteral("Command2"))->click();
+        }
+    });
+    control<QAction>("mnuPrint")->trigger();
+    EXPECT_TRUE(printShown);
+    EXPECT_EQ(prompts->calls.size(), asked);
+
+    // "Так": the import replaces the parcels, and nothing of them is changed yet, so leaving
+    // asks nothing.
+    prompts->answers.push_back(platform::MsgAnswer::Yes);
+    importWhenShown();
+    control<QAction>("mnuArt")->trigger();
+    EXPECT_TRUE(shown);
+    ASSERT_EQ(model::state().Parcels.UBound(), 1);
+    EXPECT_FALSE(model::state().Modified);
+    const size_t before = prompts->calls.size();
+    EXPECT_TRUE(w.QueryUnload());
+    EXPECT_EQ(prompts->calls.size(), before);
+}
