@@ -72,8 +72,6 @@ void frmMain::connectCommands()
     connect(ui->mnuImpTxt, &QAction::triggered, this, &frmMain::mnuImpTxt_Click);
     connect(ui->mnuManyIn4, &QAction::triggered, this, &frmMain::mnuManyIn4_Click);
     connect(ui->mnuPrint, &QAction::triggered, this, &frmMain::mnuPrint_Click);
-    // The other commands (documents, bulk assignment, find, about) come with their own dialogs;
-    // until then their controls do nothing.
 }
 
 void frmMain::tBar_ButtonClick(QAction *button)

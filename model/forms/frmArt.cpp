@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <exception>
 #include <optional>
 
@@ -48,10 +49,10 @@ frmArt::frmArt(BatchHooks hooks, QWidget *parent)
     if (m_mode < model::BatchContour || m_mode > model::BatchPrint)
         m_mode = model::BatchContour;
 
-    connect(ui->Dir1, &QLineEdit::editingFinished, this, [this] {
-        if (QDir::cleanPath(QDir::fromNativeSeparators(ui->Dir1->text())) != m_folder)
-            Dir1_Change(ui->Dir1->text());
-    });
+    connect(ui->Dir1, &QLineEdit::editingFinished, this, &frmArt::Dir1_Typed);
+    // Enter in the folder box shows the folder; it must not also press the default button and start
+    // the work on files the operator has not seen yet.
+    ui->Dir1->installEventFilter(this);
     connect(ui->bDir, &QToolButton::clicked, this, &frmArt::bDir_Click);
     connect(ui->aFile, &QListWidget::currentItemChanged, this,
             [this](QListWidgetItem *item) { aFile_Click(item); });
@@ -95,6 +96,24 @@ bool frmArt::Dir1_Change(const QString &path)
     ui->aFile->clear();
     ui->aFile->addItems(model::BatchFiles(m_folder, m_mode));
     return true;
+}
+
+void frmArt::Dir1_Typed()
+{
+    if (QDir::cleanPath(QDir::fromNativeSeparators(ui->Dir1->text())) != m_folder)
+        Dir1_Change(ui->Dir1->text());
+}
+
+bool frmArt::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ui->Dir1 && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            Dir1_Typed();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void frmArt::bDir_Click()

@@ -69,7 +69,12 @@ public:
     void setRange(int, int) override {}
     void setValue(int) override {}
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    /// Shows the folder typed into the box, unless it is the one shown.
+    void Dir1_Typed();
     void bDir_Click();
     QStringList listedFiles() const;
 

@@ -12,10 +12,12 @@
 #include "tests/model/printing.h"
 #include "tests/support/testsupport.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -159,6 +161,21 @@ TEST_F(BatchDialog, AFolderThatCannotBeReadLeavesTheFolderShown)
     emit control<QLineEdit>("Dir1")->editingFinished();
     EXPECT_EQ(listed(), QStringList{"b.art"});
     EXPECT_TRUE(d.BatchFileName().isEmpty()); // the name chosen in the other folder is gone
+
+    // Enter in the box shows the folder and starts nothing: the default button stays unpressed.
+    d.show();
+    const QString third = testsupport::tempDir();
+    writeDos(third, QStringLiteral("c.art"), {"R", "1 0 0", "2 0 5", "3 5 5"});
+    auto *box = control<QLineEdit>("Dir1");
+    box->setFocus();
+    box->setText(third);
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(box, &press);
+    EXPECT_EQ(listed(), QStringList{"c.art"});
+    EXPECT_TRUE(calls.isEmpty());
+    EXPECT_EQ(state().Parcels.UBound(), 0);
+    EXPECT_TRUE(d.isVisible());
+    EXPECT_EQ(d.result(), 0);
 }
 
 TEST_F(BatchDialog, PageAndCopyBoxes)
