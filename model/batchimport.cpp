@@ -1,6 +1,7 @@
 #include "model/batchimport.h"
 
 #include "common/error.h"
+#include "model/codepagecheck.h"
 #include "model/state.h"
 
 #include <QFileInfo>
@@ -12,6 +13,24 @@ namespace {
 QString where(const BatchLines &lines, int i)
 {
     return QStringLiteral("файл %1, рядок %2").arg(QFileInfo(lines.fileOf(i)).fileName()).arg(lines.lineOf(i));
+}
+
+constexpr int DosIn4Filter = 1; // the open dialog's filter the batch reads exchange files with
+
+// The files of the run whose texts the other code page reads better.
+QStringList otherCodePage(const BatchLines &lines)
+{
+    std::vector<zova::OneBased<QString>> perFile(size_t(lines.Files.size()));
+    for (int i = 1; i <= lines.Lines.UBound(); ++i) {
+        const int f = lines.FileOf[size_t(i)];
+        if (f >= 0)
+            perFile[size_t(f)].Add(lines.Lines[i]);
+    }
+    QStringList names;
+    for (size_t f = 0; f < perFile.size(); ++f)
+        if (SuggestedFilter(perFile[f], DosIn4Filter) != 0)
+            names << QFileInfo(lines.Files[int(f)]).fileName();
+    return names;
 }
 
 } // namespace
@@ -34,6 +53,8 @@ BatchImport ImportBatch(const QString &folder, const QStringList &names, int mod
     // Files that hold no parcel at all must not take the place of the operator's work.
     if (import.Result.ParcelCount == 0)
         throw zova::Error(QStringLiteral("У вибраних файлах немає жодної ділянки."));
+    if (mode == BatchIn4)
+        import.OtherCodePage = otherCodePage(import.Lines);
     if (import.Result.FirstSkipped > 0)
         import.FirstSkippedAt = where(import.Lines, import.Result.FirstSkipped);
     return import;

@@ -43,6 +43,9 @@ struct BatchImport {
     BatchResult Result;
     /// "файл, рядок" of the first skipped line, empty when none was skipped.
     QString FirstSkippedAt;
+    /// Exchange files whose names and addresses, read in the DOS code page, look like a Windows
+    /// text read wrongly: their names, in reading order.
+    QStringList OtherCodePage;
 };
 BatchImport ImportBatch(const QString &folder, const QStringList &names, int mode,
                         platform::ProgressSink *progress = nullptr);

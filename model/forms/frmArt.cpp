@@ -221,6 +221,19 @@ void frmArt::ReadImportFiles(const QString &folder, const QStringList &names)
                          platform::productTitle(), platform::MsgIcon::Critical);
         return;
     }
+    // The batch reads exchange files in the DOS code page only: a Windows file would bring its
+    // names and addresses in as nonsense without a word.
+    if (!import.OtherCodePage.isEmpty()) {
+        const QString text =
+            QStringLiteral("Схоже, ці файли записано в кодуванні WIN, а пакетний імпорт читає файли в "
+                           "кодуванні DOS: в іменах і адресах будуть знаки, яких не буває в українському "
+                           "тексті.\n%1\n\nЇх можна відкрити по одному з фільтром «Обмінні файли (*.in4)- "
+                           "WIN».\n\nІмпортувати файли все одно?")
+                .arg(import.OtherCodePage.join(QLatin1Char('\n')));
+        if (platform::MsgBox(text, platform::productTitle(), platform::MsgIcon::Exclamation,
+                             platform::MsgButtons::OkCancel) != platform::MsgAnswer::Ok)
+            return;
+    }
     const QString status = import.Result.StatusText;
     const int skipped = import.Result.SkippedLines;
     const QString firstSkipped = import.FirstSkippedAt;

@@ -284,6 +284,33 @@ TEST_F(BatchDialog, AFailedImportKeepsThePreviousParcelsAndNamesTheFileAndLine)
     EXPECT_EQ(d.result(), int(QDialog::Accepted)); // the dialog closes as after any work
 }
 
+TEST_F(BatchDialog, ExchangeFilesInTheWindowsCodePageAreToldBeforeTheyReplaceTheParcels)
+{
+    const QString folder = testsupport::tempDir();
+    writeDos(folder, QStringLiteral("a.in4"), {"SD=\"1\",", "SR=\"1\",", "NM=\"Петренко Ольга\","});
+    ASSERT_TRUE(QFile::copy(testsupport::sourcePath("samples/sofiivska-win.in4"), QDir(folder).filePath("b.in4")));
+
+    // Cancelled: nothing of the files is taken.
+    prompts->answers.push_back(platform::MsgAnswer::Cancel);
+    open(BatchIn4, folder).Command1_Click();
+    EXPECT_EQ(state().Parcels.UBound(), 0);
+    EXPECT_TRUE(calls.isEmpty());
+    ASSERT_EQ(prompts->messages().size(), 1);
+    EXPECT_TRUE(prompts->messages().first().contains("\nb.in4\n")) << prompts->messages().first().toStdString();
+    EXPECT_FALSE(prompts->messages().first().contains("a.in4"));
+
+    // Taken all the same when the operator says so; files in the DOS code page alone ask nothing.
+    prompts->answers.push_back(platform::MsgAnswer::Ok);
+    open(BatchIn4, folder).Command1_Click();
+    EXPECT_GT(state().Parcels.UBound(), 1);
+    EXPECT_EQ(prompts->messages().size(), 2);
+    QFile::remove(QDir(folder).filePath("b.in4"));
+    open(BatchIn4, folder).Command1_Click();
+    EXPECT_EQ(state().Parcels.UBound(), 1);
+    EXPECT_EQ(state().Parcels[1].NM, "Петренко Ольга");
+    EXPECT_EQ(prompts->messages().size(), 2);
+}
+
 TEST_F(BatchDialog, PrintsEveryDocumentInTheChosenOrderWithPageAndCopies)
 {
     const QString folder = testsupport::tempDir();
