@@ -227,7 +227,7 @@ void frmArt::ReadImportFiles(const QString &folder, const QStringList &names)
         const QString text =
             QStringLiteral("Схоже, ці файли записано в кодуванні WIN, а пакетний імпорт читає файли в "
                            "кодуванні DOS: в іменах і адресах будуть знаки, яких не буває в українському "
-                           "тексті.\n%1\n\nЇх можна відкрити по одному з фільтром «Обмінні файли (*.in4)- "
+                           "тексті:\n\n%1\n\nЇх можна відкрити по одному з фільтром «Обмінні файли (*.in4)- "
                            "WIN».\n\nІмпортувати файли все одно?")
                 .arg(import.OtherCodePage.join(QLatin1Char('\n')));
         if (platform::MsgBox(text, platform::productTitle(), platform::MsgIcon::Exclamation,
