@@ -91,7 +91,15 @@ MsgAnswer QtPrompts::message(const MessageRequest &request)
     box.setStandardButtons(buttons);
     if (request.defaultAnswer)
         box.setDefaultButton(standardButton(*request.defaultAnswer));
-    switch (box.exec()) {
+    // A message waits for the operator: it shows the arrow even amid work that put up the
+    // hourglass, which comes back once the message is answered.
+    const bool waiting = QApplication::overrideCursor() != nullptr;
+    if (waiting)
+        QApplication::setOverrideCursor(Qt::ArrowCursor);
+    const int answer = box.exec();
+    if (waiting)
+        QApplication::restoreOverrideCursor();
+    switch (answer) {
     case QMessageBox::Cancel: return MsgAnswer::Cancel;
     case QMessageBox::Abort: return MsgAnswer::Abort;
     case QMessageBox::Retry: return MsgAnswer::Retry;

@@ -1,6 +1,11 @@
 #include "platform/prompts.h"
+#include "platform/forms/qtprompts.h"
+#include "platform/forms/waitcursor.h"
 #include "platform/scriptedprompts.h"
+#include "tests/support/widgettesting.h"
 
+#include <QApplication>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace platform;
@@ -79,4 +84,23 @@ TEST_F(PromptsTest, FolderAndFontChoosers)
     scripted->fonts.push_back(FontChoice{QStringLiteral("Arial"), 8, false, true});
     EXPECT_EQ(prompts().chooseFont(initial)->name, QStringLiteral("Arial"));
     EXPECT_EQ(scripted->calls.back().font, initial);
+}
+
+TEST(QtPromptsTest, AMessageAmidWorkShowsTheArrowAndTheHourglassComesBack)
+{
+    setPrompts(std::make_unique<QtPrompts>());
+    Qt::CursorShape shown = Qt::BlankCursor;
+    {
+        WaitCursor wait;
+        widgettesting::whenModal(QString(), [&](QWidget *box) {
+            shown = QApplication::overrideCursor() ? QApplication::overrideCursor()->shape() : Qt::BlankCursor;
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        EXPECT_EQ(MsgBox(QStringLiteral("Файл не відкрито.")), MsgAnswer::Ok);
+        EXPECT_EQ(shown, Qt::ArrowCursor);
+        ASSERT_NE(QApplication::overrideCursor(), nullptr);
+        EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    }
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    setPrompts(nullptr);
 }
