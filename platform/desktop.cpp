@@ -8,8 +8,10 @@
 #include <QThread>
 #include <QUrl>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QUuid>
 
+#include <algorithm>
 #include <csignal>
 #include <sys/types.h>
 #include <unistd.h>
@@ -130,6 +132,27 @@ bool runToEnd(const QStringList &command, int timeoutMs, QByteArray *output = nu
     return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
 }
 
+// The number of pages of a PDF as poppler's pdfinfo tells it; 0 when it cannot be told.
+int pdfPageCount(const QString &pdf)
+{
+    QByteArray answer;
+    if (!runToEnd({QStringLiteral("pdfinfo"), pdf}, 30000, &answer))
+        return 0;
+    const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("^Pages:\\s+(\\d+)"),
+                                                         QRegularExpression::MultilineOption)
+                                          .match(QString::fromLatin1(answer));
+    return m.hasMatch() ? m.captured(1).toInt() : 0;
+}
+
+// The highest page a page list ("2", "1-3,5") names.
+int lastPage(const QString &pages)
+{
+    int last = 0;
+    for (const QString &n : pages.split(QRegularExpression(QStringLiteral("[^0-9]+")), Qt::SkipEmptyParts))
+        last = std::max(last, n.toInt());
+    return last;
+}
+
 } // namespace
 
 bool SystemDesktop::printPages(const QString &path, const QString &pages, int copies)
@@ -144,6 +167,11 @@ bool SystemDesktop::printPages(const QString &path, const QString &pages, int co
         return false;
     const QString pdf = work.filePath(QStringLiteral("pdf/") + QFileInfo(path).completeBaseName() + QStringLiteral(".pdf"));
     if (!QFileInfo::exists(pdf))
+        return false;
+    // A page the document does not have is no print: the print system takes the job and its
+    // filter fails on it, which stops the printer for every later job.
+    const int count = pdfPageCount(pdf);
+    if (count > 0 && lastPage(pages) > count)
         return false;
     return runToEnd(printPdfCommand(pdf, pages, copies), 60000);
 }

@@ -218,5 +218,14 @@ TEST(CupsPrint, TheAskedPageIsPrintedInTheAskedCopies)
     EXPECT_TRUE(info.contains(QRegularExpression("Pages:\\s+2\\b"))) << info.toStdString();
     for (int page = 1; page <= 2; ++page)
         EXPECT_EQ(textLines(QStringLiteral("%1-%2.png").arg(pictures).arg(page)), 5) << "printed page " << page;
+
+    // A page the document does not have is told as not printed and sent nowhere: the print
+    // system's filter would fail on it and stop the printer for the documents after it.
+    const model::BatchPrintReport beyond = model::BatchPrintDocs(folder, {base + ".docx"}, true, 4, 1);
+    EXPECT_EQ(beyond.Failed, QStringList{base + ".docx"});
+    EXPECT_TRUE(run("lpstat", {"-o", Printer}).trimmed().isEmpty());
+    EXPECT_TRUE(run("lpstat", {"-W", "completed", "-o", Printer}).count('\n') == 1)
+        << run("lpstat", {"-W", "completed", "-o", Printer}).toStdString();
+    EXPECT_FALSE(run("lpstat", {"-p", Printer}).contains("disabled"));
     platform::setDesktop(std::move(previous));
 }

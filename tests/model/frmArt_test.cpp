@@ -347,10 +347,13 @@ TEST_F(BatchDialog, PrintFailuresAreToldAndTheRestPrinted)
         writeDos(folder, QString::fromLatin1(name), {});
     const QString at = QFileInfo(folder).absoluteFilePath() + "/";
     desktop->failing << at + "b.doc";
-    open(BatchPrint, folder).Command1_Click();
+    frmArt &d = open(BatchPrint, folder);
+    control<QLineEdit>("tPage")->setText(QStringLiteral("2"));
+    d.Command1_Click();
     EXPECT_EQ(desktop->printedPages.size(), 3);
     ASSERT_EQ(prompts->calls.size(), 1u);
-    EXPECT_EQ(prompts->calls[0].message.text, "Не вдалося надрукувати документи (1 з 3):\nb.doc");
+    EXPECT_EQ(prompts->calls[0].message.text, "Не вдалося надрукувати документи (1 з 3):\nb.doc\n\nДокумент не читається, у "
+                                              "ньому немає сторінки 2 або система друку не прийняла завдання.");
     EXPECT_EQ(prompts->calls[0].message.title, "!!!");
     EXPECT_EQ(prompts->calls[0].message.icon, platform::MsgIcon::Critical);
 
