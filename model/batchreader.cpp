@@ -5,7 +5,6 @@
 #include "model/exchangereader.h"
 
 #include <QDir>
-#include <QFile>
 #include <limits>
 
 namespace model {
@@ -14,17 +13,6 @@ namespace {
 
 // Contour and point-list files are DOS texts, like the DOS exchange files.
 constexpr int DosFilter = 1;
-
-zova::OneBased<QString> readLines(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw zova::Error(QStringLiteral("Не вдалося відкрити файл: %1").arg(file.errorString()), path);
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw zova::Error(QStringLiteral("Не вдалося прочитати файл: %1").arg(file.errorString()), path);
-    return DecodeExchangeLines(bytes, DosFilter);
-}
 
 // The storing rules of a contour file, line by line; the state starts at Name in every file.
 void storeContourFile(BatchLines &out, const zova::OneBased<QString> &lines, int file)
@@ -118,7 +106,7 @@ BatchLines ReadImportFiles(const QString &folder, const QStringList &names, int 
     files.reserve(size_t(out.Files.size()));
     qsizetype total = 0;
     for (const QString &path : out.Files) {
-        files.push_back(readLines(path));
+        files.push_back(ReadExchangeLines(path, DosFilter));
         total += files.back().UBound();
     }
     if (total < std::numeric_limits<int>::max() - 2) {

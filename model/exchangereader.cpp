@@ -289,6 +289,22 @@ zova::OneBased<QString> DecodeExchangeLines(const QByteArray &bytes, int filter)
     return lines;
 }
 
+zova::OneBased<QString> ReadExchangeLines(const QString &path, int filter)
+{
+    QByteArray bytes;
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            throw zova::Error(QStringLiteral("Не вдалося відкрити файл: %1").arg(file.errorString()),
+                              path);
+        bytes = file.readAll();
+        if (file.error() != QFileDevice::NoError)
+            throw zova::Error(QStringLiteral("Не вдалося прочитати файл: %1").arg(file.errorString()),
+                              path);
+    } // closed before the lines are decoded
+    return DecodeExchangeLines(bytes, filter);
+}
+
 LoadResult ParseExchangeLines(zova::OneBased<QString> lines, int filter,
                               platform::ProgressSink &progress)
 {
@@ -308,19 +324,7 @@ LoadResult ParseExchangeLines(zova::OneBased<QString> lines, int filter)
 LoadResult LoadExchangeFile(const QString &path, int filter, platform::ProgressSink &progress)
 {
     checkFilter(filter);
-    QByteArray bytes;
-    {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
-            throw zova::Error(QStringLiteral("Не вдалося відкрити файл: %1").arg(file.errorString()),
-                              path);
-        bytes = file.readAll();
-        if (file.error() != QFileDevice::NoError)
-            throw zova::Error(QStringLiteral("Не вдалося прочитати файл: %1").arg(file.errorString()),
-                              path);
-    } // closed here, whatever follows
-    zova::OneBased<QString> lines = DecodeExchangeLines(bytes, filter);
-    bytes = QByteArray();
+    zova::OneBased<QString> lines = ReadExchangeLines(path, filter);
     LoadResult result;
     try {
         result = ParseExchangeLines(std::move(lines), filter, progress);

@@ -32,6 +32,10 @@ constexpr int CentreFilter = 5;
 /// ends at CR, CR LF or a lone LF; a last line without an end counts too.
 zova::OneBased<QString> DecodeExchangeLines(const QByteArray &bytes, int filter);
 
+/// Reads a file whole and decodes its lines as DecodeExchangeLines does. Throws zova::Error naming
+/// the file when it cannot be opened or read.
+zova::OneBased<QString> ReadExchangeLines(const QString &path, int filter);
+
 /// Parses the lines of an exchange file into a new model and runs the area phase. Reports an
 /// empty phase at the start (the window's caption says "Обробляємо..."), then "Ділянка...",
 /// "Угіддя...", "Площі...", "Зачекайте..." and the line reached. Throws zova::Error with the line number (and no file) on a bad line.
