@@ -15,8 +15,6 @@ QString where(const BatchLines &lines, int i)
     return QStringLiteral("файл %1, рядок %2").arg(QFileInfo(lines.fileOf(i)).fileName()).arg(lines.lineOf(i));
 }
 
-constexpr int DosIn4Filter = 1; // the open dialog's filter the batch reads exchange files with
-
 // The files of the run whose texts the other code page reads better.
 QStringList otherCodePage(const BatchLines &lines)
 {
@@ -28,7 +26,7 @@ QStringList otherCodePage(const BatchLines &lines)
     }
     QStringList names;
     for (size_t f = 0; f < perFile.size(); ++f)
-        if (SuggestedFilter(perFile[f], DosIn4Filter) != 0)
+        if (SuggestedFilter(perFile[f], BatchReadFilter) != 0)
             names << QFileInfo(lines.Files[int(f)]).fileName();
     return names;
 }

@@ -11,9 +11,6 @@ namespace model {
 
 namespace {
 
-// Contour and point-list files are DOS texts, like the DOS exchange files.
-constexpr int DosFilter = 1;
-
 // The storing rules of a contour file, line by line; the state starts at Name in every file.
 void storeContourFile(BatchLines &out, const zova::OneBased<QString> &lines, int file)
 {
@@ -106,7 +103,7 @@ BatchLines ReadImportFiles(const QString &folder, const QStringList &names, int 
     files.reserve(size_t(out.Files.size()));
     qsizetype total = 0;
     for (const QString &path : out.Files) {
-        files.push_back(ReadExchangeLines(path, DosFilter));
+        files.push_back(ReadExchangeLines(path, BatchReadFilter));
         total += files.back().UBound();
     }
     if (total < std::numeric_limits<int>::max() - 2) {

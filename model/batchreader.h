@@ -17,6 +17,10 @@ enum BatchModes : uint8_t {
     BatchPrint = 4,     ///< Word documents printed page by page
 };
 
+/// The open dialog's filter that every batch file is read with: the DOS exchange files'. Contour
+/// files and point lists are DOS texts too.
+constexpr int BatchReadFilter = 1;
+
 /// The file pattern a mode shows: "*.art", "*.txt", "*.in4", "*.doc".
 QString BatchPattern(int mode);
 
