@@ -108,15 +108,22 @@ QString relsOf(const QString &part)
     return part.left(slash + 1) + QStringLiteral("_rels/") + part.mid(slash + 1) + QStringLiteral(".rels");
 }
 
+// The main part's relationships, read into `rels`: its Relationships element; an empty node
+// when the main part has no relationships or they do not parse.
+pugi::xml_node mainRelationships(const DocumentData &data, pugi::xml_document &rels)
+{
+    const QByteArray bytes = data.package.part(relsOf(data.mainPart));
+    if (bytes.isEmpty() || !rels.load_buffer(bytes.constData(), size_t(bytes.size()), parseFlags))
+        return {};
+    return rels.child("Relationships");
+}
+
 } // namespace
 
 QString DocumentData::relatedPart(const char *typeSuffix) const
 {
     pugi::xml_document rels;
-    const QByteArray bytes = package.part(relsOf(mainPart));
-    if (!rels.load_buffer(bytes.constData(), size_t(bytes.size()), parseFlags))
-        return QString();
-    for (pugi::xml_node rel : rels.child("Relationships").children("Relationship"))
+    for (pugi::xml_node rel : mainRelationships(*this, rels).children("Relationship"))
         if (QString::fromUtf8(rel.attribute("Type").value()).endsWith(QLatin1String(typeSuffix))
             && std::strcmp(rel.attribute("TargetMode").value(), "External") != 0)
             return partOf(mainPart, QString::fromUtf8(rel.attribute("Target").value()));
@@ -177,19 +184,16 @@ std::unique_ptr<DocumentData> DocumentData::load(const QString &path)
 
     // Headers and footers: the title block of a plan stands in its footer, on every sheet.
     pugi::xml_document mainRels;
-    const QByteArray mainRelBytes = data->package.part(relsOf(data->mainPart));
-    if (!mainRelBytes.isEmpty() && mainRels.load_buffer(mainRelBytes.constData(), size_t(mainRelBytes.size()), parseFlags)) {
-        for (pugi::xml_node rel : mainRels.child("Relationships").children("Relationship")) {
-            const QString type = QString::fromUtf8(rel.attribute("Type").value());
-            if (!type.endsWith(QLatin1String("/header")) && !type.endsWith(QLatin1String("/footer")))
-                continue;
-            auto story = std::make_unique<Story>();
-            story->part = partOf(data->mainPart, QString::fromUtf8(rel.attribute("Target").value()));
-            const QByteArray bytes = data->package.part(story->part);
-            if (bytes.isEmpty() || !story->xml.load_buffer(bytes.constData(), size_t(bytes.size()), parseFlags))
-                throw Error(broken, path);
-            data->stories.push_back(std::move(story));
-        }
+    for (pugi::xml_node rel : mainRelationships(*data, mainRels).children("Relationship")) {
+        const QString type = QString::fromUtf8(rel.attribute("Type").value());
+        if (!type.endsWith(QLatin1String("/header")) && !type.endsWith(QLatin1String("/footer")))
+            continue;
+        auto story = std::make_unique<Story>();
+        story->part = partOf(data->mainPart, QString::fromUtf8(rel.attribute("Target").value()));
+        const QByteArray bytes = data->package.part(story->part);
+        if (bytes.isEmpty() || !story->xml.load_buffer(bytes.constData(), size_t(bytes.size()), parseFlags))
+            throw Error(broken, path);
+        data->stories.push_back(std::move(story));
     }
     data->fullName = QFileInfo(path).absoluteFilePath();
     return data;
