@@ -17,11 +17,6 @@ namespace model {
 
 namespace {
 
-constexpr uint32_t key(char a, char b)
-{
-    return KeyCode(a, b);
-}
-
 void checkFilter(int filter)
 {
     if (filter < 1 || filter > 5)
@@ -129,56 +124,56 @@ private:
     void line(const QString &text)
     {
         switch (LineKey(text)) {
-        case key('N', '='): point(text); break;
-        case key('N', 'M'): openParcel(QuotedValue(text)); break;
-        case key('C', 'N'): openLandUse(QuotedValue(text)); break;
-        case key('Z', 'M'):
+        case KeyCode('N', '='): point(text); break;
+        case KeyCode('N', 'M'): openParcel(QuotedValue(text)); break;
+        case KeyCode('C', 'N'): openLandUse(QuotedValue(text)); break;
+        case KeyCode('Z', 'M'):
             m_r.RaiZem = QuotedValue(text);
             m_r.HasRaiZem = true;
             break;
-        case key('G', 'L'):
+        case KeyCode('G', 'L'):
             m_r.Golova = QuotedValue(text);
             m_r.HasGolova = true;
             break;
-        case key('D', 'S'): m_r.Koatuu = QuotedValue(text); break;
-        case key('B', 'C'): m_r.DefaultQuarter = KeyNumber(QuotedValue(text)); break;
-        case key('S', 'D'): m_r.DefaultZone = KeyNumber(QuotedValue(text)); break;
-        case key('S', 'C'): m_pendingNumber = QuotedValue(text); break;
-        case key('S', 'R'):
+        case KeyCode('D', 'S'): m_r.Koatuu = QuotedValue(text); break;
+        case KeyCode('B', 'C'): m_r.DefaultQuarter = KeyNumber(QuotedValue(text)); break;
+        case KeyCode('S', 'D'): m_r.DefaultZone = KeyNumber(QuotedValue(text)); break;
+        case KeyCode('S', 'C'): m_pendingNumber = QuotedValue(text); break;
+        case KeyCode('S', 'R'):
             // The centre's files number their parcels by SC only.
             if (!m_centre)
                 m_pendingNumber = QuotedValue(text);
             break;
-        case key('K', 'T'):
-        case key('T', 'T'): parcel().ParcelKoatuu = QuotedValue(text); break;
-        case key('K', 'K'): {
+        case KeyCode('K', 'T'):
+        case KeyCode('T', 'T'): parcel().ParcelKoatuu = QuotedValue(text); break;
+        case KeyCode('K', 'K'): {
             const QString value = QuotedValue(text);
             if (value.size() >= 11)
                 parcel().ParcelKoatuu = value.left(10);
             break;
         }
-        case key('A', 'D'): {
+        case KeyCode('A', 'D'): {
             const QString value = QuotedValue(text);
             parcel().AD = m_centre ? CentreParcelAddress(value) : value;
             break;
         }
-        case key('A', 'U'): {
+        case KeyCode('A', 'U'): {
             const QString value = QuotedValue(text);
             parcel().AU = m_centre ? CentreOwnerAddress(value) : value;
             break;
         }
-        case key('P', 'Z'): {
+        case KeyCode('P', 'Z'): {
             const QString value = QuotedValue(text);
             parcel().PZ = m_centre ? CentreGrounds(value) : TrimBlanks(value);
             break;
         }
-        case key('K', 'V'): parcel().KV = KeyNumber(QuotedValue(text)); break;
-        case key('Z', 'N'): parcel().ZN = KeyNumber(QuotedValue(text)); break;
-        case key('D', 'B'): parcel().DB = QuotedValue(text); break;
-        case key('K', 'Z'): parcel().KZ = TrimBlanks(QuotedValue(text)); break;
-        case key('K', 'F'):
-        case key('K', 'U'): parcel().KF = TrimBlanks(QuotedValue(text)); break;
-        case key('P', 'P'): parcel().PP = QuotedValue(text); break;
+        case KeyCode('K', 'V'): parcel().KV = KeyNumber(QuotedValue(text)); break;
+        case KeyCode('Z', 'N'): parcel().ZN = KeyNumber(QuotedValue(text)); break;
+        case KeyCode('D', 'B'): parcel().DB = QuotedValue(text); break;
+        case KeyCode('K', 'Z'): parcel().KZ = TrimBlanks(QuotedValue(text)); break;
+        case KeyCode('K', 'F'):
+        case KeyCode('K', 'U'): parcel().KF = TrimBlanks(QuotedValue(text)); break;
+        case KeyCode('P', 'P'): parcel().PP = QuotedValue(text); break;
         default: break;
         }
     }
