@@ -12,11 +12,6 @@ namespace model {
 
 namespace {
 
-bool startsWith(const QString &text, char a, char b)
-{
-    return text.size() >= 2 && text[0] == QLatin1Char(a) && text[1] == QLatin1Char(b);
-}
-
 // A coordinate as these files write it: an optional sign, digits and an optional fraction after
 // ".". Anything else ("X", "12,5", "1e3") is no coordinate, so the line is no point.
 bool isCoordinate(QStringView word)
@@ -64,13 +59,14 @@ BatchResult ParseContourLines(const zova::OneBased<QString> &lines)
     int current = 0;
     for (int i = 1; i <= lines.UBound(); ++i) {
         const QString &line = lines[i];
-        if (startsWith(line, 'N', 'M')) {
+        const uint32_t key = LineKey(line);
+        if (key == KeyCode('N', 'M')) {
             current = CreateParcel(r.Parcels);
             ++r.ParcelCount;
             Parcel &p = r.Parcels[current];
             p.NM = line.size() > 2 ? line.mid(2) : QStringLiteral("NoName");
             p.Number = zova::SignedText(current);
-        } else if (startsWith(line, 'N', '=')) {
+        } else if (key == KeyCode('N', '=')) {
             const QStringView text = QStringView(line).mid(2);
             if (TrimBlanks(text).isEmpty())
                 continue; // a blank line among the points
