@@ -20,30 +20,49 @@ int SelectedParcelCount()
     return count;
 }
 
-BatchReport RunDocumentBatch(office::WordApp &app, const PlanOptions &options, platform::ProgressSink &overall,
-                             platform::ProgressSink &step)
+void ForEachSelectedParcel(BatchReport &report, platform::ProgressSink &overall,
+                           const std::function<void(int32_t)> &visit)
 {
-    BatchReport report;
     report.Selected = SelectedParcelCount();
     overall.setRange(0, report.Selected);
     overall.setValue(0);
 
-    DocumentSession session;
-    State &st = state();
     const int32_t n = model::state().Parcels.UBound();
     int done = 0;
-    for (st.CurDocParcel = 1; st.CurDocParcel <= n; ++st.CurDocParcel) {
-        const int32_t index = st.CurDocParcel;
-        const model::Parcel &parcel = model::state().Parcels[index];
-        if (parcel.Selected == 0)
+    for (int32_t index = 1; index <= n; ++index) {
+        if (model::state().Parcels[index].Selected == 0)
             continue;
         ++done;
         overall.setValue(done);
         overall.setPhase(QStringLiteral("Загальний процес %1 з %2").arg(done).arg(report.Selected));
+        visit(index);
+    }
+}
+
+void TryParcel(BatchReport &report, int32_t index, const std::function<void()> &make)
+{
+    try {
+        make();
+    } catch (const zova::Error &e) {
+        report.Failures.push_back({index, model::state().Parcels[index].Number, e.message()});
+    } catch (const std::exception &e) {
+        report.Failures.push_back({index, model::state().Parcels[index].Number, QString::fromLocal8Bit(e.what())});
+    }
+}
+
+BatchReport RunDocumentBatch(office::WordApp &app, const PlanOptions &options, platform::ProgressSink &overall,
+                             platform::ProgressSink &step)
+{
+    BatchReport report;
+    DocumentSession session;
+    State &st = state();
+    ForEachSelectedParcel(report, overall, [&](int32_t index) {
+        st.CurDocParcel = index;
+        const model::Parcel &parcel = model::state().Parcels[index];
         step.setValue(0);
         // The scale is taken anew for each parcel, so an automatic choice does not carry over.
         int32_t scale = options.AutoScale ? 0 : options.Scale;
-        try {
+        TryParcel(report, index, [&] {
             PrepareDocParcel(index);
             DocumentResult result = MakeParcelDocument(app, options, scale, session, step);
             if (result.Fate != DocumentFate::None)
@@ -52,12 +71,9 @@ BatchReport RunDocumentBatch(office::WordApp &app, const PlanOptions &options, p
                 report.Outside.push_back({index, parcel.Number, result.Scale});
             if (!result.Problems.isEmpty())
                 report.Remarks.push_back({index, parcel.Number, result.Problems});
-        } catch (const zova::Error &e) {
-            report.Failures.push_back({index, parcel.Number, e.message()});
-        } catch (const std::exception &e) {
-            report.Failures.push_back({index, parcel.Number, QString::fromLocal8Bit(e.what())});
-        }
-    }
+        });
+    });
+    st.CurDocParcel = model::state().Parcels.UBound() + 1;
     return report;
 }
 

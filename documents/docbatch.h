@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace documents {
@@ -53,6 +54,16 @@ struct BatchReport {
 
 /// The number of parcels whose Selected flag is set.
 int SelectedParcelCount();
+
+/// Goes through the selected parcels of the model in their order, as a batch does: sets
+/// report.Selected, `overall`'s range 0..selected at 0, and before each parcel `overall`'s value
+/// and the label "Загальний процес i з n"; then calls visit(index) with the parcel's index.
+void ForEachSelectedParcel(BatchReport &report, platform::ProgressSink &overall,
+                           const std::function<void(int32_t)> &visit);
+
+/// Runs make() for the parcel at `index`; a zova::Error or other std::exception it throws is
+/// recorded in report.Failures with the parcel's number and the reason, and not thrown on.
+void TryParcel(BatchReport &report, int32_t index, const std::function<void()> &make);
 
 /// Makes the document of options.Kind for every selected parcel of the model, in the order of the
 /// parcels, in one application: sets CurDocParcel, prepares DocParcel1 and builds the document.

@@ -1,14 +1,11 @@
 #include "registers/catalogue.h"
 
-#include "common/error.h"
 #include "common/numbers.h"
 #include "documents/docbuilder.h"
 #include "documents/outputnames.h"
 #include "documents/state.h"
 #include "model/state.h"
 #include "registers/templates.h"
-
-#include <exception>
 
 namespace registers {
 
@@ -65,23 +62,13 @@ documents::BatchReport MakeCatalogues(office::WordApp &app, const QString &progr
                                       platform::ProgressSink &overall, platform::ProgressSink &step)
 {
     documents::BatchReport report;
-    report.Selected = documents::SelectedParcelCount();
-    overall.setRange(0, report.Selected);
-    overall.setValue(0);
-
     const QString templatePath = CatalogueTemplatePath(programDir);
     const bool haveTemplate = TemplateExists(templatePath);
     model::ParcelList &parcels = model::state().Parcels;
     documents::SideList &sides = documents::state().Sides;
     documents::OutputNames names;
-    int done = 0;
-    for (int32_t i = 1; i <= parcels.UBound(); ++i) {
+    documents::ForEachSelectedParcel(report, overall, [&](int32_t i) {
         model::Parcel &parcel = parcels[i];
-        if (parcel.Selected == 0)
-            continue;
-        ++done;
-        overall.setValue(done);
-        overall.setPhase(QStringLiteral("Загальний процес %1 з %2").arg(done).arg(report.Selected));
         step.setValue(1);
 
         documents::BuildSideList(i);
@@ -90,13 +77,13 @@ documents::BatchReport MakeCatalogues(office::WordApp &app, const QString &progr
         for (const documents::SideRec &side : sides)
             parcel.Perimeter += side.Length;
         if (!haveTemplate)
-            continue;
+            return;
         if (sides.UBound() < 1) {
             report.Failures.push_back({i, parcel.Number, QStringLiteral("ділянка не має точок межі")});
-            continue;
+            return;
         }
 
-        try {
+        documents::TryParcel(report, i, [&] {
             office::Document &doc = app.Documents_Add(templatePath);
             step.setValue(7);
             try {
@@ -107,13 +94,9 @@ documents::BatchReport MakeCatalogues(office::WordApp &app, const QString &progr
                     doc.Close();
                 throw;
             }
-        } catch (const zova::Error &e) {
-            report.Failures.push_back({i, parcel.Number, e.message()});
-        } catch (const std::exception &e) {
-            report.Failures.push_back({i, parcel.Number, QString::fromLocal8Bit(e.what())});
-        }
+        });
         step.setValue(21);
-    }
+    });
     if (!haveTemplate)
         throw MissingTemplate(templatePath);
     return report;
