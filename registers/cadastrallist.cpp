@@ -10,9 +10,7 @@ namespace registers {
 LeftOpen MakeSpisKadKode(office::WordApp &app, const QString &programDir)
 {
     ApplyTerritoryDefaults();
-    const QString path = TemplatePath(programDir, QStringLiteral("spis_kadkode.dotx"));
-    if (!TemplateExists(path))
-        throw MissingTemplate(path);
+    const QString path = ExistingTemplatePath(programDir, QStringLiteral("spis_kadkode.dotx"));
     office::Document &doc = app.Documents_Add(path);
     office::Table table = doc.Tables(1);
     WriteSelectedParcelRows(table, 2, [&](int row, int k, const model::Parcel &p) {

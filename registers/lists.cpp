@@ -85,9 +85,7 @@ ListRow List1Row(const model::Parcel &p, int16_t kzCode, double buildArea, doubl
 ListResult MakeList(office::WordApp &app, const QString &programDir, const QString &templateFile,
                     const QString &documentName, const std::function<void(office::Document &, ListResult &)> &fill)
 {
-    const QString path = TemplatePath(programDir, templateFile);
-    if (!TemplateExists(path))
-        throw MissingTemplate(path);
+    const QString path = ExistingTemplatePath(programDir, templateFile);
     ListResult result;
     office::Document &doc = app.Documents_Add(path);
     fill(doc, result);

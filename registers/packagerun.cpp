@@ -127,9 +127,7 @@ namespace {
 documents::DocumentResult makeDocument(office::WordApp &app, const PackageDocument &row, PackageRun &run,
                                        const QString &programDir, uint8_t action)
 {
-    const QString templatePath = TemplatePath(programDir, QLatin1String(row.Template));
-    if (!TemplateExists(templatePath))
-        throw MissingTemplate(templatePath);
+    const QString templatePath = ExistingTemplatePath(programDir, QLatin1String(row.Template));
 
     const QString path = QDir(documents::DocumentFolder(app, folders().ReportFolder, action))
                              .filePath(QLatin1String(row.FileName));

@@ -23,6 +23,14 @@ zova::Error MissingTemplate(const QString &path)
     return zova::Error(QStringLiteral("Немає шаблону документа: ") + QDir::toNativeSeparators(path));
 }
 
+QString ExistingTemplatePath(const QString &programDir, const QString &file)
+{
+    const QString path = TemplatePath(programDir, file);
+    if (!TemplateExists(path))
+        throw MissingTemplate(path);
+    return path;
+}
+
 LeftOpen LeaveOpen(office::WordApp &app, office::Document &doc, const QString &baseName)
 {
     const QDir folder(app.WorkFolder());

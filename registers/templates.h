@@ -15,6 +15,8 @@ QString TemplatePath(const QString &programDir, const QString &file);
 bool TemplateExists(const QString &path);
 /// The error that names a missing template.
 zova::Error MissingTemplate(const QString &path);
+/// TemplatePath(programDir, file) when a template file is there; throws MissingTemplate otherwise.
+QString ExistingTemplatePath(const QString &programDir, const QString &file);
 
 /// A document left for the operator: where it was saved, and whether the desktop opened it.
 struct LeftOpen {

@@ -17,9 +17,7 @@ LeftOpen MakeNakl(office::WordApp &app, const QString &programDir)
     const QString districtWord = DistrictWord(r.DistrictName);
     const QString councilGen = reference::CouncilCaseForms(r.CouncilName).genitive;
 
-    const QString path = TemplatePath(programDir, QStringLiteral("nakladna.dotx"));
-    if (!TemplateExists(path))
-        throw MissingTemplate(path);
+    const QString path = ExistingTemplatePath(programDir, QStringLiteral("nakladna.dotx"));
     office::Document &doc = app.Documents_Add(path);
     doc.Bookmarks(QStringLiteral("ndur")).SetText(r.NDur);
     doc.Bookmarks(QStringLiteral("raizem")).SetText(model::state().RaiZem);
