@@ -157,10 +157,9 @@ DocumentResult MakeParcelDocument(office::WordApp &app, const PlanOptions &optio
 
     step.setValue(1);
     office::Document &doc = app.Documents_Add(templatePath);
-    DocumentResult result;
-    bool fits = true;
-    try {
+    DocumentResult result = CloseOnFailure(app, doc, [&] {
         QStringList problems;
+        bool fits = true;
         if (plan) {
             fits = FillZovaDocument(doc, *plan, options, scale, step, &session.Neighbours);
         } else { // the acts: every other kind has no template
@@ -171,15 +170,12 @@ DocumentResult MakeParcelDocument(office::WordApp &app, const PlanOptions &optio
             problems = act.Problems;
         }
 
-        result = FinishBatchDocument(app, doc, session.Names, DocumentBaseName(options.Kind, options.DsFlag));
-        result.DrawingOutside = !fits;
-        result.Problems = problems;
-        result.Scale = st.DrawScale;
-    } catch (...) {
-        if (app.ActiveDocument() == &doc)
-            doc.Close();
-        throw;
-    }
+        DocumentResult made = FinishBatchDocument(app, doc, session.Names, DocumentBaseName(options.Kind, options.DsFlag));
+        made.DrawingOutside = !fits;
+        made.Problems = problems;
+        made.Scale = st.DrawScale;
+        return made;
+    });
     step.setValue(21);
     return result;
 }

@@ -63,6 +63,20 @@ struct DocumentSession {
     NearParcelSearch Neighbours;
 };
 
+/// Returns fill()'s result for the document `doc` just added to `app`; when fill throws, closes
+/// `doc` unsaved (while it is still the application's active document) and throws on.
+template <typename Fill>
+auto CloseOnFailure(office::WordApp &app, office::Document &doc, Fill &&fill) -> decltype(fill())
+{
+    try {
+        return fill();
+    } catch (...) {
+        if (app.ActiveDocument() == &doc)
+            doc.Close();
+        throw;
+    }
+}
+
 /// The folder a finished document goes to: `chosen` when the operator chose one (not empty),
 /// otherwise the application's work folder for a document left open (as an unsaved Word document
 /// stays in Word) and its default folder for one saved. The folder is made when it is missing.

@@ -86,14 +86,10 @@ documents::BatchReport MakeCatalogues(office::WordApp &app, const QString &progr
         documents::TryParcel(report, i, [&] {
             office::Document &doc = app.Documents_Add(templatePath);
             step.setValue(7);
-            try {
+            report.Done.push_back(documents::CloseOnFailure(app, doc, [&] {
                 FillCatalogue(doc, parcel, sides, areaUnit, step);
-                report.Done.push_back(documents::FinishBatchDocument(app, doc, names, CatalogueFileBaseName(parcel.Number)));
-            } catch (...) {
-                if (app.ActiveDocument() == &doc)
-                    doc.Close();
-                throw;
-            }
+                return documents::FinishBatchDocument(app, doc, names, CatalogueFileBaseName(parcel.Number));
+            }));
         });
         step.setValue(21);
     });

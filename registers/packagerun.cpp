@@ -132,14 +132,10 @@ documents::DocumentResult makeDocument(office::WordApp &app, const PackageDocume
     const QString path = QDir(documents::DocumentFolder(app, folders().ReportFolder, action))
                              .filePath(QLatin1String(row.FileName));
     office::Document &doc = app.Documents_Add(templatePath);
-    try {
+    return documents::CloseOnFailure(app, doc, [&] {
         row.Fill(doc, run);
         return documents::FinishDocument(doc, path, action);
-    } catch (...) {
-        if (app.ActiveDocument() == &doc)
-            doc.Close();
-        throw;
-    }
+    });
 }
 
 /// Makes one document and records what became of it; a failure is recorded and does not stop the run.
