@@ -56,6 +56,12 @@ zova::OneBased<DocPoint> DocPointsOf(const model::Ring &ring)
     return points;
 }
 
+QString AreaText(double squareMetres, uint8_t areaUnit)
+{
+    return areaUnit != 0 ? zova::Format4(zova::Hectares(squareMetres)) + QStringLiteral(" га.")
+                         : zova::Format2(squareMetres) + QStringLiteral(" кв.м.");
+}
+
 QString CadastralNumber(const QString &firstPart, int zone, int quarter, const QString &number)
 {
     // The number's leading number, rounded as a whole-number format rounds it (halves away

@@ -67,6 +67,10 @@ zova::OneBased<DocPoint> DocPointsOf(const model::Ring &ring);
 /// leading number of the parcel number (0 when it has none), at least four digits.
 QString CadastralNumber(const QString &firstPart, int zone, int quarter, const QString &number);
 
+/// An area as the documents write it: square metres as "0.00 кв.м." when `areaUnit` is 0,
+/// hectares as "0.0000 га." otherwise; the system's decimal separator.
+QString AreaText(double squareMetres, uint8_t areaUnit);
+
 /// Fills `doc` from parcel `index` of `parcels`. The copied fields, the owner, the land-use
 /// areas and the points are replaced; the neighbour fields keep their values. The first part of
 /// the cadastral number is the given text. A ring whose last point repeats the first gets that

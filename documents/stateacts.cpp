@@ -91,20 +91,11 @@ void AreaLabel(office::Document &doc, const DocParcel &parcel, const QString &he
 
 QString SplitPurpose(double house, double farm, const reference::State &ref, uint8_t areaUnit)
 {
-    const bool ha = areaUnit != 0;
-    const auto value = [&](double m2) { return ha ? zova::Format4(zova::Hectares(m2)) : zova::Format2(m2); };
-    const QString unit = ha ? QStringLiteral(" га.") : QStringLiteral(" кв.м.");
-    return ref.KZ22Text + QStringLiteral(" - ") + value(house) + unit + QStringLiteral(" і ") + ref.KZ21Text
-           + QStringLiteral(" - ") + value(farm) + unit;
+    return ref.KZ22Text + QStringLiteral(" - ") + AreaText(house, areaUnit) + QStringLiteral(" і ") + ref.KZ21Text
+           + QStringLiteral(" - ") + AreaText(farm, areaUnit);
 }
 
 } // namespace
-
-QString ActAreaText(double squareMetres, uint8_t areaUnit)
-{
-    return areaUnit != 0 ? zova::Format4(zova::Hectares(squareMetres)) + QStringLiteral(" га.")
-                         : zova::Format2(squareMetres) + QStringLiteral(" кв.м.");
-}
 
 int32_t SecondParcelIndex(const QString &db, int32_t current, const model::ParcelList &parcels, QString *problem)
 {
@@ -215,7 +206,7 @@ ActOutcome FillNewStateAct(office::Document &doc, const PlanOptions &options, in
         DrawParcelShapes(doc, first, NewActCentreX, NewActCentreY, scale, autoScale, 1, drawing, step, search);
         out.Fits = DrawingFitsTemplate(doc, st.DrawExtent);
         AreaLabel(doc, first, secondIndex ? QStringLiteral("Ділянка № 1") : QString(),
-                  ActAreaText(parcel.Area, options.AreaUnit));
+                  AreaText(parcel.Area, options.AreaUnit));
     });
     step.setValue(19);
     fill.description("sm", current);
@@ -233,11 +224,11 @@ ActOutcome FillNewStateAct(office::Document &doc, const PlanOptions &options, in
                        && !extent.intersects(numberBox) && !extent.intersects(SecondDescriptionBox);
             ActBox(doc, numberBox, QStringLiteral("Кадастровий номер: ") + second.CadNumber, 8, 0);
             ActBox(doc, SecondDescriptionBox, NeighbourBoundaryText(secondIndex, true, false), 8, 0);
-            AreaLabel(doc, second, QStringLiteral("Ділянка № 2"), ActAreaText(second.Area, options.AreaUnit));
+            AreaLabel(doc, second, QStringLiteral("Ділянка № 2"), AreaText(second.Area, options.AreaUnit));
         });
     }
 
-    fill.set("area", ActAreaText(secondIndex ? first.Area + second.Area : parcel.Area, options.AreaUnit));
+    fill.set("area", AreaText(secondIndex ? first.Area + second.Area : parcel.Area, options.AreaUnit));
     if (drawn)
         fill.set("mash", QString::number(st.DrawScale));
     step.setValue(20);
@@ -306,7 +297,7 @@ ActOutcome FillApprovalAct(office::Document &doc, const PlanOptions &options, in
         out.Fits = DrawingFitsTemplate(doc, st.DrawExtent);
         // The area in hectares on the drawing's centre.
         ActBox(doc, QRectF(first.PageSumX - 45, first.PageSumY - 10, 90, 20),
-               zova::Format4(zova::Hectares(parcel.Area)) + QStringLiteral(" га."));
+               AreaText(parcel.Area, 1));
     });
     if (drawn)
         fill.set("Mash", QString::number(st.DrawScale));

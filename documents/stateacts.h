@@ -22,9 +22,6 @@ struct ActOutcome {
     QStringList Problems; ///< what the act could not be given, one line each in Ukrainian
 };
 
-/// An area as the acts write it: "0.0000 га." with `areaUnit` 1, else "0.00 кв.м.".
-QString ActAreaText(double squareMetres, uint8_t areaUnit);
-
 /// The index of the second parcel that the field `db` of parcel `current` names: blank and "0"
 /// name none (0, no problem); otherwise its leading number must be the index of another parcel
 /// of `parcels`, else the result is 0 and `problem` says so.

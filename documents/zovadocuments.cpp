@@ -27,9 +27,7 @@ QString PlanMainTitle(const DocParcel &doc, const PlanOptions &options, const QS
 
 QString PlanAreaText(double squareMetres, uint8_t areaUnit)
 {
-    const QString value = areaUnit != 0 ? zova::Format4(zova::Hectares(squareMetres)) + QStringLiteral(" га.")
-                                        : zova::Format2(squareMetres) + QStringLiteral(" кв.м.");
-    return QStringLiteral("Площа ділянки становить - ") + value;
+    return QStringLiteral("Площа ділянки становить - ") + AreaText(squareMetres, areaUnit);
 }
 
 void FillApprovalTable(office::Table table, const ApprovalTexts &texts)

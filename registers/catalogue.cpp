@@ -2,6 +2,7 @@
 
 #include "common/numbers.h"
 #include "documents/docbuilder.h"
+#include "documents/docparcel.h"
 #include "documents/outputnames.h"
 #include "documents/state.h"
 #include "model/state.h"
@@ -19,18 +20,11 @@ QString CatalogueFileBaseName(const QString &number)
     return documents::SafeFileName(number + QStringLiteral("_k"), QStringLiteral("каталог"));
 }
 
-QString CatalogueAreaText(double squareMetres, uint8_t areaUnit)
-{
-    if (areaUnit == 0)
-        return zova::Format2(squareMetres) + QStringLiteral(" кв.м.");
-    return zova::Format4(zova::Hectares(squareMetres)) + QStringLiteral(" га.");
-}
-
 void FillCatalogue(office::Document &doc, const model::Parcel &parcel, const documents::SideList &sides,
                    uint8_t areaUnit, platform::ProgressSink &step)
 {
     doc.Bookmarks(QStringLiteral("User")).SetText(parcel.NM);
-    doc.Bookmarks(QStringLiteral("Area")).SetText(CatalogueAreaText(parcel.Area, areaUnit));
+    doc.Bookmarks(QStringLiteral("Area")).SetText(documents::AreaText(parcel.Area, areaUnit));
     doc.Bookmarks(QStringLiteral("Perum")).SetText(zova::Format2(parcel.Perimeter) + QStringLiteral(" м."));
     step.setValue(9);
 

@@ -18,10 +18,6 @@ QString CatalogueTemplatePath(const QString &programDir);
 /// followed by "_k", made safe for a file name ("/" and "\" become "_").
 QString CatalogueFileBaseName(const QString &number);
 
-/// The area as the catalogue prints it: square metres as "0.00 кв.м." when `areaUnit` is 0,
-/// hectares as "0.0000 га." otherwise; the system's decimal separator.
-QString CatalogueAreaText(double squareMetres, uint8_t areaUnit);
-
 /// Fills a catalogue made from the template: the bookmarks User (the owner names as stored),
 /// Area and Perum (the perimeter, "0.00 м."), and below the two heading rows of table 1 one row per
 /// vertex (running number with a leading blank, inner angle, X, Y) and between them one row per

@@ -2,6 +2,7 @@
 // a run over the selected parcels with its failures and file names.
 
 #include "common/numbers.h"
+#include "documents/docparcel.h"
 #include "registers/catalogue.h"
 #include "tests/registers/registerstesting.h"
 
@@ -124,6 +125,6 @@ TEST(CatalogueTexts, FileNamesAndAreas)
 {
     EXPECT_EQ(CatalogueFileBaseName(QStringLiteral("0034")), QStringLiteral("0034_k"));
     EXPECT_EQ(CatalogueFileBaseName(QStringLiteral("12/1\\2")), QStringLiteral("12_1_2_k"));
-    EXPECT_EQ(CatalogueAreaText(2500.126, 0), zova::Format2(2500.13) + QStringLiteral(" кв.м."));
-    EXPECT_EQ(CatalogueAreaText(2500.126, 1), zova::Format4(0.2500) + QStringLiteral(" га."));
+    EXPECT_EQ(documents::AreaText(2500.126, 0), zova::Format2(2500.13) + QStringLiteral(" кв.м."));
+    EXPECT_EQ(documents::AreaText(2500.126, 1), zova::Format4(0.2500) + QStringLiteral(" га."));
 }
