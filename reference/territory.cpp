@@ -82,9 +82,14 @@ bool IsSpecialStatusCity(const QString &regionListText)
     return regionListText.startsWith(QStringLiteral("м. "));
 }
 
+bool IsRegionalCity(const QString &districtListText)
+{
+    return districtListText.startsWith(QStringLiteral("м "));
+}
+
 QString PrintedUnitName(const QString &listText)
 {
-    if (listText.startsWith(QStringLiteral("м ")))
+    if (IsRegionalCity(listText))
         return QStringLiteral("м. ") + listText.mid(2);
     return listText;
 }

@@ -21,6 +21,10 @@ struct CaseForms {
 };
 CaseForms CouncilCaseForms(const QString &councilName);
 
+/// True for the list text of a district-level unit that is a city of regional importance: the
+/// territory dialog lists such a city as "м Біла Церква", its first word "м".
+bool IsRegionalCity(const QString &districtListText);
+
 /// A district-level unit as a document prints it: a city of regional importance is listed as
 /// "м Біла Церква", the first word by which the territory dialog knows a city, and printed as
 /// "м. Біла Церква"; any other name is returned unchanged.

@@ -151,7 +151,7 @@ TerritoryPhrase ComposeTerritory(const TerritoryPick &pick)
         out.territoryText = pick.region + blank + district + blank + council + rada;
         if (!pick.settlement.isEmpty())
             out.territoryText += blank + pick.settlement;
-    } else if (pick.level == 2 && !pick.councilSelected && pick.district.startsWith(QStringLiteral("м "))) {
+    } else if (pick.level == 2 && !pick.councilSelected && IsRegionalCity(pick.district)) {
         // A city that is its own council.
         if (const std::optional<RadaRow> city = RadaRowById(pick.districtId))
             council = city->councilText();

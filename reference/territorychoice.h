@@ -65,10 +65,10 @@ struct TerritoryPhrase {
 
 /// The documents' texts of a pick. A council gives "<region> <district> <council> рада" (and
 /// " <settlement>" when one is chosen), a city among the districts printed by PrintedUnitName
-/// ("м. Ірпінь"), as the KOATUU resolution prints it; a district whose text begins with "м " and
-/// has no council selected is a city that is its own council: "<region> <city council> рада", the
+/// ("м. Ірпінь"), as the KOATUU resolution prints it; a district for which IsRegionalCity holds
+/// and that has no council selected is a city that is its own council: "<region> <city council> рада", the
 /// council being the district row's name and status word; a district without councils of its
-/// own whose text does not begin so is a district of a city with special status: "<region>
+/// own that is no such city is a district of a city with special status: "<region>
 /// <district>", with the city's council (the region row's name and status word); that city chosen
 /// as a whole (a region for which IsSpecialStatusCity holds) is "<region>" with the same council.
 /// The case forms come from the first two words of the council, split at each single blank; a

@@ -3,6 +3,7 @@
 
 #include "reference/forms/dbmessages.h"
 #include "reference/forms/formicons.h"
+#include "reference/territory.h"
 #include "reference/territorychoice.h"
 #include "common/error.h"
 
@@ -41,7 +42,7 @@ void frmNamesR::Form_Load(const QString &districtText, bool councilListEnabled)
     };
     std::vector<Line> lines{{"1p", row.zem, " - Райзем"}, {"2p", row.arhit, " - Архітектор"}, {"3p", row.goladm, " - Голова Адм."}};
     // A city, or a district without councils of its own, is its own council.
-    if (districtText.startsWith(QStringLiteral("м ")) || !councilListEnabled)
+    if (reference::IsRegionalCity(districtText) || !councilListEnabled)
         lines.push_back({"4p", row.golova, " - Голова ради."});
     for (const Line &line : lines) {
         auto *item = new QTreeWidgetItem(ui->lstPibs, {line.name, QString::fromUtf8(line.role)});

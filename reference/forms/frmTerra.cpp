@@ -211,8 +211,8 @@ void frmTerra::cmbReg_Click()
     selectNone(ui->cmbRada, [this] { cmbRada_Click(); });
     m_choice.TerraLevel = 2;
     m_choice.DistrictName = ui->cmbReg->currentText();
-    m_choice.CentreName = m_choice.DistrictName.startsWith(QStringLiteral("м ")) ? district.councilText()
-                                                                                 : m_choice.DistrictName;
+    m_choice.CentreName = reference::IsRegionalCity(m_choice.DistrictName) ? district.councilText()
+                                                                             : m_choice.DistrictName;
 }
 
 void frmTerra::cmbRada_Click()
