@@ -8,6 +8,8 @@
 #include "common/text.h"
 #include "model/state.h"
 
+#include <utility>
+
 namespace reference {
 
 namespace {
@@ -44,10 +46,7 @@ int unitCode(int32_t id)
 {
     if (id <= 0)
         return 0;
-    const std::optional<RadaRow> unit = RadaRowById(id);
-    if (!unit)
-        throw zova::Error(QStringLiteral("У базі немає території з номером %1").arg(id));
-    return unit->code;
+    return RequireRadaRow(id).code;
 }
 
 int settlementCode(int32_t id)
@@ -93,6 +92,14 @@ std::optional<RadaRow> RadaRowById(int32_t id)
         return std::nullopt;
     rs.MoveFirst();
     return unitOf(rs);
+}
+
+RadaRow RequireRadaRow(int32_t id)
+{
+    std::optional<RadaRow> unit = RadaRowById(id);
+    if (!unit)
+        throw zova::Error(QStringLiteral("У базі немає території з номером %1").arg(id));
+    return *std::move(unit);
 }
 
 std::vector<ListItem> Settlements(int32_t councilId)

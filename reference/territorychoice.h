@@ -28,6 +28,8 @@ struct RadaRow {
 std::vector<RadaRow> RadaChildren(int32_t parentId);
 /// The unit with this a_rada_id; nothing when there is none. Throws zova::Error on a database failure.
 std::optional<RadaRow> RadaRowById(int32_t id);
+/// The unit with this a_rada_id. Throws zova::Error when there is none, or on a database failure.
+RadaRow RequireRadaRow(int32_t id);
 /// The settlements of a council, in the order the database returns them, read with one query:
 /// text a_selo_name, data a_selo_id. Throws zova::Error on a database failure.
 std::vector<ListItem> Settlements(int32_t councilId);

@@ -60,14 +60,6 @@ void selectNone(QComboBox *list, Handler handler)
     handler();
 }
 
-reference::RadaRow requireUnit(int32_t id)
-{
-    std::optional<reference::RadaRow> unit = reference::RadaRowById(id);
-    if (!unit)
-        throw zova::Error(QStringLiteral("У базі немає території з номером %1").arg(id));
-    return *unit;
-}
-
 } // namespace
 
 frmTerra::frmTerra(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::frmTerra>())
@@ -146,7 +138,7 @@ void frmTerra::cmbObl_Click()
     reference::RadaRow region;
     Code code;
     try {
-        region = requireUnit(chosenId(ui->cmbObl));
+        region = reference::RequireRadaRow(chosenId(ui->cmbObl));
         for (const reference::RadaRow &unit : reference::RadaChildren(region.id))
             districts.push_back({unit.admName, unit.id});
         code = composeCode(0, 0, 0);
@@ -183,7 +175,7 @@ void frmTerra::cmbReg_Click()
     std::vector<reference::ListItem> councils;
     Code code;
     try {
-        district = requireUnit(districtId);
+        district = reference::RequireRadaRow(districtId);
         for (const reference::RadaRow &unit : reference::RadaChildren(districtId))
             councils.push_back({unit.councilText(), unit.id});
         code = composeCode(districtId, 0, 0);
@@ -229,7 +221,7 @@ void frmTerra::cmbRada_Click()
         Code code;
         bool listed = false;
         try {
-            council = requireUnit(councilId);
+            council = reference::RequireRadaRow(councilId);
             settlements = reference::Settlements(councilId);
             code = composeCode(m_choice.DistrictId, councilId, 0);
             listed = reference::InCouncilList(councilId, m_choice.DistrictId);
