@@ -200,8 +200,7 @@ void frmMain::ShowFoundParcel(int index)
 {
     if (!IsParcel(index))
         return;
-    const QString key = QString::number(index) + QLatin1Char('o');
-    if (QTreeWidgetItem *node = ui->MyTree->topLevelItem(index - 1); node && NodeKey(node) == key)
+    if (QTreeWidgetItem *node = ParcelNode(index))
         ui->MyTree->setCurrentItem(node);
     model::state().CurParcel = index;
     const model::Parcel &p = model::state().Parcels[index];
@@ -221,9 +220,7 @@ void frmMain::mnuZsp_Click()
     model::Parcel &p = model::state().Parcels[cur];
     model::state().Modified = true;
     // The mark goes on the current parcel's own node, whichever node the tree has selected.
-    QTreeWidgetItem *node = ui->MyTree->topLevelItem(cur - 1);
-    if (node && NodeKey(node) != QString::number(cur) + QLatin1Char('o'))
-        node = nullptr;
+    QTreeWidgetItem *node = ParcelNode(cur);
     if (p.JointOwnership != 0) {
         ui->mnuZsp->setChecked(true);
         p.JointOwnership = 0;
