@@ -503,21 +503,12 @@ void frmMain::mnuMass_Click()
     const platform::WaitCursor wait;
     // Every parcel node takes the picture of its 6-zem row child, also over the marks of joint
     // ownership and second parcels.
-    const int n = ui->MyTree->topLevelItemCount();
-    std::optional<BulkNodeChanges> quiet(std::in_place, ui->MyTree);
-    for (int t = 0; t < n; ++t) {
-        QTreeWidgetItem *parcel = ui->MyTree->topLevelItem(t);
-        for (int c = 0; c < parcel->childCount(); ++c) {
-            QTreeWidgetItem *child = parcel->child(c);
-            if (!NodeKey(child).endsWith(QLatin1Char('z')))
-                continue;
-            const int image = RowIcon(child->text(0));
-            if (NodeImage(parcel) != image)
-                setNodeImage(parcel, image);
-            break;
-        }
+    {
+        const BulkNodeChanges quiet(ui->MyTree);
+        for (int i = 1; i <= model::state().Parcels.UBound(); ++i)
+            if (const QTreeWidgetItem *row = FieldNode(ParcelNode(i), i, QLatin1Char('z')))
+                SetRowIcon(i, row->text(0));
     }
-    quiet.reset();
     // A selection by value checked parcel nodes: the count and the document commands follow it.
     UpdateSelection();
     RefreshZoneAndQuarter();
