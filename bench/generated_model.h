@@ -3,14 +3,13 @@
 // The generated 20,000-parcel file in the model and a copy of the built reference database open,
 // for the benchmarks of the document commands.
 
+#include "bench/basecopy.h"
 #include "bench/generate_in4.h"
 #include "model/exchangereader.h"
 #include "model/state.h"
 #include "platform/progresssink.h"
-#include "reference/baseconnection.h"
 
 #include <QDir>
-#include <QFile>
 #include <QString>
 
 namespace bench {
@@ -23,10 +22,7 @@ inline bool LoadGeneratedModel(const QString &folder, const QString &programDir)
     WriteGeneratedIn4(in4);
     platform::NullProgress progress;
     model::CommitLoad(model::LoadExchangeFile(in4, 1, progress), in4, 1);
-    const QString base = QDir(folder).filePath(QStringLiteral("mybase.dat"));
-    QFile::copy(QDir(programDir).filePath(QStringLiteral("mybase.dat")), base);
-    QFile::setPermissions(base, QFile::ReadOwner | QFile::WriteOwner);
-    return reference::OpenBase(base);
+    return OpenCopyOfBase(folder, programDir);
 }
 
 } // namespace bench

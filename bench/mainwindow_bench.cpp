@@ -5,6 +5,7 @@
 // (dialog, parcels, node texts and row pictures of the tree, selection count) and a coordinate
 // shift (every point, the coordinate list).
 
+#include "bench/basecopy.h"
 #include "bench/generate_in4.h"
 #include "bench/widgetmain.h"
 #include "mainwindow/frmMain.h"
@@ -22,7 +23,6 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QDir>
-#include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -45,12 +45,8 @@ std::unique_ptr<frmMain> ShowWindow(benchmark::State &state, QString &path)
 {
     path = folder().filePath(QStringLiteral("generated.in4"));
     bench::WriteGeneratedIn4(path);
-    const QString base = folder().filePath(QStringLiteral("mybase.dat"));
-    // Benchmarks live in bench/ of the build; the program folder is its parent.
-    QFile::copy(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../mybase.dat")), base);
-    QFile::setPermissions(base, QFile::ReadOwner | QFile::WriteOwner);
     QString error;
-    if (!reference::OpenBase(base, &error)) {
+    if (!bench::OpenCopyOfBase(folder().path(), bench::BuildProgramDir(), &error)) {
         state.SkipWithError(error.toStdString().c_str());
         return nullptr;
     }

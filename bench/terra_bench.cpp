@@ -2,14 +2,13 @@
 // councils, 28,388 settlements): opening it (the regions and the Kyiv region's districts listed),
 // and the picks that fill the largest lists, from the pick to the dialog repainted.
 
+#include "bench/basecopy.h"
 #include "bench/widgetmain.h"
 #include "platform/scriptedprompts.h"
 #include "reference/baseconnection.h"
 #include "reference/forms/frmTerra.h"
 
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
 #include <memory>
 
 namespace {
@@ -22,14 +21,8 @@ QTemporaryDir &folder()
 
 bool openBase(benchmark::State &state)
 {
-    const QString base = folder().filePath(QStringLiteral("mybase.dat"));
-    if (!QFile::exists(base)) {
-        // Benchmarks live in bench/ of the build; the program folder is its parent.
-        QFile::copy(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../mybase.dat")), base);
-        QFile::setPermissions(base, QFile::ReadOwner | QFile::WriteOwner);
-    }
     QString error;
-    if (!reference::OpenBase(base, &error)) {
+    if (!bench::OpenCopyOfBase(folder().path(), bench::BuildProgramDir(), &error)) {
         state.SkipWithError(error.toStdString().c_str());
         return false;
     }
