@@ -90,7 +90,7 @@ void frmMain::setupControls()
     m_pictRedraw->setSingleShot(true);
     m_pictRedraw->setInterval(50);
     connect(m_pictRedraw, &QTimer::timeout, this, [this] {
-        if (m_drawnParcel >= 1 && m_drawnParcel <= model::state().Parcels.UBound())
+        if (IsParcel(m_drawnParcel))
             DrawCurrentParcel(m_drawnParcel);
     });
 

@@ -170,6 +170,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    /// Whether i is the index of a loaded parcel.
+    static bool IsParcel(int i);
     void setupControls();
     void connectCommands();
     void Form_Load();

@@ -30,11 +30,6 @@ using namespace mainwindow;
 
 namespace {
 
-bool IsParcel(int i)
-{
-    return i >= 1 && i <= model::state().Parcels.UBound();
-}
-
 void MarkModified()
 {
     model::state().Modified = true;

@@ -55,12 +55,12 @@ void FillPointRows(QTreeWidget *list, const model::Ring &ring)
     list->addTopLevelItems(rows);
 }
 
-bool IsParcel(int i)
+} // namespace
+
+bool frmMain::IsParcel(int i)
 {
     return i >= 1 && i <= model::state().Parcels.UBound();
 }
-
-} // namespace
 
 void frmMain::MyTree_MouseDown(QMouseEvent *event)
 {
