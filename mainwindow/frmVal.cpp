@@ -78,6 +78,7 @@ void frmVal::Assign(int key, const QString &v)
 void frmVal::Select(int key, const QString &v)
 {
     model::ParcelList &parcels = model::state().Parcels;
+    const BulkNodeChanges quiet(m_main.parcelTree());
     for (int i : ParcelsMatching(parcels, key, v)) {
         parcels[i].Selected = -1;
         m_main.SetNodeCheckedQuietly(m_main.ParcelNode(i), true);

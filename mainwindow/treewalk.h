@@ -23,9 +23,9 @@ void ForEachNode(const QTreeWidget *tree, F &&f)
     }
 }
 
-/// Changes the texts and pictures of many nodes without the view hearing of each one (a view told
-/// of tens of thousands of single changes spends seconds finding each node); it repaints once when
-/// this ends. No node may be added or removed meanwhile, and the tree's itemChanged is not sent.
+/// Changes the texts, pictures and check boxes of many nodes without the view hearing of each one
+/// (a view told of tens of thousands of single changes spends seconds finding each node); it
+/// repaints once when this ends. No node may be added or removed meanwhile, and the tree's itemChanged is not sent.
 class BulkNodeChanges {
 public:
     explicit BulkNodeChanges(QTreeWidget *tree) : m_tree(tree), m_wasBlocked(tree->model()->blockSignals(true)) {}
