@@ -114,6 +114,7 @@ const QString kUnitColumns = QStringLiteral(
     "a_rada_id, a_rada_papa_id, a_rada_level, a_rada_adm_name, a_rada_name, a_rada_st, a_rada_cap, a_rada_code, "
     "a_rada_t, a_zem, a_golova, a_arhit, a_goladm");
 const QString kSettlementColumns = QStringLiteral("a_rada_id, a_selo_id, a_selo_name, a_selo_code");
+const QString kRow6ZemColumns = QStringLiteral("id, rowcode, name, rownum");
 const char *const kOfficials[] = {"a_zem", "a_golova", "a_arhit", "a_goladm"};
 
 // One a_rada row as stored, keyed by the code its parts make ("32", "32224", "32224862").
@@ -376,6 +377,10 @@ BaseUpgrade UpgradeWorkingBase(const QString &workingPath, const QString &shippe
             if (idMap.count(id))
                 db.run(remap, {-idMap.at(id), id});
         db.exec(QStringLiteral("UPDATE main.Rada SET Region_id=-Region_id WHERE Region_id<0"));
+
+        // The rows of form 6-zem are shipped data that no dialog changes: the shipped ones replace them.
+        db.exec(QStringLiteral("DELETE FROM main.row6zem"));
+        db.exec(QStringLiteral("INSERT INTO main.row6zem (%1) SELECT %1 FROM shipped.row6zem").arg(kRow6ZemColumns));
 
         db.direct(QStringLiteral("PRAGMA main.user_version = %1").arg(result.toVersion));
         db.direct(QStringLiteral("COMMIT"));

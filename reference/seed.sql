@@ -2,12 +2,31 @@
 -- fills from the KOATUU classifier (data/). The office enters officials and staff through the
 -- program's dialogs. The build runs these statements in its one transaction.
 
--- Rows of form 6-zem that the documents use: citizens' land for commercial farming held as
--- land shares, for a personal peasant farm, and for a dwelling house.
+-- Rows of form 6-zem: the group of citizens' land of section I (rows 18 to 40, without the "у тому
+-- числі" sub-rows 25, 29, 33 and 37, whose codes the form's transcription leaves uncertain). The
+-- code is what the 6-zem table prints; the name is the purpose a plan's title reads for the row.
+-- No office edits this table: a change here raises the data version, and the start gives the
+-- working copies the new rows (reference::UpgradeWorkingBase).
 INSERT INTO row6zem (id, rowcode, name, rownum) VALUES
-  (1, '2.2.1', 'для ведення товарного сільськогосподарського виробництва (земельні частки (паї))', 20),
-  (2, NULL,    'для ведення особистого селянського господарства', 21),
-  (3, NULL,    'для будівництва і обслуговування жилого будинку, господарських будівель і споруд', 22);
+  (18, '2.1',   'для ведення селянського (фермерського) господарства', 18),
+  (19, '2.2',   'для ведення товарного сільськогосподарського виробництва', 19),
+  (20, '2.2.1', 'для ведення товарного сільськогосподарського виробництва (земельні частки (паї))', 20),
+  (21, '2.3',   'для ведення особистого селянського господарства', 21),
+  (22, '2.4',   'для будівництва і обслуговування жилого будинку, господарських будівель і споруд', 22),
+  (23, '2.5',   'для ведення садівництва', 23),
+  (24, '2.5.1', 'для колективного садівництва', 24),
+  (26, '2.5.2', 'для індивідуального садівництва', 26),
+  (27, '2.6',   'для дачного будівництва', 27),
+  (28, '2.6.1', 'для кооперативного дачного будівництва', 28),
+  (30, '2.6.2', 'для індивідуального дачного будівництва', 30),
+  (31, '2.7',   'для гаражного будівництва', 31),
+  (32, '2.7.1', 'для кооперативного гаражного будівництва', 32),
+  (34, '2.7.2', 'для індивідуального гаражного будівництва', 34),
+  (35, '2.8',   'для городництва', 35),
+  (36, '2.8.1', 'для колективного городництва', 36),
+  (38, '2.8.2', 'для індивідуального городництва', 38),
+  (39, '2.9',   'для здійснення несільськогосподарської підприємницької діяльності', 39),
+  (40, '2.10',  'для сінокосіння і випасання худоби', 40);
 
 -- Grounds for granting: decision of a council's executive committee or of its session, order of
 -- the district administration or of its head.

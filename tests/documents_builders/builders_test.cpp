@@ -248,7 +248,6 @@ TEST_F(Tables, CatalogueListsVerticesSidesAndClosesTheRing)
 
 TEST_F(Tables, SixZemRowByVariant)
 {
-    exec(QStringLiteral("UPDATE row6zem SET rowcode = '1.5.2' WHERE rownum = 22"));
     model::Parcel p = withLandUses(SquareOf(QStringLiteral("Іваненко"), 1000, 1000, 50), {{"5", 1200}, {"35", 300}, {"43", 400}});
     p.Area = 2500;
     const auto ha = [](double v) { return zova::Format4(v); };
@@ -259,11 +258,11 @@ TEST_F(Tables, SixZemRowByVariant)
         const char *kz;
         QStringList cells; // columns 1 to 13 of row 6; "-" is not written
     } cases[] = {
-        {5, "22", QStringList{"1.5.2", owner, "22"} + areas + QStringList{ha(0.03), ha(0.03), ha(0)}},
+        {5, "22", QStringList{"2.4", owner, "22"} + areas + QStringList{ha(0.03), ha(0.03), ha(0)}},
         {3, "99", QStringList{"0.0", owner, "99"} + areas + QStringList{ha(0.03), ha(0.03), ha(0)}},
         {6, "22", QStringList{"2.2.1", owner, "20"} + areas},
-        {7, "22", QStringList{"1.5.2", owner, "22"} + areas + QStringList{ha(0), ha(0), skip}},
-        {8, "22", QStringList{"1.5.2", owner, "22"} + areas + QStringList{ha(0.04), ha(0.04), skip}},
+        {7, "22", QStringList{"2.4", owner, "22"} + areas + QStringList{ha(0), ha(0), skip}},
+        {8, "22", QStringList{"2.4", owner, "22"} + areas + QStringList{ha(0.04), ha(0.04), skip}},
         {4, "99", QStringList{"2.2.1", owner, "20"} + areas},
     };
     for (const auto &c : cases) {
@@ -378,6 +377,9 @@ TEST_F(Tables, TitleAndAreaTexts)
               QStringLiteral("Іваненко Іван (Ділянка № 12/3)\rдля городництва\rс. Гора вул. Садова, 1"));
     o.CiloveFlag = true;
     EXPECT_EQ(PlanMainTitle(d, o, QString()).section(QLatin1Char('\r'), 1, 1), reference::GetRow6ZemName(22));
+    // Every row of the citizens' group has its purpose in the shipped database.
+    d.KZ = QStringLiteral("23");
+    EXPECT_EQ(PlanMainTitle(d, o, QString()).section(QLatin1Char('\r'), 1, 1), QStringLiteral("для ведення садівництва"));
     EXPECT_EQ(PlanAreaText(2500, 1), QStringLiteral("Площа ділянки становить - ") + zova::Format4(0.25) + QStringLiteral(" га."));
     EXPECT_EQ(PlanAreaText(2500, 0), QStringLiteral("Площа ділянки становить - ") + zova::Format2(2500) + QStringLiteral(" кв.м."));
 }

@@ -109,7 +109,6 @@ protected:
             p.PZ = QStringLiteral("РВ,47,22.11.2006");
             p.AU = QStringLiteral("Київська обл., Києво-Святошинський р-н, с. Софіївська Борщагівка, вул. Садова, 9");
         }
-        exec(QStringLiteral("UPDATE row6zem SET rowcode = '1.12.' || rownum WHERE rowcode IS NULL"));
         options().DocAction = ActionSave;
         // Eight approvals with the longest names an office writes, so the table takes its most room.
         ApprovalTexts &a = state().Approval;

@@ -2,6 +2,7 @@
 
 #include "common/error.h"
 #include "reference/basefile.h"
+#include "reference/lookups.h"
 #include "reference/startup.h"
 #include "reference/territory.h"
 
@@ -136,6 +137,41 @@ TEST_F(BaseTest, UpgradeBringsTheTerritoryUpToDateAndKeepsWhatTheOfficeEntered)
     const QByteArray upgraded = digest(working);
     EXPECT_FALSE(UpgradeWorkingBase(working, shipped).upgraded);
     EXPECT_EQ(digest(working), upgraded);
+}
+
+// A working copy of data version 1 knew three rows of form 6-zem, rows 21 and 22 without their
+// codes. The start gives it the shipped rows; what the office entered stays.
+TEST_F(BaseTest, AStartGivesAnOlderWorkingCopyTheShippedRowsOfForm6Zem)
+{
+    exec(QStringLiteral("DELETE FROM row6zem"));
+    exec(QStringLiteral("INSERT INTO row6zem (id, rowcode, name, rownum) VALUES "
+                        "(1, '2.2.1', 'для ведення товарного сільськогосподарського виробництва (земельні частки (паї))', 20), "
+                        "(2, NULL, 'для ведення особистого селянського господарства', 21), "
+                        "(3, NULL, 'для будівництва і обслуговування жилого будинку, господарських будівель і споруд', 22)"));
+    exec(QStringLiteral("PRAGMA user_version = 1"));
+    exec(QStringLiteral("UPDATE a_rada SET a_golova=? WHERE a_rada_t='3222486200'"), {QStringLiteral("Дем'яненко Віра Іванівна")});
+    exec(QStringLiteral("UPDATE worker SET nDur=?"), {QStringLiteral("Коваленко І.П.")});
+    exec(QStringLiteral("INSERT INTO cilove (CName) VALUES ('для сінокосіння')"));
+    exec(QStringLiteral("INSERT INTO Rada (Rada_id, Region_id, RadaName) VALUES (1, 32224000, 'Наша')"));
+    CloseBase();
+    const QString dataDir = QFileInfo(basePath).path();
+    const QString programDir = testsupport::programDir();
+
+    ASSERT_TRUE(StartUp(programDir, dataDir));
+    EXPECT_TRUE(prompts->calls.empty());
+    EXPECT_EQ(BaseConn().path(), basePath);
+    EXPECT_EQ(count(QStringLiteral("SELECT user_version AS n FROM pragma_user_version")), kBaseDataVersion);
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) AS n FROM row6zem")), 19);
+    EXPECT_EQ(text(QStringLiteral("SELECT group_concat(rowcode, ' ') AS t FROM (SELECT rowcode FROM row6zem "
+                                  "WHERE rownum IN (20, 21, 22, 23) ORDER BY rownum)")),
+              QStringLiteral("2.2.1 2.3 2.4 2.5"));
+    EXPECT_EQ(GetRow6ZemName(23), QStringLiteral("для ведення садівництва"));
+    EXPECT_EQ(text(QStringLiteral("SELECT a_golova AS t FROM a_rada WHERE a_rada_t='3222486200'")),
+              QStringLiteral("Дем'яненко Віра Іванівна"));
+    EXPECT_EQ(text(QStringLiteral("SELECT nDur AS t FROM worker")), QStringLiteral("Коваленко І.П."));
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) AS n FROM cilove WHERE CName='для сінокосіння'")), 1);
+    EXPECT_EQ(text(QStringLiteral("SELECT RadaName||' '||Region_id AS t FROM Rada")), QStringLiteral("Наша 32224000"));
+    EXPECT_TRUE(QFileInfo::exists(basePath + QStringLiteral(".v1.bak")));
 }
 
 TEST_F(BaseTest, UpgradeThatFailsLeavesTheWorkingCopyAsItWasAndSaysSo)

@@ -143,12 +143,12 @@ TEST_F(DataFolderTest, AnEmptyOrTablelessWorkingBaseIsRefusedAtStartAndNeverChan
         {"empty", [](const QString &path) { QFile f(path); ASSERT_TRUE(f.open(QIODevice::WriteOnly)); },
          "порожня"},
         {"a database without the tables",
-         [](const QString &path) { BuildBase(path, QStringLiteral("CREATE TABLE notes (text TEXT);"), QString(), {}, 1); },
+         [](const QString &path) { BuildBase(path, QStringLiteral("CREATE TABLE notes (text TEXT);"), QString(), {}, kBaseDataVersion); },
          "a_rada"},
         {"the program's database less one table",
          [&](const QString &path) {
              BuildBase(path, without("reference/schema.sql", QStringLiteral("organ")),
-                       without("reference/seed.sql", QStringLiteral("organ")), {}, 1);
+                       without("reference/seed.sql", QStringLiteral("organ")), {}, kBaseDataVersion);
          },
          "organ"},
     };

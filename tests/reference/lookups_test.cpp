@@ -21,6 +21,44 @@ TEST_F(BaseTest, Row6ZemNameByRowNumber)
     EXPECT_EQ(GetRow6ZemName(22), QString());
 }
 
+// The shipped rows of form 6-zem: the citizens' group of section I with the form's codes, each
+// named by the purpose a plan's title reads; the sub-rows of uncertain code are not there.
+TEST_F(BaseTest, ShippedRowsOfForm6ZemCarryTheirCodesAndPurposes)
+{
+    const struct {
+        int row;
+        const char *code; // nullptr: no such row
+        const char *name;
+    } cases[] = {
+        {18, "2.1", "для ведення селянського (фермерського) господарства"},
+        {20, "2.2.1", "для ведення товарного сільськогосподарського виробництва (земельні частки (паї))"},
+        {21, "2.3", "для ведення особистого селянського господарства"},
+        {22, "2.4", "для будівництва і обслуговування жилого будинку, господарських будівель і споруд"},
+        {23, "2.5", "для ведення садівництва"},
+        {34, "2.7.2", "для індивідуального гаражного будівництва"},
+        {40, "2.10", "для сінокосіння і випасання худоби"},
+        {17, nullptr, "KZ is Empty"},
+        {25, nullptr, "KZ is Empty"},
+        {41, nullptr, "KZ is Empty"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.row);
+        EXPECT_EQ(GetRow6ZemName(int16_t(c.row)), QString::fromUtf8(c.name));
+        RecordSet rs = BaseConn().Execute(QStringLiteral("SELECT rowcode FROM row6zem WHERE rownum = ?"), {c.row});
+        EXPECT_EQ(rs.IsEmpty(), c.code == nullptr);
+        if (c.code) {
+            EXPECT_EQ(rs.Field(QStringLiteral("rowcode")), QString::fromUtf8(c.code));
+        }
+    }
+    RecordSet all = BaseConn().Execute(QStringLiteral(
+        "SELECT count(*) AS n, sum(rowcode IS NULL OR rowcode = '') AS nocode, sum(name NOT LIKE 'для %') AS nofor, "
+        "min(rownum) AS first, max(rownum) AS last FROM row6zem"));
+    EXPECT_EQ(all.Field(QStringLiteral("n")), QStringLiteral("19"));
+    EXPECT_EQ(all.Field(QStringLiteral("nocode")), QStringLiteral("0"));
+    EXPECT_EQ(all.Field(QStringLiteral("nofor")), QStringLiteral("0"));
+    EXPECT_EQ(all.Field(QStringLiteral("first")) + QLatin1Char('-') + all.Field(QStringLiteral("last")), QStringLiteral("18-40"));
+}
+
 TEST_F(BaseTest, PzDescriptionByExactTwoCharacterCode)
 {
     exec(QStringLiteral("INSERT INTO pz (code, desk) VALUES (?, ?)"), {QStringLiteral("О'"), QStringLiteral("з лапкою")});
