@@ -74,8 +74,13 @@ QString CadastralNumber(const QString &firstPart, int zone, int quarter, const Q
         if (const QString digits = LongDigits(number); !digits.isEmpty())
             last = digits;
     }
+    return CadastralNumberAsStored(firstPart, zone, quarter, last);
+}
+
+QString CadastralNumberAsStored(const QString &firstPart, int zone, int quarter, const QString &number)
+{
     return firstPart + QLatin1Char(':') + ZeroPadded(zone, 2) + QLatin1Char(':') + ZeroPadded(quarter, 3)
-        + QLatin1Char(':') + last;
+        + QLatin1Char(':') + number;
 }
 
 void PrepareParcel(DocParcel &doc, const model::ParcelList &parcels, int32_t index, const QString &firstPart)

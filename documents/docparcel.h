@@ -67,6 +67,10 @@ zova::OneBased<DocPoint> DocPointsOf(const model::Ring &ring);
 /// leading number of the parcel number (0 when it has none), at least four digits.
 QString CadastralNumber(const QString &firstPart, int zone, int quarter, const QString &number);
 
+/// The cadastral number with the parcel number as stored, as the list with cadastral numbers
+/// prints it: "34", "0034" and "0034/1" are three parcels there, never one "…:0034".
+QString CadastralNumberAsStored(const QString &firstPart, int zone, int quarter, const QString &number);
+
 /// An area as the documents write it: square metres as "0.00 кв.м." when `areaUnit` is 0,
 /// hectares as "0.0000 га." otherwise; the system's decimal separator.
 QString AreaText(double squareMetres, uint8_t areaUnit);

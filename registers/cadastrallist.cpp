@@ -17,7 +17,7 @@ LeftOpen MakeSpisKadKode(office::WordApp &app, const QString &programDir)
         table.Cell(row, 1).SetText(QString::number(k) + QLatin1Char('.'));
         table.Cell(row, 2).SetText(QLatin1Char(' ') + p.NM);
         table.Cell(row, 3).SetText(zova::Format4(zova::Hectares(p.Area)));
-        table.Cell(row, 4).SetText(documents::CadastralNumber(p.KoatuuPart.text(), p.ZN, p.KV, p.Number));
+        table.Cell(row, 4).SetText(documents::CadastralNumberAsStored(p.KoatuuPart.text(), p.ZN, p.KV, p.Number));
     });
     return LeaveOpen(app, doc, QStringLiteral("Кадастрові номери"));
 }

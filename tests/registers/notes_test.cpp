@@ -115,8 +115,26 @@ TEST_F(Notes, CadastralListRowsAndNumbers)
     ASSERT_EQ(t.RowCount(), 4);
     EXPECT_EQ(rowTexts(t, 2), (QStringList{QStringLiteral("1."), QStringLiteral(" Дем'янчук Мар'яна Василівна"),
                                            zova::Format4(0.25), QStringLiteral("3222486201:01:024:0034")}));
-    // A number stored without its leading zeros still gives four digits.
     EXPECT_EQ(rowTexts(t, 3), (QStringList{QStringLiteral("2."), QStringLiteral(" Бойко Іван Петрович|Бойко Марія Іванівна"),
-                                           zova::Format4(0.25), QStringLiteral("3222486201:05:012:0034")}));
+                                           zova::Format4(0.25), QStringLiteral("3222486201:05:012:34")}));
     EXPECT_EQ(rowTexts(t, 4), (QStringList{{}, {}, {}, {}}));
+}
+
+// Parcels of one quarter numbered "34", "0034/1" and "0034" are three parcels in the list: each
+// number is printed as stored, none merged into another's "…:0034".
+TEST_F(Notes, CadastralListKeepsEveryParcelsOwnNumber)
+{
+    model::ParcelList &parcels = model::state().Parcels;
+    parcels.Clear();
+    const QStringList numbers = {QStringLiteral("34"), QStringLiteral("0034/1"), QStringLiteral("0034"),
+                                 QStringLiteral("12а")};
+    for (const QString &number : numbers)
+        parcels.Add(RectangleOf(number, QStringLiteral("Бойко Іван Петрович"), 0, 0, 50, 50));
+    const office::Table t = reopen(MakeSpisKadKode(*app, programDir()).Path).Tables(1);
+    ASSERT_EQ(t.RowCount(), 2 + numbers.size());
+    QStringList printed;
+    for (int k = 0; k < numbers.size(); ++k)
+        printed << t.Cell(2 + k, 4).Text();
+    EXPECT_EQ(printed, (QStringList{QStringLiteral("3222486201:01:024:34"), QStringLiteral("3222486201:01:024:0034/1"),
+                                    QStringLiteral("3222486201:01:024:0034"), QStringLiteral("3222486201:01:024:12а")}));
 }
