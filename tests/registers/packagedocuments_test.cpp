@@ -118,7 +118,7 @@ const QStringList emptyAreaTotal = {QString(), QStringLiteral("ВСЬОГО"), Q
 std::vector<DocumentCase> documentCases()
 {
     const QString year = QDate::currentDate().toString(QStringLiteral("yyyy"));
-    const QString dash = QStringLiteral("–");
+    const QString dash = QStringLiteral("–"), blank;
     const QString sign = QStringLiteral("КИЄВО-СВЯТОШИНСЬКИЙ");
     const QString signA = QStringLiteral("КИЄВО-СВЯТОШИНСЬКА");
     std::vector<DocumentCase> cases = {
@@ -187,15 +187,18 @@ std::vector<DocumentCase> documentCases()
          true},
         {12,
          {},
-         // Columns 3 to 11 of rows 6 and 7 (the labels in columns 1 and 2 are the template's).
+         // Columns 3 to 11 of rows 6 and 7 (the labels in columns 1 and 2 are the template's). A cell
+         // the program does not compute stays blank: no dash claims that there is no such land.
          {1, 6,
           {{ha(SumArea), ha(SumCat1 + SumCat2 + SumCat3), ha(SumCat1 + SumCat2 + SumCat3), ha(SumCat1), ha(SumCat2),
-            ha(SumCat3), dash, dash, dash},
-           {ha(CommonLand), ha(CommonLand), dash, dash, dash, dash, dash, dash, ha(CommonLand)}},
+            ha(SumCat3), blank, blank, blank},
+           {ha(CommonLand), ha(CommonLand), blank, blank, blank, blank, blank, blank, ha(CommonLand)}},
           3},
-         // Without groups or land of common use: the sums written as 0, the rest as the template has it.
+         // Without groups or land of common use: the sums written as 0, the categories it finds
+         // empty and the land of common use as the template's dash.
          {1, 6,
-          {{ha(0), ha(0), ha(0), dash, dash, dash, dash, dash, dash}, {dash, dash, dash, dash, dash, dash, dash, dash, dash}},
+          {{ha(0), ha(0), ha(0), dash, dash, dash, blank, blank, blank},
+           {dash, dash, blank, blank, blank, blank, blank, blank, dash}},
           3}},
     };
     return cases;
