@@ -4,6 +4,7 @@
 #include "reference/lookups.h"
 #include "reference/state.h"
 
+#include <QRegularExpression>
 #include <optional>
 
 namespace documents {
@@ -105,6 +106,8 @@ ActWording ComputeActWording(const QString &pz, const ActTerritory &t, uint8_t w
     } else if (first && second) {
         w.DecisionText = QStringLiteral(" від ") + *second + QStringLiteral("р. № ") + *first;
     }
+    if (!administrationCode)
+        w.DecisionLead = w.BodyWord.isEmpty() ? QStringLiteral("рішення") : QStringLiteral("рішення ");
     if (who == SignsAdministrationHead)
         w.AdmGenitive = adm.value_or(QString());
 
@@ -155,6 +158,14 @@ ActWording ComputeActWording(const QString &pz, const ActTerritory &t, uint8_t w
         w.SigningIsCouncil = true;
     }
     return w;
+}
+
+QString PurposeForAct(const QString &purpose)
+{
+    static const QRegularExpression withFor(QStringLiteral("^\\s*для(\\s|$)"), QRegularExpression::CaseInsensitiveOption);
+    if (purpose.trimmed().isEmpty() || withFor.match(purpose).hasMatch())
+        return purpose;
+    return QStringLiteral("для ") + purpose.trimmed();
 }
 
 } // namespace documents

@@ -30,6 +30,10 @@ ActTerritory CurrentActTerritory();
 struct ActWording {
     QStringList PzParts;     ///< the grounds for granting split at ","
     QString BodyWord;        ///< kind of decision or issuing organ ("виконкому", "розпорядження", ...)
+    /// What stands before BodyWord after "відповідно до": "рішення " before the body that made
+    /// the decision, "рішення" where no body follows, nothing before an order, whose BodyWord
+    /// ("розпорядження") names the act itself, so that the grounds' word stands once.
+    QString DecisionLead;
     QString Issuer;          ///< the issuing body in the genitive
     QString DecisionText;    ///< " від <date>р. № <number>" (with its leading blank)
     QString AdmGenitive;     ///< the administration in the genitive (only when the administration's head signs)
@@ -52,5 +56,10 @@ struct ActWording {
 /// fixed endings; a word too short to cut leaves its text empty and a problem. Throws zova::Error
 /// on a database failure.
 ActWording ComputeActWording(const QString &pz, const ActTerritory &t, uint8_t who, uint8_t storage);
+
+/// A purpose as an act's "Цільове призначення …:" reads it: the purpose texts of rows 21 and 22
+/// (and the split purpose made of them) are genitives that want "для" in front; a text that does
+/// not begin with the word "для" gets it, an empty one stays empty.
+QString PurposeForAct(const QString &purpose);
 
 } // namespace documents

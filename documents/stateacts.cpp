@@ -191,7 +191,7 @@ ActOutcome FillNewStateAct(office::Document &doc, const PlanOptions &options, in
     const PurposeParcel purpose1{first.KZ, first.Area};
     const PurposeParcel purpose2{secondIndex ? parcels[secondIndex].KZ : QString(),
                                  secondIndex ? parcels[secondIndex].Area : 0.0};
-    fill.set("cilove", NewActPurpose(purpose1, secondIndex ? &purpose2 : nullptr, ref, options.AreaUnit));
+    fill.set("cilove", PurposeForAct(NewActPurpose(purpose1, secondIndex ? &purpose2 : nullptr, ref, options.AreaUnit)));
 
     // One scale for both drawings, so that the act's one scale is true of each: the coarser of
     // their automatic scales.
@@ -275,6 +275,7 @@ ActOutcome FillApprovalAct(office::Document &doc, const PlanOptions &options, in
     out.Problems << w.Problems;
     step.setValue(2);
 
+    fill.set("OrgKind", w.DecisionLead);
     fill.set("OrgType", w.BodyWord);
     fill.set("OrgName1", w.Issuer);
     fill.councilWord("OrgName1", w.IssuerIsCouncil, QStringLiteral(" ради"));

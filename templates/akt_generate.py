@@ -25,7 +25,11 @@ Each description by neighbours (bookmark "sm1" or "sm") is one paragraph per lin
 indent: the builder puts the letters of a line in front of its neighbour, with a tab to the
 neighbours' column, so a neighbour that takes two lines keeps its letters beside it. After the
 names of a council the word "ради" (or "раді") stands in a bookmark of its own ("<name>_rada"),
-which the builder empties where the name is not a council's.
+which the builder empties where the name is not a council's; the approval acts' word "рішення"
+before the decision's body stands in "OrgKind", which an order's grounds empty.
+
+The names the builder puts in (owners, signers) are nominative: each follows a label and a colon
+or stands alone on a signature line, never after a word that would want another case.
 """
 import os
 import sys
@@ -115,13 +119,16 @@ def approval_act(shares):
     if shares:
         body.append(heading("(земельна ділянка в рахунок земельної частки (паю))", 10, after=4))
     body.append(a.line("Серія ________   № ______________", align="center", after=8))
-    body.append(a.line("Видано ", a.bm("OwnName", True), align="left"))
-    body.append(a.line("що мешкає за адресою: ", a.bm("OwnAdr"), align="left", after=6))
+    body.append(a.line("Власник: ", a.bm("OwnName", True), align="left"))
+    body.append(a.line("Адреса власника: ", a.bm("OwnAdr"), align="left", after=6))
     granted = ("земельну ділянку в рахунок належної йому земельної частки (паю) площею " if shares
                else "земельну ділянку площею ")
-    body.append(a.line("Цей акт посвідчує, що відповідно до рішення ", a.bm("OrgType"), " ", a.bm("OrgName1"),
-                       a.council_word("OrgName1", " ради"), a.bm("DocDate"), " власнику передано у приватну власність ",
-                       granted, a.bm("Area", True), " га в межах згідно з планом.", after=4))
+    # The kind of the decision: "рішення" before the body that made it, nothing before an order,
+    # which names itself ("розпорядження").
+    body.append(a.line("Цей акт посвідчує, що відповідно до ", a.bm("OrgKind", text="рішення "), a.bm("OrgType"), " ",
+                       a.bm("OrgName1"), a.council_word("OrgName1", " ради"), a.bm("DocDate"),
+                       " власнику передано у приватну власність ", granted, a.bm("Area", True),
+                       " га в межах згідно з планом.", after=4))
     body.append(a.line("Земельна ділянка розташована на території ", a.bm("DilAdr"), ".", after=4))
     body.append(a.line("Цільове призначення земельної ділянки: ", a.bm("Cilove"), ".", after=8))
     body.append(a.line("Акт складено у двох примірниках, з яких перший видано власнику, другий зберігається в ",
@@ -189,11 +196,11 @@ def new_state_act():
     body.append(heading("ДЕРЖАВНИЙ АКТ", 18, after=2))
     body.append(heading("на право власності на земельну ділянку", 13, after=6))
     body.append(a.line("Серія ________   № ______________", align="center", after=16))
-    body.append(a.line("Цей державний акт посвідчує, що відповідно до рішення ", a.bm("risdate"),
-                       a.council_word("risdate", " ради"), a.bm("radu"), after=6))
-    body.append(a.line("власнику ", a.bm("oname", True), align="left", after=6))
-    body.append(a.line("що мешкає за адресою: ", a.bm("oadr"), align="left", after=6))
-    body.append(a.line("належить на праві власності земельна ділянка площею ", a.bm("area", True), after=6))
+    body.append(a.line("Цей державний акт посвідчує право власності на земельну ділянку, надану відповідно до "
+                       "рішення ", a.bm("risdate"), a.council_word("risdate", " ради"), a.bm("radu"), ".", after=6))
+    body.append(a.line("Власник: ", a.bm("oname", True), align="left", after=6))
+    body.append(a.line("Адреса власника: ", a.bm("oadr"), align="left", after=6))
+    body.append(a.line("Площа земельної ділянки: ", a.bm("area", True), align="left", after=6))
     body.append(a.line("Місце розташування земельної ділянки: ", a.bm("adrdildetal"), ".", after=6))
     body.append(a.line("Кадастровий номер земельної ділянки: ", a.bm("kadkode", True), after=6))
     body.append(a.line("Цільове призначення (використання) земельної ділянки: ", a.bm("cilove"), ".", after=16))

@@ -15,6 +15,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QJsonObject>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace documents;
@@ -304,7 +306,7 @@ TEST_F(Acts, NewStateActOfOneOwner)
         {"adrdildetal", QStringLiteral("с. Софіївська Борщагівка, вул. Садова, 0009")},
         {"raizem", LandHead},
         {"raizem1", LandHead},
-        {"cilove", reference::state().KZ22Text},
+        {"cilove", QStringLiteral("для ") + reference::state().KZ22Text},
         {"area", zova::Format2(400) + QStringLiteral(" кв.м.")},
         {"mash", QStringLiteral("300")},
         // Neighbours: parcel 2 along the side from vertex 2, parcel 3 from vertex 3, each after its
@@ -408,7 +410,7 @@ TEST_F(Acts, SecondParcelDrawnBesideAtOneScale)
     EXPECT_NEAR(width(second), CmToPoints(90 / (common / 100.0)), 0.01);
 
     EXPECT_EQ(text(doc, "area"), zova::Format4(0.04 + 0.81) + QStringLiteral(" га."));
-    EXPECT_EQ(text(doc, "cilove"), QStringLiteral("%1 - %2 га. і %3 - %4 га.")
+    EXPECT_EQ(text(doc, "cilove"), QStringLiteral("для %1 - %2 га. і %3 - %4 га.")
                                        .arg(reference::state().KZ22Text, zova::Format4(0.04), reference::state().KZ21Text,
                                             zova::Format4(0.81)));
     const QStringList boxes = builderstesting::boxTexts(doc);
@@ -605,5 +607,93 @@ TEST_F(Acts, AFailedSaveIsAFailureNotADocument)
         ASSERT_EQ(report.Failures.size(), 1u);
         EXPECT_FALSE(report.Summary().contains(QStringLiteral("Збережено документів"))) << report.Summary().toStdString();
         EXPECT_TRUE(QDir(disk.dir()).entryList({QStringLiteral("*.docx")}, QDir::Files).isEmpty());
+    }
+}
+
+// The decision an approval act names after "відповідно до": the grounds' own word once, the
+// body that made it after "рішення", an order by its own word alone.
+TEST(ActWording, TheDecisionIsNamedByItsOwnWordOnce)
+{
+    const QString adm = QStringLiteral("Києво-Святошинської райдержадміністрації");
+    const struct {
+        const char *pz;
+        QString phrase; // DecisionLead, BodyWord, a blank and the issuer, as the template joins them
+    } cases[] = {
+        {"РВ,12,01.02.2003", QStringLiteral("рішення виконкому ") + Council},
+        {"РС,15.03.2005,15 сесії 5 скликання", QStringLiteral("рішення 15 сесії 5 скликання ") + Council},
+        {"РС,15.03.2005", QStringLiteral("рішення ") + Council}, // the session not given: said as a problem
+        {"РА,3,02.02.2007", QStringLiteral("розпорядження ") + adm},
+        {"РГ,4,03.03.2008", QStringLiteral("розпорядження ") + adm},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.pz);
+        const ActWording w = ComputeActWording(QString::fromUtf8(c.pz), Territory(), SignsCouncilHead, KeptAtLandOffice);
+        EXPECT_EQ(w.DecisionLead + w.BodyWord + QLatin1Char(' ') + w.Issuer, c.phrase);
+    }
+}
+
+TEST(PurposeForAct, APurposeWithoutForGetsIt)
+{
+    const struct {
+        const char *purpose, *act;
+    } cases[] = {
+        {"будівництва та обслуговування жилого будинку", "для будівництва та обслуговування жилого будинку"},
+        {"будівництва та обслуговування жилого будинку - 0.2500 га. і ведення особистого селянського господарства - "
+         "0.0100 га.",
+         "для будівництва та обслуговування жилого будинку - 0.2500 га. і ведення особистого селянського господарства - "
+         "0.0100 га."},
+        {"для ведення особистого селянського господарства", "для ведення особистого селянського господарства"},
+        {"Для городництва", "Для городництва"},
+        {"  ведення садівництва", "для ведення садівництва"},
+        {"длясадівництва", "для длясадівництва"}, // "для" only as a word of its own
+        {"", ""},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(PurposeForAct(QString::fromUtf8(c.purpose)), QString::fromUtf8(c.act)) << c.purpose;
+}
+
+// The acts read back by python-docx with the values in place: every name stands in the
+// nominative after its label, the decision is named once, the purpose reads "для …".
+TEST_F(Acts, TheActsReadRightWithTheValuesInPlace)
+{
+    model::Parcel &p = model::state().Parcels[1];
+    p.NM = QStringLiteral("Солов'яненко Валентин Ігорович");
+    const QString owner = p.NM;
+    const struct {
+        uint8_t kind;
+        const char *pz;
+        QStringList lines; // paragraphs, or the start of one
+    } cases[] = {
+        {KindNewStateAct, "РВ,47,22.11.2006",
+         {QStringLiteral("Цей державний акт посвідчує право власності на земельну ділянку, надану відповідно до рішення ")
+              + Council + QStringLiteral(" ради від 22.11.2006р. № 47 (виконкому)."),
+          QStringLiteral("Власник: ") + owner, QStringLiteral("Адреса власника: с. Софіївська Борщагівка, вул. Садова, 9"),
+          QStringLiteral("Площа земельної ділянки: ") + zova::Format2(400) + QStringLiteral(" кв.м."),
+          QStringLiteral("Цільове призначення (використання) земельної ділянки: для ") + reference::state().KZ22Text
+              + QLatin1Char('.')}},
+        {KindApprovalAct, "РА,3,02.02.2007",
+         {QStringLiteral("Власник: ") + owner, QStringLiteral("Адреса власника: с. Софіївська Борщагівка, вул. Садова, 9"),
+          QStringLiteral("Цей акт посвідчує, що відповідно до розпорядження Києво-Святошинської райдержадміністрації від "
+                         "02.02.2007р. № 3 власнику передано у приватну власність земельну ділянку площею ")}},
+        {KindApprovalActShares, "РВ,47,22.11.2006",
+         {QStringLiteral("Власник: ") + owner,
+          QStringLiteral("Цей акт посвідчує, що відповідно до рішення виконкому ") + Council
+              + QStringLiteral(" ради від 22.11.2006р. № 47 власнику передано у приватну власність земельну ділянку в рахунок")}},
+    };
+    int n = 0;
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.pz);
+        p.PZ = QString::fromUtf8(c.pz);
+        office::Document &doc = fill(c.kind);
+        EXPECT_TRUE(outcome.Problems.isEmpty()) << outcome.Problems.join(QLatin1Char('\n')).toStdString();
+        const QString path = doc.SaveAs(QDir(testsupport::tempDir()).filePath(QStringLiteral("act-%1.docx").arg(++n)));
+        const QStringList paragraphs =
+            builderstesting::readWithPythonDocx(path)[QStringLiteral("paragraphs")].toVariant().toStringList();
+        for (const QString &line : c.lines)
+            EXPECT_TRUE(std::any_of(paragraphs.begin(), paragraphs.end(), [&](const QString &t) { return t.startsWith(line); }))
+                << line.toStdString() << "\n in \n" << paragraphs.join(QLatin1Char('\n')).toStdString();
+        const QString all = paragraphs.join(QLatin1Char('\n'));
+        for (const char *wrong : {"Видано", "власнику Солов", "рішення розпорядження", "мешкає"})
+            EXPECT_FALSE(all.contains(QString::fromUtf8(wrong))) << wrong;
     }
 }

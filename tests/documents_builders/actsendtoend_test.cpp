@@ -173,9 +173,9 @@ TEST_F(ActsEndToEnd, EachKindWithEachSignerAndStorage)
                                     QStringLiteral("ДЕРЖАВНИЙ АКТ")};
             if (c.kind == KindNewStateAct) {
                 expected << QStringLiteral("відповідно до рішення ") + council + QStringLiteral(" ради") + decision + QStringLiteral(" (") + body + QLatin1Char(')')
-                         << QStringLiteral("власнику ") + owner << QStringLiteral("що мешкає за адресою: ") + p.AU.section(QLatin1Char('|'), 0, 0)
+                         << QStringLiteral("Власник: ") + owner << QStringLiteral("Адреса власника: ") + p.AU.section(QLatin1Char('|'), 0, 0)
                          << QStringLiteral("Кадастровий номер земельної ділянки: ") + cad
-                         << QStringLiteral("площею ") + zova::Format4(area / 10000) + QStringLiteral(" га.")
+                         << QStringLiteral("Площа земельної ділянки: ") + zova::Format4(area / 10000) + QStringLiteral(" га.")
                          << QStringLiteral("Масштаб 1:");
                 if (two)
                     expected << QStringLiteral("Ділянка № 1\r") + zova::Format4(p.Area / 10000) + QStringLiteral(" га.")
@@ -184,7 +184,7 @@ TEST_F(ActsEndToEnd, EachKindWithEachSignerAndStorage)
                     expected << p.NM.section(QLatin1Char('|'), 1, 1) << p.AU.section(QLatin1Char('|'), 1, 1) << QStringLiteral("50 %")
                              << QStringLiteral("Начальник ") + office + QStringLiteral(" відділу зем.ресурсів");
             } else {
-                expected << QStringLiteral("Видано ") + p.NM << QStringLiteral("що мешкає за адресою: ") + p.AU
+                expected << QStringLiteral("Власник: ") + p.NM << QStringLiteral("Адреса власника: ") + p.AU
                          << QStringLiteral("відповідно до рішення ") + body + QLatin1Char(' ') + council + QStringLiteral(" ради") + decision
                          << zova::Format4(p.Area / 10000) + QStringLiteral(" га") << Purpose;
             }

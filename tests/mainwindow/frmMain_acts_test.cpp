@@ -38,7 +38,7 @@ TEST_F(MainWindowTest, ActsFollowTheKindSignerAndStorageChosenInTheWindow)
           QStringLiteral("Києво-Святошинськиій райдержадміністрації"), p.NM.section(QLatin1Char('|'), 1, 1),
           QStringLiteral("50 %")}},
         {"land-share act, the council's head, kept by the land office", "Opt_4", 1, 1, p.Number + QStringLiteral(".docx"),
-         {QStringLiteral("Видано ") + p.NM, QStringLiteral("(земельна ділянка в рахунок земельної частки (паю))"),
+         {QStringLiteral("Власник: ") + p.NM, QStringLiteral("(земельна ділянка в рахунок земельної частки (паю))"),
           QStringLiteral("Голова ") + reference::state().CouncilGenitive2 + QStringLiteral(" ради"),
           QStringLiteral("Києво-Святошинському райвідділі зем.ресурсів")}},
     };
