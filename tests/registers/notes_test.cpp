@@ -9,6 +9,7 @@
 #include "registers/transmittalnote.h"
 #include "tests/registers/registerstesting.h"
 
+#include <QJsonObject>
 #include <gtest/gtest.h>
 
 using namespace registers;
@@ -73,6 +74,12 @@ TEST_F(Notes, TransmittalNoteRowsStaffAndTerritory)
     EXPECT_EQ(doc.Bookmarks(QStringLiteral("radu")).Text(), QStringLiteral("Софіївсько-Борщагівської сільської"));
     EXPECT_EQ(doc.Bookmarks(QStringLiteral("regionu")).Text(), QStringLiteral("Києво-Святошинського"));
     EXPECT_EQ(doc.Bookmarks(QStringLiteral("viddil")).Text(), QStringLiteral("Києво-Святошинський"));
+    // The addressee reads in the nominative after its labels.
+    const QStringList paragraphs =
+        builderstesting::readWithPythonDocx(path)[QStringLiteral("paragraphs")].toVariant().toStringList();
+    for (const QString &line : {QStringLiteral("Одержувач: Києво-Святошинський районний відділ земельних ресурсів"),
+                                QStringLiteral("Начальник відділу:"), QStringLiteral("Петренко П.П.")})
+        EXPECT_TRUE(paragraphs.contains(line)) << line.toStdString() << "\n in \n" << paragraphs.join(QLatin1Char('\n')).toStdString();
 
     // Item 1 is the template's; the parcels follow from row 4 with items 2 and 3, and one empty
     // row ends the table.

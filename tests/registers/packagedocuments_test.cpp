@@ -7,9 +7,12 @@
 #include "office/wordapp.h"
 #include "registers/packagebookmarks.h"
 #include "registers/packagedocuments.h"
+#include "tests/documents_builders/builderstesting.h"
 #include "tests/registers/packagetesting.h"
 
 #include <QDate>
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QDir>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
@@ -397,4 +400,29 @@ TEST_F(PackageDocumentsTest, DistrictWordsKeepANameTooShortToDecline)
     for (const auto &c : cases)
         EXPECT_EQ(DistrictWithEnding(QString::fromUtf8(c.genitive), QString::fromUtf8(c.ending)), QString::fromUtf8(c.text))
             << c.genitive << " + " << c.ending;
+}
+
+// Documents 2 and 10 and the explication read back by python-docx: the land office's head
+// stands in the nominative under a label, and the explication's blank cells are blank.
+TEST_F(PackageDocumentsTest, TheAddresseesAndTheExplicationReadRightWithTheValuesInPlace)
+{
+    twoGroups();
+    makeAll();
+    for (int number : {2, 10}) {
+        SCOPED_TRACE(number);
+        const QStringList paragraphs =
+            builderstesting::readWithPythonDocx(path(number))[QStringLiteral("paragraphs")].toVariant().toStringList();
+        const qsizetype at = paragraphs.indexOf(QStringLiteral("До Києво-Святошинського районного відділу земельних ресурсів"));
+        ASSERT_GE(at, 0) << paragraphs.join(QLatin1Char('\n')).toStdString();
+        EXPECT_EQ(paragraphs.mid(at + 1, 2), (QStringList{QStringLiteral("Начальник відділу:"), RaiZem}));
+        EXPECT_FALSE(paragraphs.join(QLatin1Char('\n')).contains(QStringLiteral("Начальнику")));
+    }
+    const QJsonArray explication =
+        builderstesting::readWithPythonDocx(path(12))[QStringLiteral("tables")].toArray()[0].toArray();
+    const auto cells = [&](int row) { return explication[row - 1].toVariant().toStringList().mid(2); };
+    const QString blank;
+    EXPECT_EQ(cells(6), (QStringList{ha(SumArea), ha(SumCat1 + SumCat2 + SumCat3), ha(SumCat1 + SumCat2 + SumCat3),
+                                     ha(SumCat1), ha(SumCat2), ha(SumCat3), blank, blank, blank}));
+    EXPECT_EQ(cells(7), (QStringList{ha(CommonLand), ha(CommonLand), blank, blank, blank, blank, blank, blank,
+                                     ha(CommonLand)}));
 }
