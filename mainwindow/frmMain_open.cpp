@@ -33,18 +33,23 @@ const std::vector<platform::FileFilter> &openFilters()
     return filters;
 }
 
-// Asks whether to go on when the file's texts look like the other code page read wrongly; the
-// filter chosen stays the operator's choice.
+// Asks whether to go on when the file's texts look like another encoding read wrongly; the filter
+// chosen stays the operator's choice.
 bool goOnWithTheFilter(const model::LoadResult &result, int filter)
 {
-    const int suggested = model::SuggestedFilter(result.ImportLines, filter);
-    if (suggested == 0)
+    const model::TextsLook look = model::ExchangeTextsLook(result.ImportLines, filter);
+    if (look == model::TextsLook::Right)
         return true;
+    const QString advice =
+        look == model::TextsLook::Utf8
+            ? QStringLiteral("Схоже, файл записано в кодуванні UTF-8, а програма читає обмінні файли лише в кодуваннях "
+                             "DOS і WIN: в іменах і адресах будуть знаки, яких не буває в українському тексті.\n\n"
+                             "Файл можна зберегти в кодуванні DOS (866) або WIN (1251) та відкрити знову.\n\n")
+            : QStringLiteral("Схоже, файл записано в іншому кодуванні: в іменах і адресах є знаки, яких не "
+                             "буває в українському тексті.\n\nЙого, мабуть, треба відкривати з фільтром\n«%1».\n\n")
+                  .arg(openFilters()[model::OtherPageFilter(filter) - 1].label);
     const QString text =
-        QStringLiteral("Схоже, файл записано в іншому кодуванні: в іменах і адресах є знаки, яких не "
-                       "буває в українському тексті.\n\nЙого, мабуть, треба відкривати з фільтром\n«%1».\n\n"
-                       "Відкрити файл з вибраним фільтром\n«%2»?")
-            .arg(openFilters()[suggested - 1].label, openFilters()[filter - 1].label);
+        advice + QStringLiteral("Відкрити файл з вибраним фільтром\n«%1»?").arg(openFilters()[filter - 1].label);
     return platform::MsgBox(text, platform::productTitle(), platform::MsgIcon::Exclamation,
                             platform::MsgButtons::OkCancel) == platform::MsgAnswer::Ok;
 }

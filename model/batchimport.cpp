@@ -2,6 +2,7 @@
 
 #include "common/error.h"
 #include "model/codepagecheck.h"
+#include "model/exchangeformat.h"
 #include "model/state.h"
 
 #include <QFileInfo>
@@ -15,8 +16,8 @@ QString where(const BatchLines &lines, int i)
     return QStringLiteral("файл %1, рядок %2").arg(QFileInfo(lines.fileOf(i)).fileName()).arg(lines.lineOf(i));
 }
 
-// The files of the run whose texts the other code page reads better.
-QStringList otherCodePage(const BatchLines &lines)
+// The files of the run whose texts look like another encoding read in the DOS code page.
+std::vector<BatchImport::MisreadFile> misreadFiles(const BatchLines &lines, int mode)
 {
     std::vector<zova::OneBased<QString>> perFile(size_t(lines.Files.size()));
     for (int i = 1; i <= lines.Lines.UBound(); ++i) {
@@ -24,11 +25,22 @@ QStringList otherCodePage(const BatchLines &lines)
         if (f >= 0)
             perFile[size_t(f)].Add(lines.Lines[i]);
     }
-    QStringList names;
-    for (size_t f = 0; f < perFile.size(); ++f)
-        if (SuggestedFilter(perFile[f], BatchReadFilter) != 0)
-            names << QFileInfo(lines.Files[int(f)]).fileName();
-    return names;
+    std::vector<BatchImport::MisreadFile> misread;
+    for (size_t f = 0; f < perFile.size(); ++f) {
+        TextsLook look;
+        if (mode == BatchIn4) {
+            look = ExchangeTextsLook(perFile[f], BatchReadFilter);
+        } else {
+            // Names and point lines as the file holds them, without the reader's "NM" and "N=".
+            QStringList texts;
+            for (const QString &line : perFile[f])
+                texts << line.mid(2);
+            look = JudgeTexts(texts, FilterCodePage(BatchReadFilter));
+        }
+        if (look != TextsLook::Right)
+            misread.push_back({QFileInfo(lines.Files[int(f)]).fileName(), look});
+    }
+    return misread;
 }
 
 } // namespace
@@ -51,8 +63,7 @@ BatchImport ImportBatch(const QString &folder, const QStringList &names, int mod
     // Files that hold no parcel at all must not take the place of the operator's work.
     if (import.Result.ParcelCount == 0)
         throw zova::Error(QStringLiteral("У вибраних файлах немає жодної ділянки."));
-    if (mode == BatchIn4)
-        import.OtherCodePage = otherCodePage(import.Lines);
+    import.Misread = misreadFiles(import.Lines, mode);
     if (import.Result.FirstSkipped > 0)
         import.FirstSkippedAt = where(import.Lines, import.Result.FirstSkipped);
     return import;

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "model/batchreader.h"
+#include "model/codepagecheck.h"
 #include "model/parcel.h"
 #include "platform/progresssink.h"
 
 #include <QString>
+#include <vector>
 
 namespace model {
 
@@ -43,9 +45,14 @@ struct BatchImport {
     BatchResult Result;
     /// "файл, рядок" of the first skipped line, empty when none was skipped.
     QString FirstSkippedAt;
-    /// Exchange files whose names and addresses, read in the DOS code page, look like a Windows
-    /// text read wrongly: their names, in reading order.
-    QStringList OtherCodePage;
+    /// A file whose texts, read in the DOS code page, look like another encoding read wrongly.
+    struct MisreadFile {
+        QString name;   ///< without folder
+        TextsLook look; ///< OtherPage (the Windows code page) or Utf8
+    };
+    /// Such files, in reading order: exchange files by their names and addresses, contour files
+    /// and point lists by all their lines.
+    std::vector<MisreadFile> Misread;
 };
 BatchImport ImportBatch(const QString &folder, const QStringList &names, int mode,
                         platform::ProgressSink *progress = nullptr);

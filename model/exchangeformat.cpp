@@ -210,6 +210,11 @@ void AppendInt(QByteArray &out, long long value)
     out.append(digits, end - digits);
 }
 
+platform::CodePage FilterCodePage(int filter)
+{
+    return filter == 1 || filter == 3 ? platform::CodePage::Dos : platform::CodePage::Win;
+}
+
 void AppendEncoded(QByteArray &out, const QString &text, platform::CodePage page)
 {
     const qsizetype at = out.size();

@@ -51,6 +51,10 @@ QString OneLine(QString text);
 /// Appends a whole number in decimal digits, without a temporary text.
 void AppendInt(QByteArray &out, long long value);
 
+/// The code page the open dialog's filter reads: DOS for the DOS in4 and in5 (1 and 3), WIN for
+/// the others.
+platform::CodePage FilterCodePage(int filter);
+
 /// Appends the text in the code page; plain ASCII is copied as it is, without a conversion.
 void AppendEncoded(QByteArray &out, const QString &text, platform::CodePage page);
 

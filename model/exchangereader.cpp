@@ -248,8 +248,7 @@ private:
 zova::OneBased<QString> DecodeExchangeLines(const QByteArray &bytes, int filter)
 {
     checkFilter(filter);
-    const platform::CodePage page =
-        filter == 1 || filter == 3 ? platform::CodePage::Dos : platform::CodePage::Win;
+    const platform::CodePage page = FilterCodePage(filter);
     const platform::LineConverter converter;
     zova::OneBased<QString> lines;
     const char *const data = bytes.constData();

@@ -38,6 +38,31 @@ std::optional<int16_t> int16Value(double value)
     }
 }
 
+// Names the files that look like another encoding read as DOS and asks whether to import them
+// all the same.
+bool mayImportMisread(const std::vector<model::BatchImport::MisreadFile> &files, int mode)
+{
+    QStringList names;
+    bool win = false, utf8 = false;
+    for (const model::BatchImport::MisreadFile &f : files) {
+        const bool isUtf8 = f.look == model::TextsLook::Utf8;
+        names << f.name + (isUtf8 ? QStringLiteral(" — UTF-8") : QStringLiteral(" — WIN"));
+        (isUtf8 ? utf8 : win) = true;
+    }
+    QStringList advice;
+    if (win && mode == model::BatchIn4)
+        advice << QStringLiteral("Файли в кодуванні WIN можна відкрити по одному з фільтром «Обмінні файли (*.in4)- WIN».");
+    if (utf8 || mode != model::BatchIn4)
+        advice << QStringLiteral("Файли можна зберегти в кодуванні DOS (866) та імпортувати знову.");
+    const QString text =
+        QStringLiteral("Схоже, ці файли записано не в кодуванні DOS, а пакетний імпорт читає файли лише в "
+                       "ньому: в іменах і назвах будуть знаки, яких не буває в українському тексті:\n\n%1\n\n%2"
+                       "\n\nІмпортувати файли все одно?")
+            .arg(names.join(QLatin1Char('\n')), advice.join(QLatin1Char('\n')));
+    return platform::MsgBox(text, platform::productTitle(), platform::MsgIcon::Exclamation,
+                            platform::MsgButtons::OkCancel) == platform::MsgAnswer::Ok;
+}
+
 } // namespace
 
 frmArt::frmArt(BatchHooks hooks, QWidget *parent)
@@ -221,19 +246,10 @@ void frmArt::ReadImportFiles(const QString &folder, const QStringList &names)
                          platform::productTitle(), platform::MsgIcon::Critical);
         return;
     }
-    // The batch reads exchange files in the DOS code page only: a Windows file would bring its
-    // names and addresses in as nonsense without a word.
-    if (!import.OtherCodePage.isEmpty()) {
-        const QString text =
-            QStringLiteral("Схоже, ці файли записано в кодуванні WIN, а пакетний імпорт читає файли в "
-                           "кодуванні DOS: в іменах і адресах будуть знаки, яких не буває в українському "
-                           "тексті:\n\n%1\n\nЇх можна відкрити по одному з фільтром «Обмінні файли (*.in4)- "
-                           "WIN».\n\nІмпортувати файли все одно?")
-                .arg(import.OtherCodePage.join(QLatin1Char('\n')));
-        if (platform::MsgBox(text, platform::productTitle(), platform::MsgIcon::Exclamation,
-                             platform::MsgButtons::OkCancel) != platform::MsgAnswer::Ok)
-            return;
-    }
+    // The batch reads its files in the DOS code page only: a file in another encoding would bring
+    // its names in as nonsense without a word.
+    if (!import.Misread.empty() && !mayImportMisread(import.Misread, m_mode))
+        return;
     const QString status = import.Result.StatusText;
     const int skipped = import.Result.SkippedLines;
     const QString firstSkipped = import.FirstSkippedAt;

@@ -254,3 +254,54 @@ TEST_F(MainWindowTest, AnImportOverUnsavedChangesAsksFirstAndLeavesNothingMarked
     EXPECT_TRUE(w.QueryUnload());
     EXPECT_EQ(prompts->calls.size(), before);
 }
+
+// Contour files read in the DOS code page: one saved in Windows and one in UTF-8 would bring
+// their names in as nonsense; the window names both and keeps its parcels unless told otherwise.
+TEST_F(MainWindowTest, ContourFilesInAnotherEncodingAreNamedBeforeTheyReplaceTheParcels)
+{
+    frmMain &w = open();
+    answerOpen(testsupport::sourcePath(QStringLiteral("samples/sofiivska-win.in4")), 2);
+    control<QAction>("mnuOpen")->trigger();
+    w.MyTree_NodeClick(node(QStringLiteral("2o")));
+    const model::ParcelList loaded = model::state().Parcels;
+    const QString status = panel(2);
+    const QString owner = control<QLineEdit>("tNM")->text();
+
+    const QString folder = folderWith({{"a.art", {"Поле Шевченка", "1 0 0", "2 0 10", "3 10 10"}}});
+    const auto write = [&](const char *name, const QByteArray &bytes) {
+        QFile f(QDir(folder).filePath(QString::fromLatin1(name)));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    };
+    const QString text = QStringLiteral("Ділянка біля ставу\r\n1 0 0\r\n2 0 10\r\n3 10 10\r\n");
+    write("b.art", platform::Encode(text, platform::CodePage::Win));
+    write("c.art", text.toUtf8());
+
+    // "Скасувати": nothing of the files is taken, and the window shows what it showed.
+    prompts->calls.clear();
+    prompts->answers.push_back(platform::MsgAnswer::Cancel);
+    std::unique_ptr<frmArt> dialog = w.BatchDialog(model::BatchContour);
+    dialog->Dir1_Change(folder);
+    dialog->Command1_Click();
+    ASSERT_EQ(prompts->calls.size(), 1u);
+    const platform::MessageRequest &m = prompts->calls[0].message;
+    EXPECT_TRUE(m.text.contains("\n\nb.art — WIN\nc.art — UTF-8\n\n")) << m.text.toStdString();
+    EXPECT_FALSE(m.text.contains("a.art"));
+    EXPECT_TRUE(m.text.contains("зберегти в кодуванні DOS")) << m.text.toStdString();
+    EXPECT_EQ(m.buttons, platform::MsgButtons::OkCancel);
+    EXPECT_EQ(model::state().Parcels, loaded);
+    EXPECT_EQ(tree()->topLevelItemCount(), loaded.UBound());
+    EXPECT_EQ(panel(2), status);
+    EXPECT_EQ(control<QLineEdit>("tNM")->text(), owner);
+    EXPECT_EQ(w.panelParcel(), 2);
+
+    // "OK": imported as read, one parcel per file.
+    prompts->answers.push_back(platform::MsgAnswer::Ok);
+    dialog = w.BatchDialog(model::BatchContour);
+    dialog->Dir1_Change(folder);
+    dialog->Command1_Click();
+    EXPECT_EQ(prompts->calls.size(), 2u);
+    ASSERT_EQ(model::state().Parcels.UBound(), 3);
+    EXPECT_EQ(model::state().Parcels[1].NM, "Поле Шевченка");
+    EXPECT_EQ(tree()->topLevelItemCount(), 3);
+}

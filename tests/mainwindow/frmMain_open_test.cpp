@@ -1,6 +1,7 @@
 #include "tests/mainwindow/mainwindowtesting.h"
 
 #include "model/exchangereader.h"
+#include "platform/codepage.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -230,6 +231,24 @@ TEST_F(MainWindowTest, TheWrongCodePageWarnsAndCanBeCancelled)
             EXPECT_EQ(panel(2), counts);
         }
     }
+
+    // A file in UTF-8, which neither filter reads: said so, and "Скасувати" keeps what was loaded.
+    QFile win(sample("sofiivska-win.in4"));
+    ASSERT_TRUE(win.open(QIODevice::ReadOnly));
+    const QString utf8 = QDir(testsupport::tempDir()).filePath(QStringLiteral("utf8.in4"));
+    QFile out(utf8);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(platform::Decode(win.readAll(), platform::CodePage::Win).toUtf8());
+    out.close();
+    const model::ParcelList before = model::state().Parcels;
+    prompts->calls.clear();
+    prompts->answers.push_back(platform::MsgAnswer::Cancel);
+    answerOpen(utf8, 2);
+    control<QAction>("mnuOpen")->trigger();
+    ASSERT_EQ(prompts->messages().size(), 1);
+    EXPECT_TRUE(prompts->messages().first().startsWith("Схоже, файл записано в кодуванні UTF-8"))
+        << prompts->messages().first().toStdString();
+    EXPECT_EQ(model::state().Parcels, before);
 }
 
 TEST_F(MainWindowTest, ANewLoadClearsTheSelectionOfThePreviousFile)

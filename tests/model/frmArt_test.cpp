@@ -296,7 +296,8 @@ TEST_F(BatchDialog, ExchangeFilesInTheWindowsCodePageAreToldBeforeTheyReplaceThe
     EXPECT_EQ(state().Parcels.UBound(), 0);
     EXPECT_TRUE(calls.isEmpty());
     ASSERT_EQ(prompts->messages().size(), 1);
-    EXPECT_TRUE(prompts->messages().first().contains("\n\nb.in4\n\n")) << prompts->messages().first().toStdString();
+    EXPECT_TRUE(prompts->messages().first().contains("\n\nb.in4 — WIN\n\n")) << prompts->messages().first().toStdString();
+    EXPECT_TRUE(prompts->messages().first().contains("«Обмінні файли (*.in4)- WIN»")) << prompts->messages().first().toStdString();
     EXPECT_FALSE(prompts->messages().first().contains("a.in4"));
 
     // Taken all the same when the operator says so; files in the DOS code page alone ask nothing.

@@ -6,6 +6,8 @@
 
 #include "tests/model/printing.h"
 
+#include <QDir>
+#include <QFile>
 #include <gtest/gtest.h>
 
 using namespace model;
@@ -97,24 +99,44 @@ TEST(Samples, DosAndWinReadAlike)
 
 TEST(Samples, TheWrongCodePageIsNoticed)
 {
+    // The Windows sample as a Linux editor saves it.
+    QFile win(testsupport::sourcePath(QStringLiteral("samples/sofiivska-win.in4")));
+    ASSERT_TRUE(win.open(QIODevice::ReadOnly));
+    const QString utf8 = QDir(testsupport::tempDir()).filePath(QStringLiteral("sofiivska-utf8.in4"));
+    {
+        QFile out(utf8);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(platform::Decode(win.readAll(), platform::CodePage::Win).toUtf8());
+    }
+
     const struct {
-        const char *file;
-        int filter, suggested;
+        const char *file; // under samples/, or "utf8" for that copy
+        int filter;
+        TextsLook look;
     } cases[] = {
-        {"sofiivska-dos.in4", 1, 0}, {"sofiivska-win.in4", 2, 0}, {"sofiivska-dos.in5", 3, 0},
-        {"sofiivska-win.in5", 4, 0}, {"sofiivska-centre.in4", 5, 0},
-        {"sofiivska-win.in4", 1, 2}, {"sofiivska-dos.in4", 2, 1}, {"sofiivska-win.in5", 3, 4},
-        {"sofiivska-dos.in5", 4, 3}, {"sofiivska-dos.in4", 5, 1},
+        {"sofiivska-dos.in4", 1, TextsLook::Right},     {"sofiivska-win.in4", 2, TextsLook::Right},
+        {"sofiivska-dos.in5", 3, TextsLook::Right},     {"sofiivska-win.in5", 4, TextsLook::Right},
+        {"sofiivska-centre.in4", 5, TextsLook::Right},  {"sofiivska-win.in4", 1, TextsLook::OtherPage},
+        {"sofiivska-dos.in4", 2, TextsLook::OtherPage}, {"sofiivska-win.in5", 3, TextsLook::OtherPage},
+        {"sofiivska-dos.in5", 4, TextsLook::OtherPage}, {"sofiivska-dos.in4", 5, TextsLook::OtherPage},
+        {"utf8", 1, TextsLook::Utf8},                   {"utf8", 2, TextsLook::Utf8},
+        {"utf8", 5, TextsLook::Utf8},
     };
-    for (const auto &c : cases)
-        EXPECT_EQ(SuggestedFilter(load(c.file, c.filter).ImportLines, c.filter), c.suggested)
-            << c.file << " with filter " << c.filter;
+    for (const auto &c : cases) {
+        platform::NullProgress progress;
+        const LoadResult r = qstrcmp(c.file, "utf8") == 0 ? LoadExchangeFile(utf8, c.filter, progress) : load(c.file, c.filter);
+        EXPECT_EQ(ExchangeTextsLook(r.ImportLines, c.filter), c.look) << c.file << " with filter " << c.filter;
+    }
+    // The filter of the same kind in the other page; the centre's files are WIN, their DOS twin a DOS in4.
+    EXPECT_EQ((std::vector<int>{OtherPageFilter(1), OtherPageFilter(2), OtherPageFilter(3), OtherPageFilter(4),
+                                OtherPageFilter(5)}),
+              (std::vector<int>{2, 1, 4, 3, 1}));
 
     // Typographic signs are Ukrainian text; a stray sign or two is no reason to warn.
     zova::OneBased<QString> lines;
     lines.Add(QStringLiteral("NM=\"ТОВ «Колос» № 2, Мар’яна — голова\","));
     lines.Add(QStringLiteral("AD=\"вул. Садова, 5 ■\","));
-    EXPECT_EQ(SuggestedFilter(lines, 2), 0);
+    EXPECT_EQ(ExchangeTextsLook(lines, 2), TextsLook::Right);
 }
 
 TEST(Samples, CentreAddressesAndNumbers)
