@@ -141,6 +141,11 @@ public:
     void Command1_Click();
     /// A node's text edited in place: the new text goes into the field the node shows.
     void MyTree_AfterLabelEdit(const QString &key, const QString &newText);
+    /// The information panel's box of the field that the nodes with this last letter show ("o"
+    /// the owner, "a", "d", "k", "p", "r", "z") takes the value parcel i holds now, when the panel
+    /// shows parcel i, so that "Внести зміни" cannot write the old text back over it; the other
+    /// boxes keep what the operator typed. Other letters change nothing.
+    void ShowPanelField(int i, QChar letter);
     /// Ctrl+C, Ctrl+V, Ctrl+X and "?" typed in the tree. Returns nothing; the key passes on.
     void MyTree_KeyPress(int keyAscii);
     /// "Друга ділянка": marks or unmarks the current parcel as a second parcel.

@@ -261,25 +261,19 @@ void frmMain::MyTree_AfterLabelEdit(const QString &key, const QString &newText)
     if (key.isEmpty() || !IsParcel(i))
         return;
     model::Parcel &p = model::state().Parcels[i];
-    // The panel box of the field follows the edit, so that "Внести зміни" cannot write the old
-    // text back over it.
-    const bool panelShows = m_panelParcel == i;
     bool changed = false;
     if (key.endsWith(QLatin1Char('o'))) {
         changed = store(p.NM, newText);
-        if (panelShows)
-            ui->tNM->setText(newText);
+        ShowPanelField(i, QLatin1Char('o'));
     } else {
         const QString part = key.section(QLatin1Char('_'), 1);
         struct Field {
             const char *letter;
             QString *field;
-            QLineEdit *box;
         };
         const Field fields[] = {
-            {"a", &p.AU, ui->tAU}, {"k", &p.KF, ui->tKF}, {"p", &p.PP, ui->tPP},  {"r", &p.PZ, ui->tPZ},
-            {"d", &p.AD, ui->tAD}, {"z", &p.KZ, ui->tKZ}, {"c", &p.Number, nullptr},
-            {"w", &p.DB, nullptr}, {"y", &p.ParcelKoatuu, nullptr},
+            {"a", &p.AU}, {"k", &p.KF}, {"p", &p.PP}, {"r", &p.PZ}, {"d", &p.AD},
+            {"z", &p.KZ}, {"c", &p.Number}, {"w", &p.DB}, {"y", &p.ParcelKoatuu},
         };
         const Field *chosen = nullptr;
         for (const Field &f : fields)
@@ -288,8 +282,7 @@ void frmMain::MyTree_AfterLabelEdit(const QString &key, const QString &newText)
         if (chosen) {
             // Stored exactly as typed, without trimming or conversion.
             changed = store(*chosen->field, newText);
-            if (panelShows && chosen->box)
-                chosen->box->setText(chosen->box == ui->tKZ ? RowNumberText(newText) : newText);
+            ShowPanelField(i, part.front());
             if (part == QLatin1String("z"))
                 SetRowIcon(i, newText);
         } else {
@@ -300,6 +293,24 @@ void frmMain::MyTree_AfterLabelEdit(const QString &key, const QString &newText)
     }
     if (changed)
         MarkModified();
+}
+
+void frmMain::ShowPanelField(int i, QChar letter)
+{
+    if (i != m_panelParcel || !IsParcel(i))
+        return;
+    const model::Parcel &p = model::state().Parcels[i];
+    const struct {
+        char letter;
+        const QString &field;
+        QLineEdit *box;
+    } boxes[] = {
+        {'o', p.NM, ui->tNM}, {'a', p.AU, ui->tAU}, {'k', p.KF, ui->tKF}, {'p', p.PP, ui->tPP},
+        {'r', p.PZ, ui->tPZ}, {'d', p.AD, ui->tAD}, {'z', p.KZ, ui->tKZ},
+    };
+    for (const auto &b : boxes)
+        if (letter == QLatin1Char(b.letter))
+            b.box->setText(b.box == ui->tKZ ? RowNumberText(b.field) : b.field);
 }
 
 void frmMain::MyTree_KeyPress(int keyAscii)

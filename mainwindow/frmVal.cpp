@@ -72,6 +72,9 @@ void frmVal::Assign(int key, const QString &v)
     }
     for (int i : done.grown)
         m_main.AddLandUseNode(i, m.Parcels[i].LandUses.UBound());
+    // The panel shows the new value, as the tree does.
+    if (!done.nodeLetter.isNull())
+        m_main.ShowPanelField(m_main.panelParcel(), done.nodeLetter);
 }
 
 // Adds to the selection: the parcel's flag and its node's check box (the node alone).

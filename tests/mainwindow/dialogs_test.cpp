@@ -368,3 +368,31 @@ TEST_F(DialogsTest, AboutBoxShowsTheProgramAndOpensTheMakersPage)
     EXPECT_TRUE(about.isVisible());
     EXPECT_TRUE(prompts->messages().isEmpty());
 }
+
+// The information panel shows the shown parcel as the bulk assignment left it: "Внести зміни"
+// afterwards keeps the assigned values, and what the operator typed into the other boxes.
+TEST_F(DialogsTest, ValuesAssignedInBulkReachThePanelAndApplyingItKeepsThem)
+{
+    openWithSample();
+    clickNode(QStringLiteral("2o"));
+    const struct {
+        const char *key, *v, *box;
+        QString model::Parcel::*field;
+    } cases[] = {
+        {"AD", "вул. Нова, 3", "tAD", &model::Parcel::AD},
+        {"AU", "м. Біла Церква", "tAU", &model::Parcel::AU},
+        {"PZ", "РС,2,02.02.2002", "tPZ", &model::Parcel::PZ},
+        {"KZ", "21", "tKZ", &model::Parcel::KZ},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.key);
+        control<QLineEdit>("tNM")->setText(QStringLiteral("Надруковане ім'я"));
+        ASSERT_TRUE(runVal(c.key, QString::fromUtf8(c.v)));
+        EXPECT_EQ(control<QLineEdit>(c.box)->text(), QString::fromUtf8(c.v));
+        EXPECT_EQ(control<QLineEdit>("tNM")->text(), QStringLiteral("Надруковане ім'я"));
+        control<QPushButton>("Command1")->click();
+        EXPECT_EQ(parcel(2).*c.field, QString::fromUtf8(c.v));
+        EXPECT_EQ(parcel(2).NM, QStringLiteral("Надруковане ім'я"));
+        EXPECT_EQ(parcel(3).*c.field, QString::fromUtf8(c.v));
+    }
+}
