@@ -69,6 +69,14 @@ bool hasTwoWords(const QString &council)
     return words.size() >= 2 && !words.at(0).isEmpty() && !words.at(1).isEmpty();
 }
 
+// The a_rada row whose head of the council the program prints: the council, or for a city or a
+// district that is its own council, the district.
+int32_t publishedCouncilRow()
+{
+    const State &s = state();
+    return s.CouncilId != 0 ? s.CouncilId : s.DistrictId;
+}
+
 } // namespace
 
 std::vector<RadaRow> RadaChildren(int32_t parentId)
@@ -209,6 +217,23 @@ void PublishTerritory(const TerritoryChoice &choice, const TerritoryPhrase &phra
     s.CouncilGenitive = phrase.genitive;
     s.CouncilGenitive2 = phrase.genitive;
     s.CouncilDative = phrase.dative;
+}
+
+void PublishDistrictOfficials(int32_t districtId, const DistrictOfficials &officials)
+{
+    if (districtId <= 0 || districtId != state().DistrictId)
+        return;
+    model::state().RaiZem = officials.zem;
+    state().Arhit = officials.arhit;
+    state().GolAdm = officials.goladm;
+    if (officials.golova && publishedCouncilRow() == districtId)
+        model::state().Golova = *officials.golova;
+}
+
+void PublishCouncilHead(int32_t councilId, const QString &head)
+{
+    if (councilId > 0 && councilId == publishedCouncilRow())
+        model::state().Golova = head;
 }
 
 } // namespace reference

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "reference/lookups.h"
+#include "reference/officials.h"
 
 #include <QString>
 #include <cstdint>
@@ -81,7 +82,8 @@ TerritoryPhrase ComposeTerritory(const TerritoryPick &pick);
 
 /// The territory the territory dialog holds while it is open: the composed code, the names and
 /// ids of the chosen units and the officials read with them. Nothing of it is the program's until
-/// the dialog is accepted.
+/// the dialog is accepted (officials corrected for the published territory excepted, which
+/// PublishDistrictOfficials and PublishCouncilHead hand over at once).
 struct TerritoryChoice {
     QString Koatuu;          ///< the code without label, as last composed
     uint8_t TerraLevel = 0;  ///< 1 region, 2 district, 3 council
@@ -96,5 +98,15 @@ struct TerritoryChoice {
 /// changed and not written); the phrase, the names, the ids, the case forms and the officials into
 /// model::state() and state(). The council name is the phrase's.
 void PublishTerritory(const TerritoryChoice &choice, const TerritoryPhrase &phrase);
+
+/// Hands officials stored by the district-officials dialog to the program at once when they are
+/// the published territory's: the district is the published one (state().DistrictId); the head of
+/// the council only when the published council is that district itself (a city or a district
+/// without councils of its own). The officials of another district stay in the database until a
+/// territory with it is accepted: printed beside another territory's names they would be wrong.
+void PublishDistrictOfficials(int32_t districtId, const DistrictOfficials &officials);
+/// Hands a head stored by the council-head dialog to the program at once when the council is the
+/// published one (state().CouncilId).
+void PublishCouncilHead(int32_t councilId, const QString &head);
 
 } // namespace reference

@@ -109,6 +109,8 @@ void frmNames::bOk_Click()
         const QString head = m_typed ? ui->txtName->text() : storedHead();
         reference::WriteCouncilHead(m_councilId, head);
         m_head = head;
+        // The documents print the corrected head from now on, whatever the territory dialog does.
+        reference::PublishCouncilHead(m_councilId, head);
     } catch (const zova::Error &e) {
         reference::TellNotStored(e);
         return;

@@ -16,7 +16,8 @@ class QTimer;
 /// 250 ms steps (`Timer1`), and at the seventh tick shows the head stored in a_golova of the
 /// council's row. What the operator types meanwhile (also while the box is hidden) ends the prompt
 /// and its blinking and is kept, without any of the prompt. `bOk` stores the head
-/// (never the prompt: untouched, the stored head stays) and closes; a failed write says why and
+/// (never the prompt: untouched, the stored head stays), hands it to the program when the council
+/// is the published one (reference::PublishCouncilHead) and closes; a failed write says why and
 /// keeps the dialog open. `bNo` closes and stores nothing.
 class frmNames : public QDialog {
     Q_OBJECT

@@ -67,5 +67,7 @@ void frmNamesR::bOk_Click()
         return;
     }
     m_officials = names;
+    // The documents print the corrected names from now on, whatever the territory dialog does.
+    reference::PublishDistrictOfficials(m_districtId, names);
     accept();
 }

@@ -14,8 +14,9 @@ class frmNamesR;
 /// the officials of the district's a_rada row, each name editable in place beside its role: the
 /// head of the land office, the architect, the head of the administration and, for a city ("м "
 /// at the head of the district's text) or a district without councils of its own, the head of the
-/// council. `bOk` stores the names into the row and closes; a failed write says why and keeps the
-/// dialog open. `bNo` closes and stores nothing.
+/// council. `bOk` stores the names into the row, hands them to the program when the district is
+/// the published territory's (reference::PublishDistrictOfficials) and closes; a failed write says
+/// why and keeps the dialog open. `bNo` closes and stores nothing.
 class frmNamesR : public QDialog {
     Q_OBJECT
 public:

@@ -446,7 +446,7 @@ TEST_F(TerraTest, OfficialsButtonsWriteTheRightRowsAndReachTheProgramOnAccept)
     EXPECT_EQ(row(32224000), (QStringList{QStringLiteral("О'Коннор Петро"), QStringLiteral("Мар'яненко Ольга"),
                                           QStringLiteral("Голова адм"), QStringLiteral("Голова району")}));
     EXPECT_EQ(row(32224862), (QStringList{QString(), QString(), QString(), QStringLiteral("Д'Артаньян")}));
-    // The program's officials change only with the territory.
+    // No territory is accepted yet: the officials become the program's with this one.
     EXPECT_EQ(model::state().Golova, QString());
     ok();
     EXPECT_EQ(model::state().Golova, QStringLiteral("Д'Артаньян"));

@@ -1,6 +1,7 @@
 #include "referencetesting.h"
 
 #include "reference/territory.h"
+#include "reference/territorychoice.h"
 
 using namespace reference;
 using referencetesting::BaseTest;
@@ -168,4 +169,47 @@ TEST(CouncilCaseForms, BuiltFromTheFirstTwoWordsThatExist)
         EXPECT_EQ(f.genitive, genitive) << name.toStdString();
         EXPECT_EQ(f.dative, dative) << name.toStdString();
     }
+}
+
+// Officials corrected in the officials dialogs reach the program at once only where they belong
+// to the accepted territory; the council's head only from the row whose head the program prints.
+TEST(CorrectedOfficials, ReachTheProgramOnlyForTheAcceptedTerritory)
+{
+    constexpr int32_t district = 32224000, council = 32224862, other = 32200000;
+    const DistrictOfficials names{QStringLiteral("Земельник"), QStringLiteral("Архітектор"), QStringLiteral("Адміністратор"),
+                                  QStringLiteral("Голова")};
+    const struct {
+        const char *name;
+        int32_t publishedDistrict, publishedCouncil;
+        bool districtDialog; // else the council-head dialog
+        int32_t id;
+        bool officials, head; // reach the program
+    } cases[] = {
+        {"a council accepted, its district's officials", district, council, true, district, true, false},
+        {"a district that is its own council", district, district, true, district, true, true},
+        {"a city with councils, none chosen", district, 0, true, district, true, true},
+        {"another district's officials", district, council, true, other, false, false},
+        {"no territory accepted yet", 0, 0, true, district, false, false},
+        {"the accepted council's head", district, council, false, council, false, true},
+        {"another council's head", district, council, false, other, false, false},
+        {"a head while no territory is accepted", 0, 0, false, council, false, false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        resetState();
+        model::resetState();
+        state().DistrictId = c.publishedDistrict;
+        state().CouncilId = c.publishedCouncil;
+        model::state().RaiZem = model::state().Golova = state().Arhit = state().GolAdm = QStringLiteral("було");
+        if (c.districtDialog)
+            PublishDistrictOfficials(c.id, names);
+        else
+            PublishCouncilHead(c.id, *names.golova);
+        EXPECT_EQ(model::state().RaiZem, c.officials ? names.zem : QStringLiteral("було"));
+        EXPECT_EQ(state().Arhit, c.officials ? names.arhit : QStringLiteral("було"));
+        EXPECT_EQ(state().GolAdm, c.officials ? names.goladm : QStringLiteral("було"));
+        EXPECT_EQ(model::state().Golova, c.head ? *names.golova : QStringLiteral("було"));
+    }
+    resetState();
+    model::resetState();
 }
