@@ -1,6 +1,7 @@
 #include "reference/baseconnection.h"
 
 #include "common/error.h"
+#include "reference/sqlcause.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -41,11 +42,11 @@ QSqlQuery query(bool open, const QString &connection, const QString &sql, const 
     QSqlQuery q(QSqlDatabase::database(connection, false));
     q.setForwardOnly(true);
     if (!q.prepare(sql))
-        fail(q.lastError().text());
+        fail(SqlCause(q.lastError()));
     for (const QVariant &v : values)
         q.addBindValue(v);
     if (!q.exec())
-        fail(q.lastError().text());
+        fail(SqlCause(q.lastError()));
     return q;
 }
 
@@ -80,13 +81,13 @@ bool BaseConnection::Open(const QString &path, QString *error)
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         db.setDatabaseName(path);
         if (!db.open()) {
-            failure = db.lastError().text();
+            failure = SqlCause(db.lastError());
         } else {
             // Opening succeeds on any file; the first read tells whether it is a database, and
             // one of this program. Nothing is written to a file that is refused.
             QSqlQuery probe(db);
             if (!probe.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"))) {
-                failure = probe.lastError().text();
+                failure = SqlCause(probe.lastError());
             } else {
                 QStringList missing = kTables;
                 while (probe.next())
@@ -170,7 +171,7 @@ void BaseConnection::InTransaction(const std::function<void()> &work)
         fail(QStringLiteral("з'єднання з базою даних закрите"));
     QSqlDatabase db = QSqlDatabase::database(m_name, false);
     if (!db.transaction())
-        fail(db.lastError().text());
+        fail(SqlCause(db.lastError()));
     try {
         work();
     } catch (...) {
@@ -178,7 +179,7 @@ void BaseConnection::InTransaction(const std::function<void()> &work)
         throw;
     }
     if (!db.commit()) {
-        const QString why = db.lastError().text();
+        const QString why = SqlCause(db.lastError());
         db.rollback();
         fail(why);
     }

@@ -1,6 +1,7 @@
 #include "reference/basefile.h"
 
 #include "common/error.h"
+#include "reference/sqlcause.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,7 +30,7 @@ public:
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
         db.setDatabaseName(path);
         if (!db.open())
-            fail(db.lastError().text());
+            fail(SqlCause(db.lastError()));
     }
     ~FileDb()
     {
@@ -48,7 +49,7 @@ public:
         QSqlQuery q(QSqlDatabase::database(m_name, false));
         q.setForwardOnly(true);
         if (!q.prepare(sql))
-            fail(q.lastError().text());
+            fail(SqlCause(q.lastError()));
         return q;
     }
     QSqlQuery exec(const QString &sql, const QVariantList &values = {})
@@ -62,7 +63,7 @@ public:
         for (int i = 0; i < values.size(); ++i)
             q.bindValue(i, values[i]);
         if (!q.exec())
-            fail(q.lastError().text());
+            fail(SqlCause(q.lastError()));
     }
     // Inserts the rows (each a list of the columns' values) through one prepared statement.
     void insertRows(const QString &table, const QString &columns, const std::vector<QVariantList> &rows)
@@ -80,14 +81,14 @@ public:
             q.bindValue(static_cast<int>(c), column);
         }
         if (!q.execBatch())
-            fail(q.lastError().text());
+            fail(SqlCause(q.lastError()));
     }
     // Statements such as PRAGMA and ATTACH outside a prepared form.
     void direct(const QString &sql)
     {
         QSqlQuery q(QSqlDatabase::database(m_name, false));
         if (!q.exec(sql))
-            fail(q.lastError().text());
+            fail(SqlCause(q.lastError()));
     }
     int intValue(const QString &sql)
     {

@@ -26,14 +26,17 @@ QString fail(QString *error, const QString &text)
 
 } // namespace
 
-void UpgradeWorkingCopy(const QString &workingPath, const QString &shippedPath)
+void UpgradeWorkingCopy(const QString &workingPath, const QString &shippedPath, QString *warning)
 {
     try {
         UpgradeWorkingBase(workingPath, shippedPath);
     } catch (const zova::Error &e) {
-        platform::MsgBox(QStringLiteral("Довідник територій у %1 не оновлено:\n%2")
-                             .arg(QDir::toNativeSeparators(workingPath), e.message()),
-                         platform::productTitle(), platform::MsgIcon::Exclamation, platform::MsgButtons::Ok);
+        const QString text = QStringLiteral("Довідник територій у %1 не оновлено:\n%2")
+                                 .arg(QDir::toNativeSeparators(workingPath), e.message());
+        if (warning)
+            *warning = text;
+        else
+            platform::MsgBox(text, platform::productTitle(), platform::MsgIcon::Exclamation, platform::MsgButtons::Ok);
     }
 }
 
@@ -82,14 +85,18 @@ bool StartUp(const QString &programDir, const QString &dataDir)
         ReportFontsNotStored();
     LoadFonts();
 
-    QString error;
+    QString error, notUpgraded;
     const QString base = PrepareWorkingBase(programDir, dataDir, &error);
     if (!base.isEmpty())
-        UpgradeWorkingCopy(base, QDir(programDir).filePath(kBaseName));
+        UpgradeWorkingCopy(base, QDir(programDir).filePath(kBaseName), &notUpgraded);
+    // A copy that cannot be opened ends the start with that one message: an upgrade that failed
+    // on it failed for the same cause.
     if (base.isEmpty() || !OpenBase(base, &error)) {
         platform::MsgBox(error, platform::productTitle(), platform::MsgIcon::Critical, platform::MsgButtons::Ok);
         return false;
     }
+    if (!notUpgraded.isEmpty())
+        platform::MsgBox(notUpgraded, platform::productTitle(), platform::MsgIcon::Exclamation, platform::MsgButtons::Ok);
     return true;
 }
 

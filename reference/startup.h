@@ -19,14 +19,15 @@ QString PrepareWorkingBase(const QString &programDir, const QString &dataDir, QS
 /// stored "gaNameFName" is missing or not longer than one character, loads the five font
 /// settings, puts the working mybase.dat in place (PrepareWorkingBase), brings it up to the shipped
 /// one's territory data (UpgradeWorkingCopy) and opens it. When the database cannot be put in
-/// place or opened it shows the reason in a critical message box and returns false; the caller
-/// then ends the start.
+/// place or opened it shows the reason, in Ukrainian, in one critical message box (also when the
+/// upgrade failed on the same file) and returns false; the caller then ends the start.
 bool StartUp(const QString &programDir, const QString &dataDir);
 
 /// Brings the office's working copy of mybase.dat up to the territory data of the shipped copy
 /// when that is newer (reference::UpgradeWorkingBase: a backup beside it first, then one
-/// transaction that keeps everything the office entered). A failure is shown as a warning and
-/// leaves the working copy as it was; the program then goes on with it.
-void UpgradeWorkingCopy(const QString &workingPath, const QString &shippedPath);
+/// transaction that keeps everything the office entered). A failure leaves the working copy as it
+/// was; its warning is shown, or put into *warning when that is given; the program then goes on
+/// with the copy.
+void UpgradeWorkingCopy(const QString &workingPath, const QString &shippedPath, QString *warning = nullptr);
 
 } // namespace reference

@@ -8,7 +8,9 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QProcess>
 #include <QProcessEnvironment>
+#include <QRegularExpression>
 #include <functional>
 
 using namespace reference;
@@ -151,6 +153,25 @@ TEST_F(DataFolderTest, AnEmptyOrTablelessWorkingBaseIsRefusedAtStartAndNeverChan
                        without("reference/seed.sql", QStringLiteral("organ")), {}, kBaseDataVersion);
          },
          "organ"},
+        // The first page's table of contents overwritten: the upgrade's look at the copy fails
+        // first, on the same cause.
+        {"a damaged database",
+         [&](const QString &path) {
+             ASSERT_TRUE(QFile::copy(shipped, path));
+             QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+             QFile f(path);
+             ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+             f.seek(100);
+             f.write(QByteArray(8, char(0xFF)));
+         },
+         "файл бази даних пошкоджено"},
+        {"a file that is no database",
+         [](const QString &path) {
+             QFile f(path);
+             ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+             f.write(QByteArray(5000, 'x'));
+         },
+         "не є базою даних"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -168,10 +189,35 @@ TEST_F(DataFolderTest, AnEmptyOrTablelessWorkingBaseIsRefusedAtStartAndNeverChan
         EXPECT_EQ(prompts->calls[0].message.icon, platform::MsgIcon::Critical);
         EXPECT_TRUE(text.contains(working)) << text.toStdString();
         EXPECT_TRUE(text.contains(QString::fromUtf8(c.reason))) << text.toStdString();
+        // The reason is the program's Ukrainian, not the database library's English.
+        EXPECT_FALSE(QString(text).remove(working).contains(QRegularExpression(QStringLiteral("[A-Za-z]{2,} [A-Za-z]{2,}"))))
+            << text.toStdString();
         EXPECT_EQ(contents(working), before);
         EXPECT_EQ(QFileInfo(working).lastModified(), modified);
         EXPECT_EQ(QDir(dataDir).entryList(QDir::Files), QStringList{"mybase.dat"});
     }
+}
+
+// Another program holds the working copy locked through the start: one message with that cause.
+TEST_F(DataFolderTest, AWorkingBaseLockedByAnotherProgramGivesOneMessage)
+{
+    ASSERT_TRUE(StartUp(programDir, dataDir));
+    CloseBase();
+    QProcess holder;
+    holder.start(QStringLiteral("sqlite3"), {working});
+    ASSERT_TRUE(holder.waitForStarted());
+    holder.write("BEGIN EXCLUSIVE;\nUPDATE organ SET Organ = Organ;\nSELECT 'locked';\n");
+    while (!holder.readAllStandardOutput().contains("locked"))
+        ASSERT_TRUE(holder.waitForReadyRead(10000));
+    prompts->calls.clear();
+
+    EXPECT_FALSE(StartUp(programDir, dataDir));
+    holder.closeWriteChannel();
+    holder.waitForFinished();
+    ASSERT_EQ(prompts->calls.size(), 1u);
+    EXPECT_TRUE(prompts->calls[0].message.text.contains(QStringLiteral("зайняла інша програма")))
+        << prompts->calls[0].message.text.toStdString();
+    EXPECT_FALSE(BaseConn().IsOpen());
 }
 
 TEST(UserDataFolder, IsTheApplicationsFolderUnderTheUsersDataHome)
