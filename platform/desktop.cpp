@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <csignal>
+#include <locale.h>
 #include <sys/types.h>
 #include <unistd.h>
 
@@ -23,7 +24,49 @@ QStringList writerCommand(const QString &path)
     return {QStringLiteral("soffice"), QStringLiteral("--writer"), path};
 }
 
-OpenerAnswer startOpener(const QStringList &command, int waitMs)
+QString ukrainianLocale()
+{
+    return QStringLiteral("uk_UA.UTF-8");
+}
+
+bool hasUkrainianLocale()
+{
+    const locale_t probe = ::newlocale(LC_MESSAGES_MASK, ukrainianLocale().toLatin1().constData(), locale_t(nullptr));
+    if (probe == locale_t(nullptr))
+        return false;
+    ::freelocale(probe);
+    return true;
+}
+
+QProcessEnvironment documentViewerEnvironment(const QProcessEnvironment &env, bool haveLocale)
+{
+    // The messages' locale as programs take it: LC_ALL, else LC_MESSAGES, else LANG.
+    const QString all = env.value(QStringLiteral("LC_ALL"));
+    QString messages = all;
+    if (messages.isEmpty())
+        messages = env.value(QStringLiteral("LC_MESSAGES"));
+    if (messages.isEmpty())
+        messages = env.value(QStringLiteral("LANG"));
+    if (!haveLocale || messages.startsWith(QLatin1String("uk")))
+        return env;
+
+    QProcessEnvironment out = env;
+    if (!all.isEmpty()) {
+        // LC_ALL stood over every category: as LANG, with the single categories gone, it still
+        // gives each of them its value, and no longer hides LC_MESSAGES.
+        for (const QString &name : env.keys())
+            if (name.startsWith(QLatin1String("LC_")))
+                out.remove(name);
+        out.insert(QStringLiteral("LANG"), all);
+    }
+    out.insert(QStringLiteral("LC_MESSAGES"), ukrainianLocale());
+    const QString languages = env.value(QStringLiteral("LANGUAGE"));
+    if (!languages.isEmpty() && !languages.startsWith(QLatin1String("uk")))
+        out.insert(QStringLiteral("LANGUAGE"), QStringLiteral("uk:") + languages);
+    return out;
+}
+
+OpenerAnswer startOpener(const QStringList &command, int waitMs, const QProcessEnvironment &env)
 {
     if (command.isEmpty())
         return OpenerAnswer::Failed;
@@ -44,6 +87,8 @@ OpenerAnswer startOpener(const QStringList &command, int waitMs)
     shell.setStandardInputFile(QProcess::nullDevice());
     shell.setStandardOutputFile(QProcess::nullDevice());
     shell.setStandardErrorFile(QProcess::nullDevice());
+    if (!env.isEmpty())
+        shell.setProcessEnvironment(env);
     if (!shell.startDetached())
         return OpenerAnswer::Failed;
 
@@ -62,10 +107,12 @@ OpenerAnswer startOpener(const QStringList &command, int waitMs)
 
 bool SystemDesktop::openFile(const QString &path)
 {
-    if (startOpener({QStringLiteral("xdg-open"), path}, answerWait) != OpenerAnswer::Failed)
+    const QProcessEnvironment env =
+        documentViewerEnvironment(QProcessEnvironment::systemEnvironment(), hasUkrainianLocale());
+    if (startOpener({QStringLiteral("xdg-open"), path}, answerWait, env) != OpenerAnswer::Failed)
         return true;
     // No opener on the desktop for the file (or no xdg-open at all): the word processor itself.
-    return startOpener(writerCommand(path), answerWait) != OpenerAnswer::Failed;
+    return startOpener(writerCommand(path), answerWait, env) != OpenerAnswer::Failed;
 }
 
 bool SystemDesktop::openUrl(const QString &url)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -43,8 +44,24 @@ enum class OpenerAnswer {
 };
 
 /// Starts `command` (the program first, looked up on PATH) apart from this program, so that it
-/// outlives it, and waits up to `waitMs` milliseconds for its answer.
-OpenerAnswer startOpener(const QStringList &command, int waitMs);
+/// outlives it, with the environment `env` (this program's when it is empty), and waits up to
+/// `waitMs` milliseconds for its answer.
+OpenerAnswer startOpener(const QStringList &command, int waitMs,
+                         const QProcessEnvironment &env = QProcessEnvironment());
+
+/// The locale whose messages the programs that show a document speak: "uk_UA.UTF-8".
+QString ukrainianLocale();
+/// Whether the system has that locale (on Debian, generated from /etc/locale.gen).
+bool hasUkrainianLocale();
+
+/// The environment for the program that shows the operator a document: `env` with its messages in
+/// Ukrainian, so that the word processor's menus and its spelling speak the language of this
+/// program and of its documents. Only the messages change (LC_MESSAGES, and "uk" first in a
+/// LANGUAGE list): an LC_ALL, which would override them, becomes LANG, so that every other
+/// category stays as it was. `env` unchanged when its messages are Ukrainian already, and when the
+/// system lacks the locale (`haveLocale` false): a program told a locale the system lacks falls
+/// back to plain ASCII whole.
+QProcessEnvironment documentViewerEnvironment(const QProcessEnvironment &env, bool haveLocale);
 
 /// The real desktop: xdg-open for files and addresses, with LibreOffice Writer in its place for
 /// a file the desktop cannot open; LibreOffice headless for printing. Every process it waits for
@@ -55,7 +72,8 @@ public:
     /// How long an opener may take to answer, in milliseconds.
     int answerWait = 4000;
 
-    /// xdg-open, and when it fails LibreOffice Writer on the file; waits for each one's answer.
+    /// xdg-open, and when it fails LibreOffice Writer on the file, each with its messages in
+    /// Ukrainian (documentViewerEnvironment); waits for each one's answer.
     bool openFile(const QString &path) override;
     bool openUrl(const QString &url) override;
     bool printFile(const QString &path) override;

@@ -8,7 +8,9 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcessEnvironment>
 #include <gtest/gtest.h>
+#include <map>
 
 using namespace platform;
 
@@ -80,4 +82,62 @@ TEST(SystemDesktopOpen, XdgOpenFirstWriterInItsPlaceAndOpenedOnlyWhenOneTookTheF
         }
         EXPECT_EQ(openers.calledWith(QStringLiteral("soffice")), c.writerCalled ? QStringLiteral("--writer ") + doc : QString());
     }
+}
+
+// The word processor speaks the program's language: only the messages become Ukrainian, every
+// other category of the operator's locale stays, and nothing changes where it need not or cannot.
+TEST(DocumentViewerEnvironment, MessagesInUkrainianAndNothingElse)
+{
+    using Vars = std::map<QString, QString>;
+    const QString uk = ukrainianLocale();
+    const struct {
+        const char *name;
+        Vars env;
+        bool haveLocale;
+        Vars expected; // empty: the environment unchanged
+    } cases[] = {
+        {"a C locale", {{"LANG", "C.UTF-8"}}, true, {{"LANG", "C.UTF-8"}, {"LC_MESSAGES", uk}}},
+        {"nothing set", {}, true, {{"LC_MESSAGES", uk}}},
+        {"English messages, Ukrainian numbers", {{"LANG", "uk_UA.UTF-8"}, {"LC_MESSAGES", "en_US.UTF-8"}}, true,
+         {{"LANG", "uk_UA.UTF-8"}, {"LC_MESSAGES", uk}}},
+        {"LC_ALL over everything becomes LANG", {{"LC_ALL", "en_GB.UTF-8"}, {"LC_TIME", "de_DE.UTF-8"}, {"LANG", "C"}},
+         true, {{"LANG", "en_GB.UTF-8"}, {"LC_MESSAGES", uk}}},
+        {"a LANGUAGE list gets Ukrainian first", {{"LANG", "en_US.UTF-8"}, {"LANGUAGE", "en_US:en"}}, true,
+         {{"LANG", "en_US.UTF-8"}, {"LANGUAGE", "uk:en_US:en"}, {"LC_MESSAGES", uk}}},
+        {"Ukrainian already", {{"LANG", "uk_UA.UTF-8"}, {"LANGUAGE", "en"}}, true, {}},
+        {"no Ukrainian locale on the system", {{"LANG", "C.UTF-8"}}, false, {}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        QProcessEnvironment env;
+        env.insert(QStringLiteral("PATH"), QStringLiteral("/usr/bin"));
+        for (const auto &[name, value] : c.env)
+            env.insert(name, value);
+        QProcessEnvironment expected = env;
+        if (!c.expected.empty()) {
+            expected = QProcessEnvironment();
+            expected.insert(QStringLiteral("PATH"), QStringLiteral("/usr/bin"));
+            for (const auto &[name, value] : c.expected)
+                expected.insert(name, value);
+        }
+        EXPECT_EQ(documentViewerEnvironment(env, c.haveLocale).toStringList(), expected.toStringList());
+    }
+}
+
+// The openers are started with those messages; the setup makes the Ukrainian locale they need.
+TEST(SystemDesktopOpen, TheOpenersGetUkrainianMessages)
+{
+    ASSERT_TRUE(hasUkrainianLocale()) << "scripts/setup makes the uk_UA.UTF-8 locale";
+    const testsupport::ScopedEnv lang("LANG", "C.UTF-8");
+    const testsupport::ScopedEnv all("LC_ALL", "");
+    const QString seen = QDir(testsupport::tempDir()).filePath(QStringLiteral("messages"));
+    Openers openers;
+    openers.add(QStringLiteral("xdg-open"), QStringLiteral("echo \"$LC_MESSAGES $LANG\" >> \"%1\"; exit 3").arg(seen));
+    openers.add(QStringLiteral("soffice"), QStringLiteral("echo \"$LC_MESSAGES $LANG\" >> \"%1\"").arg(seen));
+    SystemDesktop desktop;
+    desktop.answerWait = 700;
+    EXPECT_TRUE(desktop.openFile(QDir(testsupport::tempDir()).filePath(QStringLiteral("акт.docx"))));
+    QFile f(seen);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(f.readAll()), QStringLiteral("uk_UA.UTF-8 C.UTF-8\nuk_UA.UTF-8 C.UTF-8\n"));
 }
