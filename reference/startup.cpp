@@ -31,7 +31,7 @@ void UpgradeWorkingCopy(const QString &workingPath, const QString &shippedPath, 
     try {
         UpgradeWorkingBase(workingPath, shippedPath);
     } catch (const zova::Error &e) {
-        const QString text = QStringLiteral("Довідник територій у %1 не оновлено:\n%2")
+        const QString text = QStringLiteral("Довідники територій і рядків форми 6-зем у %1 не оновлено:\n%2")
                                  .arg(QDir::toNativeSeparators(workingPath), e.message());
         if (warning)
             *warning = text;

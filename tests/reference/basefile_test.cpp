@@ -185,7 +185,7 @@ TEST_F(BaseTest, UpgradeThatFailsLeavesTheWorkingCopyAsItWasAndSaysSo)
 
     UpgradeWorkingCopy(working, brokenShipped);
     ASSERT_EQ(prompts->calls.size(), 1u);
-    EXPECT_TRUE(prompts->calls[0].message.text.startsWith(QStringLiteral("Довідник територій у ")));
+    EXPECT_TRUE(prompts->calls[0].message.text.startsWith(QStringLiteral("Довідники територій і рядків форми 6-зем у ")));
     EXPECT_EQ(prompts->calls[0].message.icon, platform::MsgIcon::Exclamation);
     EXPECT_EQ(digest(working), before);
     EXPECT_TRUE(QFileInfo::exists(working + QStringLiteral(".v0.bak")));
