@@ -52,6 +52,9 @@ constexpr const char *shapeUri = "http://schemas.microsoft.com/office/word/2010/
 constexpr const char *groupUri = "http://schemas.microsoft.com/office/word/2010/wordprocessingGroup";
 constexpr double emuPerPoint = 12700.0;
 
+/// The schema's bound of a coordinate or a length within a drawing (ST_Coordinate), EMU.
+constexpr long long maxCoordinate = 27273042316900LL;
+
 struct Box {
     long long x = 0, y = 0, w = 0, h = 0; // EMU
 };
@@ -64,7 +67,11 @@ pugi::xml_node drawingOf(pugi::xml_node shape);
 Box boxOf(pugi::xml_node shape);
 void setBox(pugi::xml_node shape, const Box &box);
 QString nameOf(pugi::xml_node shape);
+/// Points as EMU; throws office::Error for a value that is no number or lies beyond maxCoordinate.
 long long toEmu(double points);
+/// The box of a new shape at (left, top) on the page, EMU; throws office::Error when its place lies
+/// beyond MaxShapeOffset (a 32-bit offset) or a size beyond maxCoordinate.
+Box pageBox(double left, double top, double width, double height);
 } // namespace shapes
 
 } // namespace office

@@ -17,7 +17,20 @@ namespace shapes {
 
 long long toEmu(double points)
 {
+    // Checked before converting: a length beyond the schema's coordinates (or no number at all)
+    // has no EMU value, and llround of it none in long long either.
+    if (!(std::abs(points) <= maxCoordinate / emuPerPoint))
+        throw Error(QStringLiteral("Розмір або місце фігури (%1 пт) не можна записати в документ").arg(points));
     return std::llround(points * emuPerPoint);
+}
+
+Box pageBox(double left, double top, double width, double height)
+{
+    if (!(std::abs(left) <= MaxShapeOffset && std::abs(top) <= MaxShapeOffset))
+        throw Error(QStringLiteral("Фігуру не можна розмістити на сторінці: її місце (%1; %2 пт) лежить надто далеко")
+                        .arg(left)
+                        .arg(top));
+    return {toEmu(left), toEmu(top), toEmu(width), toEmu(height)};
 }
 
 namespace {
@@ -110,6 +123,11 @@ Box boxOf(pugi::xml_node shape)
         b.w = xfrm.child("a:ext").attribute("cx").as_llong();
         b.h = xfrm.child("a:ext").attribute("cy").as_llong();
     }
+    // A document read from a file may hold anything; within the schema's range the sums of
+    // places and sizes (unite) stay far inside long long.
+    for (const long long v : {b.x, b.y, b.w, b.h})
+        if (v < -maxCoordinate || v > maxCoordinate)
+            throw Error(QStringLiteral("Фігура «%1» має місце або розмір поза межами, які допускає документ").arg(nameOf(shape)));
     return b;
 }
 
@@ -308,8 +326,7 @@ void moveIntoGroup(pugi::xml_node group, pugi::xml_node shape)
 
 Shape Document::AddLine(double x1, double y1, double x2, double y2)
 {
-    const Box box{shapes::toEmu(std::min(x1, x2)), shapes::toEmu(std::min(y1, y2)), shapes::toEmu(std::abs(x2 - x1)),
-                  shapes::toEmu(std::abs(y2 - y1))};
+    const Box box = shapes::pageBox(std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1), std::abs(y2 - y1));
     pugi::xml_node data = shapes::newAnchor(*m_data, shapes::shapeUri, QStringLiteral("Line %1").arg(m_data->nextId));
     pugi::xml_node wsp = data.append_child("wps:wsp");
     wsp.append_child("wps:cNvSpPr");
@@ -333,7 +350,7 @@ Shape Document::AddLine(double x1, double y1, double x2, double y2)
 
 Shape Document::AddOval(double left, double top, double width, double height)
 {
-    const Box box{shapes::toEmu(left), shapes::toEmu(top), shapes::toEmu(width), shapes::toEmu(height)};
+    const Box box = shapes::pageBox(left, top, width, height);
     pugi::xml_node data = shapes::newAnchor(*m_data, shapes::shapeUri, QStringLiteral("Oval %1").arg(m_data->nextId));
     pugi::xml_node wsp = data.append_child("wps:wsp");
     wsp.append_child("wps:cNvSpPr");
@@ -349,7 +366,7 @@ Shape Document::AddOval(double left, double top, double width, double height)
 
 Shape Document::AddTextBox(double left, double top, double width, double height)
 {
-    const Box box{shapes::toEmu(left), shapes::toEmu(top), shapes::toEmu(width), shapes::toEmu(height)};
+    const Box box = shapes::pageBox(left, top, width, height);
     pugi::xml_node data = shapes::newAnchor(*m_data, shapes::shapeUri, QStringLiteral("Text Box %1").arg(m_data->nextId));
     pugi::xml_node wsp = data.append_child("wps:wsp");
     wsp.append_child("wps:cNvSpPr").append_attribute("txBox") = 1;

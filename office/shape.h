@@ -13,6 +13,10 @@ namespace office {
 
 struct DocumentData;
 
+/// How far from the page's top left, either way, a shape may stand, points: a shape's place is
+/// written as a 32-bit number of EMU (12700 to the point).
+inline constexpr double MaxShapeOffset = 2147483647.0 / 12700.0;
+
 /// A drawing shape of a document: a line, an oval, a text box or a group. Positions and sizes
 /// are page points, y growing downwards. Holds its XML node only; valid while its document is
 /// open and until it is joined to a group (the group then stands for it).

@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <cmath>
+#include <functional>
 #include <gtest/gtest.h>
 
 using office::Shape;
@@ -253,6 +255,55 @@ TEST(OfficeShapes, JoiningKeepsOneFlatGroup)
     const QByteArray xml = office::Package::read(s.folder + QStringLiteral("/g.docx")).part(QStringLiteral("word/document.xml"));
     EXPECT_EQ(xml.count("<wpg:wgp>"), 1);
     EXPECT_EQ(xml.count("<wp:anchor "), 1);
+}
+
+// A shape stands where a 32-bit EMU offset can say, at sizes the schema allows: anything else
+// (no number, a place a few kilometres off the page) is refused before the shape is begun, and a
+// document read with places beyond the schema refuses to join them rather than add them up.
+TEST(OfficeShapes, PlacesBeyondWhatTheDocumentCanWriteAreRefused)
+{
+    Session s;
+    office::Document &doc = s.add();
+    const double far = office::MaxShapeOffset + 1, nan = std::nan("");
+    const struct {
+        const char *name;
+        std::function<void()> add;
+    } refused[] = {
+        {"a line starting beyond the offset", [&] { doc.AddLine(far, 0, far + 10, 10); }},
+        {"a line reaching 1e300 across", [&] { doc.AddLine(0, 0, 1e300, 0); }},
+        {"an oval above the page", [&] { doc.AddOval(0, -far, 3, 3); }},
+        {"a text box at no number", [&] { doc.AddTextBox(nan, 10, 40, 20); }},
+        {"a text box of infinite height", [&] { doc.AddTextBox(10, 10, 40, INFINITY); }},
+    };
+    for (const auto &c : refused) {
+        EXPECT_THROW(c.add(), office::Error) << c.name;
+        EXPECT_EQ(doc.ShapesCount(), 0) << c.name;
+    }
+    Shape box = doc.AddTextBox(10, 10, 40, 20);
+    EXPECT_THROW(box.SetHeight(1e300), office::Error);
+
+    // The farthest place there is: its offset is the largest 32-bit number.
+    doc.AddLine(-office::MaxShapeOffset, office::MaxShapeOffset, 0, office::MaxShapeOffset).SetName(QStringLiteral("edge"));
+    const QString path = doc.SaveAs(QStringLiteral("far"));
+    QByteArray xml = office::Package::read(path).part(QStringLiteral("word/document.xml"));
+    EXPECT_TRUE(xml.contains("<wp:posOffset>-2147483647</wp:posOffset>")) << xml.toStdString();
+    EXPECT_TRUE(xml.contains("<wp:posOffset>2147483647</wp:posOffset>")) << xml.toStdString();
+
+    office::Package package = office::Package::read(path);
+    xml.replace("<wp:posOffset>-2147483647</wp:posOffset>", "<wp:posOffset>-9223372036854775807</wp:posOffset>");
+    package.setPart(QStringLiteral("word/document.xml"), xml);
+    QFile file(s.folder + QStringLiteral("/beyond.docx"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(package.write());
+    file.close();
+    office::Document &back = s.app.Documents_Open(file.fileName());
+    back.Shapes(1).SetName(QStringLiteral("text"));
+    try {
+        back.Group({QStringLiteral("text"), QStringLiteral("edge")});
+        ADD_FAILURE() << "joined a shape beyond the schema";
+    } catch (const office::Error &e) {
+        EXPECT_TRUE(e.message().contains(QStringLiteral("«edge»"))) << e.message().toStdString();
+    }
 }
 
 TEST(OfficeShapes, TextBoxFormattingBeforeAndAfterText)
