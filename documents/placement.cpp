@@ -1,12 +1,24 @@
 #include "documents/placement.h"
 
 #include "common/error.h"
+#include "common/numbers.h"
 #include "documents/state.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace documents {
+
+UnplaceableDrawing::UnplaceableDrawing(const QString &reason)
+    : zova::Error(QStringLiteral("Креслення ділянки не можна розмістити на аркуші: ") + reason), m_reason(reason)
+{
+}
+
+UnplaceableDrawing::UnplaceableDrawing(const QString &whose, const UnplaceableDrawing &of)
+    : zova::Error(QStringLiteral("Креслення %1 не можна розмістити на аркуші: %2").arg(whose, of.reason())),
+      m_reason(of.reason())
+{
+}
 
 uint8_t Quadrant(double dx, double dy)
 {
@@ -126,6 +138,80 @@ void PlaceParcel(DocParcel &parcel, double centreX, double centreY, int32_t &sca
         }
         item.CentreX = sumPageX / m;
         item.CentreY = sumPageY / m;
+    }
+}
+
+namespace {
+
+bool onSheet(double x, double y)
+{
+    return std::abs(x) <= MaxDrawnOffset && std::abs(y) <= MaxDrawnOffset; // false for NaN too
+}
+
+bool placed(const DocPoint &p)
+{
+    return onSheet(p.PageX, p.PageY) && (!p.HasBranch || onSheet(p.BranchPageX, p.BranchPageY));
+}
+
+/// A coordinate as the operator typed it, or in powers of ten where it has too many digits.
+QString coordinate(double v)
+{
+    return std::abs(v) < 1e12 ? zova::Format2(v) : QString::number(v, 'g', 6);
+}
+
+QString coordinates(const DocPoint &p)
+{
+    return QStringLiteral("(X %1, Y %2)").arg(coordinate(p.X), coordinate(p.Y));
+}
+
+} // namespace
+
+void CheckPlaceable(const DocParcel &parcel, bool landUse)
+{
+    const zova::OneBased<DocPoint> &points = parcel.Points;
+    const int n = points.UBound();
+    if (!std::all_of(points.begin(), points.end(), placed)) {
+        double sumX = 0, sumY = 0;
+        for (const DocPoint &p : points) {
+            sumX += p.X;
+            sumY += p.Y;
+        }
+        const double meanX = sumX / n, meanY = sumY / n;
+        if (!std::isfinite(meanX) || !std::isfinite(meanY)) {
+            // Coordinates whose sum is no number: the largest of them tells which they are.
+            int largest = 1;
+            for (int i = 2; i <= n; ++i)
+                if (std::max(std::abs(points[i].X), std::abs(points[i].Y))
+                    > std::max(std::abs(points[largest].X), std::abs(points[largest].Y)))
+                    largest = i;
+            throw UnplaceableDrawing(QStringLiteral("її координати надто великі для креслення, як у точки %1 %2; перевірте їх")
+                                         .arg(largest)
+                                         .arg(coordinates(points[largest])));
+        }
+        int farthest = 1;
+        double distance = -1;
+        for (int i = 1; i <= n; ++i) {
+            const double d = std::hypot(points[i].X - meanX, points[i].Y - meanY);
+            if (d > distance) {
+                distance = d;
+                farthest = i;
+            }
+        }
+        throw UnplaceableDrawing(QStringLiteral("точка %1 %2 лежить надто далеко від інших; перевірте її координати")
+                                     .arg(farthest)
+                                     .arg(coordinates(points[farthest])));
+    }
+    if (!landUse)
+        return;
+    for (int a = 1; a <= parcel.Items.UBound(); ++a) {
+        const zova::OneBased<DocPoint> &area = parcel.Items[a].Points;
+        for (int k = 1; k <= area.UBound(); ++k)
+            if (!onSheet(area[k].PageX, area[k].PageY))
+                throw UnplaceableDrawing(QStringLiteral("точка %1 угіддя %2 %3 лежить надто далеко від ділянки; "
+                                                        "перевірте її координати")
+                                             .arg(k)
+                                             .arg(a)
+                                             .arg(coordinates(area[k])));
     }
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "common/error.h"
 #include "documents/docparcel.h"
+#include "office/shape.h"
 
 #include <cstdint>
 
@@ -26,6 +28,24 @@ int32_t AutoScaleOf(const DocParcel &parcel);
 /// Length of a neighbour stub on the page, points.
 inline constexpr double StubLength = 20;
 
+/// A drawing that no sheet can hold: its page positions are no numbers, or lie farther off than
+/// MaxDrawnOffset. The document of its parcel is refused, an act too.
+class UnplaceableDrawing : public zova::Error {
+public:
+    /// `reason` says what is wrong with the parcel's points, without naming the parcel.
+    explicit UnplaceableDrawing(const QString &reason);
+    /// The same reason for the drawing of the parcel that `whose` names ("другої ділянки № 6").
+    UnplaceableDrawing(const QString &whose, const UnplaceableDrawing &of);
+    QString reason() const { return m_reason; }
+
+private:
+    QString m_reason;
+};
+
+/// How far from the sheet's top left, either way, a drawn point may lie, points: a shape stands at
+/// most office::MaxShapeOffset off, and the labels reach up to 100 points beyond their point.
+inline constexpr double MaxDrawnOffset = office::MaxShapeOffset - 100;
+
 /// Places the parcel's vertices, neighbour stubs and land-use areas on the page around
 /// (centreX, centreY), points, with north up. With `autoScale` the scale is chosen from the
 /// parcel's extent and stored in `scale`; otherwise `scale` is used as it is. The scale used is
@@ -33,5 +53,11 @@ inline constexpr double StubLength = 20;
 /// StubLength points long. A land-use area without points keeps its label centre.
 /// Throws zova::Error for a parcel without vertices and for a scale of 0 or below.
 void PlaceParcel(DocParcel &parcel, double centreX, double centreY, int32_t &scale, bool autoScale);
+
+/// Throws UnplaceableDrawing when a vertex or a stub of the placed `parcel` (with `landUse` a
+/// point of its land-use areas too) stands beyond MaxDrawnOffset or at no number, as coordinates
+/// such as 1e300 or a point read as 0,0 among real ones place them; the reason names the vertex
+/// farthest from the others (the land-use point) and its coordinates.
+void CheckPlaceable(const DocParcel &parcel, bool landUse);
 
 } // namespace documents

@@ -195,6 +195,7 @@ office::Shape DrawParcelShapes(office::Document &doc, DocParcel &parcel, double 
         CollectNearParcels(parcel, parcel.ParcelIndex);
     step.setValue(5);
     PlaceParcel(parcel, centreX, centreY, scale, autoScale);
+    CheckPlaceable(parcel, options.ShowLandUse);
     // Step 6 is the measuring of the extents, which only the automatic scale does.
     for (int k = autoScale ? 6 : 7; k <= 11; ++k)
         step.setValue(k);

@@ -62,8 +62,9 @@ QPointF SideLabelOffset(double dir, bool closing);
 /// covers on the page (lines and label texts) is DrawExtent. The near parcels of
 /// the model are searched first, so the parcel's neighbour list is rebuilt. Reports 5 to 18 to
 /// `step`. With `search` the near parcels are found through it (a batch's search), else afresh.
-/// Throws zova::Error for a parcel of fewer than three vertices, office::Error when the document
-/// refuses a shape.
+/// Throws zova::Error for a parcel of fewer than three vertices, UnplaceableDrawing
+/// (CheckPlaceable) before any shape is added when no sheet can hold the drawing, office::Error
+/// when the document refuses a shape.
 office::Shape DrawParcelShapes(office::Document &doc, DocParcel &parcel, double centreX, double centreY,
                                int32_t &scale, bool autoScale, uint8_t groupNumber, const DrawOptions &options,
                                platform::ProgressSink &step, NearParcelSearch *search = nullptr);

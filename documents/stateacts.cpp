@@ -55,6 +55,8 @@ public:
         try {
             f();
             return true;
+        } catch (const UnplaceableDrawing &) {
+            throw; // an act whose drawing no sheet can hold is no act
         } catch (const zova::Error &e) {
             m_problems << e.message();
         }
@@ -213,7 +215,11 @@ ActOutcome FillNewStateAct(office::Document &doc, const PlanOptions &options, in
 
     if (secondIndex != 0) {
         fill.attempt([&] {
-            DrawParcelShapes(doc, second, SecondCentreX, SecondCentreY, scale, false, 2, drawing, step, search);
+            try {
+                DrawParcelShapes(doc, second, SecondCentreX, SecondCentreY, scale, false, 2, drawing, step, search);
+            } catch (const UnplaceableDrawing &e) {
+                throw UnplaceableDrawing(QStringLiteral("другої ділянки № %1").arg(parcels[secondIndex].Number), e);
+            }
             const QRectF extent = st.DrawExtent;
             // The number stands above the drawing where the drawing reaches its place.
             QRectF numberBox = SecondNumberBox;

@@ -156,3 +156,39 @@ TEST(PlaceParcel, StubsAndLandUseCentres)
     EXPECT_LT(placed.Points[2].PageY, placed.Points[1].PageY); // 5 m further north, higher up
     EXPECT_EQ(doc.Items[2].CentreX, 0);
 }
+
+// A drawing is refused only where it cannot be written: a vertex a point short of the farthest
+// offset is drawn, one a point beyond it is not; a far land-use point counts where land use is drawn.
+TEST(CheckPlaceable, UpToTheFarthestOffsetAShapeCanStand)
+{
+    resetState();
+    for (const double beyond : {-1.0, 1.0}) {
+        // At 1:100 around (0, 0) the vertex d metres east lies two thirds of d in centimetres right.
+        const double d = (MaxDrawnOffset + beyond) / (CmToPoints(1) * 2 / 3);
+        DocParcel doc = DocOf({{0, 0}, {0, d}, {1, 0}});
+        int32_t scale = 100;
+        PlaceParcel(doc, 0, 0, scale, false);
+        EXPECT_NEAR(doc.Points[2].PageX, MaxDrawnOffset + beyond, 1e-3);
+        if (beyond < 0) {
+            EXPECT_NO_THROW(CheckPlaceable(doc, true));
+        } else {
+            EXPECT_THROW(CheckPlaceable(doc, true), UnplaceableDrawing);
+        }
+    }
+
+    DocParcel doc = DocOf({{0, 0}, {0, 10}, {10, 0}});
+    DocItem area;
+    area.Points = documents_test::RecordsOf<DocPoint>({{0, 0}, {0, 1e7}, {5, 0}});
+    doc.Items.Add(area);
+    int32_t scale = 100;
+    PlaceParcel(doc, 300, 300, scale, false);
+    EXPECT_NO_THROW(CheckPlaceable(doc, false));
+    try {
+        CheckPlaceable(doc, true);
+        ADD_FAILURE() << "a land-use point 100 km off was drawn";
+    } catch (const UnplaceableDrawing &e) {
+        EXPECT_TRUE(e.message().startsWith(QStringLiteral("Креслення ділянки не можна розмістити на аркуші: точка 2 угіддя 1 (X ")))
+            << e.message().toStdString();
+        EXPECT_TRUE(e.message().contains(QStringLiteral(") лежить надто далеко від ділянки"))) << e.message().toStdString();
+    }
+}

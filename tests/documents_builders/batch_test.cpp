@@ -2,6 +2,7 @@
 
 #include "documents/docbatch.h"
 #include "documents/forms/frmpr.h"
+#include "model/exchangeformat.h"
 #include "office/wordapp.h"
 #include "platform/desktop.h"
 #include "reference/startup.h"
@@ -13,6 +14,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QProgressBar>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace documents;
@@ -311,4 +313,78 @@ TEST_F(Batch, WithNoOpenerOnTheDesktopTheDocumentsAreSavedAndReportedNotOpened)
         }
     }
     platform::setDesktop(std::move(saved));
+}
+
+// A parcel whose drawing no sheet can hold (a coordinate read from "1D300", points at 1e308, a
+// point read as 0,0 among real ones) is refused by name, with nothing saved for it, in every kind
+// with a drawing; the other parcels of the batch are made. The new state act is refused too when
+// it is its second parcel that cannot be drawn.
+TEST_F(Batch, AParcelWhoseDrawingCannotBePlacedIsRefusedByNameAndTheRestMade)
+{
+    const struct {
+        const char *name;
+        std::function<void(model::Parcel &)> spoil;
+        const char *point; // as the reason names it
+    } coordinates[] = {
+        {"a coordinate of 1D300", [](model::Parcel &p) { p.Points[2].X = model::DecimalValue(u"1D300"); },
+         "точка 2 (X 1e+300, Y "},
+        {"every point at 1e308",
+         [](model::Parcel &p) {
+             for (model::BoundaryPoint &b : p.Points)
+                 b.X = 1e308;
+         },
+         "як у точки 1 (X 1e+308, Y "},
+        {"a point read as 0,0 among real ones",
+         [](model::Parcel &p) {
+             for (model::BoundaryPoint &b : p.Points) {
+                 b.X += 5590000;
+                 b.Y += 6290000;
+             }
+             p.Points[3].X = p.Points[3].Y = 0;
+         },
+         "точка 3 (X "},
+    };
+    const uint8_t kinds[] = {KindCadastralPlan, KindApprovalAct, KindNewStateAct};
+    const model::ParcelList loaded = model::state().Parcels;
+    for (const auto &c : coordinates) {
+        for (const uint8_t kind : kinds) {
+            for (const bool asSecond : {false, true}) {
+                if (asSecond && kind != KindNewStateAct)
+                    continue;
+                SCOPED_TRACE(std::string(c.name) + ", kind " + std::to_string(kind) + (asSecond ? ", as the second parcel" : ""));
+                model::state().Parcels = loaded;
+                model::state().Parcels[3].Selected = 0; // an act is made of it all the same, undrawn
+                c.spoil(model::state().Parcels[4]);
+                if (asSecond) { // parcel 1 shows the spoilt parcel 4 beside it, and 4 is not made
+                    model::state().Parcels[1].DB = QStringLiteral("4");
+                    model::state().Parcels[4].Selected = 0;
+                }
+                QDir(out).removeRecursively();
+                QDir().mkpath(out);
+                plan.Kind = kind;
+                office::WordApp app;
+                const BatchReport report = RunDocumentBatch(app, plan, overall, step);
+                const QString summary = report.Summary();
+                const int32_t refused = asSecond ? 1 : 4;
+                ASSERT_EQ(report.Done.size(), asSecond ? 0u : 1u) << summary.toStdString();
+                if (!asSecond) {
+                    EXPECT_EQ(report.Done[0].Fate, DocumentFate::Saved);
+                }
+                EXPECT_EQ(QDir(out).entryList(QDir::Files).size(), report.Done.size()) << summary.toStdString();
+                EXPECT_EQ(app.Documents_Count(), 0);
+                ASSERT_EQ(report.Failures.size(), 1u) << summary.toStdString();
+                const BatchFailure &f = report.Failures[0];
+                EXPECT_EQ(f.ParcelIndex, refused);
+                EXPECT_TRUE(f.Reason.contains(QStringLiteral("не можна розмістити на аркуші"))) << f.Reason.toStdString();
+                EXPECT_EQ(f.Reason.contains(QStringLiteral("другої ділянки № 6")), asSecond) << f.Reason.toStdString();
+                EXPECT_TRUE(f.Reason.contains(QString::fromUtf8(c.point))) << f.Reason.toStdString();
+                EXPECT_TRUE(summary.contains(QStringLiteral("№ %1 (%2): ").arg(refused == 1 ? "12/3" : "6").arg(refused)))
+                    << summary.toStdString();
+                EXPECT_EQ(summary.contains(QStringLiteral("Збережено документів: 1")), !asSecond) << summary.toStdString();
+                EXPECT_TRUE(std::none_of(report.Remarks.begin(), report.Remarks.end(),
+                                         [&](const DocumentRemarks &r) { return r.ParcelIndex == refused; }))
+                    << summary.toStdString();
+            }
+        }
+    }
 }
