@@ -71,7 +71,9 @@ public:
     office::Shape label(double left, double top, double width, double height, double size, bool bold,
                         const QString &text)
     {
-        cover(LabelText(left, top, width, size, bold, text));
+        const QRectF ink = LabelText(left, top, width, size, bold, text);
+        cover(ink);
+        m_texts.push_back(ink);
         office::Shape box = m_doc.AddTextBox(left, top, width, height);
         box.SetFontSize(size);
         if (bold)
@@ -104,6 +106,17 @@ public:
     /// What the drawing covers so far, page points.
     QRectF extent() const { return m_extent; }
     void cover(const QRectF &r) { m_extent = m_extent.isNull() ? r : m_extent.united(r); }
+    /// A mark of the drawing that a later label is to keep off: a vertex circle, page points.
+    void mark(const QRectF &r)
+    {
+        cover(r);
+        m_texts.push_back(r);
+    }
+    /// A line of the drawing that a later label is to keep off: a side, a stub.
+    void trace(const QLineF &l) { m_lines.push_back(l); }
+    /// The text of every label and every mark so far, and the lines traced.
+    const std::vector<QRectF> &texts() const { return m_texts; }
+    const std::vector<QLineF> &lines() const { return m_lines; }
 
 private:
     office::Document &m_doc;
@@ -112,6 +125,8 @@ private:
     std::optional<office::Shape> m_group;
     bool m_started = false;
     QRectF m_extent;
+    std::vector<QRectF> m_texts;
+    std::vector<QLineF> m_lines;
 };
 
 QPointF pageOf(const DocPoint &p) { return {p.PageX, p.PageY}; }
@@ -160,13 +175,71 @@ DrawOptions DrawOptionsOf(const PlanOptions &plan)
 
 QRectF LabelText(double left, double top, double width, double size, bool bold, const QString &text)
 {
-    // Text boxes keep Word's insets (3.6 pt above the text) and centre their one line; glyph
-    // widths are taken generously: digits half an em, points and blanks a quarter, letters more.
-    double w = 0;
-    for (const QChar ch : text)
-        w += size * (ch.isDigit() ? 0.5 : ch.isSpace() || ch == QLatin1Char('.') || ch == QLatin1Char(',') ? 0.25
-                                                                                                      : bold ? 0.75 : 0.6);
-    return QRectF(left + width / 2 - w / 2, top + 3.6, w, size * 1.2);
+    // Text boxes keep Word's insets (3.6 pt above the text) and centre each line; glyph widths
+    // are taken generously: digits half an em, points and blanks a quarter, letters more.
+    const QStringList lines = text.split(QLatin1Char('\r'));
+    double widest = 0;
+    for (const QString &line : lines) {
+        double w = 0;
+        for (const QChar ch : line)
+            w += size * (ch.isDigit() ? 0.5 : ch.isSpace() || ch == QLatin1Char('.') || ch == QLatin1Char(',') ? 0.25
+                                                                                                          : bold ? 0.75 : 0.6);
+        widest = std::max(widest, w);
+    }
+    return QRectF(left + width / 2 - widest / 2, top + 3.6, widest, size * 1.2 * lines.size());
+}
+
+namespace {
+
+/// Room kept between a moved label's text and what it keeps clear of, points.
+constexpr double LabelClearance = 1.5;
+
+bool crosses(const QLineF &line, const QRectF &r)
+{
+    if (r.contains(line.p1()) || r.contains(line.p2()))
+        return true;
+    const QLineF edges[] = {{r.topLeft(), r.topRight()}, {r.topRight(), r.bottomRight()},
+                            {r.bottomRight(), r.bottomLeft()}, {r.bottomLeft(), r.topLeft()}};
+    for (const QLineF &e : edges)
+        if (line.intersects(e) == QLineF::BoundedIntersection)
+            return true;
+    return false;
+}
+
+} // namespace
+
+std::optional<QRectF> ClearLabelBox(const QRectF &box, double size, const QString &text,
+                                    const std::vector<QRectF> &taken, const std::vector<QLineF> &lines,
+                                    const QRectF &region)
+{
+    const QRectF ink = LabelText(box.left(), box.top(), box.width(), size, false, text);
+    const auto clearOf = [&](const QPointF &shift, bool ofLines) {
+        const QRectF r = ink.translated(shift).adjusted(-LabelClearance, -LabelClearance, LabelClearance, LabelClearance);
+        if (std::any_of(taken.begin(), taken.end(), [&](const QRectF &t) { return t.intersects(r); }))
+            return false;
+        return !ofLines || std::none_of(lines.begin(), lines.end(), [&](const QLineF &l) { return crosses(l, r); });
+    };
+    if (clearOf({0, 0}, true))
+        return box;
+
+    // The shifts that keep the text inside the region (and within reach), nearest first.
+    constexpr double Step = 2, Reach = 400;
+    const QRectF near = ink.adjusted(-Reach, -Reach, Reach, Reach);
+    const QRectF room = region.isEmpty() ? near : region.intersected(near);
+    const int fromX = int(std::ceil((room.left() - ink.left()) / Step)), toX = int(std::floor((room.right() - ink.right()) / Step));
+    const int fromY = int(std::ceil((room.top() - ink.top()) / Step)), toY = int(std::floor((room.bottom() - ink.bottom()) / Step));
+    std::vector<QPointF> shifts;
+    for (int i = fromX; i <= toX; ++i)
+        for (int j = fromY; j <= toY; ++j)
+            shifts.emplace_back(i * Step, j * Step);
+    std::stable_sort(shifts.begin(), shifts.end(), [](const QPointF &a, const QPointF &b) {
+        return QPointF::dotProduct(a, a) < QPointF::dotProduct(b, b);
+    });
+    for (const bool ofLines : {true, false})
+        for (const QPointF &shift : shifts)
+            if (clearOf(shift, ofLines))
+                return box.translated(shift);
+    return std::nullopt;
 }
 
 QPointF SideLabelOffset(double dir, bool closing)
@@ -221,6 +294,7 @@ office::Shape DrawParcelShapes(office::Document &doc, DocParcel &parcel, double 
 
     PlanDrawing drawing(doc, options, groupNumber == 1 ? QStringLiteral("main") : QStringLiteral("main1"));
     const auto parcelLine = [&](const QPointF &a, const QPointF &b) {
+        drawing.trace(QLineF(a, b));
         drawing.join(drawing.line(a, b, options.ParcelLineType, options.ParcelLineWidth, ArrowNarrow, ArrowNone));
     };
     for (int i = 1; i < n; ++i)
@@ -232,7 +306,7 @@ office::Shape DrawParcelShapes(office::Document &doc, DocParcel &parcel, double 
     for (const DocPoint &p : parcel.Points) {
         sumX += p.PageX;
         sumY += p.PageY;
-        drawing.cover(QRectF(p.PageX - 2, p.PageY - 2, 4, 4));
+        drawing.mark(QRectF(p.PageX - 2, p.PageY - 2, 4, 4));
         office::Shape circle = doc.AddOval(p.PageX - 1.5, p.PageY - 1.5, 3, 3);
         circle.SetWeight(0.75);
         drawing.join(circle);
@@ -263,9 +337,11 @@ office::Shape DrawParcelShapes(office::Document &doc, DocParcel &parcel, double 
         // name the same points; a stub where no described run begins carries no letter.
         int count = 0;
         for (const DocPoint &p : parcel.Points) {
-            if (p.HasBranch)
+            if (p.HasBranch) {
+                drawing.trace(QLineF(pageOf(p), branchOf(p)));
                 drawing.join(drawing.line(pageOf(p), branchOf(p), options.ParcelLineType, options.ParcelLineWidth,
                                           ArrowNarrow, ArrowStealth));
+            }
             if (p.Letter.isEmpty())
                 continue;
             const QPointF at = p.HasBranch ? letterPosition(p) : QPointF(p.PageX + 2, p.PageY + 2);
@@ -299,6 +375,8 @@ office::Shape DrawParcelShapes(office::Document &doc, DocParcel &parcel, double 
     }
 
     state().DrawExtent = drawing.extent();
+    state().DrawTexts = drawing.texts();
+    state().DrawLines = drawing.lines();
     step.setValue(18);
     return drawing.group();
 }

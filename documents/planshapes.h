@@ -5,10 +5,13 @@
 #include "office/document.h"
 #include "platform/progresssink.h"
 
+#include <QLineF>
 #include <QPointF>
 #include <QRectF>
 #include <cstdint>
 #include <memory>
+#include <optional>
+#include <vector>
 
 namespace documents {
 
@@ -46,8 +49,18 @@ private:
 DrawOptions DrawOptionsOf(const PlanOptions &plan);
 
 /// Where the text of a centred label box (left, top, width, points) with `text` in `size` points
-/// stands on the page, as far as the page shows ink: one line below the box's top inset.
+/// stands on the page, as far as the page shows ink: below the box's top inset, one line for each
+/// paragraph of the text (parted by carriage returns).
 QRectF LabelText(double left, double top, double width, double size, bool bold, const QString &text);
+
+/// Where a label box like `box`, its centred `text` in `size` points (LabelText), keeps clear of
+/// a drawing: `box` itself when the text keeps off every rectangle of `taken` and every line of
+/// `lines`, otherwise the nearest place (in steps of 2 points) where it does and its text stays
+/// inside `region` (when not empty), at most 400 points off; failing that, the nearest such place
+/// clear of `taken` alone. Empty when no place is clear of `taken`.
+std::optional<QRectF> ClearLabelBox(const QRectF &box, double size, const QString &text,
+                                    const std::vector<QRectF> &taken, const std::vector<QLineF> &lines,
+                                    const QRectF &region);
 
 /// The page offset, points, of the length label of a side whose direction angle is `dir` degrees;
 /// the closing side of the ring (`closing`) has its own table.
@@ -59,7 +72,8 @@ QPointF SideLabelOffset(double dir, bool closing);
 /// outline, circles, land-use outlines and stubs form one group named "main" when `groupNumber`
 /// is 1, else "main1"; that group is returned. With `autoScale` the scale is chosen from the
 /// parcel's extent and stored in `scale`; the scale used is also DrawScale, and what the drawing
-/// covers on the page (lines and label texts) is DrawExtent. The near parcels of
+/// covers on the page (lines and label texts) is DrawExtent, the text of its labels and its vertex
+/// marks DrawTexts, its outline and stubs DrawLines. The near parcels of
 /// the model are searched first, so the parcel's neighbour list is rebuilt. Reports 5 to 18 to
 /// `step`. With `search` the near parcels are found through it (a batch's search), else afresh.
 /// Throws zova::Error for a parcel of fewer than three vertices, UnplaceableDrawing

@@ -3,10 +3,12 @@
 #include "documents/docparcel.h"
 #include "documents/sides.h"
 
+#include <QLineF>
 #include <QRectF>
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace documents {
 
@@ -28,6 +30,8 @@ struct State {
     SideList Sides;                ///< side list of the current document's parcel
     int32_t DrawScale = 0;         ///< scale denominator of the plan drawn last
     QRectF DrawExtent;             ///< what the plan drawn last covers on the page, points: its lines and the text of its labels
+    std::vector<QRectF> DrawTexts; ///< the text of each label of the plan drawn last and each of its vertex marks, page points
+    std::vector<QLineF> DrawLines; ///< its outline's sides and its neighbour stubs, page points
     zova::OneBased<DocParcel> NearParcels; ///< working list of the neighbour search; empty between drawings
     zova::OneBased<DocParcel> Neighbours;  ///< parcels sharing a vertex with the parcel drawn last
     ApprovalTexts Approval;        ///< written by the approval form's batch; kept until its next run

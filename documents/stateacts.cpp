@@ -80,15 +80,32 @@ office::Shape ActBox(office::Document &doc, const QRectF &box, const QString &te
     return shape;
 }
 
-/// The area label on a drawing's centre: the area alone, or under the parcel's heading.
-void AreaLabel(office::Document &doc, const DocParcel &parcel, const QString &heading, const QString &area)
+/// The area label of the drawing just drawn, `text` in a box like `box` (on the drawing's centre):
+/// there, or where that covers the drawing's labels, vertices or lines (or one of the act's
+/// `boxes` beside it, or the north arrow), at the nearest place clear of them in the template's
+/// region `region`. Where no place is clear it stays on the centre and `problems` says so.
+/// Returns the box where it stands.
+QRectF AreaLabel(office::Document &doc, const QRectF &box, const QString &text, const char *region,
+                 std::vector<QRectF> boxes, QStringList &problems)
 {
-    const QRectF box(parcel.PageSumX - 50, parcel.PageSumY - 12, 100, 25);
-    if (heading.isEmpty()) {
-        ActBox(doc, box, area);
-        return;
-    }
-    ActBox(doc, box, heading + QLatin1Char('\r') + area).SetHeight(50);
+    const State &st = state();
+    boxes.insert(boxes.end(), st.DrawTexts.begin(), st.DrawTexts.end());
+    const QString arrow = QString::fromLatin1(NorthArrowShape);
+    if (doc.HasShape(arrow))
+        boxes.push_back(doc.Shapes(arrow).Bounds());
+    const std::optional<QRectF> clear =
+        ClearLabelBox(box, 10, text, boxes, st.DrawLines, TemplateRegion(doc, QString::fromLatin1(region)));
+    if (!clear)
+        problems << QStringLiteral("Для напису площі на кресленні немає вільного місця: він закриває інші написи");
+    ActBox(doc, clear.value_or(box), text);
+    return clear.value_or(box);
+}
+
+/// The new state act's box of a parcel's area: on the centre of its drawing, one line high, two
+/// with the parcel's heading.
+QRectF NewActAreaBox(const DocParcel &parcel, bool heading)
+{
+    return QRectF(parcel.PageSumX - 50, parcel.PageSumY - 12, 100, heading ? 50 : 25);
 }
 
 QString SplitPurpose(double house, double farm, const reference::State &ref, uint8_t areaUnit)
@@ -204,11 +221,14 @@ ActOutcome FillNewStateAct(office::Document &doc, const PlanOptions &options, in
         autoScale = false;
     }
     const DrawOptions drawing = DrawOptionsOf(options);
+    QRectF firstLabel;
     const bool drawn = fill.attempt([&] {
         DrawParcelShapes(doc, first, NewActCentreX, NewActCentreY, scale, autoScale, 1, drawing, step, search);
         out.Fits = DrawingFitsTemplate(doc, st.DrawExtent);
-        AreaLabel(doc, first, secondIndex ? QStringLiteral("Ділянка № 1") : QString(),
-                  AreaText(parcel.Area, options.AreaUnit));
+        const QString area = AreaText(parcel.Area, options.AreaUnit);
+        firstLabel = AreaLabel(doc, NewActAreaBox(first, secondIndex != 0),
+                               secondIndex ? QStringLiteral("Ділянка № 1\r") + area : area, DrawingRegionVariable, {},
+                               out.Problems);
     });
     step.setValue(19);
     fill.description("sm", current);
@@ -230,7 +250,9 @@ ActOutcome FillNewStateAct(office::Document &doc, const PlanOptions &options, in
                        && !extent.intersects(numberBox) && !extent.intersects(SecondDescriptionBox);
             ActBox(doc, numberBox, QStringLiteral("Кадастровий номер: ") + second.CadNumber, 8, 0);
             ActBox(doc, SecondDescriptionBox, NeighbourBoundaryText(secondIndex, true, false), 8, 0);
-            AreaLabel(doc, second, QStringLiteral("Ділянка № 2"), AreaText(second.Area, options.AreaUnit));
+            AreaLabel(doc, NewActAreaBox(second, true),
+                      QStringLiteral("Ділянка № 2\r") + AreaText(second.Area, options.AreaUnit),
+                      SecondDrawingRegionVariable, {numberBox, SecondDescriptionBox, firstLabel}, out.Problems);
         });
     }
 
@@ -302,9 +324,9 @@ ActOutcome FillApprovalAct(office::Document &doc, const PlanOptions &options, in
         DrawParcelShapes(doc, first, ApprovalCentreX, ApprovalCentreY, scale, options.AutoScale, 1,
                          DrawOptionsOf(options), step, search);
         out.Fits = DrawingFitsTemplate(doc, st.DrawExtent);
-        // The area in hectares on the drawing's centre.
-        ActBox(doc, QRectF(first.PageSumX - 45, first.PageSumY - 10, 90, 20),
-               AreaText(parcel.Area, 1));
+        // The area in hectares on the drawing's centre, or beside the labels there.
+        AreaLabel(doc, QRectF(first.PageSumX - 45, first.PageSumY - 10, 90, 20), AreaText(parcel.Area, 1),
+                  DrawingRegionVariable, {}, out.Problems);
     });
     if (drawn)
         fill.set("Mash", QString::number(st.DrawScale));

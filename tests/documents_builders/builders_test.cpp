@@ -161,6 +161,38 @@ TEST_F(Drawing, SideLengthOffsetsDependOnDirectionAndTheClosingSide)
         EXPECT_EQ(SideLabelOffset(c.dir, c.closing), c.offset) << c.dir << (c.closing ? " closing" : "");
 }
 
+// A label keeps its place where its text is free, and otherwise goes to the nearest place clear
+// of the drawing's texts and lines inside its region; lines give way before texts do.
+TEST(ClearLabelBox, NearestPlaceClearOfTextsAndLinesInsideTheRegion)
+{
+    const QRectF box(100, 100, 100, 25); // its text "12.34 га." stands at (130.25, 103.6)-(169.75, 115.6)
+    const QString text = QStringLiteral("12.34 га.");
+    const QRectF region(0, 0, 400, 300);
+    const QRectF under(140, 108, 10, 12); // a land-use number just under the text's middle
+    const struct {
+        const char *name;
+        std::vector<QRectF> taken;
+        std::vector<QLineF> lines;
+        QRectF region;
+        std::optional<QRectF> result;
+    } cases[] = {
+        {"nothing in the way", {QRectF(0, 0, 20, 20)}, {QLineF(0, 50, 400, 50)}, region, box},
+        {"a number under it goes up", {under}, {}, region, box.translated(0, -10)},
+        {"a line above it sends it down", {under}, {QLineF(100, 95, 200, 95)}, region, box.translated(0, 18)},
+        {"only crossing a line is left", {under}, {QLineF(100, 95, 200, 95), QLineF(100, 130, 200, 130)},
+         QRectF(120, 80, 60, 60), box.translated(0, -10)},
+        {"the region's top holds it down", {under}, {}, QRectF(0, 95, 400, 205), box.translated(0, 18)},
+        {"no room at all", {QRectF(0, 0, 400, 300)}, {}, region, std::nullopt},
+    };
+    for (const auto &c : cases) {
+        const std::optional<QRectF> got = ClearLabelBox(box, 10, text, c.taken, c.lines, c.region);
+        ASSERT_EQ(got.has_value(), c.result.has_value()) << c.name;
+        if (got) {
+            EXPECT_EQ(*got, *c.result) << c.name << ": at " << got->left() << ", " << got->top();
+        }
+    }
+}
+
 TEST_F(Drawing, NeighbourStubsAndLettersFollowTheBoundaryDescription)
 {
     // Two squares side by side: the east side of the first is the west side of the second.
