@@ -594,6 +594,15 @@ void Shape::SetFontSize(double points)
     forEachTextRunProperties(pugi::xml_node(m_node), [&](pugi::xml_node rPr) { oxml::setFontSize(rPr, points); });
 }
 
+double Shape::FontSize() const
+{
+    pugi::xml_node p = textContent(pugi::xml_node(m_node)).child("w:p");
+    pugi::xml_node sz = p.child("w:r").child("w:rPr").child("w:sz");
+    if (!sz)
+        sz = p.child("w:pPr").child("w:rPr").child("w:sz");
+    return sz.attribute("w:val").as_int() / 2.0;
+}
+
 void Shape::SetBold(bool bold)
 {
     forEachTextRunProperties(pugi::xml_node(m_node), [&](pugi::xml_node rPr) {

@@ -57,6 +57,9 @@ public:
     void SetText(const QString &text);
     QString Text() const;
     void SetFontSize(double points);
+    /// The font size of the text's first run (of its first paragraph's mark when it has no run),
+    /// points; 0 when neither states one.
+    double FontSize() const;
     void SetBold(bool bold);
     void SetAlignment(int alignment);
     void SetNoSpacing();

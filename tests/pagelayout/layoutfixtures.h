@@ -130,4 +130,36 @@ inline model::ParcelList LayoutParcels()
     return parcels;
 }
 
+// The acts' crowded drawings: a field of about 15 ha that is one land-use area, whose number
+// stands on the mean of the vertices where the area label is put, and a 12 m plot, which the
+// field's 1:10000 draws 3 points across. Both lie far from the other parcels; they are found by
+// their numbers.
+inline constexpr const char *FieldNumber = "0008";
+inline constexpr const char *PlotNumber = "0009";
+
+inline void AddActParcels(model::ParcelList &parcels)
+{
+    const Coordinates field = {{20000, 19800}, {20190, 19810}, {20200, 20000},
+                               {20180, 20190}, {19810, 20195}, {19800, 20000}};
+    model::Parcel p = ParcelOf(QString::fromLatin1(FieldNumber), QStringLiteral("Гнатюк Степан Михайлович"), field);
+    p.KZ = QStringLiteral("21");
+    model::LandUseArea use;
+    use.CN = QStringLiteral("1");
+    use.Points = RingOf(field);
+    p.LandUses.Add(use);
+    parcels.Add(p);
+    parcels.Add(ParcelOf(QString::fromLatin1(PlotNumber), QStringLiteral("Гнатюк Степан Михайлович"),
+                         {{30000, 30000}, {30012, 30000}, {30012, 30012}, {30000, 30012}}));
+    model::RunAreaPhase(parcels);
+}
+
+/// The index of the parcel numbered `number`; 0 when there is none.
+inline int32_t IndexOfNumber(const model::ParcelList &parcels, const char *number)
+{
+    for (int32_t i = 1; i <= parcels.UBound(); ++i)
+        if (parcels[i].Number == QLatin1String(number))
+            return i;
+    return 0;
+}
+
 } // namespace layoutfixtures

@@ -10,6 +10,7 @@
 #include <QXmlStreamReader>
 #include <algorithm>
 #include <memory>
+#include <optional>
 
 namespace pagecheck {
 
@@ -252,6 +253,82 @@ QStringList CheckLayout(const QString &docx, const std::vector<Sheet> &sheets, c
     for (const QString &w : expect.wholeWords)
         if (!all.contains(w))
             faults << QStringLiteral("«%1» does not stand whole on any sheet").arg(w);
+    return faults;
+}
+
+QStringList CheckLabelsClear(const QString &docx, const std::vector<Sheet> &sheets)
+{
+    struct TextBox {
+        QRectF box;
+        QStringList words;
+        bool label = false;
+    };
+    std::vector<TextBox> boxes;
+    {
+        office::WordApp app;
+        office::Document &doc = app.Documents_Open(docx);
+        for (int i = 1; i <= doc.ShapesCount(); ++i) {
+            office::Shape s = doc.Shapes(i);
+            if (s.Type() != office::Shape::Kind::TextBox)
+                continue;
+            const QString text = s.Text();
+            boxes.push_back({s.Bounds(), text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts),
+                             s.FontSize() >= 10 && text.contains(QRegularExpression(QStringLiteral("\\d")))});
+        }
+    }
+
+    QStringList faults;
+    for (size_t k = 0; k < sheets.size(); ++k) {
+        const std::vector<Word> &words = sheets[k].words;
+        // The words of each box on this sheet: for each of its texts the nearest word that reads
+        // it inside the box, or a word that holds it (short labels run into each other, "4.924.89");
+        // a box stands on the sheet where every one of its texts is found, and the drawings on the
+        // sheets where most of the boxes stand (a table's numbers on another sheet may happen to
+        // lie under a box).
+        std::vector<std::vector<size_t>> of(boxes.size());
+        std::vector<bool> used(words.size(), false);
+        for (size_t b = 0; b < boxes.size(); ++b) {
+            const QRectF near = boxes[b].box.adjusted(-4, -4, 4, 4);
+            std::vector<size_t> found;
+            for (const QString &text : boxes[b].words) {
+                std::optional<size_t> best;
+                for (size_t i = 0; i < words.size(); ++i) {
+                    if (used[i] || words[i].text != text || !near.contains(words[i].box.center()))
+                        continue;
+                    const double d = (words[i].box.center() - boxes[b].box.center()).manhattanLength();
+                    if (!best || d < (words[*best].box.center() - boxes[b].box.center()).manhattanLength())
+                        best = i;
+                }
+                for (size_t i = 0; i < words.size() && !best; ++i)
+                    if (words[i].text.contains(text) && words[i].box.intersects(boxes[b].box))
+                        best = i;
+                if (!best)
+                    break;
+                found.push_back(*best);
+            }
+            if (found.size() != size_t(boxes[b].words.size()))
+                continue;
+            for (size_t i : found)
+                used[i] = true;
+            of[b] = found;
+        }
+        const auto standing = std::count_if(of.begin(), of.end(), [](const std::vector<size_t> &w) { return !w.empty(); });
+        if (standing == 0 || 2 * size_t(standing) < boxes.size())
+            continue;
+        for (size_t a = 0; a < boxes.size(); ++a) {
+            if (!boxes[a].label)
+                continue;
+            for (size_t b = 0; b < boxes.size(); ++b) {
+                if (b == a || (boxes[b].label && b < a)) // two labels are told once
+                    continue;
+                for (size_t wa : of[a])
+                    for (size_t wb : of[b])
+                        if (wa == wb || enters(words[wa].box, words[wb].box))
+                            faults << QStringLiteral("label %1 covers %2").arg(place(words[wa], int(k) + 1),
+                                                                              place(words[wb], int(k) + 1));
+            }
+        }
+    }
     return faults;
 }
 

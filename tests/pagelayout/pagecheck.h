@@ -52,4 +52,12 @@ struct Expectations {
 /// "Аркушів" with the number of sheets; the whole words are there. Returns one line per fault.
 QStringList CheckLayout(const QString &docx, const std::vector<Sheet> &sheets, const Expectations &expect);
 
+/// Checks that no label of the drawings in `docx` covers other text of a drawing on any rendered
+/// sheet that holds a drawing (most of the document's text boxes): the labels are the text boxes
+/// of 10 points with a number in them (an area, "Ділянка № N" with its area, a land-use number),
+/// and none of their words may meet a word of another text box (another label, a side length, a
+/// vertex number, a neighbour letter, the second parcel's number or description). Returns one line
+/// per word that meets another.
+QStringList CheckLabelsClear(const QString &docx, const std::vector<Sheet> &sheets);
+
 } // namespace pagecheck

@@ -72,6 +72,14 @@ std::vector<LayoutCase> LayoutCases()
     // The approval plan, on its one sheet, with each parcel and eight approvals.
     for (int32_t parcel : {SixPoints, FortyPoints, TwoLineOwner})
         add(KindApprovalPlan, ApprovalTemplate(), parcel);
+    // The acts of a field that is one land-use area, and the new state act with a 12 m plot beside
+    // the field and with the field beside the plot, both drawn at the field's 1:10000.
+    const int32_t field = IndexOfNumber(model::state().Parcels, FieldNumber);
+    const int32_t plot = IndexOfNumber(model::state().Parcels, PlotNumber);
+    for (const auto &a : acts)
+        cases.push_back({QString::fromLatin1(a.name) + QStringLiteral("-one-land-use-field"), a.kind, 2, 1, field});
+    cases.push_back({QStringLiteral("aktnew-field-with-12-m-plot"), KindNewStateAct, 2, 1, field, plot});
+    cases.push_back({QStringLiteral("aktnew-12-m-plot-with-field"), KindNewStateAct, 2, 1, plot, field});
     return cases;
 }
 
@@ -81,6 +89,7 @@ protected:
     {
         BuilderTest::SetUp();
         model::state().Parcels = LayoutParcels();
+        AddActParcels(model::state().Parcels);
         // The territory phrase the classifier gives for the samples' village: with the address it
         // fills two title lines on A4.
         model::state().TerritoryText = QStringLiteral("Київська область Києво-Святошинський район "
@@ -205,6 +214,7 @@ protected:
             const QString pdf = QDir(pdfs).filePath(c.name + QStringLiteral(".pdf"));
             const std::vector<pagecheck::Sheet> sheets = pagecheck::ReadSheets(pdf);
             QStringList faults = pagecheck::CheckLayout(docs[int(i)], sheets, expectations(c, scales[i]));
+            faults += pagecheck::CheckLabelsClear(docs[int(i)], sheets);
             if (more)
                 faults += more(c, sheets);
             EXPECT_TRUE(faults.isEmpty()) << c.name.toStdString() << ":\n  " << faults.join(QStringLiteral("\n  ")).toStdString();
