@@ -65,6 +65,32 @@ QMessageBox::StandardButton standardButton(MsgAnswer answer)
     return QMessageBox::NoButton;
 }
 
+// The answer of the button that closed the box. Every button has its own; a result that names
+// none of them (the box closed some other way) gives the answer that changes nothing: Cancel, No,
+// Abort, or OK where that is the only button.
+MsgAnswer answerOf(int result, MsgButtons buttons)
+{
+    switch (result) {
+    case QMessageBox::Ok: return MsgAnswer::Ok;
+    case QMessageBox::Cancel: return MsgAnswer::Cancel;
+    case QMessageBox::Abort: return MsgAnswer::Abort;
+    case QMessageBox::Retry: return MsgAnswer::Retry;
+    case QMessageBox::Ignore: return MsgAnswer::Ignore;
+    case QMessageBox::Yes: return MsgAnswer::Yes;
+    case QMessageBox::No: return MsgAnswer::No;
+    default: break;
+    }
+    switch (buttons) {
+    case MsgButtons::Ok: return MsgAnswer::Ok;
+    case MsgButtons::YesNo: return MsgAnswer::No;
+    case MsgButtons::AbortRetryIgnore: return MsgAnswer::Abort;
+    case MsgButtons::OkCancel:
+    case MsgButtons::YesNoCancel:
+    case MsgButtons::RetryCancel: return MsgAnswer::Cancel;
+    }
+    return MsgAnswer::Cancel;
+}
+
 } // namespace
 
 MsgAnswer QtPrompts::message(const MessageRequest &request)
@@ -99,15 +125,7 @@ MsgAnswer QtPrompts::message(const MessageRequest &request)
     const int answer = box.exec();
     if (waiting)
         QApplication::restoreOverrideCursor();
-    switch (answer) {
-    case QMessageBox::Cancel: return MsgAnswer::Cancel;
-    case QMessageBox::Abort: return MsgAnswer::Abort;
-    case QMessageBox::Retry: return MsgAnswer::Retry;
-    case QMessageBox::Ignore: return MsgAnswer::Ignore;
-    case QMessageBox::Yes: return MsgAnswer::Yes;
-    case QMessageBox::No: return MsgAnswer::No;
-    default: return request.buttons == MsgButtons::OkCancel || request.buttons == MsgButtons::RetryCancel ? MsgAnswer::Cancel : MsgAnswer::Ok;
-    }
+    return answerOf(answer, request.buttons);
 }
 
 FileDialogResult QtPrompts::openFile(const FileDialogRequest &request)
