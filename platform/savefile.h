@@ -6,11 +6,22 @@
 
 namespace platform {
 
+// Every reason these functions give is the system's own, in Ukrainian ("файлова система доступна
+// лише для читання", "на диску не залишилося вільного місця" ...).
+
 /// Writes the bytes into the file through a temporary file beside it, which takes the file's name
 /// only once every byte has reached the disk. A write that fails, also the last write-out of the
 /// buffer on a full disk, leaves the old file as it was. On failure returns false and puts the
 /// system's reason into *error.
 bool WriteFileWhole(const QString &path, const QByteArray &bytes, QString *error);
+
+/// Writes the bytes as a file of its own, never in place of another: under `path` while no file
+/// has that name, otherwise under the first of "name_2.ext", "name_3.ext", ... beside it that none
+/// has. The whole file is written to a temporary file first, which then takes the name only if it
+/// is still free at that moment, so programs that write under one name at the same time each keep
+/// their file. Returns the path written (clean, absolute); empty on failure, with the reason in
+/// *error.
+QString WriteNewFile(const QString &path, const QByteArray &bytes, QString *error);
 
 /// One of several files that are replaced together.
 struct FileContent {
@@ -19,8 +30,10 @@ struct FileContent {
 };
 
 /// Writes files that belong together: every one is written whole to its temporary file first,
-/// and only then do they take their names, so that a failed write leaves all the old files. On
-/// failure returns false with the file concerned in *failedPath and the reason in *error.
+/// and only then do they take their names; when one cannot take its name, those that already had
+/// are given back their old files (or removed, where there was none), so that a failure at any
+/// step leaves all the old files. On failure returns false with the file concerned in
+/// *failedPath and the reason in *error.
 bool WriteFilesTogether(const std::vector<FileContent> &files, QString *failedPath, QString *error);
 
 } // namespace platform

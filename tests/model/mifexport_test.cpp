@@ -6,6 +6,7 @@
 #include "tests/model/points.h"
 #include "tests/model/printing.h"
 #include "tests/support/fulldisk.h"
+#include "tests/support/lockedfiles.h"
 #include "tests/support/testsupport.h"
 
 #include <QDir>
@@ -272,4 +273,33 @@ TEST(ExportMifMid, AFailureWhileWritingTheThirdFileLeavesAllFourOldFiles)
         }
         EXPECT_EQ(dir.entryList(QDir::Files).size(), 4); // no temporary file left behind
     }
+}
+
+TEST(ExportMifMid, ARenameRefusedOnTheThirdFileLeavesAllFourOldFiles)
+{
+    // In a folder shared as /tmp is, ugd.mif belongs to another user: the new dil.mif and dil.mid
+    // take their names, ugd.mif cannot.
+    const char *const names[] = {"dil.mif", "dil.mid", "ugd.mif", "ugd.mid"};
+    testsupport::SharedFolder shared;
+    const QDir dir(shared.dir());
+    for (const char *name : names) {
+        QFile old(dir.filePath(name));
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write(QByteArray("old ") + name);
+    }
+    ASSERT_TRUE(shared.giveAway(dir.filePath("ugd.mif")));
+    ASSERT_TRUE(shared.holdToTheRule());
+    try {
+        ExportMifMid(fixture(), dir.path());
+        ADD_FAILURE() << "replaced a file of another user";
+    } catch (const zova::Error &e) {
+        EXPECT_EQ(e.file(), dir.filePath("ugd.mif"));
+        EXPECT_TRUE(e.message().contains(QStringLiteral("дію не дозволено"))) << e.message().toStdString();
+    }
+    for (const char *name : names) {
+        QFile old(dir.filePath(name));
+        ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+        EXPECT_EQ(old.readAll(), QByteArray("old ") + name) << name;
+    }
+    EXPECT_EQ(dir.entryList(QDir::Files | QDir::Hidden).size(), 4); // nothing kept or written is left behind
 }

@@ -5,6 +5,7 @@
 #include "platform/scriptedprompts.h"
 #include "tests/model/printing.h"
 #include "tests/support/fulldisk.h"
+#include "tests/support/lockedfiles.h"
 #include "tests/support/testsupport.h"
 
 #include <QDir>
@@ -190,6 +191,20 @@ TEST_F(SaveCommands, TheSystemsReasonsReadInUkrainian)
     }
     if (mounted)
         ::system(("umount '" + readOnly.toStdString() + "'").c_str());
+
+    // An earlier file that cannot be replaced: one message, with the system's reason in Ukrainian
+    // where Qt has only its own English words.
+    for (const testsupport::LockedFile::Way way : testsupport::LockedFile::ways()) {
+        SCOPED_TRACE(testsupport::LockedFile::name(way));
+        testsupport::LockedFile locked(way, QStringLiteral("earlier.in4"), "earlier");
+        prompts->calls.clear();
+        answerSave(locked.path(), 4);
+        mnuSave_Click();
+        ASSERT_EQ(prompts->messages().size(), 1);
+        const QString message = prompts->messages()[0];
+        EXPECT_TRUE(message.contains(locked.reason())) << message.toStdString();
+        EXPECT_FALSE(message.contains(QLatin1String("writable"), Qt::CaseInsensitive)) << message.toStdString();
+    }
 
     for (const testsupport::FullDisk::Way way : testsupport::FullDisk::ways()) {
         SCOPED_TRACE(testsupport::FullDisk::name(way));
