@@ -56,6 +56,9 @@ BatchReport RunDocumentBatch(office::WordApp &app, const PlanOptions &options, p
     BatchReport report;
     DocumentSession session;
     State &st = state();
+    if (IsBatchKind(options.Kind) || options.Kind == KindApprovalPlan)
+        AskBeforeReplacingFiles(app, session.Names,
+                                [&](int32_t index) { return DocumentBaseName(options.Kind, options.DsFlag, index); });
     ForEachSelectedParcel(report, overall, [&](int32_t index) {
         st.CurDocParcel = index;
         const model::Parcel &parcel = model::state().Parcels[index];

@@ -2,6 +2,7 @@
 
 #include "common/error.h"
 #include "documents/docoptions.h"
+#include "documents/docparcel.h"
 #include "documents/plantemplates.h"
 #include "documents/sides.h"
 #include "documents/state.h"
@@ -33,10 +34,9 @@ QString PlanFileBaseName(const QString &number, int32_t index)
     return SafeFileName(number, QStringLiteral("ділянка")) + QLatin1Char('_') + QString::number(index);
 }
 
-QString DocumentBaseName(uint8_t kind, bool dsFlag)
+QString DocumentBaseName(uint8_t kind, bool dsFlag, int32_t index)
 {
-    const State &st = state();
-    const DocParcel &parcel = st.DocParcel1;
+    const model::Parcel &parcel = model::state().Parcels[index];
     const QString fallback = QStringLiteral("ділянка");
     switch (kind) {
     case KindApprovalPlan:
@@ -44,12 +44,11 @@ QString DocumentBaseName(uint8_t kind, bool dsFlag)
     case KindApprovalActShares:
         return SafeFileName(parcel.Number, fallback);
     case KindNewStateAct: {
-        const QString name = dsFlag ? parcel.CadNumber
-                                    : model::state().Parcels[st.CurDocParcel].ParcelKoatuu + parcel.CadNumber.mid(10);
-        return SafeFileName(name, fallback);
+        const QString cadNumber = CadastralNumber(parcel.KoatuuPart.text(), parcel.ZN, parcel.KV, parcel.Number);
+        return SafeFileName(dsFlag ? cadNumber : parcel.ParcelKoatuu + cadNumber.mid(10), fallback);
     }
     default:
-        return PlanFileBaseName(parcel.Number, parcel.ParcelIndex);
+        return PlanFileBaseName(parcel.Number, index);
     }
 }
 
@@ -92,7 +91,7 @@ QString DocumentFolder(office::WordApp &app, const QString &chosen, uint8_t acti
     return folder;
 }
 
-DocumentResult FinishDocument(office::Document &doc, const QString &path, uint8_t action)
+DocumentResult FinishDocument(office::Document &doc, const QString &path, uint8_t action, bool mayReplace)
 {
     DocumentResult result;
     switch (action) {
@@ -101,17 +100,17 @@ DocumentResult FinishDocument(office::Document &doc, const QString &path, uint8_
         // has, for the word processor may still show a document of an earlier run under this name
         // (and would show that one again), and a file there may be one the operator saved.
         // Counted as opened only when something opened it; saved either way.
-        result.Fate = doc.ShowDocument(UnusedPath(path)) ? DocumentFate::Opened : DocumentFate::NotOpened;
+        result.Fate = doc.ShowDocument(path) ? DocumentFate::Opened : DocumentFate::NotOpened;
         result.Path = doc.FullName();
         doc.Close();
         break;
     case ActionSave:
-        result.Path = doc.SaveAs(path);
+        result.Path = mayReplace ? doc.SaveAs(path) : doc.SaveAsNew(path);
         result.Fate = DocumentFate::Saved;
         doc.Close();
         break;
     case ActionSavePrint:
-        result.Path = doc.SaveAs(path);
+        result.Path = mayReplace ? doc.SaveAs(path) : doc.SaveAsNew(path);
         doc.PrintOut();
         result.Fate = DocumentFate::Printed;
         doc.Close();
@@ -123,14 +122,36 @@ DocumentResult FinishDocument(office::Document &doc, const QString &path, uint8_
     return result;
 }
 
-DocumentResult FinishBatchDocument(office::WordApp &app, office::Document &doc, OutputNames &names,
-                                   const QString &baseName)
+QString BatchFolder(office::WordApp &app)
 {
     const DocOptions &opts = documents::options();
     // A folder of two characters or fewer is no choice of the operator's.
     const QString chosen = opts.OutputFolder.size() > 2 ? opts.OutputFolder : QString();
-    const QString folder = DocumentFolder(app, chosen, opts.DocAction);
-    return FinishDocument(doc, names.Reserve(folder, baseName, QStringLiteral(".docx")), opts.DocAction);
+    return DocumentFolder(app, chosen, opts.DocAction);
+}
+
+void AskBeforeReplacingFiles(office::WordApp &app, OutputNames &names,
+                             const std::function<QString(int32_t index)> &baseName)
+{
+    const uint8_t action = documents::options().DocAction;
+    if (action != ActionSave && action != ActionSavePrint)
+        return; // an opened document never replaces a file, and one left open is not saved
+    const QString folder = BatchFolder(app);
+    // The names the batch will hand out, in its order, from names of its own.
+    OutputNames planned = names;
+    QStringList paths;
+    const model::ParcelList &parcels = model::state().Parcels;
+    for (int32_t index = 1; index <= parcels.UBound(); ++index)
+        if (parcels[index].Selected != 0)
+            paths << planned.Reserve(folder, baseName(index), QStringLiteral(".docx"));
+    names.AskBeforeReplacing(paths);
+}
+
+DocumentResult FinishBatchDocument(office::WordApp &app, office::Document &doc, OutputNames &names,
+                                   const QString &baseName)
+{
+    const QString path = names.Reserve(BatchFolder(app), baseName, QStringLiteral(".docx"));
+    return FinishDocument(doc, path, documents::options().DocAction, names.MayReplace(path));
 }
 
 QStringList NotOpenedLines(const QStringList &paths)
@@ -170,7 +191,8 @@ DocumentResult MakeParcelDocument(office::WordApp &app, const PlanOptions &optio
             problems = act.Problems;
         }
 
-        DocumentResult made = FinishBatchDocument(app, doc, session.Names, DocumentBaseName(options.Kind, options.DsFlag));
+        DocumentResult made =
+            FinishBatchDocument(app, doc, session.Names, DocumentBaseName(options.Kind, options.DsFlag, st.CurDocParcel));
         made.DrawingOutside = !fits;
         made.Problems = problems;
         made.Scale = st.DrawScale;

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <functional>
 
 namespace documents {
 
@@ -38,19 +39,20 @@ QString PlanTemplatePath(const QString &programDir, int paper, int variant);
 /// saved under: the number, "_" and the index, made safe for a file name.
 QString PlanFileBaseName(const QString &number, int32_t index);
 
-/// The base name (without folder and extension) the document of `kind` for the parcel in
-/// DocParcel1 (index CurDocParcel) is saved under, made safe for a file name: a plan's number and
-/// index, an approval plan's or an approval act's number, the new state act's cadastral number
-/// (with `dsFlag` off, the parcel's own KOATUU in place of the file's). Within a batch the
-/// session's OutputNames keeps the names of parcels numbered alike apart.
-QString DocumentBaseName(uint8_t kind, bool dsFlag);
+/// The base name (without folder and extension) the document of `kind` for the parcel at `index`
+/// of the model is saved under, made safe for a file name: a plan's number and index, an approval
+/// plan's or an approval act's number, the new state act's cadastral number (with `dsFlag` off,
+/// the parcel's own KOATUU in place of the file's). Within a batch the session's OutputNames
+/// keeps the names of parcels numbered alike apart.
+QString DocumentBaseName(uint8_t kind, bool dsFlag, int32_t index);
 
 /// Finishes a filled document under `path` by `action` (ActionOpen, ActionSave, ActionSavePrint):
-/// opens it (saved first, under `path` or, when a file is there, the first free "_2", "_3", ...
-/// beside it; NotOpened when nothing on the desktop could open it), saves it (replacing a file
-/// there), or saves and prints it, and closes it; any other action leaves it open in the application. Throws
+/// opens it, saves it, or saves and prints it, and closes it; any other action leaves it open in
+/// the application. It is saved under `path` or, when a file is there, under the first free "_2",
+/// "_3", ... beside it; a saved one replaces the file there only when `mayReplace` says so. An
+/// opened one never does (NotOpened when nothing on the desktop could open it). Throws
 /// zova::Error when the save or the print fails.
-DocumentResult FinishDocument(office::Document &doc, const QString &path, uint8_t action);
+DocumentResult FinishDocument(office::Document &doc, const QString &path, uint8_t action, bool mayReplace);
 
 /// The lines that tell the operator which documents were saved but not opened, because nothing
 /// on the desktop could open them: a count, the reason and the files (native separators). Empty
@@ -82,9 +84,20 @@ auto CloseOnFailure(office::WordApp &app, office::Document &doc, Fill &&fill) ->
 /// stays in Word) and its default folder for one saved. The folder is made when it is missing.
 QString DocumentFolder(office::WordApp &app, const QString &chosen, uint8_t action);
 
-/// The folder and the name of a batch's document by documents::options(): the output folder when
-/// one is chosen, a name `baseName`.docx that `names` keeps distinct within the batch; then
-/// FinishDocument by the document action.
+/// The folder a batch's documents go to by documents::options(): DocumentFolder with the output
+/// folder, when one of more than two characters is chosen, and the document action.
+QString BatchFolder(office::WordApp &app);
+
+/// Before a batch of documents::options() goes through the selected parcels: when its action
+/// saves, asks through `names` whether to replace the files in the batch folder that the
+/// documents `baseName(index)`.docx of the selected parcels would replace (OutputNames::
+/// AskBeforeReplacing).
+void AskBeforeReplacingFiles(office::WordApp &app, OutputNames &names,
+                             const std::function<QString(int32_t index)> &baseName);
+
+/// The folder and the name of a batch's document by documents::options(): the batch folder, a
+/// name `baseName`.docx that `names` keeps distinct within the batch; then FinishDocument by the
+/// document action, replacing a file only where `names` allows it.
 DocumentResult FinishBatchDocument(office::WordApp &app, office::Document &doc, OutputNames &names,
                                    const QString &baseName);
 

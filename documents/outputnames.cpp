@@ -1,5 +1,7 @@
 #include "documents/outputnames.h"
 
+#include "platform/prompts.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -24,17 +26,6 @@ QString SafeFileName(const QString &text, const QString &fallback)
     return out;
 }
 
-QString UnusedPath(const QString &path)
-{
-    const QFileInfo file(path);
-    const QString stem = file.dir().filePath(file.completeBaseName());
-    const QString suffix = file.suffix().isEmpty() ? QString() : QLatin1Char('.') + file.suffix();
-    QString free = path;
-    for (int k = 2; QFileInfo::exists(free); ++k)
-        free = stem + QStringLiteral("_%1").arg(k) + suffix;
-    return free;
-}
-
 QString OutputNames::Reserve(const QString &folder, const QString &baseName, const QString &extension)
 {
     const QDir dir(folder);
@@ -50,6 +41,38 @@ QString OutputNames::Reserve(const QString &folder, const QString &baseName, con
         m_taken.insert(key);
         return path;
     }
+}
+
+void OutputNames::AskBeforeReplacing(const QStringList &paths)
+{
+    QSet<QString> there;
+    QStringList folders;
+    for (const QString &path : paths) {
+        const QFileInfo file(path);
+        if (!file.exists())
+            continue;
+        there.insert(QDir::cleanPath(file.absoluteFilePath()).toLower());
+        const QString folder = QDir::toNativeSeparators(file.absolutePath());
+        if (!folders.contains(folder))
+            folders << folder;
+    }
+    m_replaceable.clear();
+    if (there.isEmpty())
+        return;
+    const QString text = QStringLiteral("У теці %1 вже є документи з тими самими іменами: %2.\n"
+                                        "Замінити їх новими?\n\n"
+                                        "«Ні» — залишити їх, а нові документи зберегти під іншими іменами.")
+                             .arg(folders.join(QStringLiteral(", ")))
+                             .arg(there.size());
+    const platform::MessageRequest question{text, platform::productTitle(), platform::MsgIcon::Question,
+                                            platform::MsgButtons::YesNo, platform::MsgAnswer::No};
+    if (platform::prompts().message(question) == platform::MsgAnswer::Yes)
+        m_replaceable = there;
+}
+
+bool OutputNames::MayReplace(const QString &path) const
+{
+    return m_replaceable.contains(QDir::cleanPath(QFileInfo(path).absoluteFilePath()).toLower());
 }
 
 } // namespace documents

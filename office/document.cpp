@@ -313,19 +313,27 @@ QString Document::Text() const
 
 QString Document::SaveAs(const QString &fileName)
 {
-    return saveInto(m_app->DefaultFolder(), fileName);
+    return saveInto(m_app->DefaultFolder(), fileName, true);
 }
 
-QString Document::saveInto(const QString &folder, const QString &fileName)
+QString Document::SaveAsNew(const QString &fileName)
+{
+    return saveInto(m_app->DefaultFolder(), fileName, false);
+}
+
+QString Document::saveInto(const QString &folder, const QString &fileName, bool replace)
 {
     QString name = fileName;
     if (name.endsWith(QLatin1String(".doc"), Qt::CaseInsensitive))
         name += QLatin1Char('x');
     else if (!name.endsWith(QLatin1String(".docx"), Qt::CaseInsensitive))
         name += QLatin1String(".docx");
-    const QString path = QDir(folder).absoluteFilePath(name);
+    QString path = QDir(folder).absoluteFilePath(name);
     const QByteArray main = m_data->mainXml();
-    writeFileSafely(path, m_data->serialize(main));
+    if (replace)
+        writeFileSafely(path, m_data->serialize(main));
+    else
+        path = writeNewFileSafely(path, m_data->serialize(main));
     m_data->savedContent = m_data->contentXml(main);
     m_data->fullName = QDir::cleanPath(path);
     return m_data->fullName;
@@ -353,7 +361,7 @@ bool Document::ShowDocument(const QString &fileName)
 {
     if (QFileInfo(fileName).isRelative())
         QDir().mkpath(m_app->WorkFolder());
-    return platform::desktop().openFile(saveInto(m_app->WorkFolder(), fileName));
+    return platform::desktop().openFile(saveInto(m_app->WorkFolder(), fileName, false));
 }
 
 void Document::Close()

@@ -66,15 +66,20 @@ public:
     /// ".docx"); a relative name goes into the application's default folder. Written through a
     /// temporary file renamed over the target. Returns the full path; throws office::Error.
     QString SaveAs(const QString &fileName);
+    /// Saves the document as SaveAs does, but never in place of a file: under the name while no
+    /// file has it, otherwise under the first free "_2", "_3", ... beside it, a name taken only
+    /// while it is free (also with other programs saving there at the same moment). Returns the
+    /// full path; throws office::Error.
+    QString SaveAsNew(const QString &fileName);
     /// The path the document was last saved to or opened from; empty for a new document.
     QString FullName() const;
     /// Prints the document on the default printer through the desktop; a document changed since
     /// it was saved is printed from a copy in the temporary folder. Throws office::Error when the
     /// print could not be started.
     void PrintOut();
-    /// Leaves the document for the operator: saves it as `fileName` (as SaveAs, but a bare name
-    /// goes into the application's work folder; FullName() then names the file) and has the
-    /// desktop open it. Returns true only when something opened it; false when nothing could,
+    /// Leaves the document for the operator: saves it as `fileName` (as SaveAsNew, so it never
+    /// replaces a file, but a bare name goes into the application's work folder; FullName() then
+    /// names the file) and has the desktop open it. Returns true only when something opened it; false when nothing could,
     /// the document staying saved. Throws office::Error when the save fails.
     bool ShowDocument(const QString &fileName);
     /// Closes the document; it is destroyed, and references to it and its proxies end here.
@@ -83,7 +88,7 @@ public:
 private:
     friend class WordApp;
     Document(WordApp *app, std::unique_ptr<DocumentData> data);
-    QString saveInto(const QString &folder, const QString &fileName);
+    QString saveInto(const QString &folder, const QString &fileName, bool replace);
     WordApp *m_app;
     std::unique_ptr<DocumentData> m_data;
 };

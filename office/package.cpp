@@ -154,11 +154,29 @@ void Package::setPart(const QString &name, const QByteArray &data)
     m_parts.emplace_back(name, data);
 }
 
+namespace {
+
+Error cannotWrite(const QString &path, const QString &reason)
+{
+    return Error(QStringLiteral("Неможливо записати файл: %1 (%2)").arg(path, reason), path);
+}
+
+} // namespace
+
 void writeFileSafely(const QString &path, const QByteArray &data)
 {
     QString error;
     if (!platform::WriteFileWhole(path, data, &error))
-        throw Error(QStringLiteral("Неможливо записати файл: %1 (%2)").arg(path, error), path);
+        throw cannotWrite(path, error);
+}
+
+QString writeNewFileSafely(const QString &path, const QByteArray &data)
+{
+    QString error;
+    const QString written = platform::WriteNewFile(path, data, &error);
+    if (written.isEmpty())
+        throw cannotWrite(path, error);
+    return written;
 }
 
 } // namespace office

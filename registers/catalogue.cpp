@@ -61,6 +61,8 @@ documents::BatchReport MakeCatalogues(office::WordApp &app, const QString &progr
     model::ParcelList &parcels = model::state().Parcels;
     documents::SideList &sides = documents::state().Sides;
     documents::OutputNames names;
+    if (haveTemplate)
+        documents::AskBeforeReplacingFiles(app, names, [&](int32_t i) { return CatalogueFileBaseName(parcels[i].Number); });
     documents::ForEachSelectedParcel(report, overall, [&](int32_t i) {
         model::Parcel &parcel = parcels[i];
         step.setValue(1);

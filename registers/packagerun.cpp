@@ -122,30 +122,35 @@ QString PackageReport::FailureText() const
 
 namespace {
 
-/// Makes one document from its row: the template, the filling, and what `action` says. The file
-/// name is joined to the package folder here, at use.
+/// The path of a package document: its file name in the package folder, joined at use.
+QString documentPath(office::WordApp &app, const PackageDocument &row, uint8_t action)
+{
+    return QDir(documents::DocumentFolder(app, folders().ReportFolder, action)).filePath(QLatin1String(row.FileName));
+}
+
+/// Makes one document from its row: the template, the filling, and what `action` says; it replaces
+/// a file of its name only where `names` allows it.
 documents::DocumentResult makeDocument(office::WordApp &app, const PackageDocument &row, PackageRun &run,
-                                       const QString &programDir, uint8_t action)
+                                       const QString &programDir, uint8_t action, const documents::OutputNames &names)
 {
     const QString templatePath = ExistingTemplatePath(programDir, QLatin1String(row.Template));
 
-    const QString path = QDir(documents::DocumentFolder(app, folders().ReportFolder, action))
-                             .filePath(QLatin1String(row.FileName));
+    const QString path = documentPath(app, row, action);
     office::Document &doc = app.Documents_Add(templatePath);
     return documents::CloseOnFailure(app, doc, [&] {
         row.Fill(doc, run);
-        return documents::FinishDocument(doc, path, action);
+        return documents::FinishDocument(doc, path, action, names.MayReplace(path));
     });
 }
 
 /// Makes one document and records what became of it; a failure is recorded and does not stop the run.
 void makeInto(PackageReport &report, int number, office::WordApp &app, const PackageDocument *row, PackageRun &run,
-              const QString &programDir, uint8_t action)
+              const QString &programDir, uint8_t action, const documents::OutputNames &names)
 {
     try {
         if (!row)
             throw zova::Error(QStringLiteral("ще не реалізовано"));
-        report.Done.push_back({number, makeDocument(app, *row, run, programDir, action)});
+        report.Done.push_back({number, makeDocument(app, *row, run, programDir, action, names)});
     } catch (const zova::Error &e) {
         report.Failures.push_back({number, e.message()});
     } catch (const std::exception &e) {
@@ -161,17 +166,26 @@ PackageReport MakeReportDocuments(office::WordApp &app, PackageArguments &args, 
     PackageRun run = FormPackageRun(args);
     const QString programDir = args.ProgramDir.isEmpty() ? QCoreApplication::applicationDirPath() : args.ProgramDir;
     const State &s = state();
+    documents::OutputNames names;
     if (s.ReportMode == ReportShares) {
+        const uint8_t action = documents::options().DocAction;
+        if (action == documents::ActionSave || action == documents::ActionSavePrint) {
+            QStringList paths;
+            for (int i = 1; i <= 12; ++i)
+                if (const PackageDocument *row = FindPackageDocument(i); row && s.DocChosen[size_t(i)])
+                    paths << documentPath(app, *row, action);
+            names.AskBeforeReplacing(paths);
+        }
         progress.setRange(0, 12);
         for (int i = 1; i <= 12; ++i) {
             if (s.DocChosen[size_t(i)])
-                makeInto(report, i, app, FindPackageDocument(i), run, programDir, documents::options().DocAction);
+                makeInto(report, i, app, FindPackageDocument(i), run, programDir, action, names);
             progress.setValue(i);
         }
         args.StartPage = run.StartPage;
     } else if (s.ReportMode == ReportPrivate && args.CombinedReport) {
         // The combined report is always left for the operator, whatever the document action says.
-        makeInto(report, 0, app, &CombinedReportDocument(), run, programDir, documents::ActionOpen);
+        makeInto(report, 0, app, &CombinedReportDocument(), run, programDir, documents::ActionOpen, names);
     }
     return report;
 }

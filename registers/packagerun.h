@@ -92,7 +92,9 @@ struct PackageReport {
 /// Makes the documentation package in `app`, one session for the whole package. The share kind
 /// (state().ReportMode 1) makes every document chosen in state().DocChosen in number order, each from
 /// its template, and opens, saves, or saves and prints it under its file name in the package folder
-/// (registers::folders().ReportFolder) by documents::options().DocAction; `progress` gets the range 0..12
+/// (registers::folders().ReportFolder) by documents::options().DocAction, having asked once before
+/// saving in place of files of those names there (documents::OutputNames::AskBeforeReplacing);
+/// `progress` gets the range 0..12
 /// and, after each document whether made or not, its number. The technical documentation kind
 /// makes the combined report when args.CombinedReport is set and leaves it open for the operator,
 /// saved in the package folder. A document that fails (no template, a bookmark or table the

@@ -1,6 +1,5 @@
 #include "registers/templates.h"
 
-#include "documents/outputnames.h"
 #include "model/state.h"
 
 #include <QDir>
@@ -36,7 +35,7 @@ LeftOpen LeaveOpen(office::WordApp &app, office::Document &doc, const QString &b
     const QDir folder(app.WorkFolder());
     QDir().mkpath(folder.path());
     LeftOpen left;
-    left.Opened = doc.ShowDocument(documents::UnusedPath(folder.filePath(baseName + QStringLiteral(".docx"))));
+    left.Opened = doc.ShowDocument(folder.filePath(baseName + QStringLiteral(".docx")));
     left.Path = doc.FullName();
     doc.Close();
     return left;

@@ -26,8 +26,9 @@ struct LeftOpen {
 
 /// Leaves a finished document for the operator as an unsaved Word document would stay: saves it
 /// in the application's work folder as `baseName`.docx, or, while a file of that name is there
-/// already (an earlier list may still be open), as `baseName`_2.docx, _3, ...; has the desktop open
-/// it and closes it here. Throws office::Error when the save fails.
+/// already (an earlier list may still be open), as `baseName`_2.docx, _3, ..., never in place of a
+/// file, also while another copy of the program saves there; has the desktop open it and closes it
+/// here. Throws office::Error when the save fails.
 LeftOpen LeaveOpen(office::WordApp &app, office::Document &doc, const QString &baseName);
 
 /// Writes one row of `table` per selected parcel of the model, in index order, from row `firstRow`

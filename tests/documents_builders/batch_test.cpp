@@ -16,6 +16,7 @@
 #include <QProgressBar>
 #include <functional>
 #include <gtest/gtest.h>
+#include <map>
 
 using namespace documents;
 using documents_test::ParcelOf;
@@ -244,18 +245,14 @@ TEST_F(Batch, OpenAndPrintActionsHandTheSavedFilesToTheDesktop)
     options().DocAction = ActionSave;
     office::WordApp saving;
     const QString savedPlan = RunDocumentBatch(saving, plan, overall, step).Done.at(0).Path;
-    const auto bytesOf = [](const QString &path) {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    };
-    const QByteArray savedBytes = bytesOf(savedPlan);
+    const QByteArray savedBytes = testsupport::fileBytes(savedPlan);
     ASSERT_FALSE(savedBytes.isEmpty());
     options().DocAction = ActionOpen;
     office::WordApp previewing;
     const BatchReport preview = RunDocumentBatch(previewing, plan, overall, step);
     ASSERT_EQ(preview.Done.size(), 2u);
     EXPECT_EQ(preview.Done[0].Path, out + QStringLiteral("/12_3_1_2.docx"));
-    EXPECT_EQ(bytesOf(savedPlan), savedBytes);
+    EXPECT_EQ(testsupport::fileBytes(savedPlan), savedBytes);
 
     options().OutputFolder = OutputFolderOf(out);
     options().DocAction = ActionSavePrint;
@@ -387,4 +384,45 @@ TEST_F(Batch, AParcelWhoseDrawingCannotBePlacedIsRefusedByNameAndTheRestMade)
             }
         }
     }
+}
+
+TEST_F(Batch, ActsIntoAFolderOfApprovalPlansAskOnceAndNoKeepsEveryPlan)
+{
+    // Approval plans and approval acts both take the parcel's number for a name.
+    plan.Kind = KindApprovalPlan;
+    office::WordApp planning;
+    const BatchReport plans = RunDocumentBatch(planning, plan, overall, step);
+    ASSERT_EQ(plans.Done.size(), 2u) << plans.Summary().toStdString();
+    EXPECT_TRUE(prompts->calls.empty()); // nothing there to replace
+    std::map<QString, QByteArray> earlier;
+    for (const QString &name : QDir(out).entryList(QDir::Files))
+        earlier[name] = testsupport::fileBytes(QDir(out).filePath(name));
+    EXPECT_EQ(earlier.size(), 2u);
+
+    plan.Kind = KindApprovalAct;
+    prompts->answers.push_back(platform::MsgAnswer::No);
+    office::WordApp acting;
+    const BatchReport acts = RunDocumentBatch(acting, plan, overall, step);
+    ASSERT_EQ(prompts->calls.size(), 1u);
+    const platform::MessageRequest &asked = prompts->calls[0].message;
+    EXPECT_TRUE(asked.text.contains(QStringLiteral("з тими самими іменами: 2."))) << asked.text.toStdString();
+    EXPECT_EQ(asked.buttons, platform::MsgButtons::YesNo);
+    EXPECT_EQ(asked.defaultAnswer, platform::MsgAnswer::No);
+    for (const auto &[name, bytes] : earlier)
+        EXPECT_EQ(testsupport::fileBytes(QDir(out).filePath(name)), bytes) << name.toStdString();
+    ASSERT_GE(acts.Done.size(), 2u) << acts.Summary().toStdString();
+    EXPECT_EQ(acts.Done[0].Path, out + QStringLiteral("/12_3_2.docx"));
+    EXPECT_EQ(acts.Done.back().Path, out + QStringLiteral("/6_2.docx"));
+
+    // "Так" lets the next batch replace the files that were there before it, and those only.
+    prompts->calls.clear();
+    prompts->answers.push_back(platform::MsgAnswer::Yes);
+    const qsizetype files = QDir(out).entryList(QDir::Files).size();
+    office::WordApp replacing;
+    const BatchReport again = RunDocumentBatch(replacing, plan, overall, step);
+    ASSERT_EQ(prompts->calls.size(), 1u);
+    ASSERT_GE(again.Done.size(), 2u);
+    EXPECT_EQ(again.Done[0].Path, out + QStringLiteral("/12_3.docx"));
+    EXPECT_NE(testsupport::fileBytes(again.Done[0].Path), earlier[QStringLiteral("12_3.docx")]);
+    EXPECT_EQ(QDir(out).entryList(QDir::Files).size(), files);
 }

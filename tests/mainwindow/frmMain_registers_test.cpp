@@ -72,10 +72,11 @@ TEST_F(RegisterCommands, CatalogueFromTheMenuAndTheToolbar)
     saveWithoutOpening();
     control<QAction>("mnuKat")->trigger();
 
-    // The second run replaces the first one's file.
+    // The second run asks before it replaces the first one's file, and "Так" replaces it.
     const QString number = model::state().Parcels[2].Number;
     EXPECT_EQ(QDir(out).entryList(QDir::Files, QDir::Name), QStringList{number + QStringLiteral("_k.docx")});
-    ASSERT_EQ(prompts->messages().size(), 2);
+    ASSERT_EQ(prompts->messages().size(), 3);
+    EXPECT_TRUE(prompts->messages()[1].contains(QStringLiteral("з тими самими іменами: 1."))) << prompts->messages()[1].toStdString();
     EXPECT_TRUE(prompts->messages().last().contains(QStringLiteral("Збережено документів: 1")))
         << prompts->messages().last().toStdString();
     EXPECT_GT(model::state().Parcels[2].Perimeter, 0);

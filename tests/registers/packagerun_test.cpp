@@ -6,6 +6,7 @@
 #include "model/state.h"
 #include "office/wordapp.h"
 #include "platform/desktop.h"
+#include "platform/scriptedprompts.h"
 #include "reference/state.h"
 #include "registers/folders.h"
 #include "registers/packagebookmarks.h"
@@ -305,6 +306,31 @@ TEST_F(PackageRunTest, FileNamesAreJoinedToTheFolderAtUse)
         EXPECT_EQ(report.Done[0].Result.Path, QDir(folder).filePath(QStringLiteral("p1.docx")));
     }
     EXPECT_FALSE(QFile::exists(folder + QStringLiteral("p1.docx")));
+}
+
+TEST_F(PackageRunTest, ASecondPackageIntoItsFolderAsksOnceAndNoKeepsTheFirst)
+{
+    threeGroups();
+    documents::options().DocAction = documents::ActionSave;
+    platform::NullProgress progress;
+    ASSERT_EQ(runShares({1, 2}, progress).Done.size(), 2u);
+    const auto bytesOf = [this](const char *name) { return testsupport::fileBytes(QDir(folder).filePath(QLatin1String(name))); };
+    const QByteArray p1 = bytesOf("p1.docx"), p2 = bytesOf("p2.docx");
+
+    auto scripted = std::make_unique<platform::ScriptedPrompts>();
+    platform::ScriptedPrompts *prompts = scripted.get();
+    auto previous = platform::setPrompts(std::move(scripted));
+    prompts->answers.push_back(platform::MsgAnswer::No);
+    const PackageReport again = runShares({1, 2}, progress);
+    ASSERT_EQ(prompts->calls.size(), 1u);
+    EXPECT_TRUE(prompts->calls[0].message.text.contains(QStringLiteral("з тими самими іменами: 2.")))
+        << prompts->calls[0].message.text.toStdString();
+    EXPECT_EQ(bytesOf("p1.docx"), p1);
+    EXPECT_EQ(bytesOf("p2.docx"), p2);
+    ASSERT_EQ(again.Done.size(), 2u);
+    EXPECT_EQ(again.Done[0].Result.Path, QDir(folder).filePath(QStringLiteral("p1_2.docx")));
+    EXPECT_EQ(again.Done[1].Result.Path, QDir(folder).filePath(QStringLiteral("p2_2.docx")));
+    platform::setPrompts(std::move(previous));
 }
 
 TEST_F(PackageRunTest, FailingDocumentsAreReportedAndTheRestIsMade)

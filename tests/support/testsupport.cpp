@@ -33,6 +33,12 @@ QString sourcePath(const QString &relative)
     return QDir(sourceDir()).filePath(relative);
 }
 
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 ScopedEnv::ScopedEnv(const char *name, const QByteArray &value)
     : m_name(name), m_old(qgetenv(name)), m_had(qEnvironmentVariableIsSet(name))
 {

@@ -15,6 +15,8 @@ QString programDir();
 QString tempDir();
 /// A path under samples/ or tests/ of the source tree.
 QString sourcePath(const QString &relative);
+/// The bytes of the file; empty when it cannot be read.
+QByteArray fileBytes(const QString &path);
 /// Saves a picture of `widget` as <name>.png into ZOVA_SCREENSHOT_DIR when that is set.
 void keepPicture(QWidget *widget, const QString &name);
 
