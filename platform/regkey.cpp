@@ -1,5 +1,8 @@
 #include "platform/regkey.h"
 
+#include "platform/prompts.h"
+
+#include <QDir>
 #include <QSettings>
 
 namespace platform {
@@ -76,6 +79,13 @@ bool RegKey::KeyExists(const QString &sKeyName) const
     QSettings s = openSettings();
     s.beginGroup(groupOf(sKeyName));
     return s.contains(kKeyMarker);
+}
+
+void ReportSettingsNotStored(const QString &what)
+{
+    MsgBox(QStringLiteral("Не вдалося зберегти %1 (%2): немає місця на диску або права на запис.")
+               .arg(what, QDir::toNativeSeparators(RegKey::FileName())),
+           productTitle(), MsgIcon::Exclamation);
 }
 
 } // namespace platform

@@ -27,4 +27,8 @@ public:
     static QString FileName();
 };
 
+/// Tells the operator that settings could not be kept (SetKeyValue failed): `what` names them
+/// ("налаштування шрифтів"), the message names the settings file and the likely causes.
+void ReportSettingsNotStored(const QString &what);
+
 } // namespace platform

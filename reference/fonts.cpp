@@ -2,10 +2,7 @@
 
 #include "common/error.h"
 #include "common/numbers.h"
-#include "platform/prompts.h"
 #include "platform/regkey.h"
-
-#include <QDir>
 
 
 namespace reference {
@@ -91,10 +88,7 @@ bool WriteDefaultFonts()
 
 void ReportFontsNotStored()
 {
-    platform::MsgBox(QStringLiteral("Не вдалося зберегти налаштування шрифтів (%1): немає місця на диску "
-                                    "або права на запис.")
-                         .arg(QDir::toNativeSeparators(platform::RegKey::FileName())),
-                     platform::productTitle(), platform::MsgIcon::Exclamation);
+    platform::ReportSettingsNotStored(QStringLiteral("налаштування шрифтів"));
 }
 
 void LoadFonts()

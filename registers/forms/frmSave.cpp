@@ -203,7 +203,10 @@ void frmSave::Command1_Click()
         return;
     registers::folders().ReportFolder = folder;
     documents::options().OutputFolder = documents::OutputFolderOf(folder);
-    platform::RegKey().SetKeyValue(kSettingsKey, kLastFolder, folder, platform::RegKey::RegSz);
+    // The folder serves this run all the same; the operator learns only that the next one will
+    // not open at it.
+    if (!platform::RegKey().SetKeyValue(kSettingsKey, kLastFolder, folder, platform::RegKey::RegSz))
+        platform::ReportSettingsNotStored(QStringLiteral("вибрану теку для наступного запуску"));
     accept();
 }
 

@@ -14,7 +14,8 @@ class frmSave;
 /// The path field above the folder tree follows it and takes a typed or pasted folder (Enter moves
 /// the tree there). Accepting sets registers::folders().ReportFolder to the folder as shown (a root
 /// ends in "/", any other folder does not) and documents::options().OutputFolder to the same
-/// folder ending in "/", and keeps the folder for the next time. Cancelling or the window box
+/// folder ending in "/", and keeps the folder for the next time (saying so when the settings
+/// cannot keep it). Cancelling or the window box
 /// changes nothing. Callers refresh their own folder labels afterwards.
 class frmSave : public QDialog {
     Q_OBJECT

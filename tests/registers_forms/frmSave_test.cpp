@@ -5,6 +5,7 @@
 #include "registers/folders.h"
 #include "registers/forms/frmSave.h"
 #include "tests/documents_forms/dialogtesting.h"
+#include "tests/support/fulldisk.h"
 #include "tests/support/testsupport.h"
 
 #include <QComboBox>
@@ -14,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QTest>
 #include <QTreeView>
 #include <gtest/gtest.h>
@@ -187,6 +189,51 @@ TEST_F(frmSaveTest, AcceptingSetsBothFolders)
         EXPECT_EQ(folders().ReportFolder, c.report);
         EXPECT_EQ(options().OutputFolder, c.output);
     }
+}
+
+TEST_F(frmSaveTest, AFolderThatCannotBeKeptForTheNextRunIsUsedAndTheOperatorIsTold)
+{
+    // Settings that cannot be written, whoever runs the test: their folder's place is a file, or
+    // the disk is full.
+    const QString blocked = testsupport::tempDir();
+    QFile file(blocked + QStringLiteral("/settings"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    struct Place {
+        std::string name;
+        QString settings;
+        std::unique_ptr<testsupport::FullDisk> disk;
+    };
+    std::vector<Place> places;
+    places.push_back({"the settings folder is a file", file.fileName() + QStringLiteral("/config"), nullptr});
+    for (const testsupport::FullDisk::Way way : testsupport::FullDisk::ways()) {
+        auto disk = std::make_unique<testsupport::FullDisk>(way);
+        const QString settings = disk->dir();
+        places.push_back({testsupport::FullDisk::name(way), settings, std::move(disk)});
+    }
+    const QString chosen = testsupport::tempDir();
+    for (Place &p : places) {
+        SCOPED_TRACE(p.name);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, p.settings);
+        if (p.disk)
+            p.disk->fill(0);
+        scripted->calls.clear();
+        frmSave w;
+        w.show();
+        w.setCurrentFolder(chosen);
+        click(w, "Command1");
+        if (p.disk)
+            p.disk->release();
+        EXPECT_FALSE(w.isVisible());
+        EXPECT_EQ(folders().ReportFolder, chosen);
+        ASSERT_EQ(scripted->messages().size(), 1);
+        EXPECT_TRUE(scripted->messages()[0].startsWith(QStringLiteral("Не вдалося зберегти вибрану теку для наступного запуску")))
+            << scripted->messages()[0].toStdString();
+        EXPECT_EQ(scripted->calls[0].message.icon, platform::MsgIcon::Exclamation);
+        EXPECT_NE(keptFolder(), chosen);
+    }
+    // Back to a settings folder of this test program alone.
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, testsupport::tempDir());
 }
 
 TEST_F(frmSaveTest, CancelAndTheWindowBoxChangeNothing)
