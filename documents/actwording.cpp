@@ -163,9 +163,15 @@ ActWording ComputeActWording(const QString &pz, const ActTerritory &t, uint8_t w
 QString PurposeForAct(const QString &purpose)
 {
     static const QRegularExpression withFor(QStringLiteral("^\\s*для(\\s|$)"), QRegularExpression::CaseInsensitiveOption);
-    if (purpose.trimmed().isEmpty() || withFor.match(purpose).hasMatch())
-        return purpose;
-    return QStringLiteral("для ") + purpose.trimmed();
+    QString text = purpose.trimmed();
+    if (text.isEmpty())
+        return text;
+    if (!withFor.match(text).hasMatch())
+        text.prepend(QStringLiteral("для "));
+    // The purpose ends the act's sentence; a split purpose already ends on the "." of "га."/"кв.м.".
+    if (!text.endsWith(QLatin1Char('.')))
+        text += QLatin1Char('.');
+    return text;
 }
 
 } // namespace documents

@@ -59,7 +59,9 @@ ActWording ComputeActWording(const QString &pz, const ActTerritory &t, uint8_t w
 
 /// A purpose as an act's "Цільове призначення …:" reads it: the purpose texts of rows 21 and 22
 /// (and the split purpose made of them) are genitives that want "для" in front; a text that does
-/// not begin with the word "для" gets it, an empty one stays empty.
+/// not begin with the word "для" gets it. The text ends the act's sentence with one full stop: a
+/// split purpose ends on the abbreviation's own ("га.", "кв.м."), which is not doubled. An empty
+/// purpose stays empty.
 QString PurposeForAct(const QString &purpose);
 
 } // namespace documents

@@ -317,7 +317,7 @@ ActOutcome FillApprovalAct(office::Document &doc, const PlanOptions &options, in
     fill.set("DilAdr", territory.CouncilGenitive2 + QStringLiteral(" ради, ") + parcel.AD);
     fill.set("RaiZem", model::state().RaiZem);
     fill.set("Area", zova::Format4(zova::Hectares(parcel.Area)));
-    fill.set("Cilove", reference::state().PurposeName);
+    fill.set("Cilove", PurposeForAct(reference::state().PurposeName));
 
     step.setValue(3);
     const bool drawn = fill.attempt([&] {

@@ -130,7 +130,7 @@ def approval_act(shares):
                        " власнику передано у приватну власність ", granted, a.bm("Area", True),
                        " га в межах згідно з планом.", after=4))
     body.append(a.line("Земельна ділянка розташована на території ", a.bm("DilAdr"), ".", after=4))
-    body.append(a.line("Цільове призначення земельної ділянки: ", a.bm("Cilove"), ".", after=8))
+    body.append(a.line("Цільове призначення земельної ділянки: ", a.bm("Cilove"), after=8))
     body.append(a.line("Акт складено у двох примірниках, з яких перший видано власнику, другий зберігається в ",
                        a.bm("OrgName2"), a.council_word("OrgName2", " раді"), ".", after=4))
     body.append(a.line("Акт зареєстровано в Книзі записів державних актів на право приватної власності на землю "
@@ -203,7 +203,7 @@ def new_state_act():
     body.append(a.line("Площа земельної ділянки: ", a.bm("area", True), align="left", after=6))
     body.append(a.line("Місце розташування земельної ділянки: ", a.bm("adrdildetal"), ".", after=6))
     body.append(a.line("Кадастровий номер земельної ділянки: ", a.bm("kadkode", True), after=6))
-    body.append(a.line("Цільове призначення (використання) земельної ділянки: ", a.bm("cilove"), ".", after=16))
+    body.append(a.line("Цільове призначення (використання) земельної ділянки: ", a.bm("cilove"), after=16))
     body.append(a.line("Межі земельної ділянки показано на плані, що є невід'ємною частиною цього акта."))
     body.append(L.column_break())
 

@@ -306,7 +306,7 @@ TEST_F(Acts, NewStateActOfOneOwner)
         {"adrdildetal", QStringLiteral("с. Софіївська Борщагівка, вул. Садова, 0009")},
         {"raizem", LandHead},
         {"raizem1", LandHead},
-        {"cilove", QStringLiteral("для ") + reference::state().KZ22Text},
+        {"cilove", QStringLiteral("для ") + reference::state().KZ22Text + QLatin1Char('.')},
         {"area", zova::Format2(400) + QStringLiteral(" кв.м.")},
         {"mash", QStringLiteral("300")},
         // Neighbours: parcel 2 along the side from vertex 2, parcel 3 from vertex 3, each after its
@@ -410,6 +410,7 @@ TEST_F(Acts, SecondParcelDrawnBesideAtOneScale)
     EXPECT_NEAR(width(second), CmToPoints(90 / (common / 100.0)), 0.01);
 
     EXPECT_EQ(text(doc, "area"), zova::Format4(0.04 + 0.81) + QStringLiteral(" га."));
+    // The split purpose ends the sentence on the "." of "га.", which is not doubled.
     EXPECT_EQ(text(doc, "cilove"), QStringLiteral("для %1 - %2 га. і %3 - %4 га.")
                                        .arg(reference::state().KZ22Text, zova::Format4(0.04), reference::state().KZ21Text,
                                             zova::Format4(0.81)));
@@ -526,7 +527,7 @@ TEST_F(Acts, ApprovalActsOfBothKindsReadAlike)
                                   Council + QStringLiteral(" ради, с. Софіївська Борщагівка, вул. Садова, 0009"),
                                   LandHead,
                                   zova::Format4(0.25),
-                                  Purpose,
+                                  Purpose + QLatin1Char('.'),
                                   QStringLiteral("300"),
                                   QStringLiteral("Від А до Б\tТкаченко Сергій Іванович\rВід Б до А\tКоваленко Наталія Миколаївна"),
                                   QString(),
@@ -632,20 +633,21 @@ TEST(ActWording, TheDecisionIsNamedByItsOwnWordOnce)
     }
 }
 
-TEST(PurposeForAct, APurposeWithoutForGetsIt)
+TEST(PurposeForAct, APurposeWithoutForGetsItAndEndsWithOneFullStop)
 {
     const struct {
         const char *purpose, *act;
     } cases[] = {
-        {"будівництва та обслуговування жилого будинку", "для будівництва та обслуговування жилого будинку"},
+        {"будівництва та обслуговування жилого будинку", "для будівництва та обслуговування жилого будинку."},
         {"будівництва та обслуговування жилого будинку - 0.2500 га. і ведення особистого селянського господарства - "
          "0.0100 га.",
          "для будівництва та обслуговування жилого будинку - 0.2500 га. і ведення особистого селянського господарства - "
          "0.0100 га."},
-        {"для ведення особистого селянського господарства", "для ведення особистого селянського господарства"},
-        {"Для городництва", "Для городництва"},
-        {"  ведення садівництва", "для ведення садівництва"},
-        {"длясадівництва", "для длясадівництва"}, // "для" only as a word of its own
+        {"для ведення особистого селянського господарства", "для ведення особистого селянського господарства."},
+        {"Для городництва", "Для городництва."},
+        {"  ведення садівництва ", "для ведення садівництва."},
+        {"для будівництва житлового будинку (присадибна ділянка)", "для будівництва житлового будинку (присадибна ділянка)."},
+        {"длясадівництва", "для длясадівництва."}, // "для" only as a word of its own
         {"", ""},
     };
     for (const auto &c : cases)
@@ -693,7 +695,7 @@ TEST_F(Acts, TheActsReadRightWithTheValuesInPlace)
             EXPECT_TRUE(std::any_of(paragraphs.begin(), paragraphs.end(), [&](const QString &t) { return t.startsWith(line); }))
                 << line.toStdString() << "\n in \n" << paragraphs.join(QLatin1Char('\n')).toStdString();
         const QString all = paragraphs.join(QLatin1Char('\n'));
-        for (const char *wrong : {"Видано", "власнику Солов", "рішення розпорядження", "мешкає"})
+        for (const char *wrong : {"Видано", "власнику Солов", "рішення розпорядження", "мешкає", ".."})
             EXPECT_FALSE(all.contains(QString::fromUtf8(wrong))) << wrong;
     }
 }
