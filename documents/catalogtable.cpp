@@ -25,6 +25,8 @@ void FillCatalogueTable(office::Table table, const SideList &sides, const refere
     table.Cell(closing, 1).SetText(QStringLiteral("1"));
     table.Cell(closing, 2).SetText(zova::Format2(sides[1].X));
     table.Cell(closing, 3).SetText(zova::Format2(sides[1].Y));
+    // The ring never closes alone on a sheet: the last side goes on with it.
+    table.KeepLastRowsWithNext(2);
 }
 
 } // namespace documents

@@ -33,6 +33,9 @@ void FillLandTable(office::Table table, int variant, const DocParcel &doc, const
             table.Cell(row, 3).SetText(areaUnit != 0 ? zova::Format4(zova::Hectares(item.Area))
                                                      : zova::Format2(item.Area));
         }
+        // A list that goes on to a next sheet takes two rows there, and what closes the plan
+        // after it stays with its last.
+        table.KeepLastRowsWithNext(2);
         return;
     }
 

@@ -14,6 +14,9 @@ void FillNeighbourTable(office::Table table, const model::ParcelList &parcels, i
         table.Cell(row, 1).SetText(rows[k].Span);
         table.Cell(row, 3).SetText(rows[k].Text);
     }
+    // A description that goes on to a next sheet takes two lines there, and the area line that
+    // follows it on a plan stays with its last.
+    table.KeepLastRowsWithNext(2);
 }
 
 } // namespace documents

@@ -3,6 +3,7 @@
 #include "office/error.h"
 #include "office/oxml_p.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace office {
@@ -134,6 +135,15 @@ void Table::Rows_SetHeight(double points)
         height.append_attribute("w:val") = twips;
         height.append_attribute("w:hRule") = exact ? "exact" : "atLeast";
     }
+}
+
+void Table::KeepLastRowsWithNext(int count)
+{
+    const int rows = RowCount();
+    for (int row = std::max(1, rows - count + 1); row <= rows; ++row)
+        for (pugi::xml_node tc : pugi::xml_node(rowAt(row)).children("w:tc"))
+            for (pugi::xml_node p : tc.children("w:p"))
+                oxml::pPrChild(oxml::paragraphProperties(p), "w:keepNext");
 }
 
 void Table::SetFont(const QString &name, double size, bool bold, bool italic)

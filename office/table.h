@@ -37,6 +37,12 @@ public:
     void Rows_Add();
     /// Sets the height of every row to at least `points` (an exact height stays exact).
     void Rows_SetHeight(double points);
+    /// Keeps the last `count` rows with what follows each of them, as Word's
+    /// ParagraphFormat.KeepWithNext on their paragraphs does: a table that goes on to the next
+    /// sheet takes at least `count` rows there, and its last row stays on the sheet of the
+    /// paragraph after the table. Call it once the table has all its rows (added rows copy the
+    /// last one).
+    void KeepLastRowsWithNext(int count);
     /// Sets the font of the whole table: name, size in points, bold and italic.
     void SetFont(const QString &name, double size, bool bold, bool italic);
 

@@ -181,6 +181,9 @@ void WriteList1(office::Document &doc, const List1 &list)
     table.Cell(row, 8).SetText(HectaresText(t.Area - (t.SumA + t.SumB)));
     table.Cell(row, 9).SetText(PositiveHectaresText(t.Building));
     table.Cell(row, 10).SetText(PositiveHectaresText(t.Farming));
+    // The totals go on to a next sheet with the last parcel, and the counts and the signature
+    // after the table stay with the totals.
+    table.KeepLastRowsWithNext(2);
 }
 
 void WriteList2(office::Document &doc, const ListRows &rows)

@@ -189,6 +189,29 @@ TEST(OfficeTables, RowsAddedLikeTheLastRowAndHeights)
     EXPECT_EQ(back.Bookmarks(QStringLiteral("Mash")).Text(), QString());
 }
 
+// A grown table's end kept with what follows: the last rows' paragraphs (one cell holding two)
+// carry keepNext in its place among their properties, the earlier rows none, and rows added
+// afterwards copy it from the last.
+TEST(OfficeTables, LastRowsKeepWithWhatFollows)
+{
+    Session s;
+    office::Document &doc = s.add();
+    office::Table table = doc.Tables(1);
+    for (int k = 0; k < 3; ++k)
+        table.Rows_Add();
+    table.Cell(5, 2).SetText(QStringLiteral("рядок\rдругий"));
+    table.KeepLastRowsWithNext(2);
+    office::Table area = doc.Tables(2);
+    area.KeepLastRowsWithNext(5); // more rows than the table has: all of them, paragraphs without properties too
+
+    const QByteArray xml = office::Package::read(doc.SaveAs(QStringLiteral("k"))).part(QStringLiteral("word/document.xml"));
+    const qsizetype fourth = xml.indexOf("<w:tr>", xml.indexOf("<w:tr>", xml.indexOf("<w:tr>", xml.indexOf("<w:tr>") + 1) + 1) + 1);
+    EXPECT_EQ(xml.left(fourth).count("<w:keepNext/>"), 0);
+    EXPECT_EQ(xml.count("<w:keepNext/>"), 4 + 5 + 2);
+    EXPECT_TRUE(xml.contains("<w:pPr><w:keepNext/><w:jc w:val=\"center\"/>"));
+    EXPECT_TRUE(xml.contains("<w:pPr><w:keepNext/></w:pPr><w:r><w:t>Площа"));
+}
+
 TEST(OfficeShapes, LinesRunFromTheirStartWhateverTheDirection)
 {
     const struct {
