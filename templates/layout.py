@@ -23,7 +23,9 @@ them; another generator imports this module the same way):
   that (a centre nearer the frame), the region ends at the frame.
 - The body reserves the region by flow alone (an exact band or a column), not by text wrapping
   around floating objects, so Word and LibreOffice lay the page out alike; tables that outgrow their
-  region continue on the next sheet, which has its own frame and title block, each row whole.
+  region continue on the next sheet, which has its own frame and title block, each row whole and
+  with at least two rows (the builders keep the last two rows of a table they grow with what
+  follows them); what closes a table (plma_generate.py: the area line) stays with its end.
 - A north arrow stands in a corner of the drawing region outside the largest drawing's square:
   top right in portrait, top left in landscape. It is a group named "NorthArrow".
 - The regions are written into the template as document variables, "x y width height" in points
@@ -46,6 +48,7 @@ STAMP_FREE = 3                   # mm kept free above the title block
 DRAWING_HALF = 156               # pt: half the side of the largest drawing's square
 ARROW_W, ARROW_H = 24, 40        # pt: the north arrow's box
 ARROW_INSET = 6                  # pt from the region's edges
+ROTATED_INSET = 2                # pt kept free at both ends of a cell's upward text
 
 NAMESPACES = (' xmlns:w="http://schemas.openxmlformats.org/wordprocessingml/2006/main"'
               ' xmlns:r="http://schemas.openxmlformats.org/officeDocument/2006/relationships"'
@@ -116,7 +119,7 @@ def field(instruction, size=None, shown="1"):
 
 
 def para(content="", align=None, size=None, bold=False, ind=0, before=0, after=0, exact=None, keep=False,
-         right=0, frame=None, tabs=(), section=None, hanging=0):
+         right=0, frame=None, tabs=(), section=None, hanging=0, lines=None):
     """A paragraph. `right` indents it from the right (points); `hanging` starts its first line
     that much left of `ind`; `frame` is a w:framePr; `tabs` are (kind, position in points) tab
     stops; `section` (a w:sectPr) ends a section with it."""
@@ -130,6 +133,8 @@ def para(content="", align=None, size=None, bold=False, ind=0, before=0, after=0
     sp = f'<w:spacing w:before="{round(before * TW)}" w:after="{round(after * TW)}"'
     if exact:
         sp += f' w:line="{round(exact * TW)}" w:lineRule="exact"'
+    elif lines:
+        sp += f' w:line="{round(lines * 240)}" w:lineRule="auto"'
     ppr += sp + '/>'
     if ind or right:
         hang = f' w:hanging="{round(hanging * TW)}"' if hanging else ''
@@ -157,7 +162,7 @@ def column_break():
 # ---- tables -------------------------------------------------------------------------------
 
 def cell(width_tw, content, span=1, vmerge=None, align="center", size=9, bold=False, borders=True,
-         valign="center", rotate=False, keep=False):
+         valign="center", rotate=False, keep=False, lines=None, before=0):
     tcpr = f'<w:tcW w:w="{round(width_tw)}" w:type="dxa"/>'
     if span > 1:
         tcpr += f'<w:gridSpan w:val="{span}"/>'
@@ -167,13 +172,16 @@ def cell(width_tw, content, span=1, vmerge=None, align="center", size=9, bold=Fa
         tcpr += ('<w:tcBorders><w:top w:val="nil"/><w:left w:val="nil"/><w:bottom w:val="nil"/>'
                  '<w:right w:val="nil"/></w:tcBorders>')
     if rotate:
-        tcpr += '<w:textDirection w:val="btLr"/>'
+        # Upward text runs the cell's height; without an inset its longest line ends on the border.
+        m = round(ROTATED_INSET * TW)
+        tcpr += (f'<w:tcMar><w:top w:w="{m}" w:type="dxa"/><w:bottom w:w="{m}" w:type="dxa"/></w:tcMar>'
+                 '<w:textDirection w:val="btLr"/>')
     tcpr += f'<w:vAlign w:val="{valign}"/>'
     if isinstance(content, Paras):
         return f'<w:tc><w:tcPr>{tcpr}</w:tcPr>{"".join(content)}</w:tc>'
     if not isinstance(content, Raw):
         content = run(content, size, bold) if content else ''
-    return f'<w:tc><w:tcPr>{tcpr}</w:tcPr>{para(content, align, size, bold, keep=keep)}</w:tc>'
+    return f'<w:tc><w:tcPr>{tcpr}</w:tcPr>{para(content, align, size, bold, keep=keep, lines=lines, before=before)}</w:tc>'
 
 
 def c(content="", span=1, vmerge=None, **opts):
@@ -181,11 +189,13 @@ def c(content="", span=1, vmerge=None, **opts):
 
 
 def table(widths_pt, rows, ind=0, jc=None, borders=True, row_height=None, row_rule="exact", heading_rows=0,
-          heights=None, cell_margin=2, whole_rows=False):
+          heights=None, cell_margin=2, whole_rows=False, keep_rows=False):
     """rows: lists of cells made by c(); widths and indent in points. `heights` gives row heights
     (points, at least) by row number from 1. `whole_rows`: no row breaks across sheets (the rows
     the builder adds copy that from the last row), and a heading row stays with the row after it,
-    so a table never ends a sheet with its headings alone or with half an owner's name."""
+    so a table never ends a sheet with its headings alone or with half an owner's name.
+    `keep_rows`: every row stays with what follows it, so a table the builder adds no rows to goes
+    on to the next sheet whole, with what it keeps with after it."""
     widths = [w * TW for w in widths_pt]
     tblpr = f'<w:tblW w:w="{round(sum(widths))}" w:type="dxa"/>'
     if jc:
@@ -215,7 +225,7 @@ def table(widths_pt, rows, ind=0, jc=None, borders=True, row_height=None, row_ru
         out.append(f'\n<w:tr>' + (f'<w:trPr>{trpr}</w:trPr>' if trpr else ''))
         # Only a heading row that a row of the template follows keeps with it: the rows the
         # builder adds copy the last row, and a chain of them could not break at all.
-        keep = whole_rows and number <= heading_rows and number < len(rows)
+        keep = keep_rows or (whole_rows and number <= heading_rows and number < len(rows))
         col = 0
         for content, span, vmerge, opts in r:
             w = sum(widths[col:col + span])

@@ -11,7 +11,8 @@ rules of layout.py. Portrait: the first table is a band across the frame whose h
 the drawing region ends; it holds the title lines at its top, and the tables follow below it.
 Landscape: two columns, the first the drawing's (empty on the first sheet), the second the title
 lines' and the tables'; what continues on the next sheet fills both. The one table number that the
-builder leaves unused (if any) is a thin spacer.
+builder leaves unused (if any) is a thin spacer. The area line closes the plan and goes on with
+the end of the table before it (see area_table).
 """
 import os
 import sys
@@ -45,7 +46,7 @@ SIXZEM_WIDTH = 400   # pt the 6-zem row needs for "12.3456" in each of its ten a
 # ---- the tables --------------------------------------------------------------------------
 
 def catalogue_table(ind):
-    h = dict(size=9, bold=True)
+    h = dict(size=9, bold=True, lines=0.9)
     rows = [[c("Каталог координат", span=4, **h)],
             [c("№", **h), c("X, м", **h), c("Y, м", **h), c("Довжина лінії, м", **h)]]
     return table([w * PT for w in CATALOGUE_COLS], rows, ind=ind, heading_rows=2, whole_rows=True)
@@ -66,10 +67,32 @@ SIXZEM_COLUMNS = {
 }
 
 
+# The row of upward headings, by kind: (lines, height in pt), the lowest row first. Each height
+# holds the longest line its headings break into at 7 pt, with 2 pt to spare at both ends:
+# "господарськими" (48.5 pt) in four lines, "під господарськими" (59.5 pt) in three, "комерційного"
+# and "громадського" (42 pt) and "багаторічні" (37 pt) in two. The row takes the first of them whose
+# lines (7 pt x 1.15 each) the upward columns are wide enough for.
+SIXZEM_UPWARD = {"private": [(4, 55), (3, 66)], "commercial": [(2, 48)], "public": [(2, 48)], "shares": [(2, 44)]}
+UPWARD_LINE = 7 * 1.15
+
+
+def upward_height(kind, column):
+    """The height of the row of upward headings in columns `column` points wide (cell margins of
+    1 pt and 1 pt to spare on each side)."""
+    options = SIXZEM_UPWARD[kind]
+    for lines, height in options:
+        if lines * UPWARD_LINE <= column - 4:
+            return height
+    return options[-1][1]
+
+
 def sixzem_table(kind, width, ind):
     built = SIXZEM_COLUMNS[kind]
     n = 10 + len(built)
-    widths = scaled([14, 34, 10] + [12] * (n - 3), width)
+    # The built-up columns are a little wider, for "під господарськими будівлями і дворами" in
+    # four upward lines where the table is wide enough; the owner's column keeps a name of three
+    # words on one line beside them.
+    widths = scaled([12, 37, 9] + [12] * 7 + [13] * len(built) if built else [14, 34, 10] + [12] * 7, width)
     h = dict(size=7)
     v = dict(size=7, rotate=True)  # the narrow area columns read their headings upwards
     # Row 1: the column groups; rows 2 and 3: their parts; row 4: units; row 5: column numbers.
@@ -87,25 +110,41 @@ def sixzem_table(kind, width, ind):
             r2.append(c("з них", span=len(built) - 1, **h))
         r3.append(c(vmerge="continue"))
         r3 += [c(t, **v) for t in built[1:]]
-    r4 = [c(), c(), c()] + [c("га", **h) for _ in range(n - 3)]
-    r5 = [c(str(i + 1), **h) for i in range(n)]
+    small = dict(size=6)
+    r4 = [c(), c(), c()] + [c("га", **small) for _ in range(n - 3)]
+    r5 = [c(str(i + 1), **small) for i in range(n)]
     r6 = [c(size=8) for _ in range(n)]
-    return table(widths, [r1, r2, r3, r4, r5, r6], ind=ind, heading_rows=5, heights={3: 62}, cell_margin=1,
-                 whole_rows=True)
+    # The builder adds no row: the table goes on whole, with the area line after it.
+    return table(widths, [r1, r2, r3, r4, r5, r6], ind=ind, heading_rows=5, heights={3: upward_height(kind, widths[-1])},
+                 cell_margin=1, whole_rows=True, keep_rows=True)
+
+
+def neighbour_widths(width):
+    return scaled([32, 4, 100], width)
 
 
 def neighbour_table(width, ind):
-    widths = scaled([32, 4, 100], width)
-    return table(widths, [[c(align="left", size=10), c(size=10), c(align="left", size=10)]], ind=ind, borders=False,
-                 whole_rows=True)
+    return table(neighbour_widths(width), [[c(align="left", size=10), c(size=10), c(align="left", size=10)]], ind=ind,
+                 borders=False, whole_rows=True)
 
 
-def area_table(width, ind):
-    return table([width], [[c(align="left", size=11, bold=True)]], ind=ind, borders=False, whole_rows=True)
+def area_table(widths, ind):
+    """The area line in one cell across `widths`, the columns of the borderless table it touches
+    (the neighbour table or the spacer), or its own one column.
+
+    It closes the plan, and LibreOffice keeps a table's last rows with what follows only when it
+    may split the table there: where the area line follows the neighbour table or the spacer it
+    touches it, with its properties and columns, so that both applications lay the two out as one
+    table, whose last rows go on with the line. Its rows keep with the paragraph after the table,
+    and a row of 1 pt under the line makes it a table of two rows: where that paragraph ends the
+    document and finds no room, it takes the line to the next sheet rather than stand alone."""
+    n = len(widths)
+    rows = [[c(align="left", size=11, bold=True, span=n, before=2)], [c(size=1, span=n)]]
+    return table(widths, rows, ind=ind, borders=False, whole_rows=True, keep_rows=True)
 
 
-def spacer_table(width, ind):
-    return table([width], [[c(size=1)]], ind=ind, borders=False, row_height=6)
+def spacer_table(width, ind, keep):
+    return table([width], [[c(size=1)]], ind=ind, borders=False, row_height=6, keep_rows=keep)
 
 
 # ---- one template ------------------------------------------------------------------------
@@ -172,11 +211,20 @@ def template(row):
     else:
         width = wide = f.w - 2 * TABLE_INSET
 
-    caption = dict(size=11, bold=True, align="center", before=6, after=2, keep=True)
-    for index, role in sorted(roles_of(land, neighbour, area, catalogue).items()):
+    caption = dict(size=10, bold=True, align="center", before=2, after=1, keep=True)
+    roles = roles_of(land, neighbour, area, catalogue)
+    touched = None   # the columns of the table the area line touches
+    for index, role in sorted(roles.items()):
+        # The area line closes the plan: it stays with the end of the table before it (the 6-zem
+        # table whole, a growing table's last rows, which the builder keeps), through the spacer,
+        # and through a description by neighbours of one or two lines, which its last rows keep
+        # whole, to the end of the table before that; with the paragraphs between them.
+        closes = index < area and all(roles[i] in "XN" for i in range(index + 1, area))
+        touches = index + 1 == area and role in "XN" and (sheet.landscape or role == "N")
         if role == "X":
             if sheet.landscape:
-                body.append(spacer_table(width, ind))
+                body.append(spacer_table(width, ind, closes))
+                touched = [width] if touches else None
             else:
                 assert index == 1, "the band of the title and the drawing must come first"
                 # The band of the title lines and the drawing: its height ends where the drawing
@@ -185,24 +233,28 @@ def template(row):
                 body.append(table([f.w], [[c(Paras(title_paragraphs(ids, sizes)), valign="top", borders=False)]],
                                   borders=False, row_height=band, row_rule="atLeast", cell_margin=0))
         elif role == "C":
-            body.append(para(size=4, exact=4))
+            body.append(para(size=2, exact=2))
             body.append(catalogue_table(ind))
         elif role == "L":
             kind = land_kind(variant)
             if kind == "list":
-                body.append(para(run("Експлікація земельних угідь", 11, True), **caption))
+                body.append(para(run("Експлікація земельних угідь", caption["size"], True), **caption))
                 body.append(use_list_table(width, ind))
             else:
-                body.append(para(run("Дані для форми 6-зем", 11, True), **caption))
+                body.append(para(run("Дані для форми 6-зем", caption["size"], True), **caption))
                 body.append(sixzem_table(kind, wide, ind))
         elif role == "N":
-            body.append(para(run("Опис меж суміжних землекористувачів", 11, True), **caption))
+            body.append(para(run("Опис меж суміжних землекористувачів", caption["size"], True), **caption))
             body.append(neighbour_table(width, ind))
+            touched = neighbour_widths(width) if touches else None
         elif role == "A":
-            body.append(para(size=4, exact=4))
-            body.append(area_table(width, ind))
-        # Tables that touch are joined into one by Word and LibreOffice, which would renumber them.
-        body.append(para(size=1, exact=1))
+            if not touched:
+                body.append(para(size=2, exact=2, keep=True))
+            body.append(area_table(touched or [width], ind))
+        # Tables that touch are laid out as one by Word and LibreOffice; only the area line is
+        # meant to be (see area_table).
+        if not touches:
+            body.append(para(size=1, exact=1, keep=closes))
 
     return {"document.xml": L.document(body, sheet.section(columns)), "footer1.xml": sheet.footer(ids),
             "settings.xml": L.settings(sheet.variables(region))}
