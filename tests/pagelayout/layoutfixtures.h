@@ -162,4 +162,29 @@ inline int32_t IndexOfNumber(const model::ParcelList &parcels, const char *numbe
     return 0;
 }
 
+/// A parcel of the samples' size (50 by 26 m, drawn at 1:1000) whose names are the longest an office
+/// writes: the owner's fills two title lines and two lines of the 6-zem row, the address makes
+/// the territory line three, and each of its three neighbours' names takes two lines of the
+/// description. Parcel 1; its neighbours follow it.
+inline model::ParcelList LongestNamesParcels()
+{
+    model::ParcelList parcels;
+    const Coordinates ring = {{8000, 8000}, {8021, 7998.4}, {8050, 8000}, {8050.5, 8025.5}, {8021.4, 8023.9}, {8000.5, 8025.5}};
+    model::Parcel p = ParcelOf(QStringLiteral("0001"), QString::fromUtf8(LongOwner), ring);
+    p.AD = QStringLiteral("вул. Героїв Небесної Сотні, буд. 127-А, корп. 2");
+    parcels.Add(p);
+    const std::pair<double, double> centre{8025, 8012.7};
+    const auto run = [&](int from, int to) { return Coordinates(ring.begin() + from, ring.begin() + to + 1); };
+    parcels.Add(NeighbourOf(QStringLiteral("0002"),
+                            QStringLiteral("Товариство з обмеженою відповідальністю «Агрофірма Київщина-Агро-Інвест»"),
+                            run(0, 2), centre));
+    parcels.Add(NeighbourOf(QStringLiteral("0003"),
+                            QStringLiteral("Фермерське господарство «Золотий Колос» Олійника-Шевченка Святослава Володимировича"),
+                            run(2, 4), centre));
+    parcels.Add(NeighbourOf(QStringLiteral("0004"), QStringLiteral("Гончаренко-Мельничук Олександра-Вікторія Святославівна"),
+                            run(4, 5), centre));
+    model::RunAreaPhase(parcels);
+    return parcels;
+}
+
 } // namespace layoutfixtures

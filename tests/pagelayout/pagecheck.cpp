@@ -332,4 +332,30 @@ QStringList CheckLabelsClear(const QString &docx, const std::vector<Sheet> &shee
     return faults;
 }
 
+QStringList CheckRemnants(const std::vector<Sheet> &sheets, const QRectF &titleBlock, const Closing &closing)
+{
+    static const QRegularExpression blanks(QStringLiteral("\\s+"));
+    QStringList known;
+    for (const QStringList *texts : {&closing.lines, &closing.headings})
+        for (const QString &t : *texts)
+            known += t.split(blanks, Qt::SkipEmptyParts);
+    QStringList faults;
+    for (size_t k = 1; k < sheets.size(); ++k) {
+        QStringList body;
+        bool onlyClosing = true;
+        for (const Word &w : sheets[k].words) {
+            if (!titleBlock.isEmpty() && enters(titleBlock, w.box))
+                continue;
+            body << w.text;
+            onlyClosing = onlyClosing && known.contains(w.text);
+        }
+        if (onlyClosing)
+            faults << QStringLiteral("sheet %1 of %2 holds only what closes the sheet before: «%3»")
+                          .arg(k + 1)
+                          .arg(sheets.size())
+                          .arg(body.join(QLatin1Char(' ')));
+    }
+    return faults;
+}
+
 } // namespace pagecheck

@@ -60,4 +60,19 @@ QStringList CheckLayout(const QString &docx, const std::vector<Sheet> &sheets, c
 /// per word that meets another.
 QStringList CheckLabelsClear(const QString &docx, const std::vector<Sheet> &sheets);
 
+/// What a document closes with, and what its tables repeat on every sheet they run over.
+struct Closing {
+    /// Texts that close what stands before them: a table's closing row, the area line, a list's
+    /// totals, counts and signature line.
+    QStringList lines;
+    /// The tables' captions and heading rows, which head their rows and which a table that goes on
+    /// repeats above them.
+    QStringList headings;
+};
+
+/// Checks that no sheet after the first holds only closing rows and lines: a sheet whose every
+/// word outside `titleBlock` (empty: none) is a word of `closing`'s lines or headings carries a
+/// remnant of the sheet before. Returns one line per such sheet.
+QStringList CheckRemnants(const std::vector<Sheet> &sheets, const QRectF &titleBlock, const Closing &closing);
+
 } // namespace pagecheck

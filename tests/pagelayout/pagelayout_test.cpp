@@ -5,11 +5,19 @@
 
 #include "common/numbers.h"
 #include "documents/docbatch.h"
+#include "documents/drawingregion.h"
 #include "documents/plantemplates.h"
 #include "office/wordapp.h"
+#include "platform/desktop.h"
+#include "reference/fonts.h"
+#include "registers/folders.h"
+#include "registers/lists.h"
+#include "registers/packagerun.h"
+#include "registers/state.h"
 #include "tests/documents_builders/builderstesting.h"
 #include "tests/pagelayout/layoutfixtures.h"
 #include "tests/pagelayout/pagecheck.h"
+#include "tests/registers/registerstesting.h"
 
 #include <QDate>
 #include <QDir>
@@ -81,6 +89,109 @@ std::vector<LayoutCase> LayoutCases()
     cases.push_back({QStringLiteral("aktnew-field-with-12-m-plot"), KindNewStateAct, 2, 1, field, plot});
     cases.push_back({QStringLiteral("aktnew-12-m-plot-with-field"), KindNewStateAct, 2, 1, plot, field});
     return cases;
+}
+
+/// The title block of a document and what it closes with: on a plan its area line and its
+/// catalogue's closing row, with the headings its catalogue and land table repeat.
+struct Remnants {
+    QRectF titleBlock;
+    pagecheck::Closing closing;
+};
+
+Remnants RemnantsOf(const QString &docx, const LayoutCase &c)
+{
+    office::WordApp app;
+    office::Document &doc = app.Documents_Open(docx);
+    Remnants r{TemplateRegion(doc, QString::fromLatin1(TitleBlockVariable)), {}};
+    const ZovaTemplate *t = c.kind == KindApprovalPlan ? &ApprovalTemplate()
+                            : c.kind == KindCadastralPlan || c.kind == KindAllotmentPlan ? FindZovaTemplate(c.paper, c.variant)
+                                                                                          : nullptr;
+    if (!t)
+        return r;
+    r.closing.lines << doc.Tables(t->AreaTable).Cell(1, 1).Text();
+    // The tables' captions head them: a sheet that holds a caption without its table's rows holds
+    // nothing of its own.
+    r.closing.headings << QStringLiteral("Каталог координат") << QStringLiteral("Експлікація земельних угідь")
+                       << QStringLiteral("Опис меж суміжних землекористувачів") << QStringLiteral("Дані для форми 6-зем");
+    if (t->CatalogueTable != 0) {
+        const office::Table catalogue = doc.Tables(t->CatalogueTable);
+        for (int row = 1; row <= CatalogueHeadingRows; ++row)
+            r.closing.headings += registerstesting::rowTexts(catalogue, row);
+        r.closing.lines += registerstesting::rowTexts(catalogue, catalogue.RowCount());
+    }
+    if (t->LandTable != 0) {
+        const office::Table land = doc.Tables(t->LandTable);
+        const int headings = LandTableKindOf(c.variant) == LandTableKind::UseList ? 1 : SixZemDataRow - 1;
+        for (int row = 1; row <= headings; ++row)
+            r.closing.headings += registerstesting::rowTexts(land, row);
+    }
+    return r;
+}
+
+/// Renders the documents with LibreOffice in parallel processes into `dir` and returns each one's
+/// sheets, in order; fails the test when a conversion fails.
+std::vector<std::vector<pagecheck::Sheet>> RenderAll(const QStringList &docs, const QString &dir)
+{
+    const QString pdfs = QDir(dir).filePath(QStringLiteral("pdf"));
+    QDir().mkpath(pdfs);
+    QString error;
+    EXPECT_TRUE(pagecheck::ConvertToPdf(docs, pdfs, dir, std::max(2, QThread::idealThreadCount()), &error))
+        << error.toStdString();
+    std::vector<std::vector<pagecheck::Sheet>> sheets;
+    const QByteArray keep = qgetenv("ZOVA_SCREENSHOT_DIR");
+    for (const QString &doc : docs) {
+        const QString pdf = QDir(pdfs).filePath(QFileInfo(doc).completeBaseName() + QStringLiteral(".pdf"));
+        sheets.push_back(pagecheck::ReadSheets(pdf));
+        if (!keep.isEmpty()) // the documents and their pages, to look at
+            for (const QString &file : {pdf, doc})
+                QFile::copy(file, QDir(QString::fromLocal8Bit(keep)).filePath(QFileInfo(file).fileName()));
+    }
+    return sheets;
+}
+
+/// The lines of a sheet, its words joined left to right where they share a baseline.
+QStringList SheetLines(const pagecheck::Sheet &sheet)
+{
+    std::vector<pagecheck::Word> words = sheet.words;
+    std::stable_sort(words.begin(), words.end(), [](const pagecheck::Word &a, const pagecheck::Word &b) {
+        return std::abs(a.box.bottom() - b.box.bottom()) > 2 ? a.box.bottom() < b.box.bottom() : a.box.left() < b.box.left();
+    });
+    QStringList lines;
+    double baseline = -100;
+    for (const pagecheck::Word &w : words) {
+        if (std::abs(w.box.bottom() - baseline) > 2) {
+            lines << QString();
+            baseline = w.box.bottom();
+        } else {
+            lines.last() += QLatin1Char(' ');
+        }
+        lines.last() += w.text;
+    }
+    return lines;
+}
+
+/// The fonts an office starts with, in place of the builder tests' own.
+void UseTheFontsOfANewOffice()
+{
+    for (const reference::FontKind &k : reference::FontKinds())
+        reference::state().*(k.member) = reference::FontFromTexts(k.defaultName, k.defaultSize, k.defaultBold, k.defaultItalic);
+}
+
+/// A recording desktop in place of the system's while it lives: it takes the documents a command
+/// leaves open for the operator.
+struct RecordingDesktopScope {
+    std::unique_ptr<platform::Desktop> previous = platform::setDesktop(std::make_unique<platform::RecordingDesktop>());
+    ~RecordingDesktopScope() { platform::setDesktop(std::move(previous)); }
+};
+
+/// The sheet (from 1) whose lines hold `text`; 0 when none does.
+int SheetHolding(const std::vector<pagecheck::Sheet> &sheets, const QString &text)
+{
+    for (size_t k = 0; k < sheets.size(); ++k)
+        for (const QString &line : SheetLines(sheets[k]))
+            if (line.contains(text))
+                return int(k) + 1;
+    return 0;
 }
 
 class PageLayout : public builderstesting::BuilderTest {
@@ -202,25 +313,18 @@ protected:
             scales.push_back(report.Done[0].Scale);
         }
 
-        const QString pdfs = QDir(dir).filePath(QStringLiteral("pdf"));
-        QDir().mkpath(pdfs);
-        QString error;
-        ASSERT_TRUE(pagecheck::ConvertToPdf(docs, pdfs, dir, std::max(2, QThread::idealThreadCount()), &error))
-            << error.toStdString();
-
-        const QByteArray keep = qgetenv("ZOVA_SCREENSHOT_DIR");
+        const std::vector<std::vector<pagecheck::Sheet>> rendered = RenderAll(docs, dir);
+        ASSERT_EQ(rendered.size(), cases.size());
         for (size_t i = 0; i < cases.size(); ++i) {
             const LayoutCase &c = cases[i];
-            const QString pdf = QDir(pdfs).filePath(c.name + QStringLiteral(".pdf"));
-            const std::vector<pagecheck::Sheet> sheets = pagecheck::ReadSheets(pdf);
+            const std::vector<pagecheck::Sheet> &sheets = rendered[i];
             QStringList faults = pagecheck::CheckLayout(docs[int(i)], sheets, expectations(c, scales[i]));
             faults += pagecheck::CheckLabelsClear(docs[int(i)], sheets);
+            const Remnants remnants = RemnantsOf(docs[int(i)], c);
+            faults += pagecheck::CheckRemnants(sheets, remnants.titleBlock, remnants.closing);
             if (more)
                 faults += more(c, sheets);
             EXPECT_TRUE(faults.isEmpty()) << c.name.toStdString() << ":\n  " << faults.join(QStringLiteral("\n  ")).toStdString();
-            if (!keep.isEmpty()) // the documents and their pages, to look at
-                for (const QString &file : {pdf, docs[int(i)]})
-                    QFile::copy(file, QDir(QString::fromLocal8Bit(keep)).filePath(QFileInfo(file).fileName()));
         }
     }
 };
@@ -269,4 +373,224 @@ TEST_F(PageLayout, PlanTablesGoOnWholeAtTheEndOfASheet)
                                .arg(first)
                                .arg(last)};
     });
+}
+
+/// On a 6-zem table of the private kind, how far the end of its longest upward heading ("під
+/// господарськими будівлями і дворами", whose line ends with "господарськими" at the top) stays
+/// below the headings of the row above it ("з них"); a fault when it reaches that row's border.
+QStringList UpwardHeadingClear(const std::vector<pagecheck::Sheet> &sheets)
+{
+    for (const pagecheck::Sheet &sheet : sheets)
+        for (const pagecheck::Word &upward : sheet.words) {
+            if (upward.text != QStringLiteral("господарськими"))
+                continue;
+            double gap = 1e9;
+            for (const pagecheck::Word &w : sheet.words)
+                if (w.text == QStringLiteral("них") && w.box.bottom() < upward.box.top())
+                    gap = std::min(gap, upward.box.top() - w.box.bottom());
+            if (gap < 2)
+                return {QStringLiteral("«під господарськими будівлями і дворами» ends %1 pt below the row above it").arg(gap, 0, 'f', 1)};
+            return {};
+        }
+    return {QStringLiteral("no upward heading «під господарськими будівлями і дворами»")};
+}
+
+// The first parcel of the sample file (6 points at 1:1000, two neighbours), with the fonts a new
+// office starts with, in every plan kind: each on one sheet, and on the private 6-zem tables the
+// upward headings clear of the row above them.
+TEST_F(PageLayout, SampleParcelInEveryPlanKind)
+{
+    builderstesting::loadSample(QStringLiteral("sofiivska-win.in4"), 2);
+    UseTheFontsOfANewOffice();
+    std::vector<LayoutCase> cases;
+    for (const ZovaTemplate &t : ZovaTemplates())
+        for (uint8_t kind : {KindCadastralPlan, KindAllotmentPlan})
+            cases.push_back({(kind == KindCadastralPlan ? QStringLiteral("sample-cadastral-") : QStringLiteral("sample-allotment-"))
+                                 + t.FileName.chopped(5),
+                             kind, t.Paper, t.Variant, 1});
+    cases.push_back({QStringLiteral("sample-approval"), KindApprovalPlan, 1, 1, 1});
+    makeRenderAndCheck(cases, QStringLiteral("sample"), [](const LayoutCase &c, const std::vector<pagecheck::Sheet> &sheets) {
+        QStringList faults;
+        if (sheets.size() != 1)
+            faults << QStringLiteral("%1 sheets where one holds it").arg(sheets.size());
+        if (c.kind != KindApprovalPlan && LandTableKindOf(c.variant) == LandTableKind::SixZemPrivate)
+            faults += UpwardHeadingClear(sheets);
+        return faults;
+    });
+}
+
+// Every plan of a parcel with the longest names: an owner's name of two title lines, an address
+// that makes the territory line three, and neighbours of two description lines each. What does
+// not fit its sheet goes on with the rows it belongs to.
+TEST_F(PageLayout, LongestNamesGoOnWithWhatTheyBelongTo)
+{
+    model::state().Parcels = LongestNamesParcels();
+    UseTheFontsOfANewOffice();
+    std::vector<LayoutCase> cases;
+    for (const ZovaTemplate &t : ZovaTemplates()) {
+        cases.push_back({QStringLiteral("longest-cadastral-") + t.FileName.chopped(5), KindCadastralPlan, t.Paper, t.Variant, 1});
+        if (t.Paper <= 2)
+            cases.push_back({QStringLiteral("longest-allotment-") + t.FileName.chopped(5), KindAllotmentPlan, t.Paper, t.Variant, 1});
+    }
+    makeRenderAndCheck(cases, QStringLiteral("longest"));
+}
+
+// The area line closes a plan: on the plans with a catalogue, whose tables grow by two rows a
+// vertex, parcels of 6 to 16 vertices with an owner's name of two title lines, one land use and
+// no neighbour bring the area line to every place at a sheet's end, and it goes on with the end
+// of the tables before it.
+TEST_F(PageLayout, AreaLineGoesOnWithTheTableItCloses)
+{
+    model::ParcelList parcels;
+    std::vector<LayoutCase> cases;
+    for (int n = 6; n <= 16; ++n) {
+        model::Parcel p = RoundParcelOf(QString::number(n), QString::fromUtf8(LongOwner), n, 1000.0 * (parcels.UBound() + 1));
+        p.AD = QStringLiteral("вул. Героїв Небесної Сотні, буд. 127-А, корп. 2");
+        model::LandUseArea garden; // one land use over the whole parcel
+        garden.CN = QStringLiteral("35");
+        garden.Points = p.Points;
+        p.LandUses.Add(garden);
+        parcels.Add(p);
+        for (int paper : {1, 2})
+            cases.push_back({QStringLiteral("area-%1-%2-points").arg(paper == 1 ? QStringLiteral("plma4p_k") : QStringLiteral("plma4l_k")).arg(n),
+                             KindCadastralPlan, uint8_t(paper), 2, parcels.UBound()});
+    }
+    model::RunAreaPhase(parcels);
+    model::state().Parcels = parcels;
+    makeRenderAndCheck(cases, QStringLiteral("area"));
+}
+
+// List No 1 over a page and a half, for numbers of parcels that bring its end to every place at
+// the foot of the first sheet and down the second: the totals go on with the last parcel, the
+// counts and the signature line with the totals.
+TEST_F(PageLayout, ListOneClosesWithItsLastParcel)
+{
+    const RecordingDesktopScope desktop;
+    const QString dir = QDir(testsupport::tempDir()).filePath(QStringLiteral("list1"));
+    QDir().mkpath(dir);
+    office::WordApp app;
+    app.SetWorkFolder(dir);
+    QStringList docs;
+    std::vector<pagecheck::Closing> closings;
+    for (int n = 12; n <= 30; ++n) {
+        model::ParcelList parcels;
+        for (int k = 1; k <= n; ++k) {
+            model::Parcel p = registerstesting::RectangleOf(QString::number(k), QStringLiteral("Олійник-Шевченко Марія-Оксана Святославівна"),
+                                                            1000, 1000 + 30 * k, 20, 20 + k % 7);
+            p.KZ = k % 3 == 0 ? QStringLiteral("21") : QStringLiteral("22");
+            p.AD = QStringLiteral("с. Софіївська Борщагівка, вул. Героїв Небесної Сотні, буд. %1").arg(k);
+            parcels.Add(p);
+        }
+        model::state().Parcels = parcels;
+        const registers::ListResult made = registers::MakeSpis1(app, testsupport::programDir());
+        ASSERT_FALSE(made.Path.isEmpty()) << n;
+        const QString path = QDir(dir).filePath(QStringLiteral("list1-%1-parcels.docx").arg(n));
+        ASSERT_TRUE(QFile::rename(made.Path, path));
+        docs << path;
+        office::Document &doc = app.Documents_Open(path);
+        const office::Table table = doc.Tables(1);
+        pagecheck::Closing closing;
+        closing.lines << registerstesting::rowTexts(table, table.RowCount()) << QStringLiteral("З них:")
+                      << doc.Bookmarks(QStringLiteral("stat")).Text() << QStringLiteral("Виконавець ____________________");
+        for (int row = 1; row <= 3; ++row)
+            closing.headings << registerstesting::rowTexts(table, row);
+        closings.push_back(closing);
+        doc.Close();
+    }
+
+    const auto sheets = RenderAll(docs, dir);
+    ASSERT_EQ(sheets.size(), size_t(docs.size()));
+    for (size_t i = 0; i < sheets.size(); ++i) {
+        EXPECT_GT(sheets[i].size(), 1u) << docs[int(i)].toStdString();
+        const QStringList faults = pagecheck::CheckRemnants(sheets[i], QRectF(), closings[i]);
+        EXPECT_TRUE(faults.isEmpty()) << docs[int(i)].toStdString() << ":\n  " << faults.join(QStringLiteral("\n  ")).toStdString();
+    }
+}
+
+// The title document's contents name the pages its title, its explanatory note and its contents
+// stand on: with the sample's names (the note on one page) and with the longest names an office
+// writes (the note on two). The title keeps its one page, so the note's page that the document
+// stores for Word (2) is true as well.
+TEST_F(PageLayout, TitleDocumentContentsNameTheirPages)
+{
+    const struct PackageStateReset {
+        ~PackageStateReset()
+        {
+            registers::resetState();
+            registers::resetFolders();
+        }
+    } reset;
+    builderstesting::loadSample(QStringLiteral("sofiivska-win.in4"), 2);
+    for (model::Parcel &p : model::state().Parcels)
+        p.Selected = -1;
+    registers::BuildReportGroups(model::state().Parcels);
+    registers::state().ReportMode = registers::ReportShares;
+    registers::state().DocChosen.fill(false);
+    registers::state().DocChosen[1] = true;
+    const QString dir = QDir(testsupport::tempDir()).filePath(QStringLiteral("title"));
+    const struct {
+        const char *name;
+        const char *organ, *ksp, *region, *district, *council, *director, *maker;
+    } cases[] = {
+        {"title-sample", "ТОВ «Земпроект»", "КСП «Світанок»", "Київська область", "Києво-Святошинський район",
+         "Софіївсько-Борщагівська сільська", "Коваленко І.П.", "Шевчук О.М."},
+        {"title-longest",
+         "Товариство з обмеженою відповідальністю «Науково-виробниче підприємство «Київський земельно-кадастровий центр»»",
+         "Колективне сільськогосподарське підприємство «Агропромислова компанія Золотий Колос Київщини» імені Тараса Шевченка",
+         "Дніпропетровська область", "Новомосковсько-Магдалинівський район", "Новоолександрівсько-Преображенська сільська",
+         "Олійник-Шевченко Марія-Оксана Святославівна", "Гончаренко-Мельничук Олександра-Вікторія Святославівна"},
+    };
+    QStringList docs;
+    for (const auto &c : cases) {
+        reference::State &ref = reference::state();
+        ref.OrganTitle = QString::fromUtf8(c.organ);
+        ref.RegionName = QString::fromUtf8(c.region);
+        ref.DistrictName = QString::fromUtf8(c.district);
+        ref.CouncilName = QString::fromUtf8(c.council);
+        ref.NDur = QString::fromUtf8(c.director);
+        ref.NSkl = QString::fromUtf8(c.maker);
+        const QString folder = QDir(dir).filePath(QString::fromLatin1(c.name));
+        QDir().mkpath(folder);
+        registers::folders().ReportFolder = folder + QLatin1Char('/');
+        registers::PackageArguments args;
+        args.KspName = QString::fromUtf8(c.ksp);
+        args.StartPage = 4;
+        args.PageStep = 1;
+        args.ProgramDir = testsupport::programDir();
+        office::WordApp app;
+        platform::NullProgress progress;
+        const registers::PackageReport report = registers::MakeReportDocuments(app, args, progress);
+        ASSERT_EQ(report.Done.size(), 1u) << report.FailureText().toStdString();
+        const QString path = QDir(dir).filePath(QString::fromLatin1(c.name) + QStringLiteral(".docx"));
+        ASSERT_TRUE(QFile::rename(report.Done[0].Result.Path, path));
+        docs << path;
+    }
+
+    const auto rendered = RenderAll(docs, dir);
+    ASSERT_EQ(rendered.size(), size_t(docs.size()));
+    for (size_t i = 0; i < rendered.size(); ++i) {
+        SCOPED_TRACE(docs[int(i)].toStdString());
+        const std::vector<pagecheck::Sheet> &sheets = rendered[i];
+        const int contents = SheetHolding(sheets, QStringLiteral("ЗМІСТ"));
+        ASSERT_NE(contents, 0);
+        const QStringList lines = SheetLines(sheets[size_t(contents - 1)]);
+        const struct {
+            const char *entry, *heading;
+        } parts[] = {{"Титульний аркуш", "ТЕХНІЧНА ДОКУМЕНТАЦІЯ"}, {"Пояснювальна записка", "ПОЯСНЮВАЛЬНА ЗАПИСКА"},
+                     {"Зміст", "ЗМІСТ"}};
+        for (const auto &part : parts) {
+            const QRegularExpression entry(QStringLiteral("^") + QString::fromUtf8(part.entry) + QStringLiteral("[ .…]*(\\d+)$"));
+            const QStringList found = lines.filter(entry);
+            ASSERT_EQ(found.size(), 1) << part.entry << "\n" << lines.join(QLatin1Char('\n')).toStdString();
+            EXPECT_EQ(entry.match(found[0]).captured(1).toInt(), SheetHolding(sheets, QString::fromUtf8(part.heading)))
+                << found[0].toStdString();
+        }
+        EXPECT_EQ(SheetHolding(sheets, QStringLiteral("ПОЯСНЮВАЛЬНА ЗАПИСКА")), 2) << "the title holds one page";
+        // The note's signature stays with its last paragraph.
+        const QStringList faults = pagecheck::CheckRemnants(
+            sheets, QRectF(), {{QStringLiteral("Виконавець робіт ____________________ ") + QString::fromUtf8(cases[i].maker)}, {}});
+        EXPECT_TRUE(faults.isEmpty()) << faults.join(QLatin1Char('\n')).toStdString();
+    }
+    // The longest names give the note a second page.
+    EXPECT_EQ(SheetHolding(rendered.back(), QStringLiteral("ЗМІСТ")), 4);
 }
