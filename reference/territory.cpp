@@ -132,6 +132,7 @@ void ResolveKoatuu(QString &code)
     constexpr int kCityOfRegion = 1, kCityDistrict = 3;
 
     QString regionName, districtName, centreName, councilName;
+    int32_t districtId = 0, councilId = 0;
     int level = 0;
     bool cityCouncil = false;
     try {
@@ -156,6 +157,7 @@ void ResolveKoatuu(QString &code)
         } else {
             districtName = councilPart != 0 ? PrintedUnitName(district.admName)
                                             : district.name + QLatin1Char(' ') + district.st;
+            districtId = district.id;
             level = 2;
         }
         centreName = districtName;
@@ -173,8 +175,10 @@ void ResolveKoatuu(QString &code)
                     : district; // the code names the district-level unit itself
             if (council.found) {
                 councilName = council.name + QLatin1Char(' ') + council.st;
-                if (councilPart != 0)
+                if (councilPart != 0) {
+                    councilId = council.id;
                     level = 3;
+                }
             } else {
                 councilName = kNoCouncil;
             }
@@ -203,6 +207,10 @@ void ResolveKoatuu(QString &code)
 
     State &s = state();
     QString &territory = model::state().TerritoryText;
+    // The rows the documents now print the territory of: officials corrected for them in the
+    // territory dialog are the program's at once (PublishDistrictOfficials).
+    s.DistrictId = districtId;
+    s.CouncilId = councilId;
     s.CentreName = centreName;
     s.CouncilName = councilName;
     if (level == 3)

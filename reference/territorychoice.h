@@ -100,7 +100,8 @@ struct TerritoryChoice {
 void PublishTerritory(const TerritoryChoice &choice, const TerritoryPhrase &phrase);
 
 /// Hands officials stored by the district-officials dialog to the program at once when they are
-/// the published territory's: the district is the published one (state().DistrictId); the head of
+/// the published territory's, the one the documents print (accepted in the territory dialog, or
+/// named by an opened file's code): the district is the published one (state().DistrictId); the head of
 /// the council only when the published council is that district itself (a city or a district
 /// without councils of its own). The officials of another district stay in the database until a
 /// territory with it is accepted: printed beside another territory's names they would be wrong.

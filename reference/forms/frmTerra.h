@@ -20,8 +20,9 @@ class QComboBox;
 /// own council, or a district of a city with special status) whose code has ten digits; then the
 /// code goes into every parcel and the names, case forms and officials into the program-wide
 /// values. An incomplete territory asks whether to close; closing that way or by the close box
-/// keeps the previous territory whole. Officials corrected in the pop-ups for the territory
-/// already accepted are the program's at once, however the dialog closes.
+/// keeps the previous territory whole. Officials corrected in the pop-ups for the territory the
+/// documents print (accepted here, or named by an opened file's code) are the program's at once,
+/// however the dialog closes.
 class frmTerra : public QDialog {
     Q_OBJECT
 public:

@@ -182,24 +182,16 @@ TEST_F(MainWindowTest, APlanMadeAfterTheTitleBlockIsFilledCarriesItsNames)
     EXPECT_TRUE(text("Organ").startsWith(QStringLiteral("ТОВ «Земля і право»"))) << text("Organ").toStdString();
 }
 
-// Officials corrected in the territory dialog's pop-ups for the accepted territory are printed by
-// the next act, also when the territory dialog is then closed without accepting; those of another
-// district wait until a territory with it is accepted.
+// Officials corrected in the territory dialog's pop-ups for the territory the documents print,
+// the accepted one or the one the opened file's code names, are printed by the next act, also
+// when the territory dialog is then closed without accepting; those of another district wait
+// until a territory with it is accepted.
 TEST_F(MainWindowTest, CorrectedOfficialsPrintInTheNextActWhenTheTerritoryDialogIsClosed)
 {
     programDir = testsupport::programDir(); // the built templates
-    openWithSample();
     const QString district = QStringLiteral("Києво-Святошинський район");
     const QString council = QStringLiteral("Софіївсько-Борщагівська сільська");
-    whenModal(QStringLiteral("frmTerra"), [&](QWidget *d) {
-        pick(d, "cmbReg", district);
-        pick(d, "cmbRada", council);
-        press(d, "bOk");
-    });
-    control<QAction>("mnuTerra")->trigger();
-    ASSERT_EQ(model::state().Koatuu, QStringLiteral("3222486200"));
-
-    // The district-officials pop-up of the district it holds: every row is given a name.
+    // The district-officials pop-up of the district the dialog holds: every row is given a name.
     const auto correctDistrict = [](QWidget *terra, const QStringList &names) {
         whenModal(QStringLiteral("frmNamesR"), [names](QWidget *w) {
             auto *lst = w->findChild<QTreeWidget *>(QStringLiteral("lstPibs"));
@@ -209,43 +201,69 @@ TEST_F(MainWindowTest, CorrectedOfficialsPrintInTheNextActWhenTheTerritoryDialog
         });
         press(terra, "bR");
     };
-    whenModal(QStringLiteral("frmTerra"), [&](QWidget *d) {
-        pick(d, "cmbReg", district);
-        correctDistrict(d, {QStringLiteral("О'Коннор Петро Семенович"), QStringLiteral("Мар'яненко Ольга"),
-                            QStringLiteral("Головко Адам Петрович")});
-        pick(d, "cmbRada", council);
-        whenModal(QStringLiteral("frmNames"), [](QWidget *w) {
-            auto *names = qobject_cast<frmNames *>(w);
-            for (int i = 0; i < 7; ++i)
-                names->Timer1_Timer();
-            auto *txt = w->findChild<QLineEdit *>(QStringLiteral("txtName"));
-            txt->selectAll();
-            widgettesting::typeText(txt, QStringLiteral("Д'Артаньян Ірина Василівна"));
-            press(w, "bOk");
+    const struct {
+        const char *name;
+        bool acceptFirst;
+        const char *koatuu;
+    } cases[] = {
+        // The file's header names other officials (ZM, GL); the operator corrects them. First,
+        // as at the start of a day's work, when no territory has been accepted.
+        {"only the file's territory", false, "3222486201"},
+        {"a territory accepted before", true, "3222486200"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        openWithSample();
+        if (c.acceptFirst) {
+            whenModal(QStringLiteral("frmTerra"), [&](QWidget *d) {
+                pick(d, "cmbReg", district);
+                pick(d, "cmbRada", council);
+                press(d, "bOk");
+            });
+            control<QAction>("mnuTerra")->trigger();
+        }
+        ASSERT_EQ(model::state().Koatuu, QString::fromLatin1(c.koatuu));
+        // Names of this case's own, so that none is left from the case before.
+        const QString mark = QString::fromUtf8(c.acceptFirst ? "Перший" : "Другий");
+        const QString zem = QStringLiteral("О'Коннор Петро ") + mark, arhit = QStringLiteral("Мар'яненко Ольга ") + mark,
+                      goladm = QStringLiteral("Головко Адам ") + mark, head = QStringLiteral("Д'Артаньян Ірина ") + mark;
+        whenModal(QStringLiteral("frmTerra"), [&](QWidget *d) {
+            pick(d, "cmbReg", district);
+            correctDistrict(d, {zem, arhit, goladm});
+            pick(d, "cmbRada", council);
+            whenModal(QStringLiteral("frmNames"), [&](QWidget *w) {
+                auto *names = qobject_cast<frmNames *>(w);
+                for (int i = 0; i < 7; ++i)
+                    names->Timer1_Timer();
+                auto *txt = w->findChild<QLineEdit *>(QStringLiteral("txtName"));
+                txt->selectAll();
+                widgettesting::typeText(txt, head);
+                press(w, "bOk");
+            });
+            press(d, "bG");
+            // Another district's officials are stored, and wait for their territory.
+            pick(d, "cmbReg", QStringLiteral("Бориспільський район"));
+            correctDistrict(d, {QStringLiteral("Іншого Району"), QStringLiteral("Іншого Району"),
+                                QStringLiteral("Іншого Району")});
+            d->close();
         });
-        press(d, "bG");
-        // Another district's officials are stored, and wait for their territory.
-        pick(d, "cmbReg", QStringLiteral("Бориспільський район"));
-        correctDistrict(d, {QStringLiteral("Іншого Району"), QStringLiteral("Іншого Району"),
-                            QStringLiteral("Іншого Району")});
-        d->close();
-    });
-    control<QAction>("mnuTerra")->trigger();
-    EXPECT_EQ(model::state().Koatuu, QStringLiteral("3222486200"));
-    EXPECT_EQ(model::state().RaiZem, QStringLiteral("О'Коннор Петро Семенович"));
-    EXPECT_EQ(model::state().Golova, QStringLiteral("Д'Артаньян Ірина Василівна"));
-    EXPECT_EQ(reference::state().Arhit, QStringLiteral("Мар'яненко Ольга"));
-    EXPECT_EQ(reference::state().GolAdm, QStringLiteral("Головко Адам Петрович"));
+        control<QAction>("mnuTerra")->trigger();
+        EXPECT_EQ(model::state().Koatuu, QString::fromLatin1(c.koatuu));
+        EXPECT_EQ(model::state().RaiZem, zem);
+        EXPECT_EQ(model::state().Golova, head);
+        EXPECT_EQ(reference::state().Arhit, arhit);
+        EXPECT_EQ(reference::state().GolAdm, goladm);
 
-    // The land-share act, signed by the council's head, prints both where its form has them.
-    control<QTabWidget>("SSTab1")->setCurrentWidget(control("tabActs"));
-    control<QRadioButton>("Opt_4")->click();
-    control<QComboBox>("cmbWho")->setCurrentIndex(0);
-    node(QStringLiteral("2o"))->setCheckState(0, Qt::Checked);
-    const QStringList made = makeSavedDocuments(QDir(testsupport::tempDir()).filePath(QStringLiteral("acts")));
-    ASSERT_EQ(made.size(), 1) << prompts->messages().join(QLatin1Char('|')).toStdString();
-    office::WordApp word;
-    office::Document &doc = word.Documents_Open(made[0]);
-    EXPECT_EQ(doc.Bookmarks(QStringLiteral("Golova")).Text(), QStringLiteral("Д'Артаньян Ірина Василівна"));
-    EXPECT_EQ(doc.Bookmarks(QStringLiteral("RaiZem")).Text(), QStringLiteral("О'Коннор Петро Семенович"));
+        // The land-share act, signed by the council's head, prints both where its form has them.
+        control<QTabWidget>("SSTab1")->setCurrentWidget(control("tabActs"));
+        control<QRadioButton>("Opt_4")->click();
+        control<QComboBox>("cmbWho")->setCurrentIndex(0);
+        node(QStringLiteral("2o"))->setCheckState(0, Qt::Checked);
+        const QStringList made = makeSavedDocuments(QDir(testsupport::tempDir()).filePath(QStringLiteral("acts")));
+        ASSERT_EQ(made.size(), 1) << prompts->messages().join(QLatin1Char('|')).toStdString();
+        office::WordApp word;
+        office::Document &doc = word.Documents_Open(made[0]);
+        EXPECT_EQ(doc.Bookmarks(QStringLiteral("Golova")).Text(), head);
+        EXPECT_EQ(doc.Bookmarks(QStringLiteral("RaiZem")).Text(), zem);
+    }
 }
