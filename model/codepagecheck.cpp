@@ -28,9 +28,10 @@ struct Count {
     int high = 0; // characters above ASCII
     int odd = 0;  // of those, the ones Ukrainian text never holds
 
-    // A tenth of the characters odd, and at least three of them: a stray sign or two is no sign
-    // of a wrong reading.
-    bool looksWrong() const { return odd >= 3 && odd * 10 >= high; }
+    // A tenth of the characters odd, and at least two of them: a stray sign is no sign of a wrong
+    // reading, but a contour file's name of two words read in the wrong page may have no more
+    // than its two capitals odd ("╩ютрыхэъю ▓Ёшэр").
+    bool looksWrong() const { return odd >= 2 && odd * 10 >= high; }
 };
 
 void count(const QString &text, Count &c)

@@ -17,7 +17,7 @@ enum class TextsLook {
 
 /// Judges texts as read in `page`: when they hold many characters that Ukrainian text never holds
 /// (box drawing, Ў, Ђ, ‰ and the like), UTF-8 when their bytes decode as UTF-8 to Ukrainian
-/// letters, the other page when it gives letters in their place. A stray sign or two is Right.
+/// letters, the other page when it gives letters in their place. A stray sign is Right.
 TextsLook JudgeTexts(const QStringList &texts, platform::CodePage page);
 
 /// JudgeTexts over the names and addresses (the values of the NM, AD and AU lines) of exchange

@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
+#include <optional>
 
 using namespace model;
 
@@ -227,6 +228,45 @@ TEST(ImportBatch, ContourFilesGiveOneParcelPerFileAndTellTheFirstSkippedLine)
     EXPECT_EQ(parcels[3].Points.UBound(), 2);
     EXPECT_EQ(import.FirstSkippedAt, "файл c.art, рядок 3");
     EXPECT_EQ(import.Result.StatusText, "Ділянок: 3; Угідь: 0; Пікетів: 9; Пропущено рядків: 1");
+}
+
+// A contour file's only text is its parcel's name: a name of two words saved in Windows or in
+// UTF-8 is told by its name, while a DOS name, also one with a stray sign, is not.
+TEST(ImportBatch, ContourFilesInAnotherEncodingAreToldByTheirName)
+{
+    const struct {
+        const char *name;
+        platform::CodePage page; // Dos, Win, or Utf8 for UTF-8
+        bool utf8;
+        std::optional<TextsLook> look; // nothing: read as it should be
+    } cases[] = {
+        {"Коваленко Ірина", platform::CodePage::Win, false, TextsLook::OtherPage},
+        {"Бондар Петро", platform::CodePage::Win, false, TextsLook::OtherPage},
+        {"Поле Шевченка", platform::CodePage::Win, false, TextsLook::OtherPage},
+        {"Бондар Петро", platform::CodePage::Dos, true, TextsLook::Utf8},
+        {"Бондар Петро", platform::CodePage::Dos, false, std::nullopt},
+        {"Ділянка ■ 5", platform::CodePage::Dos, false, std::nullopt},
+        {"Степ ═ 5", platform::CodePage::Dos, false, std::nullopt},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.name << (c.utf8 ? " UTF-8" : c.page == platform::CodePage::Win ? " WIN" : " DOS"));
+        const QString folder = testsupport::tempDir();
+        const QString text = (QStringList{QString::fromUtf8(c.name)} + square).join(QStringLiteral("\r\n"));
+        QFile f(QDir(folder).filePath(QStringLiteral("a.art")));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(c.utf8 ? text.toUtf8() : platform::Encode(text, c.page));
+        f.close();
+        const BatchImport import = ImportBatch(folder, {QStringLiteral("a.art")}, BatchContour);
+        if (!c.look) {
+            EXPECT_TRUE(import.Misread.empty());
+            continue;
+        }
+        EXPECT_EQ(import.Misread.size(), 1u);
+        for (const BatchImport::MisreadFile &m : import.Misread) {
+            EXPECT_EQ(m.name, QStringLiteral("a.art"));
+            EXPECT_EQ(m.look, *c.look);
+        }
+    }
 }
 
 TEST(ParseIn4Batch, ParcelKeysLandUsesAndPoints)
