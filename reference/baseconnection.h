@@ -19,7 +19,8 @@ public:
     BaseConnection &operator=(const BaseConnection &) = delete;
 
     /// Opens an existing database file; never creates one, and refuses (without changing it) an
-    /// empty file, a file that is no database and a database without the program's ten tables.
+    /// empty file, a file that is no database, a damaged database (any page that does not read
+    /// as one) and a database without the program's ten tables.
     /// On failure returns false and puts a Ukrainian message into *error.
     bool Open(const QString &path, QString *error = nullptr);
     void Close();

@@ -137,6 +137,14 @@ TEST_F(DataFolderTest, AnEmptyOrTablelessWorkingBaseIsRefusedAtStartAndNeverChan
                 kept << s;
         return kept.join(QStringLiteral(";\n"));
     };
+    // A copy of the shipped file that `damage` then writes into.
+    const auto damagedCopy = [&](const QString &path, const std::function<void(QFile &)> &damage) {
+        ASSERT_TRUE(QFile::copy(shipped, path));
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        damage(f);
+    };
     const struct {
         const char *name;
         std::function<void(const QString &)> make;
@@ -157,12 +165,24 @@ TEST_F(DataFolderTest, AnEmptyOrTablelessWorkingBaseIsRefusedAtStartAndNeverChan
         // first, on the same cause.
         {"a damaged database",
          [&](const QString &path) {
-             ASSERT_TRUE(QFile::copy(shipped, path));
-             QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
-             QFile f(path);
-             ASSERT_TRUE(f.open(QIODevice::ReadWrite));
-             f.seek(100);
-             f.write(QByteArray(8, char(0xFF)));
+             damagedCopy(path, [](QFile &f) {
+                 f.seek(100);
+                 f.write(QByteArray(8, char(0xFF)));
+             });
+         },
+         "файл бази даних пошкоджено"},
+        // Its table of contents whole, the pages after it overwritten: it opens, and only a read
+        // of a table would fail, at every lookup of the run.
+        {"a database damaged beyond its first page",
+         [&](const QString &path) {
+             damagedCopy(path, [](QFile &f) {
+                 f.seek(16);
+                 const QByteArray size = f.read(2); // the page size, big-endian
+                 const int page = quint8(size[0]) << 8 | quint8(size[1]);
+                 ASSERT_GE(page, 512);
+                 f.seek(page);
+                 f.write(QByteArray(8 * page, char(0xA5)));
+             });
          },
          "файл бази даних пошкоджено"},
         {"a file that is no database",
