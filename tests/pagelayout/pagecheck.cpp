@@ -335,10 +335,18 @@ QStringList CheckLabelsClear(const QString &docx, const std::vector<Sheet> &shee
 QStringList CheckRemnants(const std::vector<Sheet> &sheets, const QRectF &titleBlock, const Closing &closing)
 {
     static const QRegularExpression blanks(QStringLiteral("\\s+"));
+    // A heading's word may hold a soft hyphen ("сільсько\u00ADгосподарські"): the page shows it
+    // whole, or broken there into "сільсько-" and "господарські".
+    const QChar softHyphen(0x00AD);
     QStringList known;
     for (const QStringList *texts : {&closing.lines, &closing.headings})
         for (const QString &t : *texts)
-            known += t.split(blanks, Qt::SkipEmptyParts);
+            for (const QString &word : t.split(blanks, Qt::SkipEmptyParts)) {
+                known << QString(word).remove(softHyphen);
+                const QStringList parts = word.split(softHyphen, Qt::SkipEmptyParts);
+                for (qsizetype i = 0; parts.size() > 1 && i < parts.size(); ++i)
+                    known << parts[i] + (i + 1 < parts.size() ? QStringLiteral("-") : QString());
+            }
     QStringList faults;
     for (size_t k = 1; k < sheets.size(); ++k) {
         QStringList body;
@@ -347,7 +355,7 @@ QStringList CheckRemnants(const std::vector<Sheet> &sheets, const QRectF &titleB
             if (!titleBlock.isEmpty() && enters(titleBlock, w.box))
                 continue;
             body << w.text;
-            onlyClosing = onlyClosing && known.contains(w.text);
+            onlyClosing = onlyClosing && known.contains(QString(w.text).remove(softHyphen));
         }
         if (onlyClosing)
             faults << QStringLiteral("sheet %1 of %2 holds only what closes the sheet before: «%3»")
