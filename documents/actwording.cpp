@@ -112,24 +112,24 @@ ActWording ComputeActWording(const QString &pz, const ActTerritory &t, uint8_t w
         w.AdmGenitive = adm.value_or(QString());
 
     // The land office and where the act is kept, from the district centre's first word; a centre
-    // whose name ends in "а" is a city's.
+    // whose name ends in "а" is a city's. A city's adjective ("Білоцерківська") loses its "а", a
+    // district's ("Києво-Святошинський") its "ий", whatever keeps the act: cutting the district's
+    // one letter would print "Києво-Святошинськиого районного" and "...ськиій райдержадміністрації".
     const std::optional<QString> centre = FirstWord(t.CentreName);
     const bool city = t.CentreName.endsWith(QChar(0x0430));
-    std::optional<QString> office, kept;
+    const int ending = city ? 1 : 2;
+    std::optional<QString> office = Cut(centre, ending), kept;
     switch (storage) {
     case KeptAtLandOffice:
-        office = Cut(centre, city ? 1 : 2);
-        kept = Cut(centre, city ? 1 : 2, city ? QStringLiteral("ому міськвідділі зем.ресурсів")
-                                              : QStringLiteral("ому райвідділі зем.ресурсів"));
+        kept = Cut(centre, ending, city ? QStringLiteral("ому міськвідділі зем.ресурсів")
+                                        : QStringLiteral("ому райвідділі зем.ресурсів"));
         break;
     case KeptAtCouncil:
-        office = Cut(centre, city ? 1 : 2);
         kept = city ? Cut(centre, 1, QStringLiteral("ій міській")) : std::optional<QString>(t.CouncilDative);
         w.KeptAtCouncil = true;
         break;
     case KeptAtAdministration:
-        office = Cut(centre, 1);
-        kept = Cut(centre, 1, city ? QStringLiteral("ій міськдержадміністрації") : QStringLiteral("ій райдержадміністрації"));
+        kept = Cut(centre, ending, city ? QStringLiteral("ій міськдержадміністрації") : QStringLiteral("ій райдержадміністрації"));
         break;
     default:
         w.Problems << QStringLiteral("Не вибрано, де зберігається акт");

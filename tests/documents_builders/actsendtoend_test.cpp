@@ -128,7 +128,7 @@ TEST_F(ActsEndToEnd, EachKindWithEachSignerAndStorage)
         {"new state act, administration head, council", KindNewStateAct, 2, 2, {5}, adm, AdmHead,
          ref.CouncilDative + QStringLiteral(" раді")},
         {"approval act, council head, administration", KindApprovalAct, 1, 3, {1, 2, 5, 13}, council + QStringLiteral(" ради"),
-         head, QStringLiteral("Києво-Святошинськиій райдержадміністрації")},
+         head, QStringLiteral("Києво-Святошинській райдержадміністрації")},
         {"land-share act, administration head, land office", KindApprovalActShares, 2, 1, {5}, adm, AdmHead,
          QStringLiteral("Києво-Святошинському райвідділі зем.ресурсів")},
     };

@@ -35,7 +35,7 @@ TEST_F(MainWindowTest, ActsFollowTheKindSignerAndStorageChosenInTheWindow)
         {"new state act, the administration's head, kept by the administration", "Opt_6", 2, 3,
          QStringLiteral("3222486201_01_024_0005.docx"),
          {QStringLiteral("Голова ") + adm, QStringLiteral("Головко Адам Петрович"),
-          QStringLiteral("Києво-Святошинськиій райдержадміністрації"), p.NM.section(QLatin1Char('|'), 1, 1),
+          QStringLiteral("Києво-Святошинській райдержадміністрації"), p.NM.section(QLatin1Char('|'), 1, 1),
           QStringLiteral("50 %")}},
         {"land-share act, the council's head, kept by the land office", "Opt_4", 1, 1, p.Number + QStringLiteral(".docx"),
          {QStringLiteral("Власник: ") + p.NM, QStringLiteral("(земельна ділянка в рахунок земельної частки (паю))"),
