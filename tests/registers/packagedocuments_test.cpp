@@ -426,3 +426,27 @@ TEST_F(PackageDocumentsTest, TheAddresseesAndTheExplicationReadRightWithTheValue
     EXPECT_EQ(cells(7), (QStringList{ha(CommonLand), ha(CommonLand), blank, blank, blank, blank, blank, blank,
                                      ha(CommonLand)}));
 }
+
+// The organisation, a name in the nominative, stands under the label "виконавець робіт:" (or in
+// brackets after "представник виконавця робіт"), never after "розроблено", "розроблену" or
+// "доручає", which want another case.
+TEST_F(PackageDocumentsTest, TheOrganisationStandsUnderALabel)
+{
+    twoGroups();
+    makeAll();
+    const QRegularExpression governed(QStringLiteral("(розроблен\\w*|доручає) ") + QRegularExpression::escape(Org));
+    for (int number : {4, 5, 6, 7, 8, 9}) {
+        SCOPED_TRACE(number);
+        const QJsonObject docx = builderstesting::readWithPythonDocx(path(number));
+        QStringList texts = docx[QStringLiteral("paragraphs")].toVariant().toStringList();
+        for (const QJsonValue &table : docx[QStringLiteral("tables")].toArray())
+            for (const QJsonValue &row : table.toArray())
+                texts += row.toVariant().toStringList();
+        const QString all = texts.join(QLatin1Char('\n'));
+        EXPECT_TRUE(all.contains(QStringLiteral("иконавець робіт: ") + Org)) << all.toStdString();
+        EXPECT_FALSE(all.contains(governed)) << all.toStdString();
+        if (number == 7) {
+            EXPECT_TRUE(texts.contains(QStringLiteral("представник виконавця робіт (") + Org + QLatin1Char(')')));
+        }
+    }
+}

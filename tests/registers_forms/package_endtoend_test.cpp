@@ -164,7 +164,7 @@ TEST_F(PackageEndToEnd, TitleDocumentsContentsPointAtTheRenderedPagesOfTheBoundP
                              QStringLiteral("Києво-Святошинського району Київської області"),
                              QStringLiteral("Директор\t____________________\tКоваленко І.П."), year + QStringLiteral(" р."),
                              QStringLiteral("ПОЯСНЮВАЛЬНА ЗАПИСКА"), QStringLiteral("ЗМІСТ"),
-                             QStringLiteral("розроблена ТОВ «ЗЕМПРОЕКТ» у ") + year + QStringLiteral(" році")})
+                             QStringLiteral("розроблена у ") + year + QStringLiteral(" році. Виконавець робіт: ТОВ «ЗЕМПРОЕКТ».")})
         EXPECT_TRUE(paragraphs.contains(t)) << t.toStdString() << "\n in \n" << paragraphs.toStdString();
     const QJsonArray contents = docx[QStringLiteral("tables")].toArray().at(0).toArray();
     ASSERT_EQ(contents.size(), 3);
