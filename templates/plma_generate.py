@@ -55,7 +55,10 @@ def catalogue_table(ind):
 def use_list_table(width, ind):
     widths = scaled([12, 40, 30], min(width, 90 * PT))
     h = dict(size=9)  # the land-use rows are appended in the heading row's format
-    return table(widths, [[c("№", **h), c("Код угідь", **h), c("Площа", **h)]], ind=ind, whole_rows=True)
+    # The heading repeats above a list that goes on to a next sheet; the rows added after it are
+    # data (Rows_Add drops the mark from its copies).
+    return table(widths, [[c("№", **h), c("Код угідь", **h), c("Площа", **h)]], ind=ind, heading_rows=1,
+                 whole_rows=True)
 
 
 SIXZEM_COLUMNS = {

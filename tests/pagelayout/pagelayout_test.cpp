@@ -460,6 +460,44 @@ TEST_F(PageLayout, AreaLineGoesOnWithTheTableItCloses)
     makeRenderAndCheck(cases, QStringLiteral("area"));
 }
 
+// A list of land uses too long for the first sheet goes on under its heading: a field of 120 by
+// 100 m cut into 30 land uses of 20 m square, on the A4 plans that list them, each sheet after the
+// first that holds land-use rows holds the list's heading above them.
+TEST_F(PageLayout, LandUseListGoesOnUnderItsHeading)
+{
+    model::Parcel field = ParcelOf(QStringLiteral("0001"), QString::fromUtf8(LongOwner),
+                                   {{9100, 9000}, {9100, 9120}, {9000, 9120}, {9000, 9000}});
+    for (int row = 0; row < 5; ++row)
+        for (int column = 0; column < 6; ++column) {
+            const double x = 9100 - 20 * row, y = 9000 + 20 * column;
+            model::LandUseArea use;
+            use.CN = (row + column) % 2 ? QStringLiteral("35") : QStringLiteral("36");
+            use.Points = RingOf({{x, y}, {x, y + 20}, {x - 20, y + 20}, {x - 20, y}});
+            field.LandUses.Add(use);
+        }
+    model::ParcelList parcels;
+    parcels.Add(field);
+    model::RunAreaPhase(parcels);
+    model::state().Parcels = parcels;
+    std::vector<LayoutCase> cases;
+    for (uint8_t paper : {1, 2})
+        for (uint8_t variant : {1, 2})
+            cases.push_back({QStringLiteral("uses-") + FindZovaTemplate(paper, variant)->FileName.chopped(5),
+                             KindCadastralPlan, paper, variant, 1});
+    static const QRegularExpression useRow(QStringLiteral("^\\d+ 3[56] \\d+\\.\\d\\d$"));
+    makeRenderAndCheck(cases, QStringLiteral("uses"), [](const LayoutCase &, const std::vector<pagecheck::Sheet> &sheets) {
+        QStringList faults;
+        for (size_t k = 1; k < sheets.size(); ++k) {
+            const QStringList lines = SheetLines(sheets[k]);
+            if (!lines.filter(useRow).isEmpty() && lines.filter(QStringLiteral("Код угідь")).isEmpty())
+                faults << QStringLiteral("sheet %1 holds land uses without the list's heading").arg(k + 1);
+        }
+        if (sheets.size() < 2)
+            faults << QStringLiteral("the list of 30 land uses stands on one sheet: the test shows nothing");
+        return faults;
+    });
+}
+
 // List No 1 over a page and a half, for numbers of parcels that bring its end to every place at
 // the foot of the first sheet and down the second: the totals go on with the last parcel, the
 // counts and the signature line with the totals.
