@@ -60,6 +60,7 @@ ActWording ComputeActWording(const QString &pz, const ActTerritory &t, uint8_t w
     const QString code = w.PzParts.value(0);
     const bool sessionCode = code == CodeCouncilSession;
     const bool administrationCode = code == CodeAdministration || code == CodeAdministrationHead;
+    w.Order = administrationCode;
 
     // The parts after the code: a session's decision gives its date and its wording, the others
     // their number and date.

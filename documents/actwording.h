@@ -41,6 +41,7 @@ struct ActWording {
     QString KeptAt;          ///< where the second copy is kept
     QString SigningCouncil;  ///< the council or administration whose head signs
     QString SigningHead;     ///< the name of that head
+    bool Order = false;            ///< the grounds are an administration's order ("РА", "РГ"), not a decision
     bool IssuerIsCouncil = false;  ///< Issuer is a council's name: the word "ради" follows it
     bool KeptAtCouncil = false;    ///< KeptAt is a council's name: the word "раді" follows it
     bool SigningIsCouncil = false; ///< SigningCouncil is a council's name: "ради" follows it

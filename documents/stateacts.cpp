@@ -37,13 +37,18 @@ public:
     {
         attempt([&] { m_doc.Bookmarks(QString::fromLatin1(bookmark)).SetText(text); });
     }
-    /// The word after a council's name ("ради", "раді"), where the template keeps it in a bookmark
-    /// of its own: left where the name is a council's, emptied where it is not.
+    /// A word the template keeps in a bookmark of its own around a name; a template without it
+    /// still works.
+    void helperWord(const QString &bookmark, const QString &text)
+    {
+        if (m_doc.HasBookmark(bookmark))
+            attempt([&] { m_doc.Bookmarks(bookmark).SetText(text); });
+    }
+    /// The word after a council's name ("ради", "раді"): left where the name is a council's,
+    /// emptied where it is not.
     void councilWord(const char *bookmark, bool council, const QString &word)
     {
-        const QString name = QString::fromLatin1(bookmark) + QStringLiteral("_rada");
-        if (m_doc.HasBookmark(name))
-            attempt([&] { m_doc.Bookmarks(name).SetText(council ? word : QString()); });
+        helperWord(QString::fromLatin1(bookmark) + QStringLiteral("_rada"), council ? word : QString());
     }
     /// The description by neighbours, every line with its letters in the form's column.
     void description(const char *bookmark, int32_t parcel)
@@ -184,9 +189,13 @@ ActOutcome FillNewStateAct(office::Document &doc, const PlanOptions &options, in
 
     fill.set("raividdilu", w.OfficeAdjective);
     fill.set("raividdilu1", w.OfficeAdjective);
+    // "відповідно до рішення … ради від … № 47 (виконкому)", but an order names itself once:
+    // "відповідно до розпорядження … райдержадміністрації від … № 3"; no body, no brackets.
+    fill.helperWord(QStringLiteral("risdate_kind"), w.Order ? QStringLiteral("розпорядження ") : QStringLiteral("рішення "));
     fill.set("risdate", w.Issuer);
     fill.councilWord("risdate", w.IssuerIsCouncil, QStringLiteral(" ради"));
-    fill.set("radu", w.DecisionText + QStringLiteral(" (") + w.BodyWord + QLatin1Char(')'));
+    fill.set("radu", w.DecisionText + (w.Order || w.BodyWord.isEmpty() ? QString()
+                                                                       : QStringLiteral(" (") + w.BodyWord + QLatin1Char(')')));
     fill.set("radi", w.KeptAt);
     fill.councilWord("radi", w.KeptAtCouncil, QStringLiteral(" раді"));
     fill.set("radu1", w.SigningCouncil);

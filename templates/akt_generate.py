@@ -26,7 +26,8 @@ indent: the builder puts the letters of a line in front of its neighbour, with a
 neighbours' column, so a neighbour that takes two lines keeps its letters beside it. After the
 names of a council the word "ради" (or "раді") stands in a bookmark of its own ("<name>_rada"),
 which the builder empties where the name is not a council's; the approval acts' word "рішення"
-before the decision's body stands in "OrgKind", which an order's grounds empty.
+before the decision's body stands in "OrgKind", which an order's grounds empty, and the new act's
+before the issuer in "risdate_kind", which an order's grounds make "розпорядження".
 
 The names the builder puts in (owners, signers) are nominative: each follows a label and a colon
 or stands alone on a signature line, never after a word that would want another case.
@@ -196,8 +197,10 @@ def new_state_act():
     body.append(heading("ДЕРЖАВНИЙ АКТ", 18, after=2))
     body.append(heading("на право власності на земельну ділянку", 13, after=6))
     body.append(a.line("Серія ________   № ______________", align="center", after=16))
-    body.append(a.line("Цей державний акт посвідчує право власності на земельну ділянку, надану відповідно до "
-                       "рішення ", a.bm("risdate"), a.council_word("risdate", " ради"), a.bm("radu"), ".", after=6))
+    # "рішення" before the body that made the decision, "розпорядження" before an administration.
+    body.append(a.line("Цей державний акт посвідчує право власності на земельну ділянку, надану відповідно до ",
+                       a.bm("risdate_kind", text="рішення "), a.bm("risdate"), a.council_word("risdate", " ради"),
+                       a.bm("radu"), ".", after=6))
     body.append(a.line("Власник: ", a.bm("oname", True), align="left", after=6))
     body.append(a.line("Адреса власника: ", a.bm("oadr"), align="left", after=6))
     body.append(a.line("Площа земельної ділянки: ", a.bm("area", True), align="left", after=6))

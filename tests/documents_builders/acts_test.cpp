@@ -658,6 +658,7 @@ TEST(PurposeForAct, APurposeWithoutForGetsItAndEndsWithOneFullStop)
 // nominative after its label, the decision is named once, the purpose reads "для …".
 TEST_F(Acts, TheActsReadRightWithTheValuesInPlace)
 {
+    exec(QStringLiteral("INSERT INTO pz (code, desk) VALUES ('РК', 'земельної комісії')"));
     model::Parcel &p = model::state().Parcels[1];
     p.NM = QStringLiteral("Солов'яненко Валентин Ігорович");
     const QString owner = p.NM;
@@ -673,6 +674,13 @@ TEST_F(Acts, TheActsReadRightWithTheValuesInPlace)
           QStringLiteral("Площа земельної ділянки: ") + zova::Format2(400) + QStringLiteral(" кв.м."),
           QStringLiteral("Цільове призначення (використання) земельної ділянки: для ") + reference::state().KZ22Text
               + QLatin1Char('.')}},
+        // An order names itself once, and a body that has no word of its own leaves no brackets.
+        {KindNewStateAct, "РА,3,02.02.2007",
+         {QStringLiteral("Цей державний акт посвідчує право власності на земельну ділянку, надану відповідно до "
+                         "розпорядження Києво-Святошинської райдержадміністрації від 02.02.2007р. № 3.")}},
+        {KindNewStateAct, "РК,5,01.01.2001",
+         {QStringLiteral("Цей державний акт посвідчує право власності на земельну ділянку, надану відповідно до "
+                         "рішення земельної комісії від 01.01.2001р. № 5.")}},
         {KindApprovalAct, "РА,3,02.02.2007",
          {QStringLiteral("Власник: ") + owner, QStringLiteral("Адреса власника: с. Софіївська Борщагівка, вул. Садова, 9"),
           QStringLiteral("Цей акт посвідчує, що відповідно до розпорядження Києво-Святошинської райдержадміністрації від "
@@ -695,7 +703,8 @@ TEST_F(Acts, TheActsReadRightWithTheValuesInPlace)
             EXPECT_TRUE(std::any_of(paragraphs.begin(), paragraphs.end(), [&](const QString &t) { return t.startsWith(line); }))
                 << line.toStdString() << "\n in \n" << paragraphs.join(QLatin1Char('\n')).toStdString();
         const QString all = paragraphs.join(QLatin1Char('\n'));
-        for (const char *wrong : {"Видано", "власнику Солов", "рішення розпорядження", "мешкає", ".."})
+        for (const char *wrong : {"Видано", "власнику Солов", "рішення розпорядження", "мешкає", "..", "()",
+                                  "рішення Києво-Святошинської райдержадміністрації", "(розпорядження)"})
             EXPECT_FALSE(all.contains(QString::fromUtf8(wrong))) << wrong;
     }
 }
