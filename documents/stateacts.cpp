@@ -50,6 +50,15 @@ public:
     {
         helperWord(QString::fromLatin1(bookmark) + QStringLiteral("_rada"), council ? word : QString());
     }
+    /// The act's purpose of use, which ends its sentence; an act without one is named (no purpose
+    /// was chosen in the window, or the reference data has no text for the parcel's row).
+    void purpose(const char *bookmark, const QString &text)
+    {
+        const QString worded = PurposeForAct(text);
+        if (worded.isEmpty())
+            m_problems << QStringLiteral("Цільове призначення ділянки не вибрано: в акті воно порожнє");
+        set(bookmark, worded);
+    }
     /// The description by neighbours, every line with its letters in the form's column.
     void description(const char *bookmark, int32_t parcel)
     {
@@ -219,7 +228,7 @@ ActOutcome FillNewStateAct(office::Document &doc, const PlanOptions &options, in
     const PurposeParcel purpose1{first.KZ, first.Area};
     const PurposeParcel purpose2{secondIndex ? parcels[secondIndex].KZ : QString(),
                                  secondIndex ? parcels[secondIndex].Area : 0.0};
-    fill.set("cilove", PurposeForAct(NewActPurpose(purpose1, secondIndex ? &purpose2 : nullptr, ref, options.AreaUnit)));
+    fill.purpose("cilove", NewActPurpose(purpose1, secondIndex ? &purpose2 : nullptr, ref, options.AreaUnit));
 
     // One scale for both drawings, so that the act's one scale is true of each: the coarser of
     // their automatic scales.
@@ -326,7 +335,7 @@ ActOutcome FillApprovalAct(office::Document &doc, const PlanOptions &options, in
     fill.set("DilAdr", territory.CouncilGenitive2 + QStringLiteral(" ради, ") + parcel.AD);
     fill.set("RaiZem", model::state().RaiZem);
     fill.set("Area", zova::Format4(zova::Hectares(parcel.Area)));
-    fill.set("Cilove", PurposeForAct(reference::state().PurposeName));
+    fill.purpose("Cilove", reference::state().PurposeName);
 
     step.setValue(3);
     const bool drawn = fill.attempt([&] {

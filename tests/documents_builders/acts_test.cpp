@@ -656,6 +656,24 @@ TEST(PurposeForAct, APurposeWithoutForGetsItAndEndsWithOneFullStop)
 
 // The acts read back by python-docx with the values in place: every name stands in the
 // nominative after its label, the decision is named once, the purpose reads "для …".
+// An act whose purpose is left empty (none chosen in the window) is made and named for it; the new
+// act of a row-22 parcel takes the row's own text and needs no choice.
+TEST_F(Acts, AnActWithoutAPurposeIsNamed)
+{
+    reference::state().PurposeName.clear();
+    for (const uint8_t kind : {KindApprovalAct, KindApprovalActShares, KindNewStateAct}) {
+        SCOPED_TRACE(int(kind));
+        model::state().Parcels[1].KZ = kind == KindNewStateAct ? QStringLiteral("5") : QStringLiteral("22");
+        office::Document &doc = fill(kind);
+        EXPECT_EQ(text(doc, kind == KindNewStateAct ? "cilove" : "Cilove"), QString());
+        EXPECT_EQ(outcome.Problems, QStringList{QStringLiteral("Цільове призначення ділянки не вибрано: в акті воно порожнє")});
+        doc.Close();
+    }
+    model::state().Parcels[1].KZ = QStringLiteral("22");
+    fill(KindNewStateAct);
+    EXPECT_TRUE(outcome.Problems.isEmpty()) << outcome.Problems.join(QLatin1Char('\n')).toStdString();
+}
+
 TEST_F(Acts, TheActsReadRightWithTheValuesInPlace)
 {
     exec(QStringLiteral("INSERT INTO pz (code, desk) VALUES ('РК', 'земельної комісії')"));
