@@ -130,12 +130,16 @@ QString BatchFolder(office::WordApp &app)
     return DocumentFolder(app, chosen, opts.DocAction);
 }
 
+void AskBeforeReplacingFiles(OutputNames &names, uint8_t action, const QStringList &paths)
+{
+    // An opened document never replaces a file, and one left open is not saved.
+    if (action == ActionSave || action == ActionSavePrint)
+        names.AskBeforeReplacing(paths);
+}
+
 void AskBeforeReplacingFiles(office::WordApp &app, OutputNames &names,
                              const std::function<QString(int32_t index)> &baseName)
 {
-    const uint8_t action = documents::options().DocAction;
-    if (action != ActionSave && action != ActionSavePrint)
-        return; // an opened document never replaces a file, and one left open is not saved
     const QString folder = BatchFolder(app);
     // The names the batch will hand out, in its order, from names of its own.
     OutputNames planned = names;
@@ -144,7 +148,7 @@ void AskBeforeReplacingFiles(office::WordApp &app, OutputNames &names,
     for (int32_t index = 1; index <= parcels.UBound(); ++index)
         if (parcels[index].Selected != 0)
             paths << planned.Reserve(folder, baseName(index), QStringLiteral(".docx"));
-    names.AskBeforeReplacing(paths);
+    AskBeforeReplacingFiles(names, documents::options().DocAction, paths);
 }
 
 DocumentResult FinishBatchDocument(office::WordApp &app, office::Document &doc, OutputNames &names,

@@ -88,10 +88,14 @@ QString DocumentFolder(office::WordApp &app, const QString &chosen, uint8_t acti
 /// folder, when one of more than two characters is chosen, and the document action.
 QString BatchFolder(office::WordApp &app);
 
-/// Before a batch of documents::options() goes through the selected parcels: when its action
-/// saves, asks through `names` whether to replace the files in the batch folder that the
-/// documents `baseName(index)`.docx of the selected parcels would replace (OutputNames::
-/// AskBeforeReplacing).
+/// Before a batch that finishes its documents by `action` saves them under `paths`: when the
+/// action saves, asks through `names` whether to replace the files there
+/// (OutputNames::AskBeforeReplacing); an opened document replaces none, so nothing is asked then.
+void AskBeforeReplacingFiles(OutputNames &names, uint8_t action, const QStringList &paths);
+
+/// The same before a batch of documents::options() goes through the selected parcels, for the
+/// files in the batch folder that the documents `baseName(index)`.docx of the selected parcels
+/// would replace.
 void AskBeforeReplacingFiles(office::WordApp &app, OutputNames &names,
                              const std::function<QString(int32_t index)> &baseName);
 

@@ -169,13 +169,11 @@ PackageReport MakeReportDocuments(office::WordApp &app, PackageArguments &args, 
     documents::OutputNames names;
     if (s.ReportMode == ReportShares) {
         const uint8_t action = documents::options().DocAction;
-        if (action == documents::ActionSave || action == documents::ActionSavePrint) {
-            QStringList paths;
-            for (int i = 1; i <= 12; ++i)
-                if (const PackageDocument *row = FindPackageDocument(i); row && s.DocChosen[size_t(i)])
-                    paths << documentPath(app, *row, action);
-            names.AskBeforeReplacing(paths);
-        }
+        QStringList paths;
+        for (int i = 1; i <= 12; ++i)
+            if (const PackageDocument *row = FindPackageDocument(i); row && s.DocChosen[size_t(i)])
+                paths << documentPath(app, *row, action);
+        documents::AskBeforeReplacingFiles(names, action, paths);
         progress.setRange(0, 12);
         for (int i = 1; i <= 12; ++i) {
             if (s.DocChosen[size_t(i)])
