@@ -130,13 +130,17 @@ QString MakeKoatuuCode(int32_t regionId, int32_t districtId, int32_t councilId, 
 {
     const int pr = unitCode(regionId);
     const int pd = unitCode(districtId);
-    const int pc = unitCode(councilId);
+    // A district that stands for its own council (a city without councils) has no council part:
+    // its part is the district's, which must not be written twice.
+    const int pc = councilId == districtId ? 0 : unitCode(councilId);
     const int ps = settlementCode(settlementId);
     const QString label = withLabel ? QStringLiteral("Код КОАТУ: ") : QString();
     if (pr > 0 && pd > 0 && pc > 0 && ps > 0)
         return label + part(pr, 2) + part(pd, 3) + part(pc, 3) + part(ps, 2);
     if (pr > 0 && pd > 0 && pc > 0 && ps == 0)
         return label + part(pr, 2) + part(pd, 3) + part(pc, 3) + QStringLiteral("00");
+    if (pr > 0 && pd > 0 && pc == 0 && ps > 0) // a village directly under a city of regional importance
+        return label + part(pr, 2) + part(pd, 3) + QStringLiteral("000") + part(ps, 2);
     if (pr > 0 && pd > 0 && pc == 0 && ps == 0)
         return label + part(pr, 2) + part(pd, 3) + QStringLiteral("00000");
     if (pr > 0 && pd == 0 && pc == 0 && ps == 0)
@@ -171,6 +175,8 @@ TerritoryPhrase ComposeTerritory(const TerritoryPick &pick)
         if (const std::optional<RadaRow> city = RadaRowById(pick.districtId))
             council = city->councilText();
         out.territoryText = pick.region + blank + council + rada;
+        if (!pick.settlement.isEmpty()) // a village of the city's own
+            out.territoryText += blank + pick.settlement;
     } else if ((pick.level == 2 && !pick.districtHasCouncils) || (pick.level == 1 && IsSpecialStatusCity(pick.region))) {
         // Kyiv or Sevastopol, as a whole or a district of it: the city's council disposes of its land.
         if (const std::optional<RadaRow> city = RadaRowById(pick.regionId))

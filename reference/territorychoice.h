@@ -39,8 +39,11 @@ std::vector<ListItem> Settlements(int32_t councilId);
 /// for a level not chosen): the region's two digits, the district's three, the council's three and
 /// the settlement's two, each part read from the database and written with leading zeros (a wider
 /// part keeps all its digits); the levels below the deepest chosen one are zeros, and a choice
-/// without a region, or with a gap above a chosen level, is ten zeros. withLabel puts
-/// "Код КОАТУ: " in front. Throws zova::Error when a chosen unit is missing or the database fails.
+/// without a region, or with a gap above a chosen level, is ten zeros. A council id equal to the
+/// district id (a district that stands for its own council) gives no council part, so a settlement
+/// directly under a city of regional importance reads "<region><city>000<settlement>"
+/// ("6110500002"). withLabel puts "Код КОАТУ: " in front. Throws zova::Error when a chosen unit is
+/// missing or the database fails.
 QString MakeKoatuuCode(int32_t regionId, int32_t districtId, int32_t councilId, int32_t settlementId, bool withLabel);
 
 /// True for a code of exactly ten digits.
@@ -69,8 +72,9 @@ struct TerritoryPhrase {
 /// The documents' texts of a pick. A council gives "<region> <district> <council> рада" (and
 /// " <settlement>" when one is chosen), a city among the districts printed by PrintedUnitName
 /// ("м. Ірпінь"), as the KOATUU resolution prints it; a district for which IsRegionalCity holds
-/// and that has no council selected is a city that is its own council: "<region> <city council> рада", the
-/// council being the district row's name and status word; a district without councils of its
+/// and that has no council selected is a city that is its own council: "<region> <city council> рада"
+/// (and " <settlement>" for a village directly under the city), the council being the district
+/// row's name and status word; a district without councils of its
 /// own that is no such city is a district of a city with special status: "<region>
 /// <district>", with the city's council (the region row's name and status word); that city chosen
 /// as a whole (a region for which IsSpecialStatusCity holds) is "<region>" with the same council.

@@ -173,11 +173,15 @@ void frmTerra::cmbReg_Click()
     const int32_t districtId = chosenId(ui->cmbReg);
     reference::RadaRow district;
     std::vector<reference::ListItem> councils;
+    std::vector<reference::ListItem> ownSettlements;
     Code code;
     try {
         district = reference::RequireRadaRow(districtId);
         for (const reference::RadaRow &unit : reference::RadaChildren(districtId))
             councils.push_back({unit.councilText(), unit.id});
+        // A city without councils may have villages of its own (Рай under Бережани).
+        if (councils.empty())
+            ownSettlements = reference::Settlements(districtId);
         code = composeCode(districtId, 0, 0);
     } catch (const zova::Error &e) {
         reference::TellNotRead(e);
@@ -201,6 +205,10 @@ void frmTerra::cmbReg_Click()
         m_choice.CouncilId = districtId;
     }
     selectNone(ui->cmbRada, [this] { cmbRada_Click(); });
+    if (!ownSettlements.empty()) {
+        fillList(ui->cmbSelo, ownSettlements, true);
+        ui->cmbSelo->setEnabled(true);
+    }
     m_choice.TerraLevel = 2;
     m_choice.DistrictName = ui->cmbReg->currentText();
     m_choice.CentreName = reference::IsRegionalCity(m_choice.DistrictName) ? district.councilText()

@@ -12,7 +12,8 @@ class QComboBox;
 
 /// The territory dialog: four cascading lists of the region (`cmbObl`), district (`cmbReg`),
 /// council (`cmbRada`) and settlement (`cmbSelo`), each filled with one query, and the KOATUU code
-/// composed from the picked units (`lKadKode`). Changing a region or a district empties every list,
+/// composed from the picked units (`lKadKode`). A city without councils lists the villages directly
+/// under it in `cmbSelo`, its own settlements. Changing a region or a district empties every list,
 /// id, name and official below it. The picture buttons open the officials of the district (`bR`)
 /// and of the council (`bG`) and the council list (`bAdd` with a district, `bEdit` with a council
 /// that the council list holds under its number: renaming needs its row).

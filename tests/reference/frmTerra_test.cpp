@@ -11,6 +11,7 @@
 
 #include <QCollator>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -281,6 +282,153 @@ TEST_F(TerraTest, EachLevelGivesItsCodeAndOnlyACompleteTerritoryIsAccepted)
             EXPECT_EQ(m.TerritoryText, c.territory);
         }
     }
+}
+
+// Five cities of regional importance have no councils of their own, and the classifier puts
+// seven villages directly under them: the city's settlement list offers them, and each composes its
+// own code, the city's part followed by "000" where a council's part stands.
+TEST_F(TerraTest, ASettlementDirectlyUnderACityIsChosenFromTheCitysList)
+{
+    struct Case {
+        QString region, city;
+        QStringList settlements; // the city's list
+        QString settlement, code, territory, council;
+    };
+    const QString mr = QStringLiteral(" міська рада ");
+    const std::vector<Case> cases = {
+        {QStringLiteral("Івано-Франківська область"), QStringLiteral("м Бурштин"), {QStringLiteral("Вигівка")},
+         QStringLiteral("Вигівка"), QStringLiteral("2610300001"),
+         QStringLiteral("Івано-Франківська область Бурштинська") + mr + QStringLiteral("Вигівка"),
+         QStringLiteral("Бурштинська міська")},
+        {QStringLiteral("Київська область"), QStringLiteral("м Обухів"),
+         {QStringLiteral("Ленди"), QStringLiteral("Таценки")}, QStringLiteral("Ленди"), QStringLiteral("3211600001"),
+         QStringLiteral("Київська область Обухівська") + mr + QStringLiteral("Ленди"), QStringLiteral("Обухівська міська")},
+        {QStringLiteral("Київська область"), QStringLiteral("м Обухів"),
+         {QStringLiteral("Ленди"), QStringLiteral("Таценки")}, QStringLiteral("Таценки"), QStringLiteral("3211600002"),
+         QStringLiteral("Київська область Обухівська") + mr + QStringLiteral("Таценки"),
+         QStringLiteral("Обухівська міська")},
+        {QStringLiteral("Тернопільська область"), QStringLiteral("м Бережани"),
+         {QStringLiteral("Лісники"), QStringLiteral("Рай")}, QStringLiteral("Лісники"), QStringLiteral("6110500001"),
+         QStringLiteral("Тернопільська область Бережанська") + mr + QStringLiteral("Лісники"),
+         QStringLiteral("Бережанська міська")},
+        {QStringLiteral("Тернопільська область"), QStringLiteral("м Бережани"),
+         {QStringLiteral("Лісники"), QStringLiteral("Рай")}, QStringLiteral("Рай"), QStringLiteral("6110500002"),
+         QStringLiteral("Тернопільська область Бережанська") + mr + QStringLiteral("Рай"),
+         QStringLiteral("Бережанська міська")},
+        {QStringLiteral("Херсонська область"), QStringLiteral("м Гола Пристань"), {QStringLiteral("Білогрудове")},
+         QStringLiteral("Білогрудове"), QStringLiteral("6510300001"),
+         QStringLiteral("Херсонська область Голопристанська") + mr + QStringLiteral("Білогрудове"),
+         QStringLiteral("Голопристанська міська")},
+        {QStringLiteral("Чернігівська область"), QStringLiteral("м Новгород-Сіверський"),
+         {QStringLiteral("Красна Гірка")}, QStringLiteral("Красна Гірка"), QStringLiteral("7410500002"),
+         QStringLiteral("Чернігівська область Новгород-Сіверська") + mr + QStringLiteral("Красна Гірка"),
+         QStringLiteral("Новгород-Сіверська міська")},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.settlement.toStdString());
+        prompts->calls.clear();
+        setProgramTerritory(QStringLiteral("старе"));
+        open();
+        if (c.region != list("cmbObl")->currentText())
+            pick("cmbObl", c.region);
+        pick("cmbReg", c.city);
+        EXPECT_FALSE(enabled("cmbRada"));
+        EXPECT_EQ(code(), QStringLiteral("Код КОАТУ: ") + c.code.left(5) + QStringLiteral("00000"));
+        EXPECT_TRUE(enabled("cmbSelo"));
+        EXPECT_EQ(items("cmbSelo"), c.settlements);
+        EXPECT_EQ(list("cmbSelo")->currentIndex(), -1);
+        pick("cmbSelo", c.settlement);
+        EXPECT_EQ(code(), QStringLiteral("Код КОАТУ: ") + c.code);
+        EXPECT_EQ(dlg->choice().Koatuu, c.code);
+        if (c.settlement == QStringLiteral("Рай"))
+            widgettesting::keepPicture(dlg.get(), QStringLiteral("frmTerra-city-settlement"));
+
+        ok();
+        EXPECT_TRUE(prompts->calls.empty());
+        ASSERT_EQ(dlg->result(), QDialog::Accepted);
+        const model::State &m = model::state();
+        EXPECT_EQ(m.Koatuu, c.code);
+        EXPECT_EQ(m.Parcels[1].KoatuuPart.text(), c.code);
+        EXPECT_EQ(m.Parcels[2].KoatuuPart.text(), c.code);
+        EXPECT_EQ(m.TerritoryText, c.territory);
+        EXPECT_EQ(state().CouncilName, c.council);
+        EXPECT_EQ(state().CentreName, c.council);
+        EXPECT_EQ(state().CouncilId, state().DistrictId);
+        // A file of this code prints the same council (the resolution does not name the village).
+        const QStringList fromDialog{state().CouncilName, state().CentreName, state().CouncilGenitive,
+                                     state().CouncilDative};
+        QString resolved = c.code;
+        ResolveKoatuu(resolved);
+        EXPECT_EQ((QStringList{state().CouncilName, state().CentreName, state().CouncilGenitive, state().CouncilDative}),
+                  fromDialog);
+        EXPECT_EQ(m.TerritoryText, c.territory.left(c.territory.size() - c.settlement.size() - 1));
+    }
+
+    // Another district empties the city's settlements; the city again offers them.
+    open();
+    pick("cmbReg", QStringLiteral("м Обухів"));
+    pick("cmbSelo", QStringLiteral("Таценки"));
+    pick("cmbReg", QStringLiteral("м Біла Церква"));
+    EXPECT_EQ(list("cmbSelo")->count(), 0);
+    EXPECT_FALSE(enabled("cmbSelo"));
+    EXPECT_EQ(code(), QStringLiteral("Код КОАТУ: 3210300000"));
+    pick("cmbReg", QStringLiteral("м Обухів"));
+    EXPECT_EQ(items("cmbSelo"), (QStringList{QStringLiteral("Ленди"), QStringLiteral("Таценки")}));
+    pick("cmbObl", QStringLiteral("Львівська область"));
+    EXPECT_EQ(list("cmbSelo")->count(), 0);
+    EXPECT_FALSE(enabled("cmbSelo"));
+}
+
+// Every settlement of the shipped classifier, picked in the dialog as an operator would (region,
+// district or city, council where there are councils, settlement), composes its own code. The
+// database numbers the settlements 1 to n in the classifier's order.
+TEST_F(TerraTest, EverySettlementOfTheClassifierComposesItsOwnCode)
+{
+    QFile file(testsupport::sourcePath(QStringLiteral("reference/data/KOATUU.csv")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QStringList expected{QString()}; // by a_selo_id
+    for (const QByteArray &line : file.readAll().split('\n')) {
+        const QString te = QString::fromLatin1(line.left(10));
+        if (te.size() == 10 && te.at(0).isDigit() && !te.endsWith(QStringLiteral("00")))
+            expected << te;
+    }
+    ASSERT_EQ(expected.size(), 28388 + 1);
+
+    QStringList composed(expected.size());
+    auto settlements = [&] {
+        QComboBox *selo = list("cmbSelo");
+        if (!selo->isEnabled())
+            return;
+        for (int i = 0; i < selo->count(); ++i) {
+            selo->setCurrentIndex(i);
+            emit selo->activated(i);
+            const int id = selo->itemData(i).toInt();
+            ASSERT_TRUE(id > 0 && id < composed.size());
+            composed[id] = dlg->choice().Koatuu;
+        }
+    };
+    open();
+    for (int r = 0; r < list("cmbObl")->count(); ++r) {
+        list("cmbObl")->setCurrentIndex(r);
+        emit list("cmbObl")->activated(r);
+        for (int d = 0; d < list("cmbReg")->count(); ++d) {
+            list("cmbReg")->setCurrentIndex(d);
+            emit list("cmbReg")->activated(d);
+            settlements();
+            for (int c = 0; c < list("cmbRada")->count(); ++c) {
+                list("cmbRada")->setCurrentIndex(c);
+                emit list("cmbRada")->activated(c);
+                settlements();
+            }
+        }
+    }
+    int wrong = 0;
+    for (int id = 1; id < expected.size(); ++id)
+        if (composed[id] != expected[id] && ++wrong <= 20)
+            ADD_FAILURE() << "settlement " << id << ": " << expected[id].toStdString() << " composed as \""
+                          << composed[id].toStdString() << "\"";
+    EXPECT_EQ(wrong, 0);
+    EXPECT_TRUE(prompts->calls.empty());
 }
 
 TEST_F(TerraTest, ChangingRegionOrDistrictEmptiesEverythingBelowIt)
