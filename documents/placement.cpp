@@ -215,4 +215,19 @@ void CheckPlaceable(const DocParcel &parcel, bool landUse)
     }
 }
 
+void CheckParcelPlaceable(const model::ParcelList &parcels, int32_t index, bool landUse)
+{
+    DocParcel doc;
+    PrepareParcel(doc, parcels, index, QString());
+    if (doc.Points.UBound() < 1)
+        return;
+    // Placing sets the scale of the plan drawn last, which the acts print; no plan is drawn here.
+    int32_t &drawScale = state().DrawScale;
+    const int32_t drawn = drawScale;
+    int32_t scale = 0;
+    PlaceParcel(doc, 0, 0, scale, true);
+    drawScale = drawn;
+    CheckPlaceable(doc, landUse);
+}
+
 } // namespace documents

@@ -60,4 +60,12 @@ void PlaceParcel(DocParcel &parcel, double centreX, double centreY, int32_t &sca
 /// farthest from the others (the land-use point) and its coordinates.
 void CheckPlaceable(const DocParcel &parcel, bool landUse);
 
+/// Throws UnplaceableDrawing when no plan could draw parcel `index` of `parcels` at the scale the
+/// plans choose for it themselves: CheckPlaceable of its points placed at the automatic scale,
+/// with `landUse` its land-use areas' points too. The documents that print a parcel's area,
+/// perimeter or coordinates without drawing it refuse with this what the plans refuse, and so
+/// never print figures summed from such points. A parcel without boundary points passes. The
+/// program-wide DrawScale is left as it was. Throws zova::Error for an index outside the list.
+void CheckParcelPlaceable(const model::ParcelList &parcels, int32_t index, bool landUse);
+
 } // namespace documents

@@ -4,6 +4,7 @@
 #include "documents/docbuilder.h"
 #include "documents/docparcel.h"
 #include "documents/outputnames.h"
+#include "documents/placement.h"
 #include "documents/state.h"
 #include "model/state.h"
 #include "registers/templates.h"
@@ -80,6 +81,8 @@ documents::BatchReport MakeCatalogues(office::WordApp &app, const QString &progr
         }
 
         documents::TryParcel(report, i, [&] {
+            // Points that no plan could draw give an area and a perimeter that mean nothing.
+            documents::CheckParcelPlaceable(parcels, i, false);
             office::Document &doc = app.Documents_Add(templatePath);
             step.setValue(7);
             report.Done.push_back(documents::CloseOnFailure(app, doc, [&] {

@@ -30,9 +30,10 @@ void FillCatalogue(office::Document &doc, const model::Parcel &parcel, const doc
 /// each in `app`: rebuilds the program-wide side list from the parcel's points, stores the sum of
 /// the side lengths in the parcel's Perimeter, fills the template and opens, saves, or saves and
 /// prints the document by the document action, under names distinct within the run. A parcel
-/// without boundary points, or whose document fails, is recorded with its number and reason and
-/// the run goes on. `overall` counts the parcels with the label "Загальний процес i з n"; `step`
-/// the stages of each catalogue (1 to 21). Throws zova::Error when the template is missing, after
+/// without boundary points, one that no plan could draw (documents::CheckParcelPlaceable, with the
+/// plans' reason), or one whose document fails, is recorded with its number and reason and the run
+/// goes on. `overall` counts the parcels with the label "Загальний процес i з n"; `step` the
+/// stages of each catalogue (1 to 21). Throws zova::Error when the template is missing, after
 /// the perimeters of all selected parcels are stored.
 documents::BatchReport MakeCatalogues(office::WordApp &app, const QString &programDir, uint8_t areaUnit,
                                       platform::ProgressSink &overall, platform::ProgressSink &step);
