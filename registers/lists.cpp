@@ -116,7 +116,7 @@ List1 BuildList1(const model::ParcelList &parcels, double buildArea, double area
     List1 list;
     for (int32_t i = 1; i <= parcels.UBound(); ++i) {
         const model::Parcel &p = parcels[i];
-        if (p.Selected == 0)
+        if (p.Selected == 0 || !FiguresPrintable(parcels, i, true, list.LeftOut))
             continue;
         const std::optional<int16_t> kz = KzCodeOf(p.KZ);
         if (!kz) {

@@ -45,16 +45,17 @@ struct List1Totals {
 struct List1 {
     ListRows Rows;
     List1Totals Totals;
-    std::vector<documents::BatchFailure> LeftOut; ///< parcels whose 6-zem row is not a number
+    /// parcels whose 6-zem row is not a number, or whose figures no plan could draw (FiguresPrintable)
+    std::vector<documents::BatchFailure> LeftOut;
 };
 
 /// The row of form 6-zem as a whole number, halves to even: the text trimmed must be a number
 /// ("." or the system's separator) that fits 16 bits; nothing otherwise (empty text included).
 std::optional<int16_t> KzCodeOf(const QString &kz);
 
-/// The rows of list No 1 for the selected parcels of `parcels`, in index order. `buildArea` is the
-/// area for building and servicing a dwelling house in hectares, `areaRange` the excess in square
-/// metres that still counts as building land. Rows 21 of form 6-zem are farming land; any other
+/// The rows of list No 1 for the selected parcels of `parcels`, in index order, but for those it
+/// leaves out. `buildArea` is the area for building and servicing a dwelling house in hectares,
+/// `areaRange` the excess in square metres that still counts as building land. Rows 21 of form 6-zem are farming land; any other
 /// row is building land up to buildArea (plus areaRange), the rest farming land.
 List1 BuildList1(const model::ParcelList &parcels, double buildArea, double areaRange);
 /// The rows of list No 2 (number, owner, address) for the selected parcels, in index order.
@@ -75,9 +76,6 @@ void WriteList2(office::Document &doc, const ListRows &rows);
 /// made in `app` and left open for the operator. Returns where it was saved, whether it was opened and, for list No 1, the
 /// parcels left out. Throws zova::Error when the template is missing (before anything is made) or
 /// the document fails.
-struct ListResult : LeftOpen {
-    std::vector<documents::BatchFailure> LeftOut;
-};
 ListResult MakeSpis1(office::WordApp &app, const QString &programDir);
 ListResult MakeSpis2(office::WordApp &app, const QString &programDir);
 

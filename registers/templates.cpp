@@ -1,5 +1,6 @@
 #include "registers/templates.h"
 
+#include "documents/placement.h"
 #include "model/state.h"
 
 #include <QDir>
@@ -42,15 +43,30 @@ LeftOpen LeaveOpen(office::WordApp &app, office::Document &doc, const QString &b
 }
 
 void WriteSelectedParcelRows(office::Table &table, int firstRow,
-                             const std::function<void(int row, int k, const model::Parcel &parcel)> &write)
+                             const std::function<void(int row, int k, const model::Parcel &parcel)> &write,
+                             const std::function<bool(int32_t index)> &take)
 {
+    const model::ParcelList &parcels = model::state().Parcels;
     int k = 0;
-    for (const model::Parcel &p : model::state().Parcels) {
-        if (p.Selected == 0)
+    for (int32_t i = 1; i <= parcels.UBound(); ++i) {
+        const model::Parcel &p = parcels[i];
+        if (p.Selected == 0 || (take && !take(i)))
             continue;
         table.Rows_Add();
         write(firstRow + k, k + 1, p);
         ++k;
+    }
+}
+
+bool FiguresPrintable(const model::ParcelList &parcels, int32_t index, bool landUse,
+                      std::vector<documents::BatchFailure> &leftOut)
+{
+    try {
+        documents::CheckParcelPlaceable(parcels, index, landUse);
+        return true;
+    } catch (const documents::UnplaceableDrawing &e) {
+        leftOut.push_back({index, parcels[index].Number, e.message()});
+        return false;
     }
 }
 

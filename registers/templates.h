@@ -1,11 +1,13 @@
 #pragma once
 
 #include "common/error.h"
+#include "documents/docbatch.h"
 #include "model/parcel.h"
 #include "office/wordapp.h"
 
 #include <QString>
 #include <functional>
+#include <vector>
 
 namespace registers {
 
@@ -24,6 +26,11 @@ struct LeftOpen {
     bool Opened = false;
 };
 
+/// A list left open for the operator, and the selected parcels it was made without.
+struct ListResult : LeftOpen {
+    std::vector<documents::BatchFailure> LeftOut;
+};
+
 /// Leaves a finished document for the operator as an unsaved Word document would stay: saves it
 /// in the application's work folder as `baseName`.docx, or, while a file of that name is there
 /// already (an earlier list may still be open), as `baseName`_2.docx, _3, ..., never in place of a
@@ -33,8 +40,16 @@ LeftOpen LeaveOpen(office::WordApp &app, office::Document &doc, const QString &b
 
 /// Writes one row of `table` per selected parcel of the model, in index order, from row `firstRow`
 /// on, adding a row to the table for each, so that one empty row ends it. `write` gets the row, the
-/// parcel's count among the selected ones (from 1) and the parcel.
+/// parcel's count among the selected ones (from 1) and the parcel. With `take`, only the parcels
+/// whose index it takes get a row, and the count goes on without gaps.
 void WriteSelectedParcelRows(office::Table &table, int firstRow,
-                             const std::function<void(int row, int k, const model::Parcel &parcel)> &write);
+                             const std::function<void(int row, int k, const model::Parcel &parcel)> &write,
+                             const std::function<bool(int32_t index)> &take = {});
+
+/// True when parcel `index` of `parcels` may have its figures printed, as the plans would draw it
+/// (documents::CheckParcelPlaceable, with `landUse` its land-use areas too); otherwise false, with
+/// the parcel's number and the plans' reason added to `leftOut`.
+bool FiguresPrintable(const model::ParcelList &parcels, int32_t index, bool landUse,
+                      std::vector<documents::BatchFailure> &leftOut);
 
 } // namespace registers

@@ -48,17 +48,24 @@ void Guarded(const std::function<void()> &command)
     }
 }
 
-/// Makes a document for the operator with the wait cursor, and says so when nothing opened it.
-void LeaveOpenCommand(const std::function<LeftOpen(office::WordApp &)> &make)
+/// Makes a document for the operator with the wait cursor, and says so when nothing opened it;
+/// then names the parcels a list was made without, under `leftOutHeading` ("До списку № 1").
+void LeaveOpenCommand(const std::function<ListResult(office::WordApp &)> &make, const QString &leftOutHeading = {})
 {
     Guarded([&] {
-        LeftOpen left;
+        ListResult result;
         {
             platform::WaitCursor wait;
             office::WordApp app;
-            left = make(app);
+            result = make(app);
         }
-        TellIfNotOpened(left);
+        TellIfNotOpened(result);
+        if (result.LeftOut.empty())
+            return;
+        QStringList lines{QStringLiteral("%1 не внесено ділянки (%2):").arg(leftOutHeading).arg(result.LeftOut.size())};
+        for (const documents::BatchFailure &f : result.LeftOut)
+            lines << QStringLiteral("№ %1 (%2): %3").arg(f.Number).arg(f.ParcelIndex).arg(f.Reason);
+        Tell(lines.join(QLatin1Char('\n')), platform::MsgIcon::Exclamation);
     });
 }
 
@@ -89,39 +96,27 @@ documents::BatchReport MakeCatalogueCommand(QWidget *parent, const QString &prog
 
 void MakeSpis1Command(const QString &programDir)
 {
-    Guarded([&] {
-        ListResult result;
-        {
-            platform::WaitCursor wait;
-            office::WordApp app;
-            result = MakeSpis1(app, programDir);
-        }
-        TellIfNotOpened(result);
-        if (result.LeftOut.empty())
-            return;
-        QStringList lines{QStringLiteral("До списку № 1 не внесено ділянки (%1):").arg(result.LeftOut.size())};
-        for (const documents::BatchFailure &f : result.LeftOut)
-            lines << QStringLiteral("№ %1 (%2): %3").arg(f.Number).arg(f.ParcelIndex).arg(f.Reason);
-        Tell(lines.join(QLatin1Char('\n')), platform::MsgIcon::Exclamation);
-    });
+    LeaveOpenCommand([&](office::WordApp &app) { return MakeSpis1(app, programDir); },
+                     QStringLiteral("До списку № 1"));
 }
 
 void MakeSpis2Command(const QString &programDir)
 {
-    LeaveOpenCommand([&](office::WordApp &app) -> LeftOpen { return MakeSpis2(app, programDir); });
+    LeaveOpenCommand([&](office::WordApp &app) { return MakeSpis2(app, programDir); });
 }
 
 void MakeNaklCommand(const QString &programDir, const QString &purposeText)
 {
     LeaveOpenCommand([&](office::WordApp &app) {
         reference::LoadStaffNames(purposeText);
-        return MakeNakl(app, programDir);
+        return ListResult{MakeNakl(app, programDir), {}};
     });
 }
 
 void MakeSpisKadKodeCommand(const QString &programDir)
 {
-    LeaveOpenCommand([&](office::WordApp &app) { return MakeSpisKadKode(app, programDir); });
+    LeaveOpenCommand([&](office::WordApp &app) { return MakeSpisKadKode(app, programDir); },
+                     QStringLiteral("До списку з кадастровими номерами"));
 }
 
 } // namespace registers

@@ -26,7 +26,7 @@ void MakeSpis2Command(const QString &programDir);
 void MakeNaklCommand(const QString &programDir, const QString &purposeText);
 
 /// The list with cadastral numbers that a double click on the main window's picture makes, with
-/// the wait cursor. A failure ends in a message.
+/// the wait cursor; it names the parcels it left out. A failure ends in a message.
 void MakeSpisKadKodeCommand(const QString &programDir);
 
 } // namespace registers
