@@ -112,6 +112,11 @@ QString PackageReport::FailureText() const
             lines << name + QStringLiteral(": ") + f.Reason;
         }
     }
+    if (!LeftOut.empty()) {
+        lines << QStringLiteral("Документи пакета зроблено без ділянок (%1):").arg(LeftOut.size());
+        for (const documents::BatchFailure &f : LeftOut)
+            lines << QStringLiteral("№ %1 (%2): %3").arg(f.Number).arg(f.ParcelIndex).arg(f.Reason);
+    }
     QStringList notOpened;
     for (const PackageDone &d : Done)
         if (d.Result.Fate == documents::DocumentFate::NotOpened)
@@ -185,6 +190,8 @@ PackageReport MakeReportDocuments(office::WordApp &app, PackageArguments &args, 
         // The combined report is always left for the operator, whatever the document action says.
         makeInto(report, 0, app, &CombinedReportDocument(), run, programDir, documents::ActionOpen, names);
     }
+    if (!report.Done.empty())
+        report.LeftOut = s.LeftOut;
     return report;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "documents/docbatch.h"
 #include "documents/docbuilder.h"
 #include "office/wordapp.h"
 #include "platform/progresssink.h"
@@ -84,8 +85,11 @@ struct PackageFailure {
 struct PackageReport {
     std::vector<PackageDone> Done;
     std::vector<PackageFailure> Failures;
-    /// The message for the operator about the documents that were not made, and those saved but
-    /// not opened because nothing could open them; empty when all went as asked.
+    /// The parcels the documents made are without (state().LeftOut): none when nothing was made.
+    std::vector<documents::BatchFailure> LeftOut;
+    /// The message for the operator about the documents that were not made, the parcels left out
+    /// of those made, and those saved but not opened because nothing could open them; empty when
+    /// all went as asked.
     QString FailureText() const;
 };
 

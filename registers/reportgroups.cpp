@@ -2,6 +2,7 @@
 
 #include "common/numbers.h"
 #include "registers/state.h"
+#include "registers/templates.h"
 
 #include <cmath>
 
@@ -59,12 +60,15 @@ void BuildReportGroups(const model::ParcelList &parcels)
     State &s = state();
     s.TotalArea = 0;
     s.ReportGroups.Clear();
-    for (const model::Parcel &p : parcels)
-        if (p.JointOwnership == 0)
-            s.TotalArea += p.Area;
-
+    s.LeftOut.clear();
+    // A parcel no plan could draw has an area and land-use sums that mean nothing: the package
+    // is made without it, and says so.
     for (int32_t i = 1; i <= parcels.UBound(); ++i) {
         const model::Parcel &p = parcels[i];
+        if ((p.JointOwnership != 0 && p.Selected == 0) || !FiguresPrintable(parcels, i, true, s.LeftOut))
+            continue;
+        if (p.JointOwnership == 0)
+            s.TotalArea += p.Area;
         if (p.Selected == 0)
             continue;
         int32_t g = FindReportGroup(s.ReportGroups, p.KF);

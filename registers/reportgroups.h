@@ -61,7 +61,9 @@ int32_t FindReportGroup(const ReportGroupList &groups, const QString &key);
 /// Replaces state().ReportGroups with the owner groups of the selected parcels (groups in the
 /// order of each key's first selected parcel, lines in parcel order), sets state().TotalArea to the
 /// area of every parcel marked as land of common ownership (JointOwnership 0), selected or not, and
-/// leaves the last grouped parcel's sums in state().CatSum1 to CatSum4.
+/// leaves the last grouped parcel's sums in state().CatSum1 to CatSum4. A parcel that no plan could
+/// draw, its land-use areas included (FiguresPrintable), is in neither and is named in
+/// state().LeftOut instead.
 void BuildReportGroups(const model::ParcelList &parcels);
 
 } // namespace registers

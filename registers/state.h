@@ -1,9 +1,11 @@
 #pragma once
 
+#include "documents/docbatch.h"
 #include "registers/reportgroups.h"
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace registers {
 
@@ -15,6 +17,9 @@ enum ReportModeValue : uint8_t { ReportShares = 1, ReportPrivate = 2 };
 struct State {
     ReportGroupList ReportGroups; ///< owner groups, rebuilt before each opening of the package dialog
     double TotalArea = 0;         ///< land of common ownership, square metres
+    /// The parcels that the groups and TotalArea leave out, since no plan could draw them, and why;
+    /// rebuilt with the groups.
+    std::vector<documents::BatchFailure> LeftOut;
     double CatSum1 = 0;           ///< category sums of the parcel summed last, square metres
     double CatSum2 = 0;
     double CatSum3 = 0;
