@@ -19,7 +19,7 @@
 
 namespace {
 
-class RegisterCommands : public builderstesting::BuilderTest {
+class LeftOutMessages : public builderstesting::BuilderTest {
 protected:
     void SetUp() override
     {
@@ -60,7 +60,7 @@ const QString refused = QStringLiteral("№ 12/2 (2): Креслення діл�
 
 } // namespace
 
-TEST_F(RegisterCommands, EachNamesTheParcelItsDocumentsWereMadeWithout)
+TEST_F(LeftOutMessages, EachNamesTheParcelItsDocumentsWereMadeWithout)
 {
     const struct {
         const char *name;
