@@ -294,10 +294,11 @@ ActOutcome FillNewStateAct(office::Document &doc, const PlanOptions &options, in
                 table.Cell(r, 4).SetText(QString::number(owners[k].Share) + QStringLiteral(" %"));
             }
         });
-        const bool administration = w.PzParts.value(0) == QStringLiteral("А");
-        fill.set("golova_spiv", administration ? territory.GolAdm : territory.Golova);
-        fill.set("radu_spiv", (administration ? w.Issuer : territory.CouncilGenitive2) + QStringLiteral(" ради"));
-        fill.set("viddilu_spiv", w.OfficeAdjective + QStringLiteral(" відділу зем.ресурсів"));
+        // The co-owners' list is signed as the act's front is: by the body, the head and the land
+        // office the front names, whatever the grounds and the signer chosen.
+        fill.set("golova_spiv", w.SigningHead);
+        fill.set("radu_spiv", w.SigningCouncil + (w.SigningIsCouncil ? QStringLiteral(" ради") : QString()));
+        fill.set("viddilu_spiv", w.OfficeAdjective + QStringLiteral(" відділу земельних ресурсів"));
         fill.set("raizem_spiv", raiZem);
     }
     return out;

@@ -2,6 +2,7 @@
 // signer and storage choice; the saved acts read back by python-docx and LibreOffice.
 
 #include "common/numbers.h"
+#include "documents/actwording.h"
 #include "documents/forms/planbatch.h"
 #include "documents/outputnames.h"
 #include "reference/territory.h"
@@ -182,7 +183,7 @@ TEST_F(ActsEndToEnd, EachKindWithEachSignerAndStorage)
                              << QStringLiteral("Кадастровий номер: 3222486201:01:024:0013");
                 if (p.NM.contains(QLatin1Char('|')))
                     expected << p.NM.section(QLatin1Char('|'), 1, 1) << p.AU.section(QLatin1Char('|'), 1, 1) << QStringLiteral("50 %")
-                             << QStringLiteral("Начальник ") + office + QStringLiteral(" відділу зем.ресурсів");
+                             << QStringLiteral("Начальник ") + office + QStringLiteral(" відділу земельних ресурсів");
             } else {
                 expected << QStringLiteral("Власник: ") + p.NM << QStringLiteral("Адреса власника: ") + p.AU
                          << QStringLiteral("відповідно до рішення ") + body + QLatin1Char(' ') + council + QStringLiteral(" ради") + decision
@@ -206,6 +207,39 @@ TEST_F(ActsEndToEnd, EachKindWithEachSignerAndStorage)
     codes.sort();
     EXPECT_EQ(codes, QStringList({QStringLiteral("РВ"), QStringLiteral("РС")})) << "both kinds of decision are worded";
     SetUp();
+}
+
+// The new state act of the sample's parcel 5, of two owners: the co-owners' list is signed by the
+// body and the head that sign the front, for an order of the administration or its head and for
+// each signer, with the front's land office.
+TEST_F(ActsEndToEnd, TheCoOwnersListIsSignedByTheFrontsBody)
+{
+    model::Parcel &p = model::state().Parcels[5];
+    ASSERT_TRUE(p.NM.contains(QLatin1Char('|')));
+    const QString council = reference::state().CouncilGenitive2 + QStringLiteral(" ради");
+    const QString adm = QStringLiteral("Голова Києво-Святошинської райдержадміністрації");
+    const QString office = QStringLiteral("Начальник Києво-Святошинського районного відділу земельних ресурсів");
+    const QString head = model::state().Golova;
+    const QString sampleGrounds = p.PZ;
+    for (const QString &pz : {sampleGrounds, QStringLiteral("РА,3,02.02.2007"), QStringLiteral("РГ,4,03.03.2008")})
+        for (const uint8_t who : {SignsCouncilHead, SignsAdministrationHead}) {
+            SCOPED_TRACE(testing::Message() << pz.toStdString() << " who " << int(who));
+            model::state().Parcels[5].PZ = pz;
+            const bool admSigns = pz != sampleGrounds || who == SignsAdministrationHead;
+            PlanOptions plan;
+            plan.Kind = KindNewStateAct;
+            plan.WhoChoice = who;
+            plan.ProgramDir = testsupport::programDir();
+            const BatchReport report = makeActs(plan, {5});
+            ASSERT_EQ(report.Done.size(), 1u) << report.Summary().toStdString();
+            const QStringList paragraphs =
+                builderstesting::readWithPythonDocx(report.Done[0].Path)[QStringLiteral("paragraphs")].toVariant().toStringList();
+            const QString all = paragraphs.join(QLatin1Char('\n'));
+            const QStringList signers = paragraphs.filter(QRegularExpression(QStringLiteral("^Голова ")));
+            EXPECT_EQ(signers, QStringList(2, admSigns ? adm : QStringLiteral("Голова ") + council)) << all.toStdString();
+            EXPECT_EQ(paragraphs.count(QStringLiteral("________________\t") + (admSigns ? AdmHead : head)), 2) << all.toStdString();
+            EXPECT_EQ(paragraphs.count(office), 2) << all.toStdString();
+        }
 }
 
 // A neighbour whose name takes two lines keeps its letters beside it, and the lines after it
