@@ -34,13 +34,16 @@ std::optional<QString> FirstWord(const QString &text)
 }
 
 /// The district (or city) administration in the genitive: the district's adjective less two
-/// letters, or for a city (a first word of one letter) the council's name less one, then "ої"
-/// and the administration.
+/// letters, or for a city (the territory dialog lists it as "м Біла Церква", a first word of one
+/// letter) the city's adjective less one, then "ої" and the administration. The city's adjective
+/// is the first word of the centre's name, which is the city council's ("Білоцерківська міська")
+/// also where a council below the city is chosen; cutting the council's whole name printed
+/// "Білоцерківська міської міськдержадміністрації".
 std::optional<QString> AdministrationGenitive(const ActTerritory &t)
 {
     std::optional<QString> word = FirstWord(t.DistrictName);
     if (word && word->size() == 1)
-        return Cut(t.CouncilName, 1, QStringLiteral("ої міськдержадміністрації"));
+        return Cut(FirstWord(t.CentreName), 1, QStringLiteral("ої міськдержадміністрації"));
     return Cut(word, 2, QStringLiteral("ої райдержадміністрації"));
 }
 
@@ -49,7 +52,7 @@ std::optional<QString> AdministrationGenitive(const ActTerritory &t)
 ActTerritory CurrentActTerritory()
 {
     const reference::State &r = reference::state();
-    return {r.DistrictName, r.CouncilName, r.CentreName, r.CouncilGenitive2, r.CouncilDative,
+    return {r.DistrictName, r.CentreName, r.CouncilGenitive2, r.CouncilDative,
             model::state().Golova, r.GolAdm};
 }
 
@@ -118,6 +121,7 @@ ActWording ComputeActWording(const QString &pz, const ActTerritory &t, uint8_t w
     // one letter would print "Києво-Святошинськиого районного" and "...ськиій райдержадміністрації".
     const std::optional<QString> centre = FirstWord(t.CentreName);
     const bool city = t.CentreName.endsWith(QChar(0x0430));
+    w.CityOffice = city;
     const int ending = city ? 1 : 2;
     std::optional<QString> office = Cut(centre, ending), kept;
     switch (storage) {

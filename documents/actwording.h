@@ -13,9 +13,8 @@ enum StorageChoiceValue : uint8_t { KeptAtLandOffice = 1, KeptAtCouncil = 2, Kep
 
 /// The territory names and officials the wording of an act is made of.
 struct ActTerritory {
-    QString DistrictName;     ///< its first word is the district's adjective
-    QString CouncilName;      ///< taken instead of the district for a city
-    QString CentreName;       ///< its first word names the land office; a last "а" makes it a city's
+    QString DistrictName;     ///< its first word is the district's adjective, "м" for a city
+    QString CentreName;       ///< its first word names the land office (and a city's administration); a last "а" makes it a city's
     QString CouncilGenitive2; ///< the council's name in the genitive
     QString CouncilDative;    ///< the council's name in the dative
     QString Golova;           ///< head of the council
@@ -42,6 +41,7 @@ struct ActWording {
     QString SigningCouncil;  ///< the council or administration whose head signs
     QString SigningHead;     ///< the name of that head
     bool Order = false;            ///< the grounds are an administration's order ("РА", "РГ"), not a decision
+    bool CityOffice = false;       ///< the land office is a city's ("міського"), not a district's ("районного")
     bool IssuerIsCouncil = false;  ///< Issuer is a council's name: the word "ради" follows it
     bool KeptAtCouncil = false;    ///< KeptAt is a council's name: the word "раді" follows it
     bool SigningIsCouncil = false; ///< SigningCouncil is a council's name: "ради" follows it

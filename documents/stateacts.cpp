@@ -335,6 +335,8 @@ ActOutcome FillApprovalAct(office::Document &doc, const PlanOptions &options, in
     fill.set("OwnAdr", parcel.AU);
     fill.set("DilAdr", territory.CouncilGenitive2 + QStringLiteral(" ради, ") + parcel.AD);
     fill.set("RaiZem", model::state().RaiZem);
+    // The land office's head signs for a city's office where the act is of a city.
+    fill.helperWord(QStringLiteral("RaiZem_kind"), w.CityOffice ? QStringLiteral("міського") : QStringLiteral("районного"));
     fill.set("Area", zova::Format4(zova::Hectares(parcel.Area)));
     fill.purpose("Cilove", reference::state().PurposeName);
 

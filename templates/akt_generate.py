@@ -138,7 +138,9 @@ def approval_act(shares):
                        "за № ____________"))
     body.append(a.line("«____» ________________ 20____ р.", align="left", after=10))
     body += a.signature(["Голова ", a.bm("OrgName3"), a.council_word("OrgName3", " ради")], "Golova", col1)
-    body += a.signature(["Начальник районного відділу земельних ресурсів"], "RaiZem", col1)
+    # The office's kind ("районного", "міського" for a city) in a bookmark of its own.
+    body += a.signature(["Начальник ", a.bm("RaiZem_kind", text="районного"), " відділу земельних ресурсів"], "RaiZem",
+                        col1)
     body.append(L.column_break())
 
     # The plan: a band as high as the drawing's region reaches, the plan's name at its top; the

@@ -8,6 +8,7 @@
 #include "documents/drawingregion.h"
 #include "documents/placement.h"
 #include "documents/stateacts.h"
+#include "reference/territory.h"
 #include "office/wordapp.h"
 #include "tests/documents/parcelfixtures.h"
 #include "tests/documents_builders/builderstesting.h"
@@ -34,7 +35,17 @@ const QString Purpose = QStringLiteral("для ведення особистог
 
 ActTerritory Territory()
 {
-    return {District, QStringLiteral("Софіївсько-Борщагівська сільська"), District, Council, CouncilDative, Head, AdmHead};
+    return {.DistrictName = District, .CentreName = District, .CouncilGenitive2 = Council, .CouncilDative = CouncilDative,
+            .Golova = Head, .GolAdm = AdmHead};
+}
+
+/// A city of regional importance as the territory dialog leaves it: listed among the districts as
+/// "м Біла Церква", its council's name its centre's.
+ActTerritory CityTerritory()
+{
+    return {.DistrictName = QStringLiteral("м Біла Церква"), .CentreName = QStringLiteral("Білоцерківська міська"),
+            .CouncilGenitive2 = QStringLiteral("Білоцерківської міської"),
+            .CouncilDative = QStringLiteral("Білоцерківській міській"), .Golova = Head, .GolAdm = AdmHead};
 }
 
 /// The territory and officials of the program, as the territory dialog and the file leave them.
@@ -43,7 +54,7 @@ void SetTerritory()
     reference::State &r = reference::state();
     const ActTerritory t = Territory();
     r.DistrictName = t.DistrictName;
-    r.CouncilName = t.CouncilName;
+    r.CouncilName = QStringLiteral("Софіївсько-Борщагівська сільська");
     r.CentreName = t.CentreName;
     r.CouncilGenitive = r.CouncilGenitive2 = t.CouncilGenitive2;
     r.CouncilDative = t.CouncilDative;
@@ -124,6 +135,40 @@ TEST(ActWording, ByGroundsSignerAndStorage)
         EXPECT_EQ(w.SigningIsCouncil, c.signingIsCouncil);
         EXPECT_TRUE(w.Problems.isEmpty()) << w.Problems.join(QLatin1Char('\n')).toStdString();
     }
+}
+
+// A city of regional importance: its administration and its office take the city council's
+// adjective, for every grounds, signer and storage; a council below the city keeps the city's.
+TEST(ActWording, ACityOfRegionalImportanceNamesItsOwnAdministration)
+{
+    const QString adm = QStringLiteral("Білоцерківської міськдержадміністрації");
+    const QString council = QStringLiteral("Білоцерківської міської");
+    const QString kept[] = {QString(), QStringLiteral("Білоцерківському міськвідділі зем.ресурсів"),
+                            QStringLiteral("Білоцерківській міській"), QStringLiteral("Білоцерківській міськдержадміністрації")};
+    for (const char *pz : {"РА,3,02.02.2007", "РГ,4,03.03.2008", "РВ,12,01.02.2003"})
+        for (const uint8_t who : {SignsCouncilHead, SignsAdministrationHead})
+            for (const uint8_t storage : {KeptAtLandOffice, KeptAtCouncil, KeptAtAdministration}) {
+                SCOPED_TRACE(testing::Message() << pz << " who " << int(who) << " storage " << int(storage));
+                const ActWording w = ComputeActWording(QString::fromUtf8(pz), CityTerritory(), who, storage);
+                const bool order = w.Order;
+                const bool admSigns = order || who == SignsAdministrationHead;
+                EXPECT_EQ(w.Issuer, order ? adm : council);
+                EXPECT_EQ(w.AdmGenitive, who == SignsAdministrationHead ? adm : QString());
+                EXPECT_EQ(w.OfficeAdjective, QStringLiteral("Білоцерківського міського"));
+                EXPECT_EQ(w.KeptAt, kept[storage]);
+                EXPECT_EQ(w.SigningCouncil, admSigns ? adm : council);
+                EXPECT_EQ(w.SigningHead, admSigns ? AdmHead : Head);
+                EXPECT_TRUE(w.CityOffice);
+                EXPECT_TRUE(w.Problems.isEmpty()) << w.Problems.join(QLatin1Char('\n')).toStdString();
+            }
+    // A settlement council below a city is in the city's administration.
+    ActTerritory below = {.DistrictName = QStringLiteral("м Ірпінь"), .CentreName = QStringLiteral("Ірпінська міська"),
+                          .CouncilGenitive2 = QStringLiteral("Гостомельської селищної"),
+                          .CouncilDative = QStringLiteral("Гостомельській селищній"), .Golova = Head, .GolAdm = AdmHead};
+    const ActWording w = ComputeActWording(QStringLiteral("РА,3,02.02.2007"), below, SignsAdministrationHead, KeptAtAdministration);
+    EXPECT_EQ(w.Issuer, QStringLiteral("Ірпінської міськдержадміністрації"));
+    EXPECT_EQ(w.SigningCouncil, QStringLiteral("Ірпінської міськдержадміністрації"));
+    EXPECT_EQ(w.KeptAt, QStringLiteral("Ірпінській міськдержадміністрації"));
 }
 
 class ActWordingProblems : public builderstesting::BuilderTest {};
@@ -731,4 +776,84 @@ TEST_F(Acts, TheActsReadRightWithTheValuesInPlace)
                                   "рішення Києво-Святошинської райдержадміністрації", "(розпорядження)"})
             EXPECT_FALSE(all.contains(QString::fromUtf8(wrong))) << wrong;
     }
+}
+
+// The acts of a city of regional importance, whose territory an opened file's code and the
+// territory dialog's "м Біла Церква" give: the city's administration in the genitive and the
+// dative, its council and its land office for every grounds, signer and storage, and the
+// co-owners' list signed as the front; read back from the saved documents.
+TEST_F(Acts, ACityOfRegionalImportanceReadsRightInEveryAct)
+{
+    QString code = QStringLiteral("3210300000");
+    reference::ResolveKoatuu(code);
+    reference::state().DistrictName = QStringLiteral("м Біла Церква");
+    ASSERT_EQ(reference::state().CentreName, QStringLiteral("Білоцерківська міська"));
+    model::Parcel &p = model::state().Parcels[1];
+    p.NM = QStringLiteral("Бойко Іван Петрович|Бойко Марія Іванівна");
+    const QString adm = QStringLiteral("Білоцерківської міськдержадміністрації");
+    const QString council = QStringLiteral("Білоцерківської міської ради");
+    const QString kept[] = {QString(), QStringLiteral("Білоцерківському міськвідділі зем.ресурсів"),
+                            QStringLiteral("Білоцерківській міській раді"), QStringLiteral("Білоцерківській міськдержадміністрації")};
+    const struct {
+        const char *pz, *decision;
+        bool order;
+    } grounds[] = {{"РА,3,02.02.2007", " від 02.02.2007р. № 3", true},
+                   {"РГ,4,03.03.2008", " від 03.03.2008р. № 4", true},
+                   {"РВ,12,01.02.2003", " від 01.02.2003р. № 12", false}};
+    int n = 0;
+    for (const uint8_t kind : {KindNewStateAct, KindApprovalAct})
+        for (const auto &g : grounds)
+            for (const uint8_t who : {SignsCouncilHead, SignsAdministrationHead})
+                for (const uint8_t storage : {KeptAtLandOffice, KeptAtCouncil, KeptAtAdministration}) {
+                    SCOPED_TRACE(testing::Message() << "kind " << int(kind) << " " << g.pz << " who " << int(who)
+                                                    << " storage " << int(storage));
+                    p.PZ = QString::fromUtf8(g.pz);
+                    plan.WhoChoice = who;
+                    plan.StorageChoice = storage;
+                    office::Document &doc = fill(kind);
+                    EXPECT_TRUE(outcome.Problems.isEmpty()) << outcome.Problems.join(QLatin1Char('\n')).toStdString();
+                    const bool newAct = kind == KindNewStateAct;
+                    const bool admSigns = g.order || who == SignsAdministrationHead;
+                    const QString decision = QString::fromUtf8(g.decision);
+                    const QString granted = g.order ? QStringLiteral("розпорядження ") + adm + decision
+                                            : newAct ? QStringLiteral("рішення ") + council + decision + QStringLiteral(" (виконкому)")
+                                                     : QStringLiteral("рішення виконкому ") + council + decision;
+                    QStringList starts = {
+                        (newAct ? QStringLiteral("Цей державний акт посвідчує право власності на земельну ділянку, надану "
+                                                 "відповідно до ") + granted + QLatin1Char('.')
+                                : QStringLiteral("Цей акт посвідчує, що відповідно до ") + granted
+                                      + QStringLiteral(" власнику передано у приватну власність")),
+                        QStringLiteral("Акт складено у двох примірниках, з яких перший видано власнику, другий зберігається в ")
+                            + kept[storage] + QLatin1Char('.')};
+                    if (newAct)
+                        starts << QStringLiteral("Акт зареєстровано в Книзі записів реєстрації державних актів на право "
+                                                 "власності на земельну ділянку Білоцерківського міського відділу земельних "
+                                                 "ресурсів за №");
+                    else
+                        starts << QStringLiteral("Земельна ділянка розташована на території Білоцерківської міської ради, ")
+                                      + p.AD + QLatin1Char('.');
+                    const QString path = doc.SaveAs(QDir(testsupport::tempDir()).filePath(QStringLiteral("city-%1.docx").arg(++n)));
+                    // python-docx reads the acts kept by the administration; the package the others.
+                    const QStringList paragraphs =
+                        storage == KeptAtAdministration
+                            ? builderstesting::readWithPythonDocx(path)[QStringLiteral("paragraphs")].toVariant().toStringList()
+                            : doc.Text().split(QLatin1Char('\r'));
+                    const QString all = paragraphs.join(QLatin1Char('\n'));
+                    for (const QString &line : starts)
+                        EXPECT_TRUE(std::any_of(paragraphs.begin(), paragraphs.end(),
+                                                [&](const QString &t) { return t.startsWith(line); }))
+                            << line.toStdString() << "\n in \n" << all.toStdString();
+                    // The front's signatures, and on the new act the co-owners' list's: one body,
+                    // one head, one land office.
+                    const int signatures = newAct ? 2 : 1;
+                    EXPECT_EQ(paragraphs.count(QStringLiteral("Голова ") + (admSigns ? adm : council)), signatures) << all.toStdString();
+                    EXPECT_EQ(paragraphs.count(QStringLiteral("________________\t") + (admSigns ? AdmHead : Head)), signatures);
+                    EXPECT_EQ(paragraphs.count(newAct ? QStringLiteral("Начальник Білоцерківського міського відділу земельних ресурсів")
+                                                      : QStringLiteral("Начальник міського відділу земельних ресурсів")),
+                              signatures);
+                    for (const char *wrong : {"Білоцерківська", "міської міськ", "району", "районн", "райдерж", "райвідділ",
+                                              "відділу зем.ресурсів", "Голова Білоцерківської міськдержадміністрації ради"})
+                        EXPECT_FALSE(all.contains(QString::fromUtf8(wrong))) << wrong << "\n in \n" << all.toStdString();
+                    doc.Close();
+                }
 }
