@@ -2,6 +2,7 @@
 
 #include "common/text.h"
 #include "reference/state.h"
+#include "reference/territory.h"
 
 namespace registers {
 
@@ -49,6 +50,15 @@ QString DistrictWord(const QString &districtName)
 {
     const QString word = FirstWord(districtName);
     return word.size() <= 3 ? districtName : word;
+}
+
+NoteDistrict NoteDistrictOf(const QString &districtName, const QString &centreName)
+{
+    const QString adjective = FirstWord(centreName); // "Білоцерківська"
+    if (reference::IsRegionalCity(districtName.trimmed()) && adjective.size() > 1 && adjective.endsWith(QChar(0x0430)))
+        return {adjective.chopped(1) + QStringLiteral("ий"), QStringLiteral(" міський"),
+                reference::PrintedUnitName(districtName.trimmed()), QString()};
+    return {DistrictWord(districtName), QStringLiteral(" районний"), DistrictGenitive(districtName), QStringLiteral(" району")};
 }
 
 } // namespace registers

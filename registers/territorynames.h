@@ -22,4 +22,17 @@ QString DistrictGenitive(const QString &districtName);
 /// fewer. Leading blanks are passed over.
 QString DistrictWord(const QString &districtName);
 
+/// The land office and the district as the transmittal note names them, each with the word that
+/// follows it: "Києво-Святошинський" " районний" (відділ земельних ресурсів) and
+/// "Києво-Святошинського" " району" (DistrictWord and DistrictGenitive). A city of regional
+/// importance, which the territory dialog lists as "м Біла Церква", has a city's land office named
+/// by the city's adjective, the first word of `centreName` (its council's name: "Білоцерківська
+/// міська" gives "Білоцерківський" " міський"), and is named "м. Біла Церква" with no word after
+/// it. A city whose centre gives no adjective keeps the district's texts.
+struct NoteDistrict {
+    QString office, officeKind;     ///< the land office's adjective and its kind word, nominative
+    QString district, districtKind; ///< the district in the genitive and " району", or the city
+};
+NoteDistrict NoteDistrictOf(const QString &districtName, const QString &centreName);
+
 } // namespace registers

@@ -7,14 +7,15 @@
 #include "registers/templates.h"
 #include "registers/territorynames.h"
 
+#include <utility>
+
 namespace registers {
 
 LeftOpen MakeNakl(office::WordApp &app, const QString &programDir)
 {
     ApplyTerritoryDefaults();
     const reference::State &r = reference::state();
-    const QString districtGen = DistrictGenitive(r.DistrictName);
-    const QString districtWord = DistrictWord(r.DistrictName);
+    const NoteDistrict district = NoteDistrictOf(r.DistrictName, r.CentreName);
     const QString councilGen = reference::CouncilCaseForms(r.CouncilName).genitive;
 
     const QString path = ExistingTemplatePath(programDir, QStringLiteral("nakladna.dotx"));
@@ -23,8 +24,14 @@ LeftOpen MakeNakl(office::WordApp &app, const QString &programDir)
     doc.Bookmarks(QStringLiteral("raizem")).SetText(model::state().RaiZem);
     doc.Tables(1).Cell(1, 1).SetText(zova::UpperCase(r.OrganTitle));
     doc.Bookmarks(QStringLiteral("radu")).SetText(councilGen);
-    doc.Bookmarks(QStringLiteral("regionu")).SetText(districtGen);
-    doc.Bookmarks(QStringLiteral("viddil")).SetText(districtWord);
+    doc.Bookmarks(QStringLiteral("regionu")).SetText(district.district);
+    doc.Bookmarks(QStringLiteral("viddil")).SetText(district.office);
+    // The words after them ("районний", "району") stand in bookmarks of their own, which a city's
+    // note changes; a template without them still works.
+    for (const auto &[bookmark, word] : {std::pair{QStringLiteral("viddil_kind"), district.officeKind},
+                                         std::pair{QStringLiteral("regionu_kind"), district.districtKind}})
+        if (doc.HasBookmark(bookmark))
+            doc.Bookmarks(bookmark).SetText(word);
 
     // Item 1 and rows 1 to 3 are the template's: the first parcel is item 2 in row 4.
     office::Table table = doc.Tables(3);

@@ -92,6 +92,41 @@ TEST_F(Notes, TransmittalNoteRowsStaffAndTerritory)
     EXPECT_EQ(rowTexts(t, 6), (QStringList{{}, {}, {}}));
 }
 
+// The addressee and the territory as the note reads them: a district's land office and "району";
+// a city of regional importance (listed "м Біла Церква" by the territory dialog, its council's
+// name its centre's) has a city's office and is named without "району", also for a council below it.
+TEST_F(Notes, TheNoteNamesADistrictOrACityOfRegionalImportance)
+{
+    const struct {
+        const char *district, *centre, *council, *addressee, *territory;
+    } cases[] = {
+        {"Києво-Святошинський район", "Києво-Святошинський район", "Софіївсько-Борщагівська сільська",
+         "Києво-Святошинський районний", "Софіївсько-Борщагівської сільської ради Києво-Святошинського району"},
+        {"м Біла Церква", "Білоцерківська міська", "Білоцерківська міська", "Білоцерківський міський",
+         "Білоцерківської міської ради м. Біла Церква"},
+        {"м Ірпінь", "Ірпінська міська", "Гостомельська селищна", "Ірпінський міський",
+         "Гостомельської селищної ради м. Ірпінь"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.district);
+        reference::State &r = reference::state();
+        r.RegionName = QStringLiteral("Київська");
+        r.DistrictName = QString::fromUtf8(c.district);
+        r.CentreName = QString::fromUtf8(c.centre);
+        r.CouncilName = QString::fromUtf8(c.council);
+        const QString path = MakeNakl(*app, programDir()).Path;
+        const QStringList paragraphs =
+            builderstesting::readWithPythonDocx(path)[QStringLiteral("paragraphs")].toVariant().toStringList();
+        const QString all = paragraphs.join(QLatin1Char('\n'));
+        EXPECT_TRUE(paragraphs.contains(QStringLiteral("Одержувач: %1 відділ земельних ресурсів").arg(QString::fromUtf8(c.addressee))))
+            << all.toStdString();
+        EXPECT_TRUE(paragraphs.contains(QStringLiteral("на передачу документації із землеустрою щодо земельних ділянок на "
+                                                       "території %1").arg(QString::fromUtf8(c.territory))))
+            << all.toStdString();
+        EXPECT_FALSE(all.contains(QStringLiteral("м Біла"))) << all.toStdString();
+    }
+}
+
 TEST_F(Notes, TerritoryNotChosenTakesTheDefaultsAndKeepsThem)
 {
     reference::state().CouncilName = QStringLiteral("   ");
