@@ -48,10 +48,10 @@ QString DocumentBaseName(uint8_t kind, bool dsFlag, int32_t index);
 
 /// Finishes a filled document under `path` by `action` (ActionOpen, ActionSave, ActionSavePrint):
 /// opens it, saves it, or saves and prints it, and closes it; any other action leaves it open in
-/// the application. It is saved under `path` or, when a file is there, under the first free "_2",
-/// "_3", ... beside it; a saved one replaces the file there only when `mayReplace` says so. An
-/// opened one never does (NotOpened when nothing on the desktop could open it). Throws
-/// zova::Error when the save or the print fails.
+/// the application. It is saved under `path` or, when a file is there, under the first free
+/// " (2)", " (3)", ... beside it (platform::FreeName); a saved one replaces the file there only
+/// when `mayReplace` says so. An opened one never does (NotOpened when nothing on the desktop
+/// could open it). Throws zova::Error when the save or the print fails.
 DocumentResult FinishDocument(office::Document &doc, const QString &path, uint8_t action, bool mayReplace);
 
 /// The lines that tell the operator which documents were saved but not opened, because nothing

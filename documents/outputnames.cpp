@@ -1,6 +1,7 @@
 #include "documents/outputnames.h"
 
 #include "platform/prompts.h"
+#include "platform/savefile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -29,10 +30,10 @@ QString SafeFileName(const QString &text, const QString &fallback)
 QString OutputNames::Reserve(const QString &folder, const QString &baseName, const QString &extension)
 {
     const QDir dir(folder);
-    const QString base = SafeFileName(baseName, QStringLiteral("document"));
+    const QString name = SafeFileName(baseName, QStringLiteral("document")) + extension;
     for (int k = 1;; ++k) {
-        const QString name = k == 1 ? base + extension : base + QStringLiteral("_%1").arg(k) + extension;
-        const QString path = QDir::cleanPath(dir.absoluteFilePath(name));
+        // A copy's name, "0002 (2).docx", as a free name on the disk takes: "0002_2" is a plan's.
+        const QString path = platform::FreeName(QDir::cleanPath(dir.absoluteFilePath(name)), k);
         // Names are compared without letter case: two names that differ only so are one file on
         // the file systems that offices share documents through.
         const QString key = path.toLower();

@@ -13,7 +13,8 @@ QString SafeFileName(const QString &text, const QString &fallback);
 
 /// Hands out the paths of one batch's documents in one folder: every path lies directly in the
 /// folder, and none is handed out twice, so no document of the batch overwrites another. A name
-/// taken in the batch gets "_2", "_3", ... before its extension. A file already in the folder is
+/// taken in the batch gets " (2)", " (3)", ... before its extension (platform::FreeName), a form
+/// none of the documents' own names takes. A file already in the folder is
 /// replaced only when the operator has let the batch replace it (AskBeforeReplacing); any other
 /// document whose name a file has is saved under a free name beside it.
 class OutputNames {

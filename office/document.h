@@ -67,7 +67,7 @@ public:
     /// temporary file renamed over the target. Returns the full path; throws office::Error.
     QString SaveAs(const QString &fileName);
     /// Saves the document as SaveAs does, but never in place of a file: under the name while no
-    /// file has it, otherwise under the first free "_2", "_3", ... beside it, a name taken only
+    /// file has it, otherwise under the first free " (2)", " (3)", ... beside it, a name taken only
     /// while it is free (also with other programs saving there at the same moment). Returns the
     /// full path; throws office::Error.
     QString SaveAsNew(const QString &fileName);

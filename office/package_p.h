@@ -31,7 +31,7 @@ private:
 /// office::Error naming the path when that fails (the old file is kept then).
 void writeFileSafely(const QString &path, const QByteArray &data);
 /// Writes the data as a new file under `path` or, while a file has that name, the first free
-/// "_2", "_3", ... beside it (platform::WriteNewFile); returns the path written. Throws Error.
+/// " (2)", " (3)", ... beside it (platform::WriteNewFile); returns the path written. Throws Error.
 QString writeNewFileSafely(const QString &path, const QByteArray &data);
 
 } // namespace office

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <cerrno>
 #include <cstdio>
@@ -152,16 +153,6 @@ int takeFreeName(const QString &from, const QString &to)
     return code;
 }
 
-// The n-th name `path` may take: the name itself, then "name_2.ext", "name_3.ext", ...
-QString numberedName(const QString &path, int n)
-{
-    if (n == 1)
-        return path;
-    const QFileInfo file(path);
-    const QString suffix = file.suffix().isEmpty() ? QString() : QLatin1Char('.') + file.suffix();
-    return file.dir().filePath(file.completeBaseName() + QStringLiteral("_%1").arg(n) + suffix);
-}
-
 // Keeps the file now at `path` under a passing name beside it until the files written together
 // have all taken their names: a second link to it, or a copy. A copy it is where the file system
 // allows no link, and for a file of another user, whose second link could not be removed again
@@ -191,6 +182,26 @@ QString keepOld(const QString &path, QString *error)
 
 } // namespace
 
+QString FreeName(const QString &path, int n)
+{
+    if (n <= 1)
+        return path;
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    const QString name = path.mid(slash + 1);
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    QString base = dot > 0 ? name.left(dot) : name;
+    const QString suffix = dot > 0 ? name.mid(dot) : QString();
+    // A copy's own name counts on from its number, where "name (2) (2)" would read oddly.
+    static const QRegularExpression copy(QStringLiteral("^(.+) \\(([2-9]|[1-9][0-9]{1,4})\\)$"));
+    int first = 1;
+    const QRegularExpressionMatch m = copy.match(base);
+    if (m.hasMatch()) {
+        base = m.captured(1);
+        first = m.captured(2).toInt();
+    }
+    return path.left(slash + 1) + base + QStringLiteral(" (%1)").arg(first + n - 1) + suffix;
+}
+
 bool WriteFileWhole(const QString &path, const QByteArray &bytes, QString *error)
 {
     QSaveFile file(path);
@@ -213,7 +224,7 @@ QString WriteNewFile(const QString &path, const QByteArray &bytes, QString *erro
         return QString();
     }
     for (int n = 1; n <= 100000; ++n) {
-        const QString name = numberedName(wanted, n);
+        const QString name = FreeName(wanted, n);
         code = takeFreeName(written, name);
         if (code == 0)
             return name;

@@ -15,9 +15,14 @@ namespace platform {
 /// system's reason into *error.
 bool WriteFileWhole(const QString &path, const QByteArray &bytes, QString *error);
 
+/// The n-th name a file meant for `path` may take (n from 1): `path` itself, then "name (2).ext",
+/// "name (3).ext", ... beside it, as desktops name a copy. No document of this program is named so
+/// (a plan is "12_3_7", an act the parcel's number), so a free name is never read as another
+/// document's. A path that names a copy already, "name (k).ext", counts on: "name (k+1).ext", ...
+QString FreeName(const QString &path, int n);
+
 /// Writes the bytes as a file of its own, never in place of another: under `path` while no file
-/// has that name, otherwise under the first of "name_2.ext", "name_3.ext", ... beside it that none
-/// has. The whole file is written to a temporary file first, which then takes the name only if it
+/// has that name, otherwise under the first free name beside it that none has (FreeName). The whole file is written to a temporary file first, which then takes the name only if it
 /// is still free at that moment, so programs that write under one name at the same time each keep
 /// their file. Returns the path written (clean, absolute); empty on failure, with the reason in
 /// *error.

@@ -134,7 +134,7 @@ TEST_F(Batch, ApprovalPlansOfParcelsWithOneNumberGetNamesOfTheirOwn)
     const BatchReport report = RunDocumentBatch(app, plan, overall, step);
     ASSERT_EQ(report.Done.size(), 2u) << report.Summary().toStdString();
     EXPECT_EQ(report.Done[0].Path, out + QStringLiteral("/12_3.docx"));
-    EXPECT_EQ(report.Done[1].Path, out + QStringLiteral("/12_3_2.docx"));
+    EXPECT_EQ(report.Done[1].Path, out + QStringLiteral("/12_3 (2).docx"));
     EXPECT_EQ(QDir(out).entryList(QDir::Files).size(), 2);
     EXPECT_EQ(step.value, 21);
 }
@@ -237,7 +237,7 @@ TEST_F(Batch, OpenAndPrintActionsHandTheSavedFilesToTheDesktop)
     reopening.SetWorkFolder(work);
     const BatchReport again = RunDocumentBatch(reopening, plan, overall, step);
     ASSERT_EQ(again.Done.size(), 2u);
-    EXPECT_EQ(desktop->opened, QStringList({work + QStringLiteral("/12_3_1_2.docx"), work + QStringLiteral("/6_4_2.docx")}));
+    EXPECT_EQ(desktop->opened, QStringList({work + QStringLiteral("/12_3_1 (2).docx"), work + QStringLiteral("/6_4 (2).docx")}));
     EXPECT_EQ(QDir(work).entryList(QDir::Files).size(), 4);
 
     // An opened plan leaves a plan saved in the output folder as it is.
@@ -251,7 +251,7 @@ TEST_F(Batch, OpenAndPrintActionsHandTheSavedFilesToTheDesktop)
     office::WordApp previewing;
     const BatchReport preview = RunDocumentBatch(previewing, plan, overall, step);
     ASSERT_EQ(preview.Done.size(), 2u);
-    EXPECT_EQ(preview.Done[0].Path, out + QStringLiteral("/12_3_1_2.docx"));
+    EXPECT_EQ(preview.Done[0].Path, out + QStringLiteral("/12_3_1 (2).docx"));
     EXPECT_EQ(testsupport::fileBytes(savedPlan), savedBytes);
 
     options().OutputFolder = OutputFolderOf(out);
@@ -411,8 +411,8 @@ TEST_F(Batch, ActsIntoAFolderOfApprovalPlansAskOnceAndNoKeepsEveryPlan)
     for (const auto &[name, bytes] : earlier)
         EXPECT_EQ(testsupport::fileBytes(QDir(out).filePath(name)), bytes) << name.toStdString();
     ASSERT_GE(acts.Done.size(), 2u) << acts.Summary().toStdString();
-    EXPECT_EQ(acts.Done[0].Path, out + QStringLiteral("/12_3_2.docx"));
-    EXPECT_EQ(acts.Done.back().Path, out + QStringLiteral("/6_2.docx"));
+    EXPECT_EQ(acts.Done[0].Path, out + QStringLiteral("/12_3 (2).docx"));
+    EXPECT_EQ(acts.Done.back().Path, out + QStringLiteral("/6 (2).docx"));
 
     // "Так" lets the next batch replace the files that were there before it, and those only.
     prompts->calls.clear();
@@ -425,4 +425,51 @@ TEST_F(Batch, ActsIntoAFolderOfApprovalPlansAskOnceAndNoKeepsEveryPlan)
     EXPECT_EQ(again.Done[0].Path, out + QStringLiteral("/12_3.docx"));
     EXPECT_NE(testsupport::fileBytes(again.Done[0].Path), earlier[QStringLiteral("12_3.docx")]);
     EXPECT_EQ(QDir(out).entryList(QDir::Files).size(), files);
+}
+
+// Plans are named "<number>_<index>" and approval acts by the number alone, so a free name
+// "0001_2" would read as the plan of parcel 2. After "Ні" each new document takes a copy's name
+// of its own, "0001 (2)", and the folder still reads by name, for batches of 4 to 40 parcels.
+TEST_F(Batch, NoKeepsTheFolderReadableByName)
+{
+    for (const int count : {4, 40}) {
+        SCOPED_TRACE(count);
+        const QString folder = testsupport::tempDir() + QStringLiteral("/readable %1").arg(count);
+        QDir().mkpath(folder);
+        options().OutputFolder = OutputFolderOf(folder);
+        model::ParcelList &parcels = model::state().Parcels;
+        parcels.Clear();
+        for (int i = 1; i <= count; ++i) {
+            model::Parcel p = SquareOf(QStringLiteral("Власник %1").arg(i), 1000, 1000 + 30 * i, 20);
+            p.Number = QStringLiteral("%1").arg(i, 4, 10, QLatin1Char('0'));
+            p.KZ = QStringLiteral("22");
+            p.Selected = -1;
+            parcels.Add(p);
+        }
+        prompts->calls.clear();
+        prompts->answers.push_back(platform::MsgAnswer::No);
+        prompts->answers.push_back(platform::MsgAnswer::No);
+        QStringList expected;
+        for (const uint8_t kind : {KindCadastralPlan, KindApprovalAct, KindApprovalAct, KindCadastralPlan}) {
+            plan.Kind = kind;
+            office::WordApp app;
+            const BatchReport report = RunDocumentBatch(app, plan, overall, step);
+            ASSERT_EQ(report.Done.size(), size_t(count)) << report.Summary().toStdString();
+            for (int i = 1; i <= count; ++i) {
+                const QString base = DocumentBaseName(kind, false, i);
+                const QString name = expected.contains(base + QStringLiteral(".docx")) ? base + QStringLiteral(" (2).docx")
+                                                                                      : base + QStringLiteral(".docx");
+                EXPECT_EQ(report.Done[size_t(i - 1)].Path, QDir(folder).filePath(name));
+                expected << name;
+            }
+        }
+        // Asked once by the second run of each kind; the first acts stood beside the plans.
+        EXPECT_EQ(prompts->calls.size(), 2u);
+        EXPECT_EQ(expected.value(1), QStringLiteral("0002_2.docx"));
+        EXPECT_EQ(expected.value(count + 1), QStringLiteral("0002.docx"));
+        QStringList listed = QDir(folder).entryList(QDir::Files);
+        listed.sort();
+        expected.sort();
+        EXPECT_EQ(listed, expected);
+    }
 }

@@ -535,9 +535,9 @@ TEST(OutputNames, SafeNamesStayInTheFolderAndDifferWithinABatch)
     OutputNames reserve;
     const QString docx = QStringLiteral(".docx");
     EXPECT_EQ(reserve.Reserve(dir, QStringLiteral("5_1"), docx), dir + QStringLiteral("/5_1.docx"));
-    EXPECT_EQ(reserve.Reserve(dir, QStringLiteral("5_1"), docx), dir + QStringLiteral("/5_1_2.docx"));
+    EXPECT_EQ(reserve.Reserve(dir, QStringLiteral("5_1"), docx), dir + QStringLiteral("/5_1 (2).docx"));
     EXPECT_EQ(reserve.Reserve(dir, QStringLiteral("Ab"), docx), dir + QStringLiteral("/Ab.docx"));
-    EXPECT_EQ(reserve.Reserve(dir, QStringLiteral("aB"), docx), dir + QStringLiteral("/aB_2.docx"));
+    EXPECT_EQ(reserve.Reserve(dir, QStringLiteral("aB"), docx), dir + QStringLiteral("/aB (2).docx"));
     EXPECT_EQ(reserve.Reserve(dir, QStringLiteral("../up"), docx), dir + QStringLiteral("/_._up.docx"));
     EXPECT_EQ(PlanFileBaseName(QStringLiteral("12/3"), 7), QStringLiteral("12_3_7"));
     EXPECT_EQ(PlanFileBaseName(QString(), 7), QStringLiteral("ділянка_7"));

@@ -100,14 +100,14 @@ TEST_F(RegisterCommands, ListsAndTheNoteFromTheirMenuItems)
     ASSERT_EQ(prompts->messages().size(), 1);
     EXPECT_TRUE(prompts->messages()[0].contains(QStringLiteral("№ ") + model::state().Parcels[5].Number))
         << prompts->messages()[0].toStdString();
-    EXPECT_EQ(opened().last(), QStringLiteral("Список 1_2.docx"));
+    EXPECT_EQ(opened().last(), QStringLiteral("Список 1 (2).docx"));
 
     // A note that nothing on the desktop could open is saved, and the operator is told where.
     desktop->result = false;
     control<QAction>("mnuNakl")->trigger();
     ASSERT_EQ(prompts->messages().size(), 2);
     EXPECT_TRUE(prompts->messages()[1].contains(QStringLiteral("не відкрито"))) << prompts->messages()[1].toStdString();
-    EXPECT_TRUE(QFileInfo::exists(QDir(workFolder).filePath(QStringLiteral("Накладна_2.docx"))));
+    EXPECT_TRUE(QFileInfo::exists(QDir(workFolder).filePath(QStringLiteral("Накладна (2).docx"))));
 }
 
 TEST_F(RegisterCommands, CadastralListFromADoubleClickOnThePicture)

@@ -94,7 +94,7 @@ TEST_F(Catalogue, RunGoesOverTheSelectedParcelsAndReportsThoseWithoutPoints)
 
     ASSERT_EQ(report.Done.size(), 2u);
     EXPECT_EQ(QFileInfo(report.Done[0].Path).fileName(), QStringLiteral("12_1_k.docx"));
-    EXPECT_EQ(QFileInfo(report.Done[1].Path).fileName(), QStringLiteral("12_1_k_2.docx"));
+    EXPECT_EQ(QFileInfo(report.Done[1].Path).fileName(), QStringLiteral("12_1_k (2).docx"));
     EXPECT_EQ(reopen(report.Done[1].Path).Bookmarks(QStringLiteral("User")).Text(), QStringLiteral("Другий"));
 
     ASSERT_EQ(report.Failures.size(), 1u);

@@ -328,8 +328,8 @@ TEST_F(PackageRunTest, ASecondPackageIntoItsFolderAsksOnceAndNoKeepsTheFirst)
     EXPECT_EQ(bytesOf("p1.docx"), p1);
     EXPECT_EQ(bytesOf("p2.docx"), p2);
     ASSERT_EQ(again.Done.size(), 2u);
-    EXPECT_EQ(again.Done[0].Result.Path, QDir(folder).filePath(QStringLiteral("p1_2.docx")));
-    EXPECT_EQ(again.Done[1].Result.Path, QDir(folder).filePath(QStringLiteral("p2_2.docx")));
+    EXPECT_EQ(again.Done[0].Result.Path, QDir(folder).filePath(QStringLiteral("p1 (2).docx")));
+    EXPECT_EQ(again.Done[1].Result.Path, QDir(folder).filePath(QStringLiteral("p2 (2).docx")));
     platform::setPrompts(std::move(previous));
 }
 
@@ -399,7 +399,7 @@ TEST_F(PackageRunTest, DocumentActionsOfTheShareKind)
     ASSERT_EQ(report.Done.size(), 1u);
     EXPECT_EQ(report.Done[0].Result.Fate, documents::DocumentFate::NotOpened);
     EXPECT_TRUE(report.FailureText().contains(QStringLiteral("не відкрито"))) << report.FailureText().toStdString();
-    EXPECT_TRUE(report.FailureText().contains(QDir(folder).filePath(QStringLiteral("p1_2.docx"))));
+    EXPECT_TRUE(report.FailureText().contains(QDir(folder).filePath(QStringLiteral("p1 (2).docx"))));
 
     documents::options().DocAction = documents::ActionSavePrint;
     report = runShares({1}, progress);
