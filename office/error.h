@@ -12,4 +12,18 @@ public:
     using zova::Error::Error;
 };
 
+/// A document that could not be printed: the message names the file and why, cause() is why
+/// alone ("у документі немає сторінки 4 (сторінок у ньому: 3)").
+class PrintError : public Error {
+public:
+    PrintError(const QString &file, const QString &cause)
+        : Error(QStringLiteral("Неможливо надрукувати документ: %1 (%2)").arg(file, cause), file), m_cause(cause)
+    {
+    }
+    QString cause() const { return m_cause; }
+
+private:
+    QString m_cause;
+};
+
 } // namespace office

@@ -61,8 +61,9 @@ int WordApp::Documents_Count() const
 void WordApp::PrintOut(const QString &fileName, const QString &pages, int copies)
 {
     // The print system refuses a copy count below one; one copy is what the operator means then.
-    if (!platform::desktop().printPages(fileName, pages, std::max(1, copies)))
-        throw Error(QStringLiteral("Неможливо надрукувати документ: %1").arg(fileName), fileName);
+    QString reason;
+    if (!platform::desktop().printPages(fileName, pages, std::max(1, copies), &reason))
+        throw PrintError(fileName, reason);
 }
 
 QString WordApp::DefaultFolder() const

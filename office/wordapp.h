@@ -29,8 +29,8 @@ public:
     int Documents_Count() const;
 
     /// Prints the pages `pages` ("2", "1-3") of the document file `fileName` in `copies`
-    /// collated copies (at least one) through the desktop. Throws office::Error naming the file
-    /// when the print could not be started.
+    /// collated copies (at least one) through the desktop. Throws office::PrintError naming the
+    /// file and why when it could not be printed.
     void PrintOut(const QString &fileName, const QString &pages, int copies);
 
     /// Where documents saved under a bare name go (the user's documents folder at first).

@@ -149,22 +149,31 @@ QStringList defaultPrinterCommand()
 
 namespace {
 
-// Runs a command to its end and tells whether it ended well (exit code 0), keeping what it wrote
-// on its standard output. It runs in a session of its own: LibreOffice's starter leaves the office
+// How a command run to its end went.
+enum class RunEnd {
+    Done,       ///< it ended with exit code 0
+    NotStarted, ///< it could not be started (not installed)
+    TimedOut,   ///< it did not end in time and was ended
+    Failed,     ///< it ended with an error
+};
+
+// Runs a command to its end and tells how it ended, keeping what it wrote on its standard output
+// and its standard error. It runs in a session of its own: LibreOffice's starter leaves the office
 // process behind, so when the time is up the whole group is ended, not the starter alone.
-// When `output` is given, the command answers in the C locale, so that the program can read it.
-bool runToEnd(const QStringList &command, int timeoutMs, QByteArray *output = nullptr)
+// When `output` or `errors` is given, the command answers in the C locale, so that the program
+// can read it.
+RunEnd runToEnd(const QStringList &command, int timeoutMs, QByteArray *output = nullptr, QByteArray *errors = nullptr)
 {
     QProcess process;
     process.setChildProcessModifier([] { ::setsid(); });
-    if (output) {
+    if (output || errors) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
         process.setProcessEnvironment(env);
     }
     process.start(command.first(), command.mid(1));
     if (!process.waitForStarted(10000))
-        return false;
+        return RunEnd::NotStarted;
     const qint64 pid = process.processId();
     const bool finished = process.waitForFinished(timeoutMs);
     if (pid > 0)
@@ -172,18 +181,20 @@ bool runToEnd(const QStringList &command, int timeoutMs, QByteArray *output = nu
     if (!finished) {
         process.kill();
         process.waitForFinished(5000);
-        return false;
+        return RunEnd::TimedOut;
     }
     if (output)
         *output = process.readAllStandardOutput();
-    return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    if (errors)
+        *errors = process.readAllStandardError();
+    return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0 ? RunEnd::Done : RunEnd::Failed;
 }
 
 // The number of pages of a PDF as poppler's pdfinfo tells it; 0 when it cannot be told.
 int pdfPageCount(const QString &pdf)
 {
     QByteArray answer;
-    if (!runToEnd({QStringLiteral("pdfinfo"), pdf}, 30000, &answer))
+    if (runToEnd({QStringLiteral("pdfinfo"), pdf}, 30000, &answer) != RunEnd::Done)
         return 0;
     const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("^Pages:\\s+(\\d+)"),
                                                          QRegularExpression::MultilineOption)
@@ -202,31 +213,96 @@ int lastPage(const QString &pages)
 
 } // namespace
 
-bool SystemDesktop::printPages(const QString &path, const QString &pages, int copies)
+QString printRefusalReason(const QString &lpMessage)
 {
-    QTemporaryDir work;
-    if (!work.isValid())
+    QString text = lpMessage.trimmed();
+    // lp begins with the name it was started by, "/usr/bin/lp: " when it was found on PATH.
+    text.remove(QRegularExpression(QStringLiteral("^(\\S*/)?lp: ")));
+    text.remove(QRegularExpression(QStringLiteral("^Error - "), QRegularExpression::CaseInsensitiveOption));
+    if (text.endsWith(QLatin1Char('.')))
+        text.chop(1);
+    const QRegularExpressionMatch refusing =
+        QRegularExpression(QStringLiteral("^Destination \"(.*)\" is not accepting jobs$")).match(text);
+    if (refusing.hasMatch())
+        return QStringLiteral("принтер «%1» не приймає завдань").arg(refusing.captured(1));
+    static const std::pair<const char *, const char *> known[] = {
+        {"scheduler not responding", "служба друку CUPS не відповідає"},
+        {"The printer or class does not exist", "такого принтера в системі друку немає"},
+        {"No default destination", "немає принтера за замовчуванням"},
+        {"no default destination available", "немає принтера за замовчуванням"},
+    };
+    for (const auto &[english, ukrainian] : known)
+        if (text.compare(QLatin1String(english), Qt::CaseInsensitive) == 0)
+            return QString::fromUtf8(ukrainian);
+    return text;
+}
+
+bool SystemDesktop::printPages(const QString &path, const QString &pages, int copies, QString *reason)
+{
+    const QFileInfo file(path);
+    if (!file.isFile()) {
+        *reason = QStringLiteral("файл не знайдено");
         return false;
+    }
+    if (!file.isReadable()) {
+        *reason = QStringLiteral("немає дозволу читати файл");
+        return false;
+    }
+    QTemporaryDir work;
+    if (!work.isValid()) {
+        *reason = QStringLiteral("не вдалося створити тимчасову теку для друку");
+        return false;
+    }
     // The PDF must exist before the print system is handed it, so the conversion is waited for.
     const QStringList convert = convertToPdfCommand(path, work.filePath(QStringLiteral("pdf")),
                                                     work.filePath(QStringLiteral("profile")));
-    if (!runToEnd(convert, 180000))
+    const QString pdf = work.filePath(QStringLiteral("pdf/") + file.completeBaseName() + QStringLiteral(".pdf"));
+    switch (runToEnd(convert, 180000)) {
+    case RunEnd::NotStarted:
+        *reason = QStringLiteral("не знайдено LibreOffice, що готує документ до друку");
         return false;
-    const QString pdf = work.filePath(QStringLiteral("pdf/") + QFileInfo(path).completeBaseName() + QStringLiteral(".pdf"));
-    if (!QFileInfo::exists(pdf))
+    case RunEnd::TimedOut:
+        *reason = QStringLiteral("LibreOffice не підготував документ до друку за 3 хвилини");
         return false;
+    case RunEnd::Done:
+        // LibreOffice ends well also when it could not load the file; no PDF says so.
+        if (QFileInfo::exists(pdf))
+            break;
+        [[fallthrough]];
+    case RunEnd::Failed:
+        *reason = QStringLiteral("LibreOffice не зміг прочитати документ (файл пошкоджений або це не документ Word)");
+        return false;
+    }
     // A page the document does not have is no print: the print system takes the job and its
     // filter fails on it, which stops the printer for every later job.
     const int count = pdfPageCount(pdf);
-    if (count > 0 && lastPage(pages) > count)
+    const int last = lastPage(pages);
+    if (count > 0 && last > count) {
+        *reason = QStringLiteral("у документі немає сторінки %1 (сторінок у ньому: %2)").arg(last).arg(count);
         return false;
-    return runToEnd(printPdfCommand(pdf, pages, copies), 60000);
+    }
+    QByteArray answer;
+    switch (runToEnd(printPdfCommand(pdf, pages, copies), 60000, nullptr, &answer)) {
+    case RunEnd::Done:
+        return true;
+    case RunEnd::NotStarted:
+        *reason = QStringLiteral("не знайдено програми друку lp (CUPS)");
+        return false;
+    case RunEnd::TimedOut:
+        *reason = QStringLiteral("система друку не відповіла за хвилину");
+        return false;
+    case RunEnd::Failed:
+        break;
+    }
+    const QString said = printRefusalReason(QString::fromLocal8Bit(answer).trimmed().section(QLatin1Char('\n'), -1));
+    *reason = QStringLiteral("система друку не прийняла завдання") + (said.isEmpty() ? QString() : QStringLiteral(": ") + said);
+    return false;
 }
 
 bool SystemDesktop::hasPrinter()
 {
     QByteArray answer;
-    if (!runToEnd(defaultPrinterCommand(), 15000, &answer))
+    if (runToEnd(defaultPrinterCommand(), 15000, &answer) != RunEnd::Done)
         return false;
     // "system default destination: NAME"; "no system default destination" when there is none.
     return answer.contains("system default destination: ") && !answer.startsWith("no ");

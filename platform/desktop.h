@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMap>
 #include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
@@ -19,8 +20,9 @@ public:
     virtual bool openUrl(const QString &url) = 0;
     virtual bool printFile(const QString &path) = 0;
     /// Prints the pages `pages` (a page list such as "2" or "1-3,5") of a document in `copies`
-    /// collated copies on the default printer.
-    virtual bool printPages(const QString &path, const QString &pages, int copies) = 0;
+    /// collated copies on the default printer. When it cannot, puts why into *reason, in
+    /// Ukrainian, for the operator ("у документі немає сторінки 4 (сторінок у ньому: 3)").
+    virtual bool printPages(const QString &path, const QString &pages, int copies, QString *reason) = 0;
     /// Whether the print system has a printer to print on when none is named: a default
     /// destination. False when there is none, or no print system at all.
     virtual bool hasPrinter() = 0;
@@ -77,9 +79,13 @@ public:
     bool openFile(const QString &path) override;
     bool openUrl(const QString &url) override;
     bool printFile(const QString &path) override;
-    bool printPages(const QString &path, const QString &pages, int copies) override;
+    bool printPages(const QString &path, const QString &pages, int copies, QString *reason) override;
     bool hasPrinter() override;
 };
+
+/// The print system's answer to a job it refused (`lp`'s message, in the C locale) as the
+/// operator reads it: the known ones in Ukrainian, any other as it stands, without "lp: Error - ".
+QString printRefusalReason(const QString &lpMessage);
 
 /// Records every hand-off and starts nothing; for tests.
 class RecordingDesktop : public Desktop {
@@ -88,16 +94,19 @@ public:
     bool openUrl(const QString &url) override { urls << url; return result; }
     bool printFile(const QString &path) override { printed << path; return result; }
     /// Records the path, the page list and the copies joined by "|".
-    bool printPages(const QString &path, const QString &pages, int copies) override
+    bool printPages(const QString &path, const QString &pages, int copies, QString *reason) override
     {
         printedPages << path + QLatin1Char('|') + pages + QLatin1Char('|') + QString::number(copies);
-        return result && !failing.contains(path);
+        if (result && !failing.contains(path))
+            return true;
+        *reason = failing.value(path, QStringLiteral("система друку не прийняла завдання"));
+        return false;
     }
     bool hasPrinter() override { return printerReady; }
 
     QStringList opened, urls, printed, printedPages;
     bool result = true;
-    QStringList failing;       ///< paths whose printing fails (recorded all the same)
+    QMap<QString, QString> failing; ///< paths whose printing fails, with the reason (recorded all the same)
     bool printerReady = true;  ///< what hasPrinter answers
 };
 

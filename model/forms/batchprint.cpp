@@ -9,6 +9,18 @@
 
 namespace model {
 
+QString BatchPrintReport::FailureText() const
+{
+    if (Failed.empty())
+        return QString();
+    QStringList lines{QStringLiteral("Не вдалося надрукувати документи (%1 з %2):")
+                          .arg(Failed.size())
+                          .arg(Failed.size() + size_t(Printed.size()))};
+    for (const PrintFailure &f : Failed)
+        lines << f.Name + QStringLiteral(" — ") + f.Cause;
+    return lines.join(QLatin1Char('\n'));
+}
+
 BatchPrintReport BatchPrintDocs(const QString &folder, const QStringList &names, bool ascending, int page,
                                 int copies, const std::function<void(int, int, const QString &)> &progress)
 {
@@ -34,8 +46,10 @@ BatchPrintReport BatchPrintDocs(const QString &folder, const QStringList &names,
         try {
             word.PrintOut(dir.filePath(name), pages, copies);
             report.Printed << name;
-        } catch (const zova::Error &) {
-            report.Failed << name;
+        } catch (const office::PrintError &e) {
+            report.Failed.push_back({name, e.cause()});
+        } catch (const zova::Error &e) {
+            report.Failed.push_back({name, e.message()});
         }
     }
     return report;

@@ -280,15 +280,8 @@ void frmArt::PrintDocuments(const QString &folder, const QStringList &names, boo
     if (report.NoPrinter) {
         platform::MsgBox(QStringLiteral("У системі друку немає принтера за замовчуванням. Документи не надруковано."),
                          title, platform::MsgIcon::Critical);
-    } else if (!report.Failed.isEmpty()) {
-        platform::MsgBox(QStringLiteral("Не вдалося надрукувати документи (%1 з %2):\n%3\n\nДокумент не "
-                                        "читається, у ньому немає сторінки %4 або система друку не прийняла "
-                                        "завдання.")
-                             .arg(report.Failed.size())
-                             .arg(names.size())
-                             .arg(report.Failed.join(QLatin1Char('\n')))
-                             .arg(m_printPage),
-                         title, platform::MsgIcon::Critical);
+    } else if (!report.Failed.empty()) {
+        platform::MsgBox(report.FailureText(), title, platform::MsgIcon::Critical);
     }
 }
 

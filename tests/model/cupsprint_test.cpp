@@ -153,7 +153,7 @@ QString missing()
 {
     if (::geteuid() != 0)
         return QStringLiteral("not root: the cups-pdf backend and a scheduler of the test's own need root");
-    for (const char *path : {"/usr/sbin/cupsd", "/usr/sbin/lpadmin", "/usr/bin/lp", "/usr/bin/lpstat",
+    for (const char *path : {"/usr/sbin/cupsd", "/usr/sbin/lpadmin", "/usr/sbin/cupsreject", "/usr/bin/lp", "/usr/bin/lpstat",
                              "/usr/lib/cups/backend/cups-pdf", "/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd",
                              "/usr/bin/soffice", "/usr/bin/pdfinfo", "/usr/bin/pdftoppm", "/usr/bin/python3"})
         if (!QFileInfo::exists(QString::fromLatin1(path)))
@@ -201,7 +201,7 @@ TEST(CupsPrint, TheAskedPageIsPrintedInTheAskedCopies)
 
     const model::BatchPrintReport report = model::BatchPrintDocs(folder, {base + ".docx"}, true, 2, 2);
     EXPECT_EQ(report.Printed, QStringList{base + ".docx"});
-    EXPECT_TRUE(report.Failed.isEmpty());
+    EXPECT_TRUE(report.Failed.empty());
     ASSERT_TRUE(cups.waitIdle(60000)) << cups.errorLog().toStdString();
 
     // cups-pdf writes into the PDF folder of the job's owner, under the job's title.
@@ -220,12 +220,29 @@ TEST(CupsPrint, TheAskedPageIsPrintedInTheAskedCopies)
         EXPECT_EQ(textLines(QStringLiteral("%1-%2.png").arg(pictures).arg(page)), 5) << "printed page " << page;
 
     // A page the document does not have is told as not printed and sent nowhere: the print
-    // system's filter would fail on it and stop the printer for the documents after it.
-    const model::BatchPrintReport beyond = model::BatchPrintDocs(folder, {base + ".docx"}, true, 4, 1);
-    EXPECT_EQ(beyond.Failed, QStringList{base + ".docx"});
+    // system's filter would fail on it and stop the printer for the documents after it. Each
+    // document not printed is named with its own cause.
+    const QString single = base + "-1.docx", broken = base + "-broken.docx";
+    run("/usr/bin/python3", {"-c", "import docx, sys\nd = docx.Document()\nd.add_paragraph('Одна')\nd.save(sys.argv[1])\n",
+                             QDir(folder).filePath(single)}, &code);
+    ASSERT_EQ(code, 0);
+    ASSERT_TRUE(writeText(QDir(folder).filePath(broken), "PK\x03\x04 no package"));
+    const model::BatchPrintReport beyond = model::BatchPrintDocs(folder, {base + ".docx", single, broken}, true, 4, 1);
+    EXPECT_TRUE(beyond.Printed.isEmpty());
+    EXPECT_EQ(beyond.FailureText(),
+              "Не вдалося надрукувати документи (3 з 3):\n" + base + ".docx — у документі немає сторінки 4 (сторінок у ньому: 3)\n"
+                  + single + " — у документі немає сторінки 4 (сторінок у ньому: 1)\n" + broken
+                  + " — LibreOffice не зміг прочитати документ (файл пошкоджений або це не документ Word)");
     EXPECT_TRUE(run("lpstat", {"-o", Printer}).trimmed().isEmpty());
     EXPECT_TRUE(run("lpstat", {"-W", "completed", "-o", Printer}).count('\n') == 1)
         << run("lpstat", {"-W", "completed", "-o", Printer}).toStdString();
     EXPECT_FALSE(run("lpstat", {"-p", Printer}).contains("disabled"));
+
+    // A printer that takes no jobs: the print system's own refusal is the cause.
+    run("/usr/sbin/cupsreject", {Printer}, &code);
+    ASSERT_EQ(code, 0);
+    const model::BatchPrintReport refused = model::BatchPrintDocs(folder, {single}, true, 1, 1);
+    ASSERT_EQ(refused.Failed.size(), 1u);
+    EXPECT_EQ(refused.Failed[0].Cause, "система друку не прийняла завдання: принтер «ZovaPDF» не приймає завдань");
     platform::setDesktop(std::move(previous));
 }

@@ -341,20 +341,24 @@ TEST_F(BatchDialog, PrintsEveryDocumentInTheChosenOrderWithPageAndCopies)
     EXPECT_TRUE(prompts->messages().isEmpty());
 }
 
-TEST_F(BatchDialog, PrintFailuresAreToldAndTheRestPrinted)
+TEST_F(BatchDialog, PrintFailuresAreToldEachWithItsCauseAndTheRestPrinted)
 {
     const QString folder = testsupport::tempDir();
-    for (const char *name : {"a.docx", "b.doc", "c.docx"})
+    for (const char *name : {"a.docx", "b.doc", "c.docx", "d.docx"})
         writeDos(folder, QString::fromLatin1(name), {});
     const QString at = QFileInfo(folder).absoluteFilePath() + "/";
-    desktop->failing << at + "b.doc";
+    desktop->failing.insert(at + "b.doc", QStringLiteral("у документі немає сторінки 2 (сторінок у ньому: 1)"));
+    desktop->failing.insert(at + "d.docx", QStringLiteral("система друку не прийняла завдання: принтер «PDF» не приймає завдань"));
     frmArt &d = open(BatchPrint, folder);
     control<QLineEdit>("tPage")->setText(QStringLiteral("2"));
+    control<QRadioButton>("r2")->setChecked(true);
     d.Command1_Click();
-    EXPECT_EQ(desktop->printedPages.size(), 3);
+    EXPECT_EQ(desktop->printedPages.size(), 4);
     ASSERT_EQ(prompts->calls.size(), 1u);
-    EXPECT_EQ(prompts->calls[0].message.text, "Не вдалося надрукувати документи (1 з 3):\nb.doc\n\nДокумент не читається, у "
-                                              "ньому немає сторінки 2 або система друку не прийняла завдання.");
+    // In printing order, the last of the list first.
+    EXPECT_EQ(prompts->calls[0].message.text, "Не вдалося надрукувати документи (2 з 4):\n"
+                                              "d.docx — система друку не прийняла завдання: принтер «PDF» не приймає завдань\n"
+                                              "b.doc — у документі немає сторінки 2 (сторінок у ньому: 1)");
     EXPECT_EQ(prompts->calls[0].message.title, "!!!");
     EXPECT_EQ(prompts->calls[0].message.icon, platform::MsgIcon::Critical);
 

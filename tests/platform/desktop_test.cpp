@@ -141,3 +141,60 @@ TEST(SystemDesktopOpen, TheOpenersGetUkrainianMessages)
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(QString::fromUtf8(f.readAll()), QStringLiteral("uk_UA.UTF-8 C.UTF-8\nuk_UA.UTF-8 C.UTF-8\n"));
 }
+
+// A page list that cannot be printed says why, for the operator: each step of the print (the file,
+// LibreOffice's PDF, its page count, the print system) names its own failure. The programs are
+// stand-ins on PATH.
+TEST(SystemDesktopPrint, AFailedPrintNamesItsCause)
+{
+    const char *const absent = nullptr;
+    const char *const pdf = "/bin/mkdir -p \"$6\"; f=\"${7##*/}\"; echo pdf > \"$6/${f%.*}.pdf\"";
+    const char *const onePage = "echo 'Pages:          1'", *const threePages = "echo 'Pages:          3'";
+    const struct {
+        const char *name;
+        bool fileThere;
+        const char *soffice, *pdfinfo, *lp;
+        const char *reason; // empty when it prints
+    } cases[] = {
+        {"printed", true, pdf, threePages, "exit 0", ""},
+        {"no such file", false, pdf, onePage, "exit 0", "файл не знайдено"},
+        {"no LibreOffice", true, absent, onePage, "exit 0", "не знайдено LibreOffice, що готує документ до друку"},
+        {"LibreOffice could not load it", true, "exit 0", onePage, "exit 0",
+         "LibreOffice не зміг прочитати документ (файл пошкоджений або це не документ Word)"},
+        {"LibreOffice ended with an error", true, "exit 1", onePage, "exit 0",
+         "LibreOffice не зміг прочитати документ (файл пошкоджений або це не документ Word)"},
+        {"no such page", true, pdf, onePage, "exit 0", "у документі немає сторінки 3 (сторінок у ньому: 1)"},
+        {"no lp", true, pdf, threePages, absent, "не знайдено програми друку lp (CUPS)"},
+        {"the scheduler is down", true, pdf, threePages, "echo 'lp: Error - Scheduler not responding.' >&2; exit 1",
+         "система друку не прийняла завдання: служба друку CUPS не відповідає"},
+        {"the printer refuses jobs", true, pdf, threePages,
+         "echo '/usr/bin/lp: Destination \"ZovaPDF\" is not accepting jobs.' >&2; exit 1",
+         "система друку не прийняла завдання: принтер «ZovaPDF» не приймає завдань"},
+        {"another refusal, as lp words it", true, pdf, threePages,
+         "echo 'lp: Unable to print file: Forbidden' >&2; exit 1",
+         "система друку не прийняла завдання: Unable to print file: Forbidden"},
+        {"a refusal without words", true, pdf, threePages, "exit 1", "система друку не прийняла завдання"},
+    };
+    const QString folder = testsupport::tempDir();
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString doc = QDir(folder).filePath(QStringLiteral("акт %1.docx").arg(QString::fromLatin1(c.name)));
+        if (c.fileThere) {
+            QFile f(doc);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        }
+        Openers programs;
+        for (const auto &[name, body] : {std::pair{"soffice", c.soffice}, {"pdfinfo", c.pdfinfo}, {"lp", c.lp}})
+            if (body)
+                programs.add(QString::fromLatin1(name), QString::fromLatin1(body));
+        SystemDesktop desktop;
+        QString reason;
+        const bool printed = desktop.printPages(doc, QStringLiteral("3"), 2, &reason);
+        EXPECT_EQ(printed, *c.reason == '\0');
+        EXPECT_EQ(reason.toStdString(), c.reason);
+        if (printed) { // the stand-in's echo takes lp's "-n" for its own
+            EXPECT_TRUE(programs.calledWith(QStringLiteral("lp")).startsWith(QStringLiteral("2 -P 3 -o collate=true ")))
+                << programs.calledWith(QStringLiteral("lp")).toStdString();
+        }
+    }
+}
