@@ -75,8 +75,7 @@ FontSetting FontFromTexts(const QString &name, const QString &size, const QStrin
 bool WriteDefaultFonts()
 {
     platform::RegKey reg;
-    reg.CreateNewKey(QStringLiteral("Software"), QStringLiteral("VantaFonts\\Fnt"));
-    bool stored = true;
+    bool stored = reg.CreateNewKey(QStringLiteral("Software"), QStringLiteral("VantaFonts\\Fnt"));
     for (const FontKind &k : FontKinds()) {
         const auto names = FontValueNames(k.prefix);
         const QString *values[] = {&k.defaultName, &k.defaultSize, &k.defaultBold, &k.defaultItalic};

@@ -14,6 +14,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QTreeWidget>
+#include <vector>
 
 using namespace reference;
 using platform::FontChoice;
@@ -152,11 +153,23 @@ TEST_F(FontDialogTest, EscapeStoresToo)
     EXPECT_EQ(state().SmF, (FontSetting{QStringLiteral("DejaVu Serif"), 7, false, false}));
 }
 
+// Both writers of the font settings, the dialog as it closes and the start's defaults, on a disk
+// with no room or a page of it (which the new file and the lock the writers share cannot both take).
 TEST_F(FontDialogTest, AFullDiskKeepsTheStoredFontsAndSaysSo)
 {
+    struct Case {
+        testsupport::FullDisk::Way way;
+        qint64 room;
+    };
+    std::vector<Case> cases;
     for (const testsupport::FullDisk::Way way : testsupport::FullDisk::ways()) {
-        SCOPED_TRACE(testsupport::FullDisk::name(way));
-        testsupport::FullDisk disk(way);
+        cases.push_back({way, 0});
+        if (way == testsupport::FullDisk::Tmpfs) // the size limit holds per file, and the file fits a page
+            cases.push_back({way, 4096});
+    }
+    for (const Case &c : cases) {
+        SCOPED_TRACE(testing::Message() << testsupport::FullDisk::name(c.way) << ", room " << c.room);
+        testsupport::FullDisk disk(c.way);
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, disk.dir());
         ASSERT_TRUE(WriteDefaultFonts());
         QFile file(platform::RegKey::FileName());
@@ -172,7 +185,7 @@ TEST_F(FontDialogTest, AFullDiskKeepsTheStoredFontsAndSaysSo)
         rows->setCurrentItem(rows->topLevelItem(2));
         prompts->fonts.push_back(FontChoice{QStringLiteral("DejaVu Sans"), 11, true, false});
         fonts.findChild<QPushButton *>(QStringLiteral("bOk"))->click();
-        disk.fill(0);
+        disk.fill(c.room);
         fonts.close();
         EXPECT_FALSE(WriteDefaultFonts());
         disk.release();
@@ -182,6 +195,8 @@ TEST_F(FontDialogTest, AFullDiskKeepsTheStoredFontsAndSaysSo)
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         EXPECT_EQ(file.readAll(), before);
         file.close();
+        // The fonts the documents use are the stored ones, not the choice that was lost.
+        EXPECT_EQ(state().plnF, (FontSetting{QStringLiteral("Times New Roman"), 8, false, false}));
     }
     // Back to a settings folder of this test program alone.
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, testsupport::tempDir());

@@ -203,6 +203,7 @@ TEST_F(frmSaveTest, AFolderThatCannotBeKeptForTheNextRunIsUsedAndTheOperatorIsTo
         std::string name;
         QString settings;
         std::unique_ptr<testsupport::FullDisk> disk;
+        qint64 room = 0;
     };
     std::vector<Place> places;
     places.push_back({"the settings folder is a file", file.fileName() + QStringLiteral("/config"), nullptr});
@@ -211,12 +212,23 @@ TEST_F(frmSaveTest, AFolderThatCannotBeKeptForTheNextRunIsUsedAndTheOperatorIsTo
         const QString settings = disk->dir();
         places.push_back({testsupport::FullDisk::name(way), settings, std::move(disk)});
     }
+    // One page left, which the new file and the lock held while it is written cannot both take.
+    if (testsupport::FullDisk::ways().back() == testsupport::FullDisk::Tmpfs) {
+        auto disk = std::make_unique<testsupport::FullDisk>(testsupport::FullDisk::Tmpfs);
+        const QString settings = disk->dir();
+        places.push_back({"a page left", settings, std::move(disk), 4096});
+    }
     const QString chosen = testsupport::tempDir();
+    const QString earlier = testsupport::tempDir();
     for (Place &p : places) {
         SCOPED_TRACE(p.name);
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, p.settings);
+        const bool kept = p.room > 0;
+        if (kept)
+            ASSERT_TRUE(platform::RegKey().SetKeyValue(kKey, kValue, earlier, platform::RegKey::RegSz));
+        const QByteArray before = testsupport::fileBytes(platform::RegKey::FileName());
         if (p.disk)
-            p.disk->fill(0);
+            p.disk->fill(p.room);
         scripted->calls.clear();
         frmSave w;
         w.show();
@@ -231,6 +243,10 @@ TEST_F(frmSaveTest, AFolderThatCannotBeKeptForTheNextRunIsUsedAndTheOperatorIsTo
             << scripted->messages()[0].toStdString();
         EXPECT_EQ(scripted->calls[0].message.icon, platform::MsgIcon::Exclamation);
         EXPECT_NE(keptFolder(), chosen);
+        if (kept) {
+            EXPECT_EQ(keptFolder(), earlier);
+            EXPECT_EQ(testsupport::fileBytes(platform::RegKey::FileName()), before);
+        }
     }
     // Back to a settings folder of this test program alone.
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, testsupport::tempDir());
