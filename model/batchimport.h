@@ -26,7 +26,9 @@ struct BatchResult {
 /// point per point line ("N=" and the file's line: a name and X, Y separated by blanks, or
 /// a name, a code, X, Y and up to three further words). The points get running indexes; each ring
 /// is turned clockwise and the areas computed. Lines that hold no point are counted in
-/// SkippedLines. Throws zova::Error with the line's index (no file) for a point before any name.
+/// SkippedLines. Throws zova::Error with the line's index (no file) for a point before any name, a
+/// number beyond any coordinate, and a parcel whose area its coordinates are too large to compute
+/// (the exchange reader's "Площа ділянки … не обчислюється", at the line of its farthest point).
 BatchResult ParseContourLines(const zova::OneBased<QString> &lines);
 
 /// Parses the lines of several exchange files read as one: parcels open at SR or SC followed by

@@ -7,6 +7,9 @@
 #include "model/exchangeformat.h"
 
 #include <QList>
+#include <algorithm>
+#include <cmath>
+#include <vector>
 
 namespace model {
 
@@ -57,6 +60,11 @@ BatchResult ParseContourLines(const zova::OneBased<QString> &lines)
 {
     BatchResult r;
     int current = 0;
+    // Per parcel, the line of its point farthest from the origin and that distance (the larger
+    // coordinate): the line an area too large to compute is told by. The name line of a point
+    // list is of no file, so a point's line it is.
+    std::vector<int> farthestLine{0};
+    std::vector<double> farthest{0};
     for (int i = 1; i <= lines.UBound(); ++i) {
         const QString &line = lines[i];
         const uint32_t key = LineKey(line);
@@ -66,18 +74,31 @@ BatchResult ParseContourLines(const zova::OneBased<QString> &lines)
             Parcel &p = r.Parcels[current];
             p.NM = line.size() > 2 ? line.mid(2) : QStringLiteral("NoName");
             p.Number = zova::SignedText(current);
+            farthestLine.push_back(i);
+            farthest.push_back(-1);
         } else if (key == KeyCode('N', '=')) {
             const QStringView text = QStringView(line).mid(2);
             if (TrimBlanks(text).isEmpty())
                 continue; // a blank line among the points
             BoundaryPoint point;
-            if (!readPoint(text, point)) {
+            bool read = false;
+            try {
+                read = readPoint(text, point);
+            } catch (const zova::Error &e) {
+                throw zova::Error(e.message(), QString(), i); // a number beyond any coordinate
+            }
+            if (!read) {
                 if (r.SkippedLines++ == 0)
                     r.FirstSkipped = i;
                 continue;
             }
             if (current == 0)
                 throw zova::Error(QStringLiteral("Пікет стоїть перед першою назвою ділянки"), QString(), i);
+            const double distance = std::max(std::abs(point.X), std::abs(point.Y));
+            if (distance > farthest[size_t(current)]) {
+                farthest[size_t(current)] = distance;
+                farthestLine[size_t(current)] = i;
+            }
             Ring &ring = r.Parcels[current].Points;
             point.Index = ring.UBound() + 1;
             ring.Add(std::move(point));
@@ -85,6 +106,7 @@ BatchResult ParseContourLines(const zova::OneBased<QString> &lines)
         }
     }
     RunAreaPhase(r.Parcels);
+    CheckAreasComputed(r.Parcels, [&farthestLine](int parcel, int) { return farthestLine[size_t(parcel)]; });
     r.StatusText = QStringLiteral("Ділянок: %1; Угідь: 0; Пікетів: %2").arg(r.ParcelCount).arg(r.PointCount);
     if (r.SkippedLines > 0)
         r.StatusText += QStringLiteral("; Пропущено рядків: %1").arg(r.SkippedLines);

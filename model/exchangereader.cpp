@@ -85,20 +85,9 @@ private:
     // never reaches a file.
     void checkAreas() const
     {
-        const ParcelList &parcels = m_r.Parcels;
-        for (int i = 1; i <= parcels.UBound(); ++i) {
-            const Parcel &p = parcels[i];
-            if (!std::isfinite(p.Area))
-                throw zova::Error(QStringLiteral("Площа ділянки %1 не обчислюється: координати завеликі").arg(i),
-                                  QString(), m_parcelLines[size_t(i)]);
-            for (int j = 1; j <= p.LandUses.UBound(); ++j)
-                if (!std::isfinite(p.LandUses[j].Area))
-                    throw zova::Error(QStringLiteral("Площа угіддя %1 ділянки %2 не обчислюється: "
-                                                     "координати завеликі")
-                                          .arg(j)
-                                          .arg(i),
-                                      QString(), m_landUseLines[size_t(i)][size_t(j)]);
-        }
+        CheckAreasComputed(m_r.Parcels, [this](int parcel, int landUse) {
+            return landUse == 0 ? m_parcelLines[size_t(parcel)] : m_landUseLines[size_t(parcel)][size_t(landUse)];
+        });
     }
 
     static bool startsWith(const QString &text, char a, char b)

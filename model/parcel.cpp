@@ -67,6 +67,22 @@ void RunAreaPhase(ParcelList &parcels, platform::ProgressSink *progress)
     }
 }
 
+void CheckAreasComputed(const ParcelList &parcels, const std::function<int(int parcel, int landUse)> &lineOf)
+{
+    for (int i = 1; i <= parcels.UBound(); ++i) {
+        const Parcel &p = parcels[i];
+        if (!std::isfinite(p.Area))
+            throw zova::Error(QStringLiteral("Площа ділянки %1 не обчислюється: координати завеликі").arg(i),
+                              QString(), lineOf(i, 0));
+        for (int j = 1; j <= p.LandUses.UBound(); ++j)
+            if (!std::isfinite(p.LandUses[j].Area))
+                throw zova::Error(QStringLiteral("Площа угіддя %1 ділянки %2 не обчислюється: координати завеликі")
+                                      .arg(j)
+                                      .arg(i),
+                                  QString(), lineOf(i, j));
+    }
+}
+
 namespace {
 
 void checkRing(const Ring &ring, const QString &where)

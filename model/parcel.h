@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace model {
@@ -103,6 +104,12 @@ double NormaliseRing(Ring &ring);
 /// sink is given, its value is set to the parcel's index before each parcel (the caller sets the
 /// phase text and the range).
 void RunAreaPhase(ParcelList &parcels, platform::ProgressSink *progress = nullptr);
+
+/// After the area phase of a loader: throws zova::Error "Площа ділянки i не обчислюється:
+/// координати завеликі" (or the same of land-use area j of parcel i) for the first area that is
+/// not a finite number, which coordinates too large to compute with give; its line is
+/// `lineOf(i, j)`, j 0 for the parcel's own ring.
+void CheckAreasComputed(const ParcelList &parcels, const std::function<int(int parcel, int landUse)> &lineOf);
 
 /// Before a parcel goes into a file: throws zova::Error naming parcel `index` (and the land-use
 /// area or point) when a coordinate, or with `areas` an area, is not a finite number, which no
