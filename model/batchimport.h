@@ -36,7 +36,8 @@ BatchResult ParseContourLines(const zova::OneBased<QString> &lines);
 /// it); SD gives the zone of the parcels opened after it, a parcel opened by NM takes the number
 /// of the last SR or SC line; the parcel keys, land-use areas and points as in an exchange file.
 /// Header keys other than SD change nothing. Runs the area phase. Throws zova::Error with the
-/// line's index (no file) on a bad line.
+/// line's index (no file) on a bad line, and at the line that opened a parcel or a land-use area
+/// whose area its coordinates are too large to compute, as the exchange reader does.
 BatchResult ParseIn4Batch(const zova::OneBased<QString> &lines);
 
 /// What the batch dialog's button runs in modes 1 to 3: reads the files and parses their lines,

@@ -5,6 +5,8 @@
 #include "common/error.h"
 #include "model/exchangeformat.h"
 
+#include <vector>
+
 namespace model {
 
 namespace {
@@ -16,6 +18,7 @@ public:
     void run(const zova::OneBased<QString> &lines)
     {
         for (int i = 1; i <= lines.UBound(); ++i) {
+            m_line = i;
             try {
                 line(lines[i]);
             } catch (const zova::Error &e) {
@@ -23,6 +26,10 @@ public:
             }
         }
         RunAreaPhase(m_r.Parcels);
+        // Told as the exchange reader tells them: by the line that opened the parcel or the area.
+        CheckAreasComputed(m_r.Parcels, [this](int parcel, int landUse) {
+            return landUse == 0 ? m_parcelLines[size_t(parcel)] : m_landUseLines[size_t(parcel)][size_t(landUse)];
+        });
         m_r.StatusText = QStringLiteral("Ділянок: %1; Угідь: %2; Пікетів: %3")
                              .arg(m_r.ParcelCount)
                              .arg(m_r.LandUseCount)
@@ -83,6 +90,7 @@ private:
             LandUseArea area;
             area.CN = QuotedValue(text);
             m_landUse = parcel().LandUses.Add(std::move(area));
+            m_landUseLines[size_t(m_parcel)].push_back(m_line);
             break;
         }
         default: break;
@@ -93,6 +101,8 @@ private:
     {
         ++m_r.ParcelCount;
         m_parcel = CreateParcel(m_r.Parcels);
+        m_parcelLines.push_back(m_line);
+        m_landUseLines.emplace_back(1, 0);
         parcel().ZN = m_zone;
         m_target = Target::ParcelRing;
     }
@@ -110,7 +120,11 @@ private:
     }
 
     BatchResult &m_r;
+    int m_line = 0;
     int m_parcel = 0;
+    // Per parcel, the line that opened it, and per land-use area of it the line of its CN.
+    std::vector<int> m_parcelLines{0};
+    std::vector<std::vector<int>> m_landUseLines{{0}};
     int m_landUse = 0;
     Target m_target = Target::Nowhere;
     bool m_newParcel = false;

@@ -1,6 +1,6 @@
-// Contour files and point lists whose coordinates are too large to compute an area with: the
-// import refuses them as the exchange reader does, by the file and the line, and the parcels
-// loaded before stay.
+// Contour files, point lists and exchange files read in batch whose coordinates are too large to
+// compute an area with: the import refuses them as the exchange reader does, by the file and the
+// line, and the parcels loaded before stay.
 
 #include "model/batchimport.h"
 #include "model/exchangereader.h"
@@ -72,6 +72,16 @@ std::vector<Case> cases()
          {{"a.txt", square.mid(0, 2)}, {"b.txt", {"", "3 " + huge + " 10", "4 10 0"}}}, "b.txt", 2, 1},
         {"a point list whose area overflows", BatchPointList,
          {{"a.txt", {"1 0 0", "2 0 " + big, "3 " + big + " " + big, "4 " + big + " 0"}}}, "a.txt", 2, 1},
+        {"exchange files read in batch, one with X=1e308", BatchIn4,
+         {{"a.in4", {"SR=\"1\",", "NM=\"А\",", "N=1,NP=\"1\",X=0,Y=0", "N=2,NP=\"2\",X=0,Y=10"}},
+          {"b.in4", {"SR=\"2\",", "NM=\"Б\",", "N=1,NP=\"1\",X=0,Y=0", "N=2,NP=\"2\",X=0,Y=10",
+                     "N=3,NP=\"3\",X=1e308,Y=10"}}},
+         "b.in4", 2, 2},
+        {"an exchange file read in batch whose land-use area overflows", BatchIn4,
+         {{"a.in4", {"SR=\"1\",", "NM=\"А\",", "N=1,NP=\"1\",X=0,Y=0", "N=2,NP=\"2\",X=0,Y=10",
+                     "N=3,NP=\"3\",X=10,Y=10", "CN=\"001\",", "N=1,NP=\"1\",X=0,Y=0", "N=2,NP=\"2\",X=0,Y=1e200",
+                     "N=3,NP=\"3\",X=1e200,Y=1e200"}}},
+         "a.in4", 6, 1, "Площа угіддя 1 ділянки 1 не обчислюється: координати завеликі\n"},
     };
 }
 
