@@ -165,45 +165,57 @@ QStringList CheckLayout(const QString &docx, const std::vector<Sheet> &sheets, c
     if (sheets.empty())
         return {QStringLiteral("the PDF has no sheets")};
 
-    // Sheet 1: the drawing's label texts are the words that stand in its text boxes.
+    // Sheet 1: the drawing's label texts are the words that stand in its text boxes. The boxes of
+    // crowded labels overlap, so each text takes the word nearest to its own box first, of all
+    // the pairs, and a word that stands in two boxes goes to the nearer.
     const std::vector<Word> &first = sheets.front().words;
     std::vector<bool> isLabel(first.size(), false);
-    for (const Label &l : labels) {
-        for (const QString &text : l.words) {
-            int best = -1;
-            double distance = 1e9;
-            for (size_t i = 0; i < first.size(); ++i) {
-                if (isLabel[i] || first[i].text != text || !l.box.adjusted(-4, -4, 4, 4).contains(first[i].box.center()))
-                    continue;
-                const QPointF d = first[i].box.center() - l.box.center();
-                if (d.manhattanLength() < distance) {
-                    distance = d.manhattanLength();
-                    best = int(i);
-                }
-            }
-            if (best < 0) {
-                // Labels of short sides may run into each other ("4.924.89"): the drawing's own
-                // crowding, which its fixed positions make, not the page's.
-                bool merged = false;
-                for (size_t i = 0; i < first.size() && !merged; ++i)
-                    if (first[i].text.contains(text) && first[i].box.intersects(l.box)) {
-                        isLabel[i] = true;
-                        merged = true;
-                        if (!region.hold(first[i].box))
-                            faults << QStringLiteral("label %1 leaves the drawing region %2").arg(place(first[i], 1), region.text());
-                    }
-                if (!merged)
-                    faults << QStringLiteral("label «%1» of the drawing at %2 is not on the sheet").arg(text, at(l.box));
-                continue;
-            }
-            isLabel[best] = true;
-            const Word &w = first[best];
-            if (!region.hold(w.box))
-                faults << QStringLiteral("label %1 leaves the drawing region %2").arg(place(w, 1), region.text());
-            if (!arrow.isEmpty() && w.box.intersects(arrow))
-                faults << QStringLiteral("label %1 covers the north arrow").arg(place(w, 1));
-        }
+    struct Candidate {
+        double distance;
+        size_t label, text, word;
+    };
+    std::vector<Candidate> candidates;
+    std::vector<std::vector<bool>> found(labels.size());
+    for (size_t b = 0; b < labels.size(); ++b) {
+        const Label &l = labels[b];
+        found[b].assign(size_t(l.words.size()), false);
+        for (qsizetype j = 0; j < l.words.size(); ++j)
+            for (size_t i = 0; i < first.size(); ++i)
+                if (first[i].text == l.words[j] && l.box.adjusted(-4, -4, 4, 4).contains(first[i].box.center()))
+                    candidates.push_back({(first[i].box.center() - l.box.center()).manhattanLength(), b, size_t(j), i});
     }
+    std::stable_sort(candidates.begin(), candidates.end(),
+                     [](const Candidate &a, const Candidate &b) { return a.distance < b.distance; });
+    const auto takeLabel = [&](size_t i) {
+        isLabel[i] = true;
+        const Word &w = first[i];
+        if (!region.hold(w.box))
+            faults << QStringLiteral("label %1 leaves the drawing region %2").arg(place(w, 1), region.text());
+        if (!arrow.isEmpty() && w.box.intersects(arrow))
+            faults << QStringLiteral("label %1 covers the north arrow").arg(place(w, 1));
+    };
+    for (const Candidate &c : candidates)
+        if (!found[c.label][c.text] && !isLabel[c.word]) {
+            found[c.label][c.text] = true;
+            takeLabel(c.word);
+        }
+    for (size_t b = 0; b < labels.size(); ++b)
+        for (qsizetype j = 0; j < labels[b].words.size(); ++j) {
+            if (found[b][size_t(j)])
+                continue;
+            // Labels of short sides may run into each other ("4.924.89"): the drawing's own
+            // crowding, which its fixed positions make, not the page's. A word not yet taken
+            // comes first; one a neighbouring label took holds this one's text as well.
+            const QString &text = labels[b].words[j];
+            std::optional<size_t> merged;
+            for (size_t i = 0; i < first.size(); ++i)
+                if (first[i].text.contains(text) && first[i].box.intersects(labels[b].box) && (!merged || (isLabel[*merged] && !isLabel[i])))
+                    merged = i;
+            if (!merged)
+                faults << QStringLiteral("label «%1» of the drawing at %2 is not on the sheet").arg(text, at(labels[b].box));
+            else if (!isLabel[*merged])
+                takeLabel(*merged);
+        }
     for (const Drawn &d : drawn) {
         if (!frame.isEmpty() && !within(frame, d.box))
             faults << QStringLiteral("shape «%1» at %2 leaves the frame").arg(d.name, at(d.box));
