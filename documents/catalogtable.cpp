@@ -5,6 +5,14 @@
 
 namespace documents {
 
+namespace {
+
+/// The rows that go on together at the catalogue's end: vertex n - 1, side n - 1, vertex n,
+/// side n and the closing row.
+constexpr int ClosingRowsKept = 5;
+
+} // namespace
+
 void FillCatalogueTable(office::Table table, const SideList &sides, const reference::FontSetting &font)
 {
     table.SetFont(font.FontName, font.FontSize, font.Bold, font.Italic);
@@ -25,8 +33,10 @@ void FillCatalogueTable(office::Table table, const SideList &sides, const refere
     table.Cell(closing, 1).SetText(QStringLiteral("1"));
     table.Cell(closing, 2).SetText(zova::Format2(sides[1].X));
     table.Cell(closing, 3).SetText(zova::Format2(sides[1].Y));
-    // The ring never closes alone on a sheet: the last side goes on with it.
-    table.KeepLastRowsWithNext(2);
+    // The ring never closes alone on a sheet: a catalogue that goes on takes its last two
+    // vertices there with the last side and the closing row, so that sheet lists a piece of the
+    // boundary and not only the return to vertex 1.
+    table.KeepLastRowsWithNext(ClosingRowsKept);
 }
 
 } // namespace documents

@@ -2,12 +2,14 @@
 
 // The parcels the layout test draws, made here rather than read from samples/: a 6-point parcel
 // as wide as the 1:300 scale allows, a 40-point parcel with four land-use areas and three
-// neighbours, and a parcel whose owner's name takes two lines. They lie far apart, so the only
-// neighbours are those made for them.
+// neighbours, a parcel whose owner's name takes two lines, and round parcels of any number of
+// vertices with ordinary or the longest names. They lie far apart, so the only neighbours are
+// those made for them.
 
 #include "model/parcel.h"
 
 #include <QString>
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <utility>
@@ -72,15 +74,22 @@ inline model::Parcel NeighbourOf(const QString &number, const QString &owner, co
 inline constexpr const char *LongOwner = "Товариство з обмеженою відповідальністю «Сільськогосподарське підприємство "
                                          "Агропромислова компанія Золотий Колос Київщини та партнери»";
 
-/// A parcel of `n` vertices on a circle of 10 m around (x, x), clockwise on the map; drawn at 1:300.
-inline model::Parcel RoundParcelOf(const QString &number, const QString &owner, int n, double x)
+/// `n` vertices on a circle of 10 m around `centre`, clockwise on the map, to the centimetre.
+inline Coordinates RoundRing(int n, std::pair<double, double> centre)
 {
     Coordinates ring;
     for (int k = 0; k < n; ++k) {
         const double t = 2 * std::numbers::pi * k / n;
-        ring.emplace_back(std::round((x + 10 * std::cos(t)) * 100) / 100, std::round((x + 10 * std::sin(t)) * 100) / 100);
+        ring.emplace_back(std::round((centre.first + 10 * std::cos(t)) * 100) / 100,
+                          std::round((centre.second + 10 * std::sin(t)) * 100) / 100);
     }
-    return ParcelOf(number, owner, ring);
+    return ring;
+}
+
+/// A parcel of `n` vertices on a circle of 10 m around (x, x), clockwise on the map; drawn at 1:300.
+inline model::Parcel RoundParcelOf(const QString &number, const QString &owner, int n, double x)
+{
+    return ParcelOf(number, owner, RoundRing(n, {x, x}));
 }
 
 inline model::ParcelList LayoutParcels()
@@ -162,29 +171,71 @@ inline int32_t IndexOfNumber(const model::ParcelList &parcels, const char *numbe
     return 0;
 }
 
-/// A parcel of the samples' size (50 by 26 m, drawn at 1:1000) whose names are the longest an office
-/// writes: the owner's fills two title lines and two lines of the 6-zem row, the address makes
-/// the territory line three, and each of its three neighbours' names takes two lines of the
-/// description. Parcel 1; its neighbours follow it.
+/// The names a plan's title and description by neighbours print: the owner's, the address and
+/// the three neighbours'.
+struct Names {
+    QString owner, address;
+    QString neighbours[3];
+};
+
+/// Names as an office mostly writes them: each takes one line.
+inline Names OrdinaryNames()
+{
+    return {QStringLiteral("Іваненко Іван Іванович"), QStringLiteral("вул. Садова, 12"),
+            {QStringLiteral("Сидоренко Петро Андрійович"), QStringLiteral("Коваль Марія Степанівна"),
+             QStringLiteral("Бондар Олег Васильович")}};
+}
+
+/// The longest names an office writes: the owner's fills two title lines and two lines of the
+/// 6-zem row, the address makes the territory line three, and each neighbour's name takes two
+/// lines of the description.
+inline Names LongestNames()
+{
+    return {QString::fromUtf8(LongOwner), QStringLiteral("вул. Героїв Небесної Сотні, буд. 127-А, корп. 2"),
+            {QStringLiteral("Товариство з обмеженою відповідальністю «Агрофірма Київщина-Агро-Інвест»"),
+             QStringLiteral("Фермерське господарство «Золотий Колос» Олійника-Шевченка Святослава Володимировича"),
+             QStringLiteral("Гончаренко-Мельничук Олександра-Вікторія Святославівна")}};
+}
+
+/// A parcel of the samples' size (50 by 26 m, drawn at 1:1000) with the longest names and three
+/// neighbours. Parcel 1; its neighbours follow it.
 inline model::ParcelList LongestNamesParcels()
 {
     model::ParcelList parcels;
     const Coordinates ring = {{8000, 8000}, {8021, 7998.4}, {8050, 8000}, {8050.5, 8025.5}, {8021.4, 8023.9}, {8000.5, 8025.5}};
-    model::Parcel p = ParcelOf(QStringLiteral("0001"), QString::fromUtf8(LongOwner), ring);
-    p.AD = QStringLiteral("вул. Героїв Небесної Сотні, буд. 127-А, корп. 2");
+    const Names names = LongestNames();
+    model::Parcel p = ParcelOf(QStringLiteral("0001"), names.owner, ring);
+    p.AD = names.address;
     parcels.Add(p);
     const std::pair<double, double> centre{8025, 8012.7};
     const auto run = [&](int from, int to) { return Coordinates(ring.begin() + from, ring.begin() + to + 1); };
-    parcels.Add(NeighbourOf(QStringLiteral("0002"),
-                            QStringLiteral("Товариство з обмеженою відповідальністю «Агрофірма Київщина-Агро-Інвест»"),
-                            run(0, 2), centre));
-    parcels.Add(NeighbourOf(QStringLiteral("0003"),
-                            QStringLiteral("Фермерське господарство «Золотий Колос» Олійника-Шевченка Святослава Володимировича"),
-                            run(2, 4), centre));
-    parcels.Add(NeighbourOf(QStringLiteral("0004"), QStringLiteral("Гончаренко-Мельничук Олександра-Вікторія Святославівна"),
-                            run(4, 5), centre));
+    parcels.Add(NeighbourOf(QStringLiteral("0002"), names.neighbours[0], run(0, 2), centre));
+    parcels.Add(NeighbourOf(QStringLiteral("0003"), names.neighbours[1], run(2, 4), centre));
+    parcels.Add(NeighbourOf(QStringLiteral("0004"), names.neighbours[2], run(4, 5), centre));
     model::RunAreaPhase(parcels);
     return parcels;
+}
+
+/// Adds a parcel of `n` vertices on a circle of 10 m around `centre` (drawn at 1:300) with
+/// `names`, one land use over the whole of it and a neighbour along each third of its boundary;
+/// returns its index. The neighbours follow it.
+inline int32_t AddRoundParcelWithNeighbours(model::ParcelList &parcels, const QString &number, int n,
+                                            std::pair<double, double> centre, const Names &names)
+{
+    const Coordinates ring = RoundRing(n, centre);
+    model::Parcel p = ParcelOf(number, names.owner, ring);
+    p.AD = names.address;
+    model::LandUseArea use;
+    use.CN = QStringLiteral("35");
+    use.Points = p.Points;
+    p.LandUses.Add(use);
+    const int32_t index = parcels.Add(p);
+    for (int k = 0; k < 3; ++k) {
+        const int from = k * n / 3, to = (k + 1) * n / 3;
+        Coordinates shared(ring.begin() + from, ring.begin() + std::min(to, n - 1) + 1);
+        parcels.Add(NeighbourOf(number + QString::number(k + 1), names.neighbours[k], shared, centre));
+    }
+    return index;
 }
 
 } // namespace layoutfixtures

@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 #include <algorithm>
+#include <cmath>
 #include <memory>
 #include <optional>
 
@@ -376,6 +377,49 @@ QStringList CheckRemnants(const std::vector<Sheet> &sheets, const QRectF &titleB
                           .arg(body.join(QLatin1Char(' ')));
     }
     return faults;
+}
+
+QStringList CheckCatalogueEnd(const std::vector<Sheet> &sheets, const std::vector<std::pair<QString, QString>> &vertices,
+                              int least)
+{
+    if (vertices.empty())
+        return {};
+    // The vertex rows on a sheet: an X beside its Y on the same line, the Y just right of it.
+    const auto rowsOf = [&](const Sheet &sheet, const std::pair<QString, QString> &vertex) {
+        int rows = 0;
+        for (const Word &x : sheet.words) {
+            if (x.text != vertex.first)
+                continue;
+            for (const Word &y : sheet.words)
+                if (y.text == vertex.second && std::abs(y.box.bottom() - x.box.bottom()) < 2
+                    && y.box.left() > x.box.right() && y.box.left() - x.box.right() < 100) {
+                    ++rows;
+                    break;
+                }
+        }
+        return rows;
+    };
+    // Vertex 1 stands twice, first and closing the ring: the close is on the last sheet it stands on.
+    int closing = -1, firstRows = 0;
+    for (size_t k = 0; k < sheets.size(); ++k)
+        if (const int rows = rowsOf(sheets[k], vertices.front())) {
+            closing = int(k);
+            firstRows = rows;
+        }
+    if (closing < 0)
+        return {QStringLiteral("the catalogue's closing row «1 %1 %2» stands on no sheet").arg(vertices.front().first,
+                                                                                        vertices.front().second)};
+    int before = firstRows - 1; // vertex 1's own row where it stands on the closing sheet too
+    for (size_t i = 1; i < vertices.size(); ++i)
+        before += rowsOf(sheets[size_t(closing)], vertices[i]) > 0;
+    if (before >= least || before == int(vertices.size()))
+        return {};
+    return {QStringLiteral("sheet %1 of %2 closes the catalogue with %3 vertex rows before the closing row, where "
+                           "it takes at least %4")
+                .arg(closing + 1)
+                .arg(sheets.size())
+                .arg(before)
+                .arg(least)};
 }
 
 } // namespace pagecheck

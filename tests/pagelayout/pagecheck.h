@@ -11,6 +11,7 @@
 #include <QRectF>
 #include <QString>
 #include <QStringList>
+#include <utility>
 #include <vector>
 
 namespace pagecheck {
@@ -74,5 +75,13 @@ struct Closing {
 /// word outside `titleBlock` (empty: none) is a word of `closing`'s lines or headings carries a
 /// remnant of the sheet before. Returns one line per such sheet.
 QStringList CheckRemnants(const std::vector<Sheet> &sheets, const QRectF &titleBlock, const Closing &closing);
+
+/// Checks that a coordinate catalogue of the vertices (X, Y texts as the catalogue prints them,
+/// vertex 1 first) closes its ring on a sheet that holds at least `least` of its vertex rows
+/// besides the closing row: where it goes on to a next sheet, the last side and the repeated
+/// vertex 1 are not all it takes there. A vertex row is its X and Y side by side on one line.
+/// Returns one line per fault.
+QStringList CheckCatalogueEnd(const std::vector<Sheet> &sheets, const std::vector<std::pair<QString, QString>> &vertices,
+                              int least = 2);
 
 } // namespace pagecheck

@@ -92,17 +92,19 @@ std::vector<LayoutCase> LayoutCases()
 }
 
 /// The title block of a document and what it closes with: on a plan its area line and its
-/// catalogue's closing row, with the headings its catalogue and land table repeat.
+/// catalogue's last side and closing row, with the headings its catalogue and land table repeat;
+/// and the vertices its catalogue lists (X and Y as printed, vertex 1 first).
 struct Remnants {
     QRectF titleBlock;
     pagecheck::Closing closing;
+    std::vector<std::pair<QString, QString>> vertices;
 };
 
 Remnants RemnantsOf(const QString &docx, const LayoutCase &c)
 {
     office::WordApp app;
     office::Document &doc = app.Documents_Open(docx);
-    Remnants r{TemplateRegion(doc, QString::fromLatin1(TitleBlockVariable)), {}};
+    Remnants r{TemplateRegion(doc, QString::fromLatin1(TitleBlockVariable)), {}, {}};
     const ZovaTemplate *t = c.kind == KindApprovalPlan ? &ApprovalTemplate()
                             : c.kind == KindCadastralPlan || c.kind == KindAllotmentPlan ? FindZovaTemplate(c.paper, c.variant)
                                                                                           : nullptr;
@@ -117,7 +119,12 @@ Remnants RemnantsOf(const QString &docx, const LayoutCase &c)
         const office::Table catalogue = doc.Tables(t->CatalogueTable);
         for (int row = 1; row <= CatalogueHeadingRows; ++row)
             r.closing.headings += registerstesting::rowTexts(catalogue, row);
-        r.closing.lines += registerstesting::rowTexts(catalogue, catalogue.RowCount());
+        // The last side's row goes on with the closing row: the two close the ring together.
+        for (int row = std::max(CatalogueHeadingRows + 1, catalogue.RowCount() - 1); row <= catalogue.RowCount(); ++row)
+            r.closing.lines += registerstesting::rowTexts(catalogue, row);
+        for (int row = CatalogueHeadingRows + 1; row < catalogue.RowCount(); row += 2)
+            if (!catalogue.Cell(row, 1).Text().isEmpty())
+                r.vertices.emplace_back(catalogue.Cell(row, 2).Text(), catalogue.Cell(row, 3).Text());
     }
     if (t->LandTable != 0) {
         const office::Table land = doc.Tables(t->LandTable);
@@ -322,6 +329,7 @@ protected:
             faults += pagecheck::CheckLabelsClear(docs[int(i)], sheets);
             const Remnants remnants = RemnantsOf(docs[int(i)], c);
             faults += pagecheck::CheckRemnants(sheets, remnants.titleBlock, remnants.closing);
+            faults += pagecheck::CheckCatalogueEnd(sheets, remnants.vertices);
             if (more)
                 faults += more(c, sheets);
             EXPECT_TRUE(faults.isEmpty()) << c.name.toStdString() << ":\n  " << faults.join(QStringLiteral("\n  ")).toStdString();
@@ -458,6 +466,34 @@ TEST_F(PageLayout, AreaLineGoesOnWithTheTableItCloses)
     model::RunAreaPhase(parcels);
     model::state().Parcels = parcels;
     makeRenderAndCheck(cases, QStringLiteral("area"));
+}
+
+// A catalogue that goes on to a next sheet takes two vertex rows there besides its last side and
+// closing row: every plan with a catalogue, for parcels of 4 to 40 vertices at the coordinates an
+// office meets, with ordinary names and with the longest, whose ends come to every place on a
+// sheet.
+TEST_F(PageLayout, CatalogueClosesWithTwoVerticesOnItsLastSheet)
+{
+    model::ParcelList parcels;
+    std::vector<LayoutCase> cases;
+    const struct {
+        const char *name;
+        Names names;
+    } sets[] = {{"ordinary", OrdinaryNames()}, {"longest", LongestNames()}};
+    for (int set = 0; set < 2; ++set)
+        for (int n = 4; n <= 40; ++n) {
+            const std::pair<double, double> centre{5601400 + 1000.0 * parcels.UBound(), 541100};
+            const int32_t parcel = AddRoundParcelWithNeighbours(
+                parcels, QStringLiteral("%1%2").arg(set + 1).arg(n, 3, 10, QLatin1Char('0')), n, centre, sets[set].names);
+            for (const ZovaTemplate &t : ZovaTemplates())
+                if (t.CatalogueTable != 0)
+                    cases.push_back({QStringLiteral("catalogue-%1-%2-%3-points").arg(t.FileName.chopped(5)).arg(sets[set].name).arg(n),
+                                     KindCadastralPlan, t.Paper, t.Variant, parcel});
+        }
+    model::RunAreaPhase(parcels);
+    model::state().Parcels = parcels;
+    UseTheFontsOfANewOffice();
+    makeRenderAndCheck(cases, QStringLiteral("catalogue"));
 }
 
 // A list of land uses too long for the first sheet goes on under its heading: a field of 120 by
