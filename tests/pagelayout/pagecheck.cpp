@@ -51,13 +51,12 @@ bool ConvertToPdf(const QStringList &docx, const QString &outDir, const QString 
     return ok;
 }
 
-std::vector<Sheet> ReadSheets(const QString &pdf)
+namespace {
+
+std::vector<Sheet> SheetsOf(const QByteArray &bbox)
 {
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    p.waitForFinished(120000);
     std::vector<Sheet> sheets;
-    QXmlStreamReader xml(p.readAllStandardOutput());
+    QXmlStreamReader xml(bbox);
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
@@ -71,6 +70,26 @@ std::vector<Sheet> ReadSheets(const QString &pdf)
         }
     }
     return sheets;
+}
+
+} // namespace
+
+std::vector<std::vector<Sheet>> ReadSheets(const QStringList &pdfs, int jobs)
+{
+    std::vector<std::vector<Sheet>> all(size_t(pdfs.size()));
+    jobs = std::max(1, jobs);
+    for (qsizetype first = 0; first < pdfs.size(); first += jobs) {
+        std::vector<std::unique_ptr<QProcess>> running;
+        for (qsizetype i = first; i < std::min(pdfs.size(), first + jobs); ++i) {
+            running.push_back(std::make_unique<QProcess>());
+            running.back()->start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdfs[i], QStringLiteral("-")});
+        }
+        for (size_t k = 0; k < running.size(); ++k) {
+            running[k]->waitForFinished(120000);
+            all[size_t(first) + k] = SheetsOf(running[k]->readAllStandardOutput());
+        }
+    }
+    return all;
 }
 
 namespace {

@@ -32,8 +32,9 @@ struct Sheet {
 /// conversion fails or leaves no PDF.
 bool ConvertToPdf(const QStringList &docx, const QString &outDir, const QString &workDir, int jobs, QString *error);
 
-/// The sheets of a PDF and their words, as pdftotext -bbox reads them.
-std::vector<Sheet> ReadSheets(const QString &pdf);
+/// The sheets of each PDF and their words, as pdftotext -bbox reads them, in the order of `pdfs`;
+/// up to `jobs` pdftotext processes run at once.
+std::vector<std::vector<Sheet>> ReadSheets(const QStringList &pdfs, int jobs);
 
 /// What one document is expected to show besides its regions.
 struct Expectations {

@@ -142,18 +142,17 @@ std::vector<std::vector<pagecheck::Sheet>> RenderAll(const QStringList &docs, co
     const QString pdfs = QDir(dir).filePath(QStringLiteral("pdf"));
     QDir().mkpath(pdfs);
     QString error;
-    EXPECT_TRUE(pagecheck::ConvertToPdf(docs, pdfs, dir, std::max(2, QThread::idealThreadCount()), &error))
-        << error.toStdString();
-    std::vector<std::vector<pagecheck::Sheet>> sheets;
+    const int jobs = std::max(2, QThread::idealThreadCount());
+    EXPECT_TRUE(pagecheck::ConvertToPdf(docs, pdfs, dir, jobs, &error)) << error.toStdString();
+    QStringList pdfOf;
     const QByteArray keep = qgetenv("ZOVA_SCREENSHOT_DIR");
     for (const QString &doc : docs) {
-        const QString pdf = QDir(pdfs).filePath(QFileInfo(doc).completeBaseName() + QStringLiteral(".pdf"));
-        sheets.push_back(pagecheck::ReadSheets(pdf));
+        pdfOf << QDir(pdfs).filePath(QFileInfo(doc).completeBaseName() + QStringLiteral(".pdf"));
         if (!keep.isEmpty()) // the documents and their pages, to look at
-            for (const QString &file : {pdf, doc})
+            for (const QString &file : {pdfOf.last(), doc})
                 QFile::copy(file, QDir(QString::fromLocal8Bit(keep)).filePath(QFileInfo(file).fileName()));
     }
-    return sheets;
+    return pagecheck::ReadSheets(pdfOf, jobs);
 }
 
 /// The lines of a sheet, its words joined left to right where they share a baseline.
