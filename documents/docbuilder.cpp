@@ -186,7 +186,9 @@ DocumentResult MakeParcelDocument(office::WordApp &app, const PlanOptions &optio
         QStringList problems;
         bool fits = true;
         if (plan) {
-            fits = FillZovaDocument(doc, *plan, options, scale, step, &session.Neighbours);
+            const PlanOutcome made = FillZovaDocument(doc, *plan, options, scale, step, &session.Neighbours);
+            fits = made.Fits;
+            problems = made.Problems;
         } else { // the acts: every other kind has no template
             const ActOutcome act = options.Kind == KindNewStateAct
                                        ? FillNewStateAct(doc, options, scale, step, &session.Neighbours)

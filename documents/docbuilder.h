@@ -28,7 +28,7 @@ struct DocumentResult {
     QString Path; ///< the saved file; empty unless saved
     bool DrawingOutside = false; ///< the drawing leaves the template's drawing region
     int32_t Scale = 0;           ///< the scale the drawing used
-    QStringList Problems;        ///< what the document could not be given (acts), one line each
+    QStringList Problems;        ///< what the document could not be given, one line each
 };
 
 /// The template path of a plan for the paper and variant under `programDir`; empty when there is

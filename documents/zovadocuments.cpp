@@ -15,14 +15,17 @@
 
 namespace documents {
 
+QString PlanPurpose(const DocParcel &doc, const PlanOptions &options)
+{
+    return options.CiloveFlag ? reference::GetRow6ZemName(zova::RoundToInt16(zova::LeadingNumber(doc.KZ)))
+                              : options.PurposeText;
+}
+
 QString PlanMainTitle(const DocParcel &doc, const PlanOptions &options, const QString &territory)
 {
     const QString owner = doc.Parts.isEmpty() ? QString() : doc.Parts[1].NM;
-    const QString purpose = options.CiloveFlag
-                                ? reference::GetRow6ZemName(zova::RoundToInt16(zova::LeadingNumber(doc.KZ)))
-                                : options.PurposeText;
-    return owner + QStringLiteral(" (Ділянка № ") + doc.Number + QStringLiteral(")") + QLatin1Char('\r') + purpose
-           + QLatin1Char('\r') + territory + QLatin1Char(' ') + doc.AD;
+    return owner + QStringLiteral(" (Ділянка № ") + doc.Number + QStringLiteral(")") + QLatin1Char('\r')
+           + PlanPurpose(doc, options) + QLatin1Char('\r') + territory + QLatin1Char(' ') + doc.AD;
 }
 
 QString PlanAreaText(double squareMetres, uint8_t areaUnit)
@@ -39,9 +42,10 @@ void FillApprovalTable(office::Table table, const ApprovalTexts &texts)
     }
 }
 
-bool FillZovaDocument(office::Document &doc, const ZovaTemplate &tpl, const PlanOptions &options, int32_t &scale,
-                      platform::ProgressSink &step, NearParcelSearch *search)
+PlanOutcome FillZovaDocument(office::Document &doc, const ZovaTemplate &tpl, const PlanOptions &options,
+                             int32_t &scale, platform::ProgressSink &step, NearParcelSearch *search)
 {
+    PlanOutcome out;
     State &st = state();
     const reference::State &ref = reference::state();
     DocParcel &parcel = st.DocParcel1;
@@ -66,6 +70,8 @@ bool FillZovaDocument(office::Document &doc, const ZovaTemplate &tpl, const Plan
     step.setValue(2);
 
     set("MainSht", PlanMainTitle(parcel, options, model::state().TerritoryText));
+    if (PlanPurpose(parcel, options).trimmed().isEmpty())
+        out.Problems << QStringLiteral("Цільове призначення ділянки не вибрано: у плані воно порожнє");
     set("pDur", ref.PDur);
     set("nDur", ref.NDur);
     set("pSkl", ref.PSkl);
@@ -80,7 +86,7 @@ bool FillZovaDocument(office::Document &doc, const ZovaTemplate &tpl, const Plan
 
     DrawParcelShapes(doc, parcel, tpl.CentreX, tpl.CentreY, scale, options.AutoScale, 1, DrawOptionsOf(options), step, search);
     set("Mash", QString::number(st.DrawScale));
-    const bool fits = DrawingFitsTemplate(doc, st.DrawExtent);
+    out.Fits = DrawingFitsTemplate(doc, st.DrawExtent);
 
     if (options.ShowLandUse && tpl.LandTable != 0)
         FillLandTable(doc.Tables(tpl.LandTable), options.ZovaVariant, parcel, model::state().Parcels,
@@ -95,7 +101,7 @@ bool FillZovaDocument(office::Document &doc, const ZovaTemplate &tpl, const Plan
         FillNeighbourTable(doc.Tables(tpl.NeighbourTable), model::state().Parcels, st.CurDocParcel);
     step.setValue(approval ? 21 : 20);
     doc.Tables(tpl.AreaTable).Cell(1, 1).SetText(PlanAreaText(parcel.Area, options.AreaUnit));
-    return fits;
+    return out;
 }
 
 } // namespace documents

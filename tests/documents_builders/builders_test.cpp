@@ -465,6 +465,40 @@ TEST_F(Tables, PlanNamesByKindAndTablesOnlyWhereTheSwitchesAsk)
     }
 }
 
+// A plan whose purpose line would be empty is made, and says so; the 6-zem row's name needs no
+// purpose chosen in the window.
+TEST_F(Tables, APlanWithoutAPurposeNamesIt)
+{
+    const ZovaTemplate *tpl = FindZovaTemplate(1, 1);
+    const QString remark = QStringLiteral("Цільове призначення ділянки не вибрано: у плані воно порожнє");
+    const struct {
+        const char *name;
+        bool rowName;
+        QString purpose;
+        bool named;
+    } cases[] = {
+        {"none chosen", false, QString(), true},
+        {"blanks only", false, QStringLiteral("  "), true},
+        {"chosen", false, QStringLiteral("для городництва"), false},
+        {"the 6-zem row's name", true, QString(), false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        model::Parcel p = SquareOf(QStringLiteral("Іваненко"), 1000, 1000, 10);
+        p.KZ = QStringLiteral("22");
+        prepare({p});
+        office::Document &doc = newDocument();
+        PlanOptions o;
+        o.CiloveFlag = c.rowName;
+        o.PurposeText = c.purpose;
+        int32_t scale = 0;
+        const PlanOutcome out = FillZovaDocument(doc, *tpl, o, scale, step);
+        EXPECT_EQ(out.Problems.contains(remark), c.named) << out.Problems.join(QLatin1Char('|')).toStdString();
+        EXPECT_TRUE(doc.Bookmarks(QStringLiteral("MainSht")).Text().contains(PlanPurpose(state().DocParcel1, o)));
+        doc.Close();
+    }
+}
+
 TEST_F(Tables, ApprovalPlanCarriesTheApprovalsAndNeitherCatalogueNorLandTable)
 {
     // Two bodies chosen, rows 3 to 8 empty; the land table and the catalogue switches say yes and
