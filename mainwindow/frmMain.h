@@ -247,7 +247,8 @@ private:
     void mnuShtamp_Click();
     void bAdd_Click();
     void bEdit_Click();
-    /// Fills the purpose list again; no purpose is chosen then, so the edit button goes off.
+    /// Fills the purpose list again, keeping the purpose chosen (by its row) when it is still there;
+    /// the edit button is on while a purpose is chosen.
     void RefillPurposes();
     void mnuArt_Click();
     void mnuImpTxt_Click();

@@ -184,14 +184,28 @@ void frmMain::bEdit_Click()
     RefillPurposes();
 }
 
+// The purpose chosen stays chosen through the refill, found again by its row, so that what the
+// list shows is what the documents print: a renamed one under its new name. One that is no longer
+// in the database leaves none chosen, and the documents then say that none is.
 void frmMain::RefillPurposes()
 {
+    const int before = ui->cmbCil->currentIndex();
+    const QVariant row = before >= 0 ? ui->cmbCil->itemData(before) : QVariant();
     try {
         reference::FillCilove(ui->cmbCil);
     } catch (const zova::Error &e) {
         platform::MsgBox(e.fullText(), platform::productTitle(), platform::MsgIcon::Critical);
     }
-    ui->bEdit->setEnabled(false);
+    const int found = row.isValid() ? ui->cmbCil->findData(row) : -1;
+    ui->cmbCil->setCurrentIndex(found);
+    reference::State &r = reference::state();
+    if (found >= 0) {
+        r.PurposeName = ui->cmbCil->currentText();
+    } else if (row.isValid()) {
+        r.PurposeName.clear();
+        r.PurposeId = 0;
+    }
+    ui->bEdit->setEnabled(found >= 0);
 }
 
 void frmMain::mnuFnt_Click()

@@ -85,7 +85,8 @@ TEST_F(MainWindowTest, TitleBlockMenuAndToolbarOpenTheTitleBlock)
 }
 
 // The purpose list follows every write of the purpose dialogs and their closing; a refilled list
-// has no purpose chosen, so its edit button is off and a rename never applies to a purpose not shown.
+// keeps the purpose chosen, so the edit button stays on with it and a rename always applies to the
+// purpose shown.
 TEST_F(MainWindowTest, PurposeButtonsAddAndRenameAndTheListFollows)
 {
     frmMain &w = open();
@@ -108,7 +109,7 @@ TEST_F(MainWindowTest, PurposeButtonsAddAndRenameAndTheListFollows)
     EXPECT_EQ(cil->currentIndex(), -1);
     EXPECT_FALSE(bEdit->isEnabled());
 
-    // Choose it, rename it: the list shows the new text and nothing is chosen.
+    // Choose it, rename it: the list shows the new text, still chosen.
     cil->setCurrentIndex(cil->count() - 1);
     QCoreApplication::processEvents();
     ASSERT_TRUE(bEdit->isEnabled());
@@ -123,19 +124,18 @@ TEST_F(MainWindowTest, PurposeButtonsAddAndRenameAndTheListFollows)
     bEdit->click();
     EXPECT_EQ(opened, QStringLiteral("для бджільництва"));
     EXPECT_EQ(cil->itemText(cil->count() - 1), QStringLiteral("для ведення бджільництва"));
-    EXPECT_EQ(cil->currentIndex(), -1);
-    EXPECT_FALSE(bEdit->isEnabled());
+    EXPECT_EQ(cil->currentIndex(), cil->count() - 1);
+    EXPECT_TRUE(bEdit->isEnabled());
 
-    // The add dialog closed by its close box after a choice: the list is refilled, so the edit
-    // button goes off with the choice.
+    // The add dialog closed by its close box after a choice: the list is refilled with the choice kept.
     cil->setCurrentIndex(0);
     QCoreApplication::processEvents();
     ASSERT_TRUE(bEdit->isEnabled());
     whenModal(QStringLiteral("frmAddC"), [](QWidget *d) { d->close(); });
     qobject_cast<QAbstractButton *>(control("bAdd"))->click();
     QCoreApplication::processEvents();
-    EXPECT_EQ(cil->currentIndex(), -1);
-    EXPECT_FALSE(bEdit->isEnabled());
+    EXPECT_EQ(cil->currentIndex(), 0);
+    EXPECT_TRUE(bEdit->isEnabled());
     EXPECT_TRUE(prompts->calls.empty());
 }
 
