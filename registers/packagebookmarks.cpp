@@ -78,7 +78,21 @@ void WriteCommonBookmarks(office::Document &doc, const PackageRun &run, std::ini
         if (!value)
             throw zova::Error(QStringLiteral("Закладка «%1» не має спільного значення документів пакета").arg(bookmark));
         doc.Bookmarks(bookmark).SetText(*value);
+        // The words that introduce a name and close it ("Виконавець робіт: ", "."; " (", ")") go
+        // with it when there is none, so no label or brackets stand with nothing in them.
+        if (value->trimmed().isEmpty())
+            for (const QString &word : {bookmark + QStringLiteral("_lead"), bookmark + QStringLiteral("_tail")})
+                if (doc.HasBookmark(word))
+                    doc.Bookmarks(word).SetText(QString());
     }
+}
+
+bool NamesOrganisation(const office::Document &doc)
+{
+    for (const char *name : {"org", "org1", "orgname", "orgname1"})
+        if (doc.HasBookmark(QLatin1String(name)))
+            return true;
+    return false;
 }
 
 void WriteBookmarks(office::Document &doc, std::initializer_list<BookmarkText> bookmarks)

@@ -26,9 +26,15 @@ QString CouncilNameText(const PackageRun &run);
 /// no common value; a document writes those itself.
 std::optional<QString> CommonBookmarkValue(const QString &name, const PackageRun &run);
 
-/// Writes each bookmark of `names` with its common value. Throws zova::Error for a bookmark the
-/// document lacks and for a name without a common value.
+/// Writes each bookmark of `names` with its common value. A value that is empty also empties the
+/// bookmarks "<name>_lead" and "<name>_tail" where the template has them: the words that introduce
+/// the value and close it. Throws zova::Error for a bookmark the document lacks and for a name
+/// without a common value.
 void WriteCommonBookmarks(office::Document &doc, const PackageRun &run, std::initializer_list<const char *> names);
+
+/// True when the document has a place for the organisation's name (bookmarks "org", "org1",
+/// "orgname", "orgname1").
+bool NamesOrganisation(const office::Document &doc);
 
 /// A bookmark and the text a document gives it.
 struct BookmarkText {

@@ -8,6 +8,7 @@
 #include "reference/state.h"
 #include "reference/territory.h"
 #include "registers/folders.h"
+#include "registers/packagebookmarks.h"
 #include "registers/packagedocuments.h"
 #include "registers/state.h"
 #include "registers/templates.h"
@@ -104,6 +105,20 @@ QString ElapsedText(const QDateTime &start, const QDateTime &end)
 QString PackageReport::FailureText() const
 {
     QStringList lines;
+    if (!WithoutOrganisation.empty()) {
+        QStringList numbers;
+        bool combined = false;
+        for (int number : WithoutOrganisation) {
+            if (number == 0)
+                combined = true;
+            else
+                numbers << QString::number(number);
+        }
+        const QString where = combined ? QStringLiteral("у звіті")
+                              : numbers.size() == 1 ? QStringLiteral("у документі ") + numbers[0]
+                                                    : QStringLiteral("у документах ") + numbers.join(QStringLiteral(", "));
+        lines << QStringLiteral("Організацію-виконавця не задано: %1 її назви немає (Опції → Редагувати штамп)").arg(where);
+    }
     if (!Failures.empty()) {
         lines << QStringLiteral("Не вдалося зробити документи пакета (%1):").arg(Failures.size());
         for (const PackageFailure &f : Failures) {
@@ -134,9 +149,11 @@ QString documentPath(office::WordApp &app, const PackageDocument &row, uint8_t a
 }
 
 /// Makes one document from its row: the template, the filling, and what `action` says; it replaces
-/// a file of its name only where `names` allows it.
+/// a file of its name only where `names` allows it. `withoutOrganisation` tells whether the
+/// document has a place for the organisation that the run had no name for.
 documents::DocumentResult makeDocument(office::WordApp &app, const PackageDocument &row, PackageRun &run,
-                                       const QString &programDir, uint8_t action, const documents::OutputNames &names)
+                                       const QString &programDir, uint8_t action, const documents::OutputNames &names,
+                                       bool &withoutOrganisation)
 {
     const QString templatePath = ExistingTemplatePath(programDir, QLatin1String(row.Template));
 
@@ -144,6 +161,7 @@ documents::DocumentResult makeDocument(office::WordApp &app, const PackageDocume
     office::Document &doc = app.Documents_Add(templatePath);
     return documents::CloseOnFailure(app, doc, [&] {
         row.Fill(doc, run);
+        withoutOrganisation = run.OrganTitle.trimmed().isEmpty() && NamesOrganisation(doc);
         return documents::FinishDocument(doc, path, action, names.MayReplace(path));
     });
 }
@@ -155,7 +173,10 @@ void makeInto(PackageReport &report, int number, office::WordApp &app, const Pac
     try {
         if (!row)
             throw zova::Error(QStringLiteral("ще не реалізовано"));
-        report.Done.push_back({number, makeDocument(app, *row, run, programDir, action, names)});
+        bool withoutOrganisation = false;
+        report.Done.push_back({number, makeDocument(app, *row, run, programDir, action, names, withoutOrganisation)});
+        if (withoutOrganisation)
+            report.WithoutOrganisation.push_back(number);
     } catch (const zova::Error &e) {
         report.Failures.push_back({number, e.message()});
     } catch (const std::exception &e) {

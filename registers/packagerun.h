@@ -87,8 +87,12 @@ struct PackageReport {
     std::vector<PackageFailure> Failures;
     /// The parcels the documents made are without (state().LeftOut): none when nothing was made.
     std::vector<documents::BatchFailure> LeftOut;
-    /// The message for the operator about the documents that were not made, the parcels left out
-    /// of those made, and those saved but not opened because nothing could open them; empty when
+    /// The documents made with no organisation's name where they have a place for it (0 the
+    /// combined report), since none is set in the title block.
+    std::vector<int> WithoutOrganisation;
+    /// The message for the operator about the documents made without the organisation, those that
+    /// were not made, the parcels left out of those made, and those saved but not opened because
+    /// nothing could open them; empty when
     /// all went as asked.
     QString FailureText() const;
 };

@@ -379,6 +379,48 @@ TEST_F(PackageRunTest, FailingDocumentsAreReportedAndTheRestIsMade)
     EXPECT_TRUE(QFile::exists(QDir(folder).filePath(QStringLiteral("p1.docx"))));
 }
 
+// The documents made without the organisation's name where they have a place for it are named
+// once in the run's message; a title block that names it makes none.
+TEST_F(PackageRunTest, DocumentsMadeWithoutTheOrganisationAreNamed)
+{
+    threeGroups();
+    documents::options().DocAction = documents::ActionSave;
+    platform::NullProgress progress;
+    const struct {
+        const char *name;
+        QString organisation;
+        std::initializer_list<int> chosen;
+        std::vector<int> without;
+        QString where; ///< empty: nothing is told
+    } cases[] = {
+        {"none set, three documents of which two name it", QString(), {1, 3, 4}, {1, 4}, QStringLiteral("у документах 1, 4 ")},
+        {"blanks only, one document", QStringLiteral("  "), {5}, {5}, QStringLiteral("у документі 5 ")},
+        {"none set, a document without a place for it", QString(), {2}, {}, QString()},
+        {"set", QStringLiteral("ТОВ «Земпроект»"), {1, 4}, {}, QString()},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        reference::state().OrganTitle = c.organisation;
+        const PackageReport report = runShares(c.chosen, progress);
+        ASSERT_TRUE(report.Failures.empty()) << report.FailureText().toStdString();
+        EXPECT_EQ(report.WithoutOrganisation, c.without);
+        if (c.where.isEmpty()) {
+            EXPECT_TRUE(report.FailureText().isEmpty()) << report.FailureText().toStdString();
+        } else {
+            EXPECT_EQ(report.FailureText(), QStringLiteral("Організацію-виконавця не задано: ") + c.where
+                                                + QStringLiteral("її назви немає (Опції → Редагувати штамп)"));
+        }
+    }
+    // The combined report of the other kind.
+    reference::state().OrganTitle.clear();
+    state().ReportMode = ReportPrivate;
+    office::WordApp app;
+    const PackageReport report = MakeReportDocuments(app, args, progress);
+    EXPECT_EQ(report.WithoutOrganisation, std::vector<int>{0});
+    EXPECT_TRUE(report.FailureText().startsWith(QStringLiteral("Організацію-виконавця не задано: у звіті ")))
+        << report.FailureText().toStdString();
+}
+
 TEST_F(PackageRunTest, DocumentActionsOfTheShareKind)
 {
     threeGroups();

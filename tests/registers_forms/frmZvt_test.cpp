@@ -40,6 +40,7 @@ protected:
         registers::resetState();
         registers::resetFolders();
         reference::resetState();
+        reference::state().OrganTitle = QStringLiteral("ТОВ «Земпроект»"); // the title block as an office fills it
         oldDesktop = platform::setDesktop(std::make_unique<platform::RecordingDesktop>());
         folder = QDir(testsupport::tempDir()).filePath(QStringLiteral("zvt-%1").arg(++runs));
         QDir().mkpath(folder);

@@ -107,8 +107,10 @@ protected:
 
     /// The "Зробити план" road of a package kind: the dialog opens with the kind's frame, the folder
     /// is picked, the numbering typed, the document-action dialog answered "save", and the dialog
-    /// closed after the run.
-    void makePackage(uint8_t kind, const QString &expectedFrame, const QString &page, const QString &step)
+    /// closed after the run. The run must tell the operator nothing unless `messages` takes what
+    /// it told.
+    void makePackage(uint8_t kind, const QString &expectedFrame, const QString &page, const QString &step,
+                     QStringList *messages = nullptr)
     {
         documents::PlanOptions options;
         options.Kind = kind;
@@ -134,9 +136,13 @@ protected:
             dialogtesting::keepPicture(d, QStringLiteral("frmZvt-after-run-%1").arg(kind));
             d->close();
         });
+        const int told = prompts->messages().size();
         registers::MakePackageCommand(nullptr, options);
         ASSERT_TRUE(shown);
-        EXPECT_TRUE(prompts->messages().isEmpty()) << prompts->messages().join(QLatin1Char('|')).toStdString();
+        if (messages)
+            *messages = prompts->messages().mid(told);
+        else
+            EXPECT_TRUE(prompts->messages().isEmpty()) << prompts->messages().join(QLatin1Char('|')).toStdString();
     }
 
     std::unique_ptr<platform::Desktop> oldDesktop;
@@ -365,4 +371,49 @@ TEST_F(PackageEndToEnd, WholeShareKindPackageReadsAndRendersDocumentByDocument)
         for (const QString &name : {model::state().RaiZem, model::state().Golova})
             EXPECT_EQ(lines.count(name), flat(text).count(name)) << name.toStdString() << "\n in \n" << lines.toStdString();
     }
+}
+
+// A new office's package: the shipped database names no organisation (nor any staff). The run says
+// which documents lack it, and none of them prints the organisation's label or brackets with
+// nothing in them, or a full stop of its own.
+TEST_F(PackageEndToEnd, APackageFromTheShippedDatabaseNamesTheMissingOrganisation)
+{
+    reference::CloseBase(); // the database as it ships, not as the fixture filled it
+    QString error;
+    ASSERT_TRUE(reference::OpenBase(referencetesting::copyOfBase(), &error)) << error.toStdString();
+
+    QStringList told;
+    makePackage(documents::KindSharesDocumentation, QStringLiteral("frPai"), QStringLiteral("4"), QStringLiteral("1"),
+                &told);
+    EXPECT_EQ(told.size(), 1) << told.join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(told.value(0).contains(QStringLiteral("Організацію-виконавця не задано: у документах 1, 4, 5, 6, 7, 8, 9, 10 ")))
+        << told.value(0).toStdString();
+
+    // Empty brackets, a label's colon before a stop or a bracket, a full stop standing alone.
+    const QRegularExpression remnant(QStringLiteral("\\(\\s*\\)|:\\s*[.)]|(^|\\s)\\.(\\s|$)"));
+    for (int number = 1; number <= 12; ++number) {
+        SCOPED_TRACE(number);
+        const QString path = QDir(out).filePath(QStringLiteral("p%1.docx").arg(number));
+        keep(path, QStringLiteral("package-without-organisation-p%1.docx").arg(number));
+        const QJsonObject docx = builderstesting::readWithPythonDocx(path);
+        QStringList texts = docx[QStringLiteral("paragraphs")].toVariant().toStringList();
+        for (const QJsonValue &table : docx[QStringLiteral("tables")].toArray())
+            for (const QJsonValue &row : table.toArray())
+                texts += row.toVariant().toStringList();
+        for (const QString &t : texts) {
+            EXPECT_FALSE(remnant.match(t).hasMatch()) << t.toStdString();
+            EXPECT_FALSE(t.contains(QStringLiteral("иконавець робіт:")) || t.contains(QStringLiteral("виконавця робіт (")))
+                << t.toStdString();
+        }
+    }
+    const QJsonObject p6 = builderstesting::readWithPythonDocx(QDir(out).filePath(QStringLiteral("p6.docx")));
+    EXPECT_TRUE(p6[QStringLiteral("paragraphs")].toVariant().toStringList().contains(
+        QStringLiteral("Технічну документацію розроблено у ") + QDate::currentDate().toString(QStringLiteral("yyyy"))
+        + QStringLiteral(" році.")));
+
+    // The combined report of the other kind lacks it too.
+    makePackage(documents::KindPrivateDocumentation, QStringLiteral("frTd"), QString(), QString(), &told);
+    EXPECT_EQ(told.size(), 1) << told.join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(told.value(0).contains(QStringLiteral("Організацію-виконавця не задано: у звіті ")))
+        << told.value(0).toStdString();
 }
