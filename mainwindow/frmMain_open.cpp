@@ -50,8 +50,10 @@ bool goOnWithTheFilter(const model::LoadResult &result, int filter)
                   .arg(openFilters()[model::OtherPageFilter(filter) - 1].label);
     const QString text =
         advice + QStringLiteral("Відкрити файл з вибраним фільтром\n«%1»?").arg(openFilters()[filter - 1].label);
-    return platform::MsgBox(text, platform::productTitle(), platform::MsgIcon::Exclamation,
-                            platform::MsgButtons::OkCancel) == platform::MsgAnswer::Ok;
+    // Enter answers "Скасувати": a hurried key press keeps the parcels loaded before.
+    const platform::MessageRequest request{text, platform::productTitle(), platform::MsgIcon::Exclamation,
+                                           platform::MsgButtons::OkCancel, platform::MsgAnswer::Cancel};
+    return platform::prompts().message(request) == platform::MsgAnswer::Ok;
 }
 
 } // namespace

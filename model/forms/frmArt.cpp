@@ -59,8 +59,10 @@ bool mayImportMisread(const std::vector<model::BatchImport::MisreadFile> &files,
                        "ньому: в іменах і назвах будуть знаки, яких не буває в українському тексті:\n\n%1\n\n%2"
                        "\n\nІмпортувати файли все одно?")
             .arg(names.join(QLatin1Char('\n')), advice.join(QLatin1Char('\n')));
-    return platform::MsgBox(text, platform::productTitle(), platform::MsgIcon::Exclamation,
-                            platform::MsgButtons::OkCancel) == platform::MsgAnswer::Ok;
+    // Enter answers "Скасувати": a hurried key press keeps the parcels loaded before.
+    const platform::MessageRequest request{text, platform::productTitle(), platform::MsgIcon::Exclamation,
+                                           platform::MsgButtons::OkCancel, platform::MsgAnswer::Cancel};
+    return platform::prompts().message(request) == platform::MsgAnswer::Ok;
 }
 
 } // namespace

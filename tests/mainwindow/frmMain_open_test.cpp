@@ -1,13 +1,20 @@
 #include "tests/mainwindow/mainwindowtesting.h"
 
+#include "model/batchreader.h"
 #include "model/exchangereader.h"
+#include "model/forms/frmArt.h"
 #include "platform/codepage.h"
+#include "platform/forms/qtprompts.h"
+#include "tests/support/widgettesting.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QImage>
 #include <QMenu>
+#include <QMessageBox>
 #include <QTabWidget>
+#include <QTest>
+#include <functional>
 
 using mainwindowtesting::MainWindowTest;
 
@@ -24,6 +31,19 @@ model::LoadResult expected(const char *name, int filter)
     platform::NullProgress quiet;
     return model::LoadExchangeFile(sample(name), filter, quiet);
 }
+
+/// Messages on the real message box; the file dialogs still answered by the script.
+class RealMessages : public platform::QtPrompts {
+public:
+    explicit RealMessages(platform::Prompts &script) : m_script(script) {}
+    platform::FileDialogResult openFile(const platform::FileDialogRequest &request) override
+    {
+        return m_script.openFile(request);
+    }
+
+private:
+    platform::Prompts &m_script;
+};
 
 } // namespace
 
@@ -287,5 +307,61 @@ TEST_F(MainWindowTest, WindowWithASampleCanBeLookedAt)
         control<QTabWidget>("SSTab1")->setCurrentIndex(1);
         control<QTabWidget>("tabView")->setCurrentIndex(1);
         w.grab().save(out.filePath(QStringLiteral("frmMain_tabs.png")));
+    }
+}
+
+// Both code-page questions on the real message box: Enter presses "Скасувати", and the parcels
+// loaded before stay, as on every question that can lose work.
+TEST_F(MainWindowTest, EnterOnTheCodePageQuestionsKeepsTheLoadedParcels)
+{
+    frmMain &w = open();
+    openSample();
+    const model::ParcelList loaded = model::state().Parcels;
+    const QString counts = panel(2);
+    ASSERT_GT(loaded.UBound(), 0);
+
+    const QString folder = testsupport::tempDir();
+    QFile art(QDir(folder).filePath(QStringLiteral("a.art")));
+    ASSERT_TRUE(art.open(QIODevice::WriteOnly));
+    art.write(platform::Encode(QStringLiteral("Коваленко Ірина\r\n1 0 0\r\n2 0 10\r\n3 10 10\r\n"), platform::CodePage::Win));
+    art.close();
+
+    const struct {
+        const char *question;
+        std::function<void()> ask;
+    } cases[] = {
+        {"Відкрити файл",
+         [&] {
+             answerOpen(sample("sofiivska-win.in4"), 1);
+             control<QAction>("mnuOpen")->trigger();
+         }},
+        {"пакетний імпорт",
+         [&] {
+             std::unique_ptr<frmArt> dialog = w.BatchDialog(model::BatchContour);
+             dialog->Dir1_Change(folder);
+             dialog->Command1_Click();
+         }},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.question);
+        std::unique_ptr<platform::Prompts> scripted = platform::setPrompts(std::make_unique<RealMessages>(*prompts));
+        QString asked;
+        QMessageBox::StandardButton enterPresses = QMessageBox::NoButton;
+        widgettesting::whenModal(QString(), [&](QWidget *modal) {
+            auto *box = qobject_cast<QMessageBox *>(modal);
+            ASSERT_NE(box, nullptr);
+            asked = box->text();
+            enterPresses = box->standardButton(box->defaultButton());
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        c.ask();
+        platform::setPrompts(std::move(scripted));
+        EXPECT_TRUE(asked.startsWith(QStringLiteral("Схоже, ")) && asked.contains(QStringLiteral("кодуванні")))
+            << asked.toStdString();
+        EXPECT_EQ(enterPresses, QMessageBox::Cancel);
+        EXPECT_EQ(model::state().Parcels, loaded);
+        EXPECT_EQ(tree()->topLevelItemCount(), loaded.UBound());
+        EXPECT_EQ(panel(2), counts);
+        EXPECT_EQ(model::state().FileName, sample("sofiivska-win.in4"));
     }
 }
