@@ -8,41 +8,117 @@ namespace {
 
 using platform::CodePage;
 
-// A character above ASCII that Ukrainian names and addresses hold: the Cyrillic letters of
-// Ukrainian and Russian, and the usual typographic signs.
-bool ukrainian(char16_t c)
+bool russianLetter(char16_t c)
 {
-    if (c >= u'А' && c <= u'я')
-        return true;
     switch (c) {
-    case u'Ё': case u'ё': case u'Є': case u'є': case u'І': case u'і': case u'Ї': case u'ї':
-    case u'Ґ': case u'ґ': case u'№': case u'«': case u'»': case u'‘': case u'’': case u'“':
-    case u'”': case u'„': case u'–': case u'—': case u'…':
+    case u'Ы': case u'ы': case u'Ъ': case u'ъ': case u'Э': case u'э': case u'Ё': case u'ё':
         return true;
     default:
         return false;
     }
 }
 
-struct Count {
-    int high = 0; // characters above ASCII
-    int odd = 0;  // of those, the ones Ukrainian text never holds
-
-    // A tenth of the characters odd, and at least two of them: a stray sign is no sign of a wrong
-    // reading, but a contour file's name of two words read in the wrong page may have no more
-    // than its two capitals odd ("╩ютрыхэъю ▓Ёшэр").
-    bool looksWrong() const { return odd >= 2 && odd * 10 >= high; }
-};
-
-void count(const QString &text, Count &c)
+// The Cyrillic letters of Ukrainian words.
+bool ukrainianLetter(char16_t c)
 {
-    for (QChar ch : text) {
-        // A byte order mark says nothing of the letters.
-        if (ch.unicode() < 0x80 || ch.unicode() == 0xFEFF)
-            continue;
-        ++c.high;
-        c.odd += !ukrainian(ch.unicode());
+    if (c >= u'А' && c <= u'я')
+        return !russianLetter(c);
+    switch (c) {
+    case u'Є': case u'є': case u'І': case u'і': case u'Ї': case u'ї': case u'Ґ': case u'ґ':
+        return true;
+    default:
+        return false;
     }
+}
+
+// The typographic signs that Ukrainian names and addresses hold.
+bool usualSign(char16_t c)
+{
+    switch (c) {
+    case u'№': case u'«': case u'»': case u'‘': case u'’': case u'“': case u'”': case u'„': case u'–':
+    case u'—': case u'…': case u'°': case u'·': case u'ʼ':
+    case 0xFEFF: // a byte order mark says nothing of the letters
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool letter(const QString &text, qsizetype i)
+{
+    return i >= 0 && i < text.size() && text.at(i).isLetter();
+}
+
+bool vowel(QChar c)
+{
+    return QStringView(u"аеєиіїоуюяыэёaeiouy").contains(c.toLower());
+}
+
+// How far a word (a run of letters) is from a Ukrainian or Russian one: capitals inside a word
+// that has small letters ("хЄЁхэъю"), ы at its start, a hard sign before no е, ё, ю or я, э
+// after a consonant, ы after a vowel cost 1 each; a soft or hard sign at its start, 2.
+int wordCost(QStringView word)
+{
+    if (word.isEmpty())
+        return 0;
+    int cost = 0;
+    const QChar first = word.front().toLower();
+    if (first == u'ь' || first == u'ъ')
+        cost += 2;
+    else if (first == u'ы')
+        cost += 1;
+    bool small = false;
+    int innerCapitals = 0;
+    for (qsizetype k = 0; k < word.size(); ++k) {
+        const QChar c = word[k].toLower();
+        small = small || word[k].isLower();
+        innerCapitals += k > 0 && word[k].isUpper();
+        const QChar next = k + 1 < word.size() ? word[k + 1].toLower() : QChar();
+        if (c == u'ъ' && !QStringView(u"еёюя").contains(next))
+            ++cost;
+        if (c == u'э' && k > 0 && !vowel(word[k - 1]))
+            ++cost;
+        if (c == u'ы' && k > 0 && vowel(word[k - 1]))
+            ++cost;
+    }
+    return cost + (small ? innerCapitals : 0);
+}
+
+// How far a text is from Ukrainian (or Russian) words and the signs between them; 0 for one that
+// reads as such. A sign that no such text holds (box drawing, Ў, Ђ, ‰, ®...) costs 2; a letter
+// of Russian only (ы, ъ, э, ё), a no-break space, a sign stuck between two letters ("т«Ґ"), an
+// apostrophe before a word, 1; a degree or number sign right after a letter ("ч№"), 2; and the
+// words their costs.
+qint64 cost(const QString &text)
+{
+    qint64 total = 0;
+    qsizetype wordStart = -1;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && text.at(i).isLetter()) {
+            if (wordStart < 0)
+                wordStart = i;
+        } else if (wordStart >= 0) {
+            total += wordCost(QStringView(text).mid(wordStart, i - wordStart));
+            wordStart = -1;
+        }
+        if (i == text.size())
+            break;
+        const char16_t c = text.at(i).unicode();
+        if (c < 0x80 || ukrainianLetter(c))
+            continue;
+        if (!usualSign(c)) {
+            total += russianLetter(c) || c == 0x00A0 ? 1 : 2;
+            continue;
+        }
+        const bool before = letter(text, i - 1), after = letter(text, i + 1);
+        if ((c == u'№' || c == u'°') && before)
+            total += 2;
+        else if ((c == u'’' || c == u'ʼ') && after && !before)
+            total += 1;
+        else if (before && after && c != u'’' && c != u'‘' && c != u'ʼ')
+            total += 1;
+    }
+    return total;
 }
 
 // The bytes of the file that gave the text. Both pages are single-byte, so they come back from the
@@ -60,8 +136,8 @@ QByteArray fileBytes(const QString &text, CodePage page)
 
 // UTF-8 sequences of two to four bytes, and bytes above ASCII that stand in no sequence.
 struct Utf8Count {
-    int sequences = 0;
-    int stray = 0;
+    qint64 sequences = 0;
+    qint64 stray = 0;
 };
 
 void countUtf8(const QByteArray &bytes, Utf8Count &c)
@@ -92,24 +168,26 @@ void countUtf8(const QByteArray &bytes, Utf8Count &c)
 TextsLook JudgeTexts(const QStringList &texts, CodePage page)
 {
     const CodePage other = page == CodePage::Dos ? CodePage::Win : CodePage::Dos;
-    Count asRead, asOther, asUtf8;
+    qint64 asRead = 0, asOther = 0, asUtf8 = 0;
     Utf8Count utf8;
     for (const QString &text : texts) {
-        count(text, asRead);
+        asRead += cost(text);
         const QByteArray bytes = fileBytes(text, page);
-        count(platform::Decode(bytes, other), asOther);
+        asOther += cost(platform::Decode(bytes, other));
         countUtf8(bytes, utf8);
-        count(QString::fromUtf8(bytes), asUtf8);
+        asUtf8 += cost(QString::fromUtf8(bytes));
     }
-    if (!asRead.looksWrong())
+    // Every text reads as Ukrainian words but for a stray sign or a Russian letter.
+    if (asRead < 2)
         return TextsLook::Right;
-    // Neither page's Ukrainian text makes UTF-8 that decodes to Cyrillic: its letters would have to
-    // follow the page's box-drawing signs (DOS) or its capitals Р and С (WIN) with signs.
-    if (utf8.sequences >= 3 && utf8.stray * 20 <= utf8.sequences && !asUtf8.looksWrong())
+    // The other reading must be far better. A Ukrainian text read in the wrong page turns its
+    // capitals into box drawing (WIN read as DOS) or signs (DOS read as WIN), its к, л, н into ъ,
+    // ы, э, its р into Ё inside words, its ь into №; one in its own page costs nothing, as the
+    // texts of either page read as UTF-8, whose every byte above ASCII stands in a sequence,
+    // never do.
+    if (utf8.sequences > 0 && utf8.stray == 0 && asUtf8 * 4 <= asRead)
         return TextsLook::Utf8;
-    // The other page must read them far better. (A WIN text read as DOS keeps most small letters
-    // as letters, so about a quarter turns odd; a DOS text read as WIN, about a half.)
-    if (asOther.odd * 4 <= asRead.odd)
+    if (asOther * 4 <= asRead)
         return TextsLook::OtherPage;
     return TextsLook::Right;
 }

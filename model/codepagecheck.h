@@ -15,9 +15,11 @@ enum class TextsLook {
     Utf8,      ///< their bytes are UTF-8 that spells Ukrainian
 };
 
-/// Judges texts as read in `page`: when they hold many characters that Ukrainian text never holds
-/// (box drawing, Ў, Ђ, ‰ and the like), UTF-8 when their bytes decode as UTF-8 to Ukrainian
-/// letters, the other page when it gives letters in their place. A stray sign is Right.
+/// Judges texts as read in `page` by reading their bytes in each encoding: what the page gives is
+/// weighed against Ukrainian words (the signs Ukrainian text never holds, such as box drawing or
+/// Ў, letters it never uses, capitals inside words, signs stuck to letters). Texts that read as
+/// such, or nearly (a stray sign, a Russian letter), are Right; otherwise UTF-8 or the other page
+/// when their bytes read there as words far better, and Right when neither does.
 TextsLook JudgeTexts(const QStringList &texts, platform::CodePage page);
 
 /// JudgeTexts over the names and addresses (the values of the NM, AD and AU lines) of exchange
