@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <exception>
+#include <new>
 
 
 namespace {
@@ -35,9 +36,8 @@ const std::vector<platform::FileFilter> &openFilters()
 
 // Asks whether to go on when the file's texts look like another encoding read wrongly; the filter
 // chosen stays the operator's choice.
-bool goOnWithTheFilter(const model::LoadResult &result, int filter)
+bool goOnWithTheFilter(model::TextsLook look, int filter)
 {
-    const model::TextsLook look = model::ExchangeTextsLook(result.ImportLines, filter);
     if (look == model::TextsLook::Right)
         return true;
     const QString advice =
@@ -103,12 +103,19 @@ bool frmMain::OpenExchangeFile(const QString &path, int filter)
     // The file is parsed into a model of its own; the window and the program-wide model change
     // only once it has been read whole.
     model::LoadResult result;
+    model::TextsLook look = model::TextsLook::Right;
     try {
         result = model::LoadExchangeFile(path, filter, progress);
+        look = model::ExchangeTextsLook(result.ImportLines, filter);
     } catch (const zova::Error &e) {
         progress.close();
         platform::MsgBox(QStringLiteral("Файл не відкрито.\n") + e.fullText(), platform::productTitle(),
                          platform::MsgIcon::Critical);
+        return false;
+    } catch (const std::bad_alloc &) {
+        progress.close();
+        platform::MsgBox(QStringLiteral("Файл не відкрито.\nНе вистачає пам'яті, щоб прочитати файл.\nФайл: ") + path,
+                         platform::productTitle(), platform::MsgIcon::Critical);
         return false;
     } catch (const std::exception &e) {
         progress.close();
@@ -116,7 +123,7 @@ bool frmMain::OpenExchangeFile(const QString &path, int filter)
                          platform::productTitle(), platform::MsgIcon::Critical);
         return false;
     }
-    if (!goOnWithTheFilter(result, filter)) {
+    if (!goOnWithTheFilter(look, filter)) {
         progress.close();
         return false;
     }

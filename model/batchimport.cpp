@@ -6,6 +6,7 @@
 #include "model/state.h"
 
 #include <QFileInfo>
+#include <new>
 
 namespace model {
 
@@ -51,19 +52,23 @@ BatchImport ImportBatch(const QString &folder, const QStringList &names, int mod
     BatchImport import;
     if (progress)
         progress->setPhase(QStringLiteral("Читаємо..."));
-    import.Lines = ReadImportFiles(folder, names, mode);
-    if (progress)
-        progress->setPhase(QStringLiteral("Обробляємо..."));
     try {
-        import.Result = mode == BatchIn4 ? ParseIn4Batch(import.Lines.Lines) : ParseContourLines(import.Lines.Lines);
-    } catch (const zova::Error &e) {
-        // The parsers count the lines of the whole run; the operator is told the file and its line.
-        throw zova::Error(e.message(), import.Lines.fileOf(e.line()), import.Lines.lineOf(e.line()));
+        import.Lines = ReadImportFiles(folder, names, mode);
+        if (progress)
+            progress->setPhase(QStringLiteral("Обробляємо..."));
+        try {
+            import.Result = mode == BatchIn4 ? ParseIn4Batch(import.Lines.Lines) : ParseContourLines(import.Lines.Lines);
+        } catch (const zova::Error &e) {
+            // The parsers count the lines of the whole run; the operator is told the file and its line.
+            throw zova::Error(e.message(), import.Lines.fileOf(e.line()), import.Lines.lineOf(e.line()));
+        }
+        // Files that hold no parcel at all must not take the place of the operator's work.
+        if (import.Result.ParcelCount == 0)
+            throw zova::Error(QStringLiteral("У вибраних файлах немає жодної ділянки."));
+        import.Misread = misreadFiles(import.Lines, mode);
+    } catch (const std::bad_alloc &) {
+        throw zova::Error(QStringLiteral("Не вистачає пам'яті, щоб прочитати вибрані файли."));
     }
-    // Files that hold no parcel at all must not take the place of the operator's work.
-    if (import.Result.ParcelCount == 0)
-        throw zova::Error(QStringLiteral("У вибраних файлах немає жодної ділянки."));
-    import.Misread = misreadFiles(import.Lines, mode);
     if (import.Result.FirstSkipped > 0)
         import.FirstSkippedAt = where(import.Lines, import.Result.FirstSkipped);
     return import;

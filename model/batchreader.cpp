@@ -5,6 +5,7 @@
 #include "model/exchangereader.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <limits>
 
 namespace model {
@@ -98,7 +99,19 @@ BatchLines ReadImportFiles(const QString &folder, const QStringList &names, int 
     if (mode == BatchPointList)
         out.add(QStringLiteral("NMNoName"), -1, 0); // every list of the run makes one parcel
 
-    // All files are read before anything is stored, so the lines are stored into lists sized once.
+    // All files are read before anything is stored, so the lines are stored into lists sized once;
+    // together they may be no larger than the largest file read.
+    qint64 bytes = 0;
+    for (const QString &path : out.Files) {
+        const qint64 size = QFileInfo(path).size();
+        if (size > MaxInputFileSize)
+            throw TooLargeFile(size, path);
+        bytes += size;
+    }
+    if (bytes > MaxInputFileSize)
+        throw zova::Error(QStringLiteral("Вибрані файли разом завеликі (%1 МБ): програма читає файли до %2 МБ.")
+                              .arg(Megabytes(bytes))
+                              .arg(Megabytes(MaxInputFileSize)));
     std::vector<zova::OneBased<QString>> files;
     files.reserve(size_t(out.Files.size()));
     qsizetype total = 0;

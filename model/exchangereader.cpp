@@ -8,14 +8,49 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstring>
+#include <fcntl.h>
 #include <limits>
+#include <new>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace model {
 
 namespace {
+
+// What a stat of the file says it is, for the refusal of anything but a regular file.
+QString kindOf(mode_t mode)
+{
+    if (S_ISDIR(mode))
+        return QStringLiteral("тека");
+    if (S_ISFIFO(mode))
+        return QStringLiteral("іменований канал");
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return QStringLiteral("пристрій");
+    if (S_ISSOCK(mode))
+        return QStringLiteral("сокет");
+    return QStringLiteral("не файл");
+}
+
+void checkRegularFile(const struct stat &info, const QString &path)
+{
+    if (!S_ISREG(info.st_mode))
+        throw zova::Error(QStringLiteral("Це не звичайний файл, а %1: програма читає лише звичайні файли.")
+                              .arg(kindOf(info.st_mode)),
+                          path);
+    if (info.st_size > MaxInputFileSize)
+        throw TooLargeFile(info.st_size, path);
+}
+
+zova::Error outOfMemory(const QString &path)
+{
+    return zova::Error(QStringLiteral("Не вистачає пам'яті, щоб прочитати файл."), path);
+}
 
 void checkFilter(int filter)
 {
@@ -272,20 +307,77 @@ zova::OneBased<QString> DecodeExchangeLines(const QByteArray &bytes, int filter)
     return lines;
 }
 
+qint64 Megabytes(qint64 bytes)
+{
+    constexpr qint64 mb = qint64(1) << 20;
+    return (bytes + mb - 1) / mb;
+}
+
+zova::Error TooLargeFile(qint64 size, const QString &path)
+{
+    return zova::Error(QStringLiteral("Файл завеликий (%1 МБ): програма читає файли до %2 МБ.")
+                           .arg(Megabytes(size))
+                           .arg(Megabytes(MaxInputFileSize)),
+                       path);
+}
+
+QByteArray ReadInputFile(const QString &path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    const auto failure = [&path](const char *what) {
+        const int code = errno;
+        return zova::Error(QString::fromUtf8(what) + QString::fromLocal8Bit(std::strerror(code)), path);
+    };
+    // Looked at before it is opened: opening a named pipe waits for a writer, and opening a device
+    // can act on it.
+    struct stat info {};
+    if (::stat(name.constData(), &info) != 0)
+        throw failure("Не вдалося відкрити файл: ");
+    checkRegularFile(info, path);
+    // Opened without waiting and looked at again, in case another file took its name meanwhile.
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        throw failure("Не вдалося відкрити файл: ");
+    const auto closeFile = qScopeGuard([fd] { ::close(fd); });
+    if (::fstat(fd, &info) != 0)
+        throw failure("Не вдалося прочитати файл: ");
+    checkRegularFile(info, path);
+
+    try {
+        QByteArray bytes;
+        bytes.resize(qsizetype(info.st_size));
+        qsizetype got = 0;
+        for (;;) {
+            // A file that grows while it is read is read on, up to the largest one taken.
+            if (got == bytes.size()) {
+                if (bytes.size() > MaxInputFileSize)
+                    throw TooLargeFile(bytes.size(), path);
+                bytes.resize(std::min<qsizetype>(bytes.size() + (qsizetype(1) << 20), MaxInputFileSize + 1));
+            }
+            const ssize_t n = ::read(fd, bytes.data() + got, size_t(bytes.size() - got));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0)
+                throw failure("Не вдалося прочитати файл: ");
+            if (n == 0)
+                break;
+            got += n;
+        }
+        bytes.truncate(got);
+        return bytes;
+    } catch (const std::bad_alloc &) {
+        throw outOfMemory(path);
+    }
+}
+
 zova::OneBased<QString> ReadExchangeLines(const QString &path, int filter)
 {
-    QByteArray bytes;
-    {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
-            throw zova::Error(QStringLiteral("Не вдалося відкрити файл: %1").arg(file.errorString()),
-                              path);
-        bytes = file.readAll();
-        if (file.error() != QFileDevice::NoError)
-            throw zova::Error(QStringLiteral("Не вдалося прочитати файл: %1").arg(file.errorString()),
-                              path);
-    } // closed before the lines are decoded
-    return DecodeExchangeLines(bytes, filter);
+    const QByteArray bytes = ReadInputFile(path);
+    try {
+        return DecodeExchangeLines(bytes, filter);
+    } catch (const std::bad_alloc &) {
+        throw outOfMemory(path);
+    }
 }
 
 LoadResult ParseExchangeLines(zova::OneBased<QString> lines, int filter,
@@ -313,6 +405,8 @@ LoadResult LoadExchangeFile(const QString &path, int filter, platform::ProgressS
         result = ParseExchangeLines(std::move(lines), filter, progress);
     } catch (const zova::Error &e) {
         throw zova::Error(e.message(), path, e.line());
+    } catch (const std::bad_alloc &) {
+        throw outOfMemory(path);
     }
     // A picture, an empty file or any other text opens as no parcel at all; it must not take the
     // place of the operator's work.

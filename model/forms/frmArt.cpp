@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <exception>
+#include <new>
 #include <optional>
 
 namespace {
@@ -242,6 +243,10 @@ void frmArt::ReadImportFiles(const QString &folder, const QStringList &names)
     } catch (const zova::Error &e) {
         platform::MsgBox(QStringLiteral("Файли не імпортовано.\n") + e.fullText(), platform::productTitle(),
                          platform::MsgIcon::Critical);
+        return;
+    } catch (const std::bad_alloc &) {
+        platform::MsgBox(QStringLiteral("Файли не імпортовано.\nНе вистачає пам'яті, щоб прочитати вибрані файли."),
+                         platform::productTitle(), platform::MsgIcon::Critical);
         return;
     } catch (const std::exception &e) {
         platform::MsgBox(QStringLiteral("Файли не імпортовано.\n%1").arg(QString::fromLocal8Bit(e.what())),

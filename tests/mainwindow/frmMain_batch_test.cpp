@@ -6,8 +6,10 @@
 #include "model/batchreader.h"
 #include "model/forms/frmArt.h"
 #include "platform/codepage.h"
+#include "tests/model/unreadablefiles.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -304,4 +306,38 @@ TEST_F(MainWindowTest, ContourFilesInAnotherEncodingAreNamedBeforeTheyReplaceThe
     ASSERT_EQ(model::state().Parcels.UBound(), 3);
     EXPECT_EQ(model::state().Parcels[1].NM, "Поле Шевченка");
     EXPECT_EQ(tree()->topLevelItemCount(), 3);
+}
+
+// A named pipe, a link to /dev/zero, a folder or a file far too large among the files imported is
+// refused at once with the reason, and the parcels loaded before stay.
+TEST_F(MainWindowTest, AnImportOfWhatIsNoRegularFileOrFarTooLargeIsRefusedAtOnce)
+{
+    frmMain &w = open();
+    openSample();
+    const model::ParcelList loaded = model::state().Parcels;
+    const QString counts = panel(2);
+    for (const unreadable::Kind &u : unreadable::kinds()) {
+        SCOPED_TRACE(u.what);
+        const QString folder = folderWith({{"a.art", {"Поле", "1 0 0", "2 0 10", "3 10 10"}}});
+        const QString path = QDir(folder).filePath(QStringLiteral("x.art"));
+        ASSERT_TRUE(u.make(path));
+        std::unique_ptr<frmArt> dialog = w.BatchDialog(model::BatchContour);
+        dialog->Dir1_Change(folder);
+        // The list offers the file far too large and the link to /dev/zero as files; either is
+        // refused when read, as what the list leaves out would be.
+        prompts->calls.clear();
+        QElapsedTimer clock;
+        clock.start();
+        {
+            const unreadable::PipeWatch watch(path);
+            dialog->ReadImportFiles(folder + u'/', {QStringLiteral("a.art"), QStringLiteral("x.art")});
+        }
+        EXPECT_LT(clock.elapsed(), 1000);
+        ASSERT_EQ(prompts->messages().size(), 1);
+        EXPECT_TRUE(prompts->messages()[0].startsWith(QStringLiteral("Файли не імпортовано.\n") + QString::fromUtf8(u.said)))
+            << prompts->messages()[0].toStdString();
+        EXPECT_EQ(model::state().Parcels, loaded);
+        EXPECT_EQ(tree()->topLevelItemCount(), loaded.UBound());
+        EXPECT_EQ(panel(2), counts);
+    }
 }

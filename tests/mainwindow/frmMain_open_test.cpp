@@ -5,10 +5,12 @@
 #include "model/forms/frmArt.h"
 #include "platform/codepage.h"
 #include "platform/forms/qtprompts.h"
+#include "tests/model/unreadablefiles.h"
 #include "tests/support/widgettesting.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QMenu>
 #include <QMessageBox>
@@ -359,6 +361,39 @@ TEST_F(MainWindowTest, EnterOnTheCodePageQuestionsKeepsTheLoadedParcels)
         EXPECT_TRUE(asked.startsWith(QStringLiteral("Схоже, ")) && asked.contains(QStringLiteral("кодуванні")))
             << asked.toStdString();
         EXPECT_EQ(enterPresses, QMessageBox::Cancel);
+        EXPECT_EQ(model::state().Parcels, loaded);
+        EXPECT_EQ(tree()->topLevelItemCount(), loaded.UBound());
+        EXPECT_EQ(panel(2), counts);
+        EXPECT_EQ(model::state().FileName, sample("sofiivska-win.in4"));
+    }
+}
+
+// A named pipe, a link to /dev/zero, a folder or a file far too large chosen in the open dialog is
+// refused at once with the reason, and the parcels loaded before stay.
+TEST_F(MainWindowTest, WhatIsNoRegularFileOrFarTooLargeIsRefusedAtOnceAndTheWorkStays)
+{
+    open();
+    openSample();
+    const model::ParcelList loaded = model::state().Parcels;
+    const QString counts = panel(2);
+    for (const unreadable::Kind &u : unreadable::kinds()) {
+        SCOPED_TRACE(u.what);
+        const QString path = QDir(testsupport::tempDir()).filePath(QStringLiteral("x.in4"));
+        ASSERT_TRUE(u.make(path));
+        prompts->calls.clear();
+        answerOpen(path, 1);
+        QElapsedTimer clock;
+        clock.start();
+        {
+            const unreadable::PipeWatch watch(path);
+            control<QAction>("mnuOpen")->trigger();
+        }
+        EXPECT_LT(clock.elapsed(), 1000);
+        ASSERT_EQ(prompts->messages().size(), 1);
+        EXPECT_EQ(prompts->messages()[0].section(u'\n', 0, 0), QStringLiteral("Файл не відкрито."));
+        EXPECT_TRUE(prompts->messages()[0].section(u'\n', 1).startsWith(QString::fromUtf8(u.said)))
+            << prompts->messages()[0].toStdString();
+        EXPECT_TRUE(prompts->messages()[0].endsWith(QStringLiteral("Файл: ") + path));
         EXPECT_EQ(model::state().Parcels, loaded);
         EXPECT_EQ(tree()->topLevelItemCount(), loaded.UBound());
         EXPECT_EQ(panel(2), counts);

@@ -8,9 +8,11 @@
 #include "model/exchangewriter.h"
 #include "platform/codepage.h"
 #include "tests/model/printing.h"
+#include "tests/model/unreadablefiles.h"
 #include "tests/support/testsupport.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <gtest/gtest.h>
 #include <optional>
@@ -412,4 +414,44 @@ TEST(ImportBatch, FilesThisProgramWroteImportAsTheyOpen)
                                             .arg(2 * n)
                                             .arg(2 * sample.LandUseCount)
                                             .arg(2 * sample.PointCount));
+}
+
+// A named pipe, a link to /dev/zero or a file far too large is refused at once, as the open
+// command refuses it, whatever the mode; so are files that together are far too large.
+TEST(ImportBatch, WhatIsNoRegularFileOrFarTooLargeIsRefusedAtOnce)
+{
+    for (const unreadable::Kind &u : unreadable::kinds())
+        for (const int mode : {BatchContour, BatchPointList, BatchIn4}) {
+            SCOPED_TRACE(testing::Message() << u.what << " mode " << mode);
+            Folder f;
+            f.file("a" + BatchPattern(mode).mid(1), QStringList{"Перша"} + square);
+            const QString name = "x" + BatchPattern(mode).mid(1);
+            ASSERT_TRUE(u.make(QDir(f.path).filePath(name)));
+            QElapsedTimer clock;
+            clock.start();
+            try {
+                const unreadable::PipeWatch watch(QDir(f.path).filePath(name));
+                ImportBatch(f.path, {"a" + BatchPattern(mode).mid(1), name}, mode);
+                ADD_FAILURE() << "no error";
+            } catch (const zova::Error &e) {
+                EXPECT_TRUE(e.message().startsWith(QString::fromUtf8(u.said))) << e.message().toStdString();
+                EXPECT_EQ(e.file(), QDir(f.path).filePath(name));
+            }
+            EXPECT_LT(clock.elapsed(), 1000);
+        }
+
+    Folder f;
+    for (const char *name : {"a.txt", "b.txt"}) {
+        QFile sparse(QDir(f.path).filePath(QString::fromLatin1(name)));
+        ASSERT_TRUE(sparse.open(QIODevice::WriteOnly) && sparse.resize(qint64(200) << 20));
+    }
+    QElapsedTimer clock;
+    clock.start();
+    try {
+        ImportBatch(f.path, {"a.txt", "b.txt"}, BatchPointList);
+        ADD_FAILURE() << "no error";
+    } catch (const zova::Error &e) {
+        EXPECT_EQ(e.message(), "Вибрані файли разом завеликі (400 МБ): програма читає файли до 256 МБ.");
+    }
+    EXPECT_LT(clock.elapsed(), 1000);
 }

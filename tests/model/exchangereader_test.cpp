@@ -6,9 +6,12 @@
 #include "tests/support/testsupport.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <cmath>
+#include <sys/resource.h>
 #include "tests/model/printing.h"
+#include "tests/model/unreadablefiles.h"
 
 #include <gtest/gtest.h>
 
@@ -479,4 +482,65 @@ TEST(LoadExchangeFile, AFileWithoutParcelsIsRefused)
                                    "немає ділянок.") << c.name;
         }
     }
+}
+
+// Each is refused at once, before a byte is read, with a message that names the file; opened,
+// a named pipe would wait for ever and /dev/zero fill the memory.
+TEST(ReadInputFile, WhatIsNoRegularFileOrFarTooLargeIsRefusedAtOnce)
+{
+    for (const unreadable::Kind &u : unreadable::kinds()) {
+        SCOPED_TRACE(u.what);
+        const QString path = QDir(testsupport::tempDir()).filePath(QStringLiteral("x.in4"));
+        ASSERT_TRUE(u.make(path));
+        QElapsedTimer clock;
+        clock.start();
+        platform::NullProgress progress;
+        try {
+            const unreadable::PipeWatch watch(path);
+            LoadExchangeFile(path, 1, progress);
+            ADD_FAILURE() << "no error";
+        } catch (const zova::Error &e) {
+            EXPECT_TRUE(e.message().startsWith(QString::fromUtf8(u.said))) << e.message().toStdString();
+            EXPECT_EQ(e.file(), path);
+        }
+        EXPECT_LT(clock.elapsed(), 1000);
+    }
+}
+
+// A lack of memory while a file is read and parsed is told in Ukrainian, naming the file.
+TEST(ReadInputFile, ALackOfMemoryIsToldInUkrainian)
+{
+    // A file of 200 MB (sparse: zero bytes) read with less than that left to the program.
+    const QString path = QDir(testsupport::tempDir()).filePath(QStringLiteral("big.in4"));
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(f.resize(qint64(200) << 20));
+    }
+    rlimit old{};
+    ASSERT_EQ(::getrlimit(RLIMIT_AS, &old), 0);
+    QFile status(QStringLiteral("/proc/self/status"));
+    ASSERT_TRUE(status.open(QIODevice::ReadOnly));
+    const QByteArray text = status.readAll();
+    const qsizetype at = text.indexOf("VmSize:");
+    ASSERT_GE(at, 0);
+    const rlim_t used = rlim_t(text.mid(at + 7, text.indexOf('\n', at) - at - 7).trimmed().split(' ').first().toLongLong()) * 1024;
+    rlimit tight = old;
+    tight.rlim_cur = used + (rlim_t(100) << 20);
+    if (old.rlim_max != RLIM_INFINITY && tight.rlim_cur > old.rlim_max)
+        GTEST_SKIP() << "the address space is limited already";
+    ASSERT_EQ(::setrlimit(RLIMIT_AS, &tight), 0);
+    platform::NullProgress progress;
+    QString message, file;
+    try {
+        LoadExchangeFile(path, 1, progress);
+    } catch (const zova::Error &e) {
+        message = e.message();
+        file = e.file();
+    } catch (const std::exception &e) {
+        message = QString::fromLocal8Bit(e.what());
+    }
+    ::setrlimit(RLIMIT_AS, &old);
+    EXPECT_EQ(message, QStringLiteral("Не вистачає пам'яті, щоб прочитати файл."));
+    EXPECT_EQ(file, path);
 }
