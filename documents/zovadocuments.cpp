@@ -42,6 +42,30 @@ void FillApprovalTable(office::Table table, const ApprovalTexts &texts)
     }
 }
 
+namespace {
+
+/// Keeps a land-use list that holds no land use with the catalogue before it. A parcel imported
+/// from a contour file has none, and often no neighbours either: then the list's heading, the
+/// neighbours' caption and the area line are all that follows the catalogue, and where they do
+/// not fit under it they would make a sheet of their own. They go on with the catalogue's last
+/// rows instead, which keep with what follows them: the paragraphs between the two tables and
+/// the heading keep with next, and the heading's one line may break across sheets, since
+/// LibreOffice keeps a table with what follows only where it may split it.
+void KeepEmptyUseListWithCatalogue(office::Document &doc, const ZovaTemplate &tpl, uint8_t variant)
+{
+    if (tpl.CatalogueTable == 0 || tpl.LandTable != tpl.CatalogueTable + 1
+        || LandTableKindOf(variant) != LandTableKind::UseList)
+        return;
+    office::Table list = doc.Tables(tpl.LandTable);
+    if (list.RowCount() != 1)
+        return;
+    list.KeepParagraphsBeforeWithNext();
+    list.KeepLastRowsWithNext(1);
+    list.Rows_SetAllowBreakAcrossPages(true);
+}
+
+} // namespace
+
 PlanOutcome FillZovaDocument(office::Document &doc, const ZovaTemplate &tpl, const PlanOptions &options,
                              int32_t &scale, platform::ProgressSink &step, NearParcelSearch *search)
 {
@@ -99,6 +123,7 @@ PlanOutcome FillZovaDocument(office::Document &doc, const ZovaTemplate &tpl, con
     }
     if (options.ShowNeighbours)
         FillNeighbourTable(doc.Tables(tpl.NeighbourTable), model::state().Parcels, st.CurDocParcel);
+    KeepEmptyUseListWithCatalogue(doc, tpl, options.ZovaVariant);
     step.setValue(approval ? 21 : 20);
     doc.Tables(tpl.AreaTable).Cell(1, 1).SetText(PlanAreaText(parcel.Area, options.AreaUnit));
     return out;

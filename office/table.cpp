@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace office {
 
@@ -135,6 +136,33 @@ void Table::Rows_SetHeight(double points)
         height.append_attribute("w:val") = twips;
         height.append_attribute("w:hRule") = exact ? "exact" : "atLeast";
     }
+}
+
+void Table::Rows_SetAllowBreakAcrossPages(bool allow)
+{
+    for (pugi::xml_node tr : pugi::xml_node(m_tbl).children("w:tr")) {
+        if (allow)
+            tr.child("w:trPr").remove_child("w:cantSplit");
+        else if (!tr.child("w:trPr").child("w:cantSplit"))
+            rowProperties(tr).append_child("w:cantSplit");
+    }
+}
+
+void Table::KeepParagraphsBeforeWithNext()
+{
+    std::vector<pugi::xml_node> paragraphs;
+    pugi::xml_node n = pugi::xml_node(m_tbl).previous_sibling();
+    for (; n && !oxml::isElement(n, "w:tbl"); n = n.previous_sibling()) {
+        if (!oxml::isElement(n, "w:p"))
+            continue;
+        if (n.child("w:pPr").child("w:sectPr"))
+            return;
+        paragraphs.push_back(n);
+    }
+    if (!n)
+        return; // the body's first table: what stands before it is no table's end
+    for (pugi::xml_node p : paragraphs)
+        oxml::pPrChild(oxml::paragraphProperties(p), "w:keepNext");
 }
 
 void Table::KeepLastRowsWithNext(int count)

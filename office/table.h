@@ -37,12 +37,20 @@ public:
     void Rows_Add();
     /// Sets the height of every row to at least `points` (an exact height stays exact).
     void Rows_SetHeight(double points);
+    /// Lets every row break across sheets or keeps each whole, as Word's
+    /// Rows.AllowBreakAcrossPages does (rows added later copy the last row's setting).
+    void Rows_SetAllowBreakAcrossPages(bool allow);
     /// Keeps the last `count` rows with what follows each of them, as Word's
     /// ParagraphFormat.KeepWithNext on their paragraphs does: a table that goes on to the next
     /// sheet takes at least `count` rows there, and its last row stays on the sheet of the
     /// paragraph after the table. Call it once the table has all its rows (added rows copy the
     /// last one).
     void KeepLastRowsWithNext(int count);
+    /// Keeps the body paragraphs between the table before this one and this table with what
+    /// follows them (KeepWithNext), so that the end of the table before goes on to a next sheet
+    /// with this one where that keeps with next too. Does nothing where a section ends between
+    /// the two or no table stands before this one.
+    void KeepParagraphsBeforeWithNext();
     /// Sets the font of the whole table: name, size in points, bold and italic.
     void SetFont(const QString &name, double size, bool bold, bool italic);
 

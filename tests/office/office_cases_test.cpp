@@ -212,6 +212,29 @@ TEST(OfficeTables, LastRowsKeepWithWhatFollows)
     EXPECT_TRUE(xml.contains("<w:pPr><w:keepNext/></w:pPr><w:r><w:t>Площа"));
 }
 
+// A table kept with the one before it: the paragraphs between the two keep with next (once, however
+// often it is asked), nothing before the body's first table does; rows kept whole add the mark to
+// every row, and rows let break across sheets drop it.
+TEST(OfficeTables, ParagraphsBeforeATableKeepWithIt)
+{
+    Session s;
+    office::Document &doc = s.add();
+    doc.Tables(1).KeepParagraphsBeforeWithNext();
+    doc.Tables(2).KeepParagraphsBeforeWithNext();
+    doc.Tables(2).KeepParagraphsBeforeWithNext();
+    doc.Tables(1).Rows_SetAllowBreakAcrossPages(false);
+    doc.Tables(2).Rows_SetAllowBreakAcrossPages(false);
+    doc.Tables(2).Rows_SetAllowBreakAcrossPages(true);
+
+    const QByteArray xml = office::Package::read(doc.SaveAs(QStringLiteral("b"))).part(QStringLiteral("word/document.xml"));
+    EXPECT_EQ(xml.count("<w:keepNext/>"), 1);
+    const qsizetype between = xml.indexOf("<w:keepNext/>");
+    EXPECT_GT(between, xml.indexOf("</w:tbl>"));
+    EXPECT_LT(between, xml.lastIndexOf("<w:tbl>"));
+    EXPECT_EQ(xml.count("<w:cantSplit/>"), 2); // the first table's two heading rows
+    EXPECT_LT(xml.lastIndexOf("<w:cantSplit/>"), xml.indexOf("</w:tbl>"));
+}
+
 TEST(OfficeShapes, LinesRunFromTheirStartWhateverTheDirection)
 {
     const struct {

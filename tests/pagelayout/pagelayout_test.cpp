@@ -25,6 +25,8 @@
 #include <QRegularExpression>
 #include <QThread>
 #include <functional>
+#include <map>
+#include <set>
 #include <gtest/gtest.h>
 
 using namespace documents;
@@ -467,32 +469,90 @@ TEST_F(PageLayout, AreaLineGoesOnWithTheTableItCloses)
     makeRenderAndCheck(cases, QStringLiteral("area"));
 }
 
+/// The first number of vertices at which a plan of a round parcel of `AddRoundParcelWithNeighbours`
+/// with neither land uses nor neighbours takes two sheets, by template: from a few vertices below
+/// it to a few above, the tables after the catalogue (or the catalogue itself, where it comes last)
+/// meet the first sheet's end at every place.
+struct SheetBreak {
+    const char *base;
+    int firstOfTwoSheets;
+};
+constexpr SheetBreak BareParcelSheetBreaks[] = {
+    {"plma4p_k", 13}, {"plma4p_kepr", 8}, {"plma4p_kepa", 8},  {"plma4l_k", 16}, {"plma4l_kepr", 11}, {"plma4l_kepa", 12},
+    {"plma3p_k", 27}, {"plma3p_kepr", 21}, {"plma3p_kepa", 22}, {"plma3l_k", 30}, {"plma3l_kepr", 25}, {"plma3l_kepa", 26},
+};
+
 // A catalogue that goes on to a next sheet takes two vertex rows there besides its last side and
 // closing row: every plan with a catalogue, for parcels of 4 to 40 vertices at the coordinates an
 // office meets, with ordinary names and with the longest, whose ends come to every place on a
-// sheet.
+// sheet. Where the parcel has no land uses or no neighbours (parcels imported from contour files
+// have neither), the plan's end still goes on to a next sheet with rows of its tables: every plan
+// with a catalogue or a land-use list, for such parcels with ordinary names, at the vertex counts
+// that bring its tables to the first sheet's end.
 TEST_F(PageLayout, CatalogueClosesWithTwoVerticesOnItsLastSheet)
 {
-    model::ParcelList parcels;
-    std::vector<LayoutCase> cases;
     const struct {
         const char *name;
         Names names;
-    } sets[] = {{"ordinary", OrdinaryNames()}, {"longest", LongestNames()}};
-    for (int set = 0; set < 2; ++set)
+        RoundParcelHas has;
+        bool everyCount; ///< 4 to 40 vertices on the plans with a catalogue; else the counts about their sheet breaks
+    } sets[] = {
+        {"ordinary", OrdinaryNames(), {}, true},
+        {"longest", LongestNames(), {}, true},
+        {"bare", OrdinaryNames(), {false, false}, false},
+        {"no-neighbours", OrdinaryNames(), {true, false}, false},
+        {"no-land-uses", OrdinaryNames(), {false, true}, false},
+    };
+    // The vertex counts a set renders with a template, from and to; none where from > to.
+    const auto counts = [](const auto &set, const ZovaTemplate &t) -> std::pair<int, int> {
+        if (set.everyCount)
+            return t.CatalogueTable != 0 ? std::pair{4, 40} : std::pair{0, -1};
+        if (t.CatalogueTable == 0) // the list does not grow with the vertices: the fewest and the most
+            return LandTableKindOf(t.Variant) == LandTableKind::UseList ? std::pair{4, 40} : std::pair{0, -1};
+        for (const SheetBreak &b : BareParcelSheetBreaks)
+            if (t.FileName.chopped(5) == QLatin1String(b.base))
+                return {b.firstOfTwoSheets - 4, b.firstOfTwoSheets + 3};
+        ADD_FAILURE() << t.FileName.toStdString() << " has no sheet break in BareParcelSheetBreaks";
+        return {0, -1};
+    };
+    model::ParcelList parcels;
+    std::vector<LayoutCase> cases;
+    // The plans about a sheet break, by template and set, and the numbers of sheets they took: a
+    // window of counts that meets no break shows nothing.
+    std::map<QString, QString> windowOf; // case name -> "template, set"
+    for (const auto &set : sets)
         for (int n = 4; n <= 40; ++n) {
+            std::vector<const ZovaTemplate *> chosen;
+            for (const ZovaTemplate &t : ZovaTemplates())
+                if (const auto [from, to] = counts(set, t); from <= n && n <= to && (t.CatalogueTable != 0 || n == from || n == to))
+                    chosen.push_back(&t);
+            if (chosen.empty())
+                continue;
             const std::pair<double, double> centre{5601400 + 1000.0 * parcels.UBound(), 541100};
             const int32_t parcel = AddRoundParcelWithNeighbours(
-                parcels, QStringLiteral("%1%2").arg(set + 1).arg(n, 3, 10, QLatin1Char('0')), n, centre, sets[set].names);
-            for (const ZovaTemplate &t : ZovaTemplates())
-                if (t.CatalogueTable != 0)
-                    cases.push_back({QStringLiteral("catalogue-%1-%2-%3-points").arg(t.FileName.chopped(5)).arg(sets[set].name).arg(n),
-                                     KindCadastralPlan, t.Paper, t.Variant, parcel});
+                parcels, QStringLiteral("%1%2").arg(&set - sets + 1).arg(n, 3, 10, QLatin1Char('0')), n, centre, set.names, set.has);
+            for (const ZovaTemplate *t : chosen) {
+                const QString base = t->FileName.chopped(5);
+                LayoutCase c{QStringLiteral("catalogue-%1-%2-%3-points").arg(base).arg(set.name).arg(n), KindCadastralPlan,
+                             t->Paper, t->Variant, parcel};
+                if (!set.everyCount && t->CatalogueTable != 0)
+                    windowOf[c.name] = base + QStringLiteral(", ") + QString::fromLatin1(set.name);
+                cases.push_back(c);
+            }
         }
     model::RunAreaPhase(parcels);
     model::state().Parcels = parcels;
     UseTheFontsOfANewOffice();
-    makeRenderAndCheck(cases, QStringLiteral("catalogue"));
+    std::map<QString, std::set<size_t>> sheetsTaken;
+    makeRenderAndCheck(cases, QStringLiteral("catalogue"), [&](const LayoutCase &c, const std::vector<pagecheck::Sheet> &sheets) {
+        if (const auto w = windowOf.find(c.name); w != windowOf.end())
+            sheetsTaken[w->second].insert(sheets.size());
+        return QStringList();
+    });
+    for (const auto &[window, taken] : sheetsTaken)
+        EXPECT_TRUE(taken.count(1) && taken.count(2))
+            << window.toStdString() << ": the vertex counts about the sheet break meet none; move them to where the plan "
+            << "takes a second sheet";
 }
 
 // A list of land uses too long for the first sheet goes on under its heading: a field of 120 by
