@@ -123,6 +123,8 @@ PlanOutcome FillZovaDocument(office::Document &doc, const ZovaTemplate &tpl, con
     }
     if (options.ShowNeighbours)
         FillNeighbourTable(doc.Tables(tpl.NeighbourTable), model::state().Parcels, st.CurDocParcel);
+    else // a description left as the template has it keeps with the area line all the same
+        doc.Tables(tpl.NeighbourTable).KeepLastRowsWithNext(2);
     KeepEmptyUseListWithCatalogue(doc, tpl, options.ZovaVariant);
     step.setValue(approval ? 21 : 20);
     doc.Tables(tpl.AreaTable).Cell(1, 1).SetText(PlanAreaText(parcel.Area, options.AreaUnit));

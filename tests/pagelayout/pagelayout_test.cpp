@@ -43,6 +43,7 @@ struct LayoutCase {
     uint8_t variant = 1;
     int32_t parcel = SixPoints;
     int32_t second = 0;
+    bool showNeighbours = true; ///< the main window's switch for the neighbour table
 };
 
 QString CaseName(const QString &document, int32_t parcel)
@@ -268,6 +269,7 @@ protected:
         plan.ZovaVariant = c.variant;
         plan.PurposeText = QStringLiteral("для будівництва і обслуговування житлового будинку, господарських будівель і споруд");
         plan.ProgramDir = testsupport::programDir();
+        plan.ShowNeighbours = c.showNeighbours;
         office::WordApp app;
         platform::NullProgress overall, step;
         report = RunDocumentBatch(app, plan, overall, step);
@@ -486,27 +488,31 @@ constexpr SheetBreak BareParcelSheetBreaks[] = {
 // closing row: every plan with a catalogue, for parcels of 4 to 40 vertices at the coordinates an
 // office meets, with ordinary names and with the longest, whose ends come to every place on a
 // sheet. Where the parcel has no land uses or no neighbours (parcels imported from contour files
-// have neither), the plan's end still goes on to a next sheet with rows of its tables: every plan
-// with a catalogue or a land-use list, for such parcels with ordinary names, at the vertex counts
-// that bring its tables to the first sheet's end.
+// have neither), or the neighbour table is switched off, the plan's end still goes on to a next
+// sheet with rows of its tables: every plan with a catalogue or a land-use list, for such parcels
+// with ordinary names, at the vertex counts that bring its tables to the first sheet's end.
 TEST_F(PageLayout, CatalogueClosesWithTwoVerticesOnItsLastSheet)
 {
     const struct {
         const char *name;
         Names names;
         RoundParcelHas has;
+        bool showNeighbours;
         bool everyCount; ///< 4 to 40 vertices on the plans with a catalogue; else the counts about their sheet breaks
     } sets[] = {
-        {"ordinary", OrdinaryNames(), {}, true},
-        {"longest", LongestNames(), {}, true},
-        {"bare", OrdinaryNames(), {false, false}, false},
-        {"no-neighbours", OrdinaryNames(), {true, false}, false},
-        {"no-land-uses", OrdinaryNames(), {false, true}, false},
+        {"ordinary", OrdinaryNames(), {}, true, true},
+        {"longest", LongestNames(), {}, true, true},
+        {"bare", OrdinaryNames(), {false, false}, true, false},
+        {"no-neighbours", OrdinaryNames(), {true, false}, true, false},
+        {"no-land-uses", OrdinaryNames(), {false, true}, true, false},
+        {"hidden-neighbours", OrdinaryNames(), {}, false, false},
     };
     // The vertex counts a set renders with a template, from and to; none where from > to.
     const auto counts = [](const auto &set, const ZovaTemplate &t) -> std::pair<int, int> {
         if (set.everyCount)
             return t.CatalogueTable != 0 ? std::pair{4, 40} : std::pair{0, -1};
+        if (!set.showNeighbours && t.NeighbourTable + 1 != t.AreaTable)
+            return {0, -1}; // the switch matters where the description closes the plan
         if (t.CatalogueTable == 0) // the list does not grow with the vertices: the fewest and the most
             return LandTableKindOf(t.Variant) == LandTableKind::UseList ? std::pair{4, 40} : std::pair{0, -1};
         for (const SheetBreak &b : BareParcelSheetBreaks)
@@ -535,6 +541,7 @@ TEST_F(PageLayout, CatalogueClosesWithTwoVerticesOnItsLastSheet)
                 const QString base = t->FileName.chopped(5);
                 LayoutCase c{QStringLiteral("catalogue-%1-%2-%3-points").arg(base).arg(set.name).arg(n), KindCadastralPlan,
                              t->Paper, t->Variant, parcel};
+                c.showNeighbours = set.showNeighbours;
                 if (!set.everyCount && t->CatalogueTable != 0)
                     windowOf[c.name] = base + QStringLiteral(", ") + QString::fromLatin1(set.name);
                 cases.push_back(c);
