@@ -132,6 +132,7 @@ void ResolveKoatuu(QString &code)
     constexpr int kCityOfRegion = 1, kCityDistrict = 3;
 
     QString regionName, districtName, centreName, councilName;
+    QString districtListText; // the district as the territory dialog lists it ("м Біла Церква")
     int32_t districtId = 0, councilId = 0;
     int level = 0;
     bool cityCouncil = false;
@@ -157,6 +158,7 @@ void ResolveKoatuu(QString &code)
         } else {
             districtName = councilPart != 0 ? PrintedUnitName(district.admName)
                                             : district.name + QLatin1Char(' ') + district.st;
+            districtListText = district.admName;
             districtId = district.id;
             level = 2;
         }
@@ -211,6 +213,10 @@ void ResolveKoatuu(QString &code)
     // territory dialog are the program's at once (PublishDistrictOfficials).
     s.DistrictId = districtId;
     s.CouncilId = councilId;
+    // The region and the district (or city) too: the acts name the administration by them, so a
+    // file opened after another territory's must not print the earlier one's.
+    s.RegionName = regionName;
+    s.DistrictName = districtListText;
     s.CentreName = centreName;
     s.CouncilName = councilName;
     if (level == 3)

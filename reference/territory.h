@@ -38,7 +38,9 @@ bool IsSpecialStatusCity(const QString &regionListText);
 /// (characters 1-2), district or city (3-5) and council (6-8) are looked up in a_rada; the last two
 /// characters are not used. Writes model::state().TerritoryText and CentreName, CouncilName, the
 /// case forms and the rows they come from (DistrictId, and CouncilId for a council below the
-/// district, else 0) of state(); nothing else. A code that names a district-level unit itself (council
+/// district, else 0) of state(), and the region and district as the territory dialog lists them
+/// (RegionName, DistrictName: "Київська область", "м Біла Церква"; no district when the code names
+/// none or a city with special status as a whole); not the officials. A code that names a district-level unit itself (council
 /// part "000") reads "<region> <district>" with the district council ("Києво-Святошинська
 /// районна"); a city of regional importance reads "<region> <city council> рада" ("Київська
 /// область Білоцерківська міська рада"), and a district of Kyiv or Sevastopol "<city> <district>"

@@ -273,3 +273,93 @@ TEST_F(ActsEndToEnd, ANeighbourOfTwoLinesKeepsItsLetters)
         }
     }
 }
+
+namespace {
+
+// Two files opened one after the other the main window's way, with no territory chosen in the
+// dialog in between: a district's sample and a copy of it whose code is a city of regional
+// importance's.
+class ActsOfOpenedFiles : public builderstesting::BuilderTest {
+protected:
+    /// Opens `path` as "Відкрити файл" does: the load, then the territory of the file's code.
+    static void open(const QString &path)
+    {
+        platform::NullProgress progress;
+        model::CommitLoad(model::LoadExchangeFile(path, 1, progress), path, 1);
+        reference::ResolveKoatuu(model::state().Koatuu);
+    }
+
+    /// A copy of the DOS sample whose every code is `code`.
+    static QString sampleOf(const QString &code)
+    {
+        QFile in(testsupport::sourcePath(QStringLiteral("samples/sofiivska-dos.in4")));
+        EXPECT_TRUE(in.open(QIODevice::ReadOnly));
+        const QString path = QDir(testsupport::tempDir()).filePath(code + QStringLiteral(".in4"));
+        QFile out(path);
+        EXPECT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(in.readAll().replace("3222486201", code.toLatin1()));
+        return path;
+    }
+
+    /// The approval act of parcel 1, signed by the administration's head and kept by the
+    /// administration; every text python-docx reads from it.
+    static QString act(const QString &folder)
+    {
+        QDir().mkpath(folder);
+        options().OutputFolder = OutputFolderOf(folder);
+        options().DocAction = ActionSave;
+        for (model::Parcel &p : model::state().Parcels)
+            p.Selected = 0;
+        model::state().Parcels[1].Selected = -1;
+        PlanOptions plan;
+        plan.Kind = KindApprovalAct;
+        plan.WhoChoice = SignsAdministrationHead;
+        plan.StorageChoice = KeptAtAdministration;
+        plan.ProgramDir = testsupport::programDir();
+        dialogtesting::whenModal(QStringLiteral("frmWord"), [](QWidget *w) {
+            w->findChild<QRadioButton *>(QStringLiteral("wType_1"))->click();
+            w->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+        });
+        const BatchReport report = MakePlanCommand(nullptr, plan);
+        EXPECT_TRUE(report.Clean()) << report.Summary().toStdString();
+        if (report.Done.size() != 1)
+            return QString();
+        return builderstesting::readWithPythonDocx(report.Done[0].Path)[QStringLiteral("paragraphs")]
+            .toVariant()
+            .toStringList()
+            .join(QLatin1Char('\n'));
+    }
+};
+
+} // namespace
+
+// The administration that signs and keeps an act is the one of the opened file's code: the city's
+// after the district's, whether no territory was ever chosen or a district was accepted before.
+TEST_F(ActsOfOpenedFiles, EachActNamesTheBodyOfItsOwnFilesCode)
+{
+    const QString district = QStringLiteral("Києво-Святошинськ"), city = QStringLiteral("Білоцерківськ");
+    for (const bool accepted : {false, true}) {
+        SCOPED_TRACE(accepted ? "a district accepted in the dialog before" : "no territory chosen");
+        reference::resetState();
+        reference::state().PurposeName = Purpose;
+        if (accepted) {
+            reference::state().RegionName = QStringLiteral("Київська область");
+            reference::state().DistrictName = QStringLiteral("Києво-Святошинський район");
+        }
+        const QString folder = QDir(testsupport::tempDir()).filePath(accepted ? QStringLiteral("accepted") : QStringLiteral("none"));
+
+        open(testsupport::sourcePath(QStringLiteral("samples/sofiivska-dos.in4")));
+        const QString first = act(QDir(folder).filePath(QStringLiteral("district")));
+        EXPECT_TRUE(first.contains(QStringLiteral("Голова Києво-Святошинської райдержадміністрації"))) << first.toStdString();
+        EXPECT_TRUE(first.contains(QStringLiteral("зберігається в Києво-Святошинській райдержадміністрації")))
+            << first.toStdString();
+
+        open(sampleOf(QStringLiteral("3210300000")));
+        const QString second = act(QDir(folder).filePath(QStringLiteral("city")));
+        EXPECT_TRUE(second.contains(QStringLiteral("Голова Білоцерківської міськдержадміністрації"))) << second.toStdString();
+        EXPECT_TRUE(second.contains(QStringLiteral("зберігається в Білоцерківській міськдержадміністрації")))
+            << second.toStdString();
+        EXPECT_FALSE(second.contains(district)) << second.toStdString();
+        EXPECT_FALSE(first.contains(city)) << first.toStdString();
+    }
+}

@@ -121,23 +121,42 @@ TEST_F(BaseTest, KoatuuCodesResolveToTerritoryNames)
     }
 }
 
-TEST_F(BaseTest, KoatuuResolutionLeavesOfficialsAndChosenNamesAlone)
+// The region and the district (or city) come from the code as the territory dialog lists them, so
+// that an opened file's acts name its own administration, not one chosen or opened before; a code
+// that resolves nothing changes no name. The officials stay as the file or the dialog gave them.
+TEST_F(BaseTest, KoatuuResolutionNamesTheRegionAndDistrictAndLeavesOfficialsAlone)
 {
-    State &s = state();
-    s.RegionName = QStringLiteral("обл");
-    s.DistrictName = QStringLiteral("р-н");
-    s.Arhit = QStringLiteral("архітектор");
-    s.GolAdm = QStringLiteral("голова адм");
-    model::state().RaiZem = QStringLiteral("райзем");
-    model::state().Golova = QStringLiteral("голова");
-    QString code = QStringLiteral("3222486201");
-    ResolveKoatuu(code);
-    EXPECT_EQ(s.RegionName, QStringLiteral("обл"));
-    EXPECT_EQ(s.DistrictName, QStringLiteral("р-н"));
-    EXPECT_EQ(s.Arhit, QStringLiteral("архітектор"));
-    EXPECT_EQ(s.GolAdm, QStringLiteral("голова адм"));
-    EXPECT_EQ(model::state().RaiZem, QStringLiteral("райзем"));
-    EXPECT_EQ(model::state().Golova, QStringLiteral("голова"));
+    const struct {
+        const char *label, *code, *region, *district;
+    } cases[] = {
+        {"council of a district", "3222486201", "Київська область", "Києво-Святошинський район"},
+        {"the district itself", "3222400000", "Київська область", "Києво-Святошинський район"},
+        {"city of regional importance", "3210300000", "Київська область", "м Біла Церква"},
+        {"council under such a city", "3210945601", "Київська область", "м Ірпінь"},
+        {"district of Kyiv", "8038900000", "м. Київ", "Солом'янський район"},
+        {"Kyiv as a whole", "8000000000", "м. Київ", ""},
+        {"unknown district", "3299986201", "Київська область", ""},
+        {"nine characters", "322248620", "обл", "р-н"},
+        {"unknown region", "0000000000", "обл", "р-н"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.label);
+        State &s = state();
+        s.RegionName = QStringLiteral("обл");
+        s.DistrictName = QStringLiteral("р-н");
+        s.Arhit = QStringLiteral("архітектор");
+        s.GolAdm = QStringLiteral("голова адм");
+        model::state().RaiZem = QStringLiteral("райзем");
+        model::state().Golova = QStringLiteral("голова");
+        QString code = QString::fromLatin1(c.code);
+        ResolveKoatuu(code);
+        EXPECT_EQ(s.RegionName, QString::fromUtf8(c.region));
+        EXPECT_EQ(s.DistrictName, QString::fromUtf8(c.district));
+        EXPECT_EQ(s.Arhit, QStringLiteral("архітектор"));
+        EXPECT_EQ(s.GolAdm, QStringLiteral("голова адм"));
+        EXPECT_EQ(model::state().RaiZem, QStringLiteral("райзем"));
+        EXPECT_EQ(model::state().Golova, QStringLiteral("голова"));
+    }
 }
 
 TEST_F(BaseTest, KoatuuDatabaseFailureIsReportedOnceAndChangesNothing)
