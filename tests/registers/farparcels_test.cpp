@@ -246,6 +246,8 @@ TEST_F(FarParcels, EveryDocumentWithFiguresRefusesTheParcelByNameAndIsMadeForThe
             folders().ReportFolder = folder;
             PackageArguments args;
             args.ProgramDir = programDir();
+            // An organisation in the title block, so that the report names only the parcel left out.
+            reference::state().OrganTitle = QStringLiteral("ТОВ «Земпроект»");
             state().ReportMode = ReportShares;
             state().DocChosen.fill(true);
             state().DocChosen[0] = false;
