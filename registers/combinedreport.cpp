@@ -14,10 +14,10 @@ void FillCombinedReport(office::Document &doc, PackageRun &run)
     write("area_k", HectareText(run.SumCat3));
     write("area_i", HectareText(run.SumCat4));
     write("cilove", run.PurposeName);
+    WritePlaceBookmarks(doc, run, {{"regionu1", PlaceRole::District}, {"regionu2", PlaceRole::District}});
     WriteCommonBookmarks(doc, run,
-                         {"regionu1", "regionu2", "radu", "radu1", "radu2", "radu3", "radu4", "radu5", "date", "date1",
-                          "orgname", "orgname1", "dur", "vuk", "vuk1", "kspname", "kspname1", "arall", "arr", "ark",
-                          "ars"});
+                         {"radu", "radu1", "radu2", "radu3", "radu4", "radu5", "date", "date1", "orgname", "orgname1",
+                          "dur", "vuk", "vuk1", "kspname", "kspname1", "arall", "arr", "ark", "ars"});
 }
 
 } // namespace registers

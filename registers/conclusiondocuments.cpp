@@ -1,6 +1,5 @@
 #include "registers/conclusiondocuments.h"
 
-#include "common/text.h"
 #include "registers/ownertables.h"
 #include "registers/packagebookmarks.h"
 
@@ -8,13 +7,15 @@ namespace registers {
 
 namespace {
 
+/// `heading` is the body the conclusion is headed by: the land office, or the administration
+/// whose department of architecture gives it.
 void fillConclusion(office::Document &doc, PackageRun &run, std::initializer_list<const char *> signatory,
-                    const QString &ending)
+                    PlaceRole heading, std::initializer_list<PlaceBookmark> words)
 {
     WriteCommonBookmarks(doc, run, {"date", "date1", "org", "radu", "radu1"});
     WriteCommonBookmarks(doc, run, signatory);
-    WriteBookmarks(doc, {{"reg", zova::UpperCase(DistrictWithEnding(run.DistrictGen, ending))}});
-    WriteCommonBookmarks(doc, run, {"reg1"});
+    WritePlaceBookmarks(doc, run, {{"reg", heading, PlaceText::NameCapitals}, {"reg1", PlaceRole::District}});
+    WritePlaceBookmarks(doc, run, words);
     office::Table table = doc.Tables(1);
     WriteAreaTable(table, run);
 }
@@ -23,12 +24,18 @@ void fillConclusion(office::Document &doc, PackageRun &run, std::initializer_lis
 
 void FillLandOfficeConclusion(office::Document &doc, PackageRun &run)
 {
-    fillConclusion(doc, run, {"raizem", "raizem1"}, QStringLiteral("ий"));
+    fillConclusion(doc, run, {"raizem", "raizem1"}, PlaceRole::Office,
+                   {{"viddil", PlaceRole::OfficeGenitive, PlaceText::Word},
+                    {"viddil1", PlaceRole::OfficeGenitive, PlaceText::Word},
+                    {"viddil2", PlaceRole::OfficeGenitive, PlaceText::Word},
+                    {"viddil3", PlaceRole::OfficeGenitive, PlaceText::Word},
+                    {"viddil4", PlaceRole::Office, PlaceText::Word}});
 }
 
 void FillArchitectureConclusion(office::Document &doc, PackageRun &run)
 {
-    fillConclusion(doc, run, {"arhname", "arhname1"}, QStringLiteral("а"));
+    fillConclusion(doc, run, {"arhname", "arhname1"}, PlaceRole::Administration,
+                   {{"rayon", PlaceRole::Unit, PlaceText::Word}, {"rayon1", PlaceRole::Unit, PlaceText::Word}});
 }
 
 } // namespace registers

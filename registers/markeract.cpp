@@ -10,7 +10,13 @@ void FillBoundaryMarkerAct(office::Document &doc, PackageRun &run)
 {
     WriteCommonBookmarks(doc, run,
                          {"date", "golova", "golova1", "golova2", "org", "org1", "radu", "radu1", "radu2", "radu3",
-                          "raizem", "raizem1", "reg", "reg1", "reg2", "reg3", "vuk", "vuk1"});
+                          "raizem", "raizem1"});
+    WritePlaceBookmarks(doc, run,
+                        {{"reg", PlaceRole::OfficeGenitive},
+                         {"reg1", PlaceRole::District},
+                         {"reg2", PlaceRole::OfficeGenitive},
+                         {"reg3", PlaceRole::OfficeGenitive}});
+    WriteCommonBookmarks(doc, run, {"vuk", "vuk1"});
     office::Table markers = doc.Tables(2);
     AppendParcelRows(
         markers, 1, run.groups(),

@@ -48,14 +48,6 @@ QString HectareText(double squareMetres)
     return zova::Format4(zova::Hectares(squareMetres));
 }
 
-QString DistrictWithEnding(const QString &districtGen, const QString &ending)
-{
-    const QString genitive = QStringLiteral("ого");
-    if (!districtGen.endsWith(genitive))
-        return districtGen;
-    return districtGen.left(districtGen.size() - genitive.size()) + ending;
-}
-
 QString CouncilNameText(const PackageRun &run)
 {
     return run.CouncilName + QLatin1Char(' ');
@@ -84,6 +76,25 @@ void WriteCommonBookmarks(office::Document &doc, const PackageRun &run, std::ini
             for (const QString &word : {bookmark + QStringLiteral("_lead"), bookmark + QStringLiteral("_tail")})
                 if (doc.HasBookmark(word))
                     doc.Bookmarks(word).SetText(QString());
+    }
+}
+
+void WritePlaceBookmarks(office::Document &doc, const PackageRun &run, std::initializer_list<PlaceBookmark> bookmarks)
+{
+    for (const PlaceBookmark &b : bookmarks) {
+        const PlaceWords words = run.place(b.Role);
+        const QString name = QLatin1String(b.Name);
+        if (b.Text == PlaceText::Word || b.Text == PlaceText::WordCapital) {
+            QString word = words.kind.trimmed();
+            if (b.Text == PlaceText::WordCapital && !word.isEmpty())
+                word[0] = word[0].toUpper();
+            doc.Bookmarks(name).SetText(word);
+            continue;
+        }
+        const auto shown = [&](const QString &text) { return b.Text == PlaceText::NameCapitals ? zova::UpperCase(text) : text; };
+        doc.Bookmarks(name).SetText(shown(words.name));
+        if (const QString kind = name + QStringLiteral("_kind"); doc.HasBookmark(kind))
+            doc.Bookmarks(kind).SetText(shown(words.kind));
     }
 }
 

@@ -12,11 +12,6 @@ namespace registers {
 /// Square metres as hectares, "0.0000" with the system's decimal separator.
 QString HectareText(double squareMetres);
 
-/// The district genitive with its ending "ого" replaced by `ending` ("ий" gives the nominative,
-/// "а" the feminine, "ої" the feminine genitive). A genitive that does not end in "ого" is the
-/// district name kept whole because its first word is too short to decline, and is returned as it is.
-QString DistrictWithEnding(const QString &districtGen, const QString &ending);
-
 /// The council name followed by one blank, as the documents put it before "рада".
 QString CouncilNameText(const PackageRun &run);
 
@@ -31,6 +26,28 @@ std::optional<QString> CommonBookmarkValue(const QString &name, const PackageRun
 /// the value and close it. Throws zova::Error for a bookmark the document lacks and for a name
 /// without a common value.
 void WriteCommonBookmarks(office::Document &doc, const PackageRun &run, std::initializer_list<const char *> names);
+
+/// How a bookmark shows the package's district or city.
+enum class PlaceText : uint8_t {
+    Name,         ///< its name, and the words of its kind in the bookmark "<name>_kind" after it
+    NameCapitals, ///< the same in capital letters, for a heading
+    Word,         ///< the words of its kind alone ("районного", "міського"), where no name stands before them
+    WordCapital,  ///< the same with a capital first letter, at the start of a sentence
+};
+
+/// A bookmark that names the package's district or city in a role.
+struct PlaceBookmark {
+    const char *Name;
+    PlaceRole Role;
+    PlaceText Text = PlaceText::Name;
+};
+
+/// Writes each bookmark with the package's district or city named in its role (PackageRun::place):
+/// a district reads "Києво-Святошинського" " районного" (відділу), a city of regional importance
+/// "Білоцерківського" " міського", and "м. Біла Церква" with nothing after it where a district is
+/// followed by " району". The words of the kind stand in the bookmark "<name>_kind" where the
+/// template has one. Throws office::Error for a bookmark the document lacks.
+void WritePlaceBookmarks(office::Document &doc, const PackageRun &run, std::initializer_list<PlaceBookmark> bookmarks);
 
 /// True when the document has a place for the organisation's name (bookmarks "org", "org1",
 /// "orgname", "orgname1").

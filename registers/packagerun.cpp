@@ -29,6 +29,16 @@ const ReportGroupList &PackageRun::groups() const
     return Groups ? *Groups : none;
 }
 
+PlaceWords PackageRun::place(PlaceRole role) const
+{
+    return PlaceWordsOf(DistrictName, CentreName, role);
+}
+
+bool PackageRun::city() const
+{
+    return IsCityOfRegionalImportance(DistrictName, CentreName);
+}
+
 PackageRun FormPackageRun(const PackageArguments &args)
 {
     reference::State &ref = reference::state();
@@ -38,6 +48,8 @@ PackageRun FormPackageRun(const PackageArguments &args)
     ApplyTerritoryDefaults();
     run.RegionGen = RegionGenitive(ref.RegionName);
     run.DistrictGen = DistrictGenitive(ref.DistrictName);
+    run.DistrictName = ref.DistrictName;
+    run.CentreName = ref.CentreName;
     run.CouncilName = reference::CouncilWithoutWordCouncil(ref.CouncilName);
     run.CouncilGen = reference::CouncilCaseForms(run.CouncilName).genitive;
     for (const ReportGroup &group : s.ReportGroups)

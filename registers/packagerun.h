@@ -32,6 +32,7 @@ struct PackageRun {
     const ReportGroupList *Groups = nullptr;
     QString RegionGen;   ///< region in the genitive
     QString DistrictGen; ///< district in the genitive
+    QString DistrictName, CentreName; ///< the district as listed ("м Біла Церква") and its centre
     QString CouncilGen;  ///< council in the genitive
     QString CouncilName; ///< the council name without a last word "рада" ("Невизначена" when none was chosen)
     double SumArea = 0;  ///< of every line of every group
@@ -45,6 +46,10 @@ struct PackageRun {
     bool PageNumbers = true;
 
     const ReportGroupList &groups() const;
+    /// The district, or the city of regional importance, named in `role` (PlaceWordsOf).
+    PlaceWords place(PlaceRole role) const;
+    /// True when the package is a city of regional importance's (IsCityOfRegionalImportance).
+    bool city() const;
 };
 
 /// Forms the run values from the program-wide state and `args`: an empty or blank region, district

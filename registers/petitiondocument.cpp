@@ -8,10 +8,11 @@ namespace registers {
 
 void FillPetitionDocument(office::Document &doc, PackageRun &run)
 {
-    WriteBookmarks(doc, {{"obl", zova::UpperCase(run.RegionGen)},
-                         {"reg", zova::UpperCase(run.DistrictGen)},
-                         {"rada", zova::UpperCase(CouncilNameText(run))}});
-    WriteCommonBookmarks(doc, run, {"reg1", "radu", "raizem", "golova", "golova1"});
+    WriteBookmarks(doc, {{"obl", zova::UpperCase(run.RegionGen)}});
+    WritePlaceBookmarks(doc, run,
+                        {{"reg", PlaceRole::District, PlaceText::NameCapitals}, {"reg1", PlaceRole::OfficeGenitive}});
+    WriteBookmarks(doc, {{"rada", zova::UpperCase(CouncilNameText(run))}});
+    WriteCommonBookmarks(doc, run, {"radu", "raizem", "golova", "golova1"});
     office::Table list = doc.Tables(1);
     WriteOwnerList(list, 2, run, OwnerListParcel::Number, 0.4);
 }

@@ -9,7 +9,11 @@ void FillStateActsApplication(office::Document &doc, PackageRun &run)
 {
     WriteCommonBookmarks(doc, run,
                          {"ari", "arr", "arrall", "ars", "arsg", "date", "date1", "date2", "date3", "dur", "org", "radu",
-                          "raizem", "raizem1", "reg", "reg1"});
+                          "raizem", "raizem1"});
+    WritePlaceBookmarks(doc, run,
+                        {{"reg", PlaceRole::OfficeGenitive},
+                         {"reg1", PlaceRole::District},
+                         {"viddil", PlaceRole::OfficeGenitive, PlaceText::Word}});
     office::Table list = doc.Tables(1);
     WriteOwnerList(list, 1, run, OwnerListParcel::Grounds);
 }

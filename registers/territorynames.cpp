@@ -4,6 +4,8 @@
 #include "reference/state.h"
 #include "reference/territory.h"
 
+#include <optional>
+
 namespace registers {
 
 namespace {
@@ -21,6 +23,16 @@ QString FirstWord(const QString &text)
         if (!w.isEmpty())
             return w;
     return QString();
+}
+
+/// The stem of a city of regional importance's adjective, "Білоцерківськ" of the centre
+/// "Білоцерківська міська"; nothing for a district or a city whose centre gives no adjective.
+std::optional<QString> CityStem(const QString &districtName, const QString &centreName)
+{
+    const QString adjective = FirstWord(centreName);
+    if (reference::IsRegionalCity(districtName.trimmed()) && adjective.size() > 1 && adjective.endsWith(QChar(0x0430)))
+        return adjective.chopped(1);
+    return std::nullopt;
 }
 
 } // namespace
@@ -52,12 +64,66 @@ QString DistrictWord(const QString &districtName)
     return word.size() <= 3 ? districtName : word;
 }
 
+QString DistrictWithEnding(const QString &districtGen, const QString &ending)
+{
+    const QString genitive = QStringLiteral("ого");
+    if (!districtGen.endsWith(genitive))
+        return districtGen;
+    return districtGen.left(districtGen.size() - genitive.size()) + ending;
+}
+
+bool IsCityOfRegionalImportance(const QString &districtName, const QString &centreName)
+{
+    return CityStem(districtName, centreName).has_value();
+}
+
+PlaceWords PlaceWordsOf(const QString &districtName, const QString &centreName, PlaceRole role)
+{
+    if (const std::optional<QString> stem = CityStem(districtName, centreName)) {
+        switch (role) {
+        case PlaceRole::District:
+            return {reference::PrintedUnitName(districtName.trimmed()), QString()};
+        case PlaceRole::Unit:
+            return {QString(), QStringLiteral(" міста")};
+        case PlaceRole::Office:
+            return {*stem + QStringLiteral("ий"), QStringLiteral(" міський")};
+        case PlaceRole::OfficeGenitive:
+            return {*stem + QStringLiteral("ого"), QStringLiteral(" міського")};
+        case PlaceRole::OfficeDative:
+            return {*stem + QStringLiteral("ому"), QStringLiteral(" міському")};
+        case PlaceRole::Administration:
+            return {*stem + QStringLiteral("а"), QStringLiteral(" міськдержадміністрація")};
+        case PlaceRole::AdministrationGenitive:
+            return {*stem + QStringLiteral("ої"), QStringLiteral(" міськдержадміністрації")};
+        }
+    }
+    const QString genitive = DistrictGenitive(districtName);
+    switch (role) {
+    case PlaceRole::District:
+        return {genitive, QStringLiteral(" району")};
+    case PlaceRole::Unit:
+        return {QString(), QStringLiteral(" району")};
+    case PlaceRole::Office:
+        return {DistrictWithEnding(genitive, QStringLiteral("ий")), QStringLiteral(" районний")};
+    case PlaceRole::OfficeGenitive:
+        return {genitive, QStringLiteral(" районного")};
+    case PlaceRole::OfficeDative:
+        return {DistrictWithEnding(genitive, QStringLiteral("ому")), QStringLiteral(" районному")};
+    case PlaceRole::Administration:
+        return {DistrictWithEnding(genitive, QStringLiteral("а")), QStringLiteral(" районна державна адміністрація")};
+    case PlaceRole::AdministrationGenitive:
+        return {DistrictWithEnding(genitive, QStringLiteral("ої")), QStringLiteral(" районної державної адміністрації")};
+    }
+    return {};
+}
+
 NoteDistrict NoteDistrictOf(const QString &districtName, const QString &centreName)
 {
-    const QString adjective = FirstWord(centreName); // "Білоцерківська"
-    if (reference::IsRegionalCity(districtName.trimmed()) && adjective.size() > 1 && adjective.endsWith(QChar(0x0430)))
-        return {adjective.chopped(1) + QStringLiteral("ий"), QStringLiteral(" міський"),
-                reference::PrintedUnitName(districtName.trimmed()), QString()};
+    if (IsCityOfRegionalImportance(districtName, centreName)) {
+        const PlaceWords office = PlaceWordsOf(districtName, centreName, PlaceRole::Office);
+        const PlaceWords city = PlaceWordsOf(districtName, centreName, PlaceRole::District);
+        return {office.name, office.kind, city.name, city.kind};
+    }
     return {DistrictWord(districtName), QStringLiteral(" районний"), DistrictGenitive(districtName), QStringLiteral(" району")};
 }
 

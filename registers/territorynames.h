@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
 
 namespace registers {
 
@@ -21,6 +22,40 @@ QString DistrictGenitive(const QString &districtName);
 /// The first word of the district name; the whole name when that word has three characters or
 /// fewer. Leading blanks are passed over.
 QString DistrictWord(const QString &districtName);
+
+/// The district genitive with its ending "ого" replaced by `ending` ("ий" gives the nominative,
+/// "а" the feminine, "ої" the feminine genitive). A genitive that does not end in "ого" is the
+/// district name kept whole because its first word is too short to decline, and is returned as it is.
+QString DistrictWithEnding(const QString &districtGen, const QString &ending);
+
+/// True for a city of regional importance, which the territory dialog lists as "м Біла Церква",
+/// whose centre names it by the city council's adjective ("Білоцерківська міська"): its documents
+/// name the city's own land office and administration. A city whose centre gives no such adjective
+/// is named as a district.
+bool IsCityOfRegionalImportance(const QString &districtName, const QString &centreName);
+
+/// The ways a document names the district, or the city of regional importance, and its bodies.
+enum class PlaceRole : uint8_t {
+    District,              ///< "Києво-Святошинського" " району"; "м. Біла Церква" and no word after it
+    Unit,                  ///< the kind of unit alone: " району"; " міста"
+    Office,                ///< the land office: "Києво-Святошинський" " районний"; "Білоцерківський" " міський"
+    OfficeGenitive,        ///< "Києво-Святошинського" " районного"; "Білоцерківського" " міського"
+    OfficeDative,          ///< "Києво-Святошинському" " районному"; "Білоцерківському" " міському"
+    Administration,        ///< "Києво-Святошинська" " районна державна адміністрація"; "Білоцерківська" " міськдержадміністрація"
+    AdministrationGenitive ///< "Києво-Святошинської" " районної державної адміністрації"; "Білоцерківської" " міськдержадміністрації"
+};
+
+/// A name and the words of its kind that follow it.
+struct PlaceWords {
+    QString name; ///< the district's or city's own word; empty for PlaceRole::Unit
+    QString kind; ///< the words of its kind with their leading blank; empty after a city's name
+};
+
+/// The district or city of `districtName` and `centreName` (the territory names of the
+/// reference state) named in `role`. A district's names are made from its genitive
+/// (DistrictGenitive, and DistrictWithEnding of it), a city of regional importance's from its
+/// adjective (IsCityOfRegionalImportance).
+PlaceWords PlaceWordsOf(const QString &districtName, const QString &centreName, PlaceRole role);
 
 /// The land office and the district as the transmittal note names them, each with the word that
 /// follows it: "Києво-Святошинський" " районний" (відділ земельних ресурсів) and

@@ -7,10 +7,12 @@ namespace registers {
 
 void FillTitleDocument(office::Document &doc, PackageRun &run)
 {
+    WriteCommonBookmarks(doc, run, {"obl", "obl1", "obl2"});
+    WritePlaceBookmarks(doc, run,
+                        {{"regionu", PlaceRole::District}, {"regionu1", PlaceRole::District}, {"regionu2", PlaceRole::District}});
     WriteCommonBookmarks(doc, run,
-                         {"obl", "obl1", "obl2", "regionu", "regionu1", "regionu2", "radu", "radu1", "radu2", "radu3",
-                          "radu4", "radu5", "date", "date1", "orgname", "orgname1", "dur", "vuk", "vuk1", "kspname",
-                          "kspname1", "arall", "arr", "ark", "ars"});
+                         {"radu", "radu1", "radu2", "radu3", "radu4", "radu5", "date", "date1", "orgname", "orgname1",
+                          "dur", "vuk", "vuk1", "kspname", "kspname1", "arall", "arr", "ark", "ars"});
 
     office::Table contents = doc.Tables(1);
     const ReportGroupList &groups = run.groups();

@@ -109,11 +109,7 @@ TEST_F(Notes, TheNoteNamesADistrictOrACityOfRegionalImportance)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.district);
-        reference::State &r = reference::state();
-        r.RegionName = QStringLiteral("Київська");
-        r.DistrictName = QString::fromUtf8(c.district);
-        r.CentreName = QString::fromUtf8(c.centre);
-        r.CouncilName = QString::fromUtf8(c.council);
+        registerstesting::SetTerritory("Київська", c.district, c.centre, c.council);
         const QString path = MakeNakl(*app, programDir()).Path;
         const QStringList paragraphs =
             builderstesting::readWithPythonDocx(path)[QStringLiteral("paragraphs")].toVariant().toStringList();

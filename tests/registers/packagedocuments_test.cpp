@@ -9,6 +9,7 @@
 #include "registers/packagedocuments.h"
 #include "tests/documents_builders/builderstesting.h"
 #include "tests/registers/packagetesting.h"
+#include "tests/registers/registerstesting.h"
 
 #include <QDate>
 #include <QJsonArray>
@@ -127,36 +128,48 @@ std::vector<DocumentCase> documentCases()
     // The words around the organisation, which go with it when there is none.
     const QString lead = QStringLiteral(" Виконавець робіт: "), stop = QStringLiteral(".");
     const QString bracket = QStringLiteral(" (виконавець робіт: ");
+    // The words of the district's kind after its name, and those that stand without it.
+    const QString ofDistrict = QStringLiteral(" району"), ofOffice = QStringLiteral(" районного");
+    const QString office = QStringLiteral("районного"), officeNom = QStringLiteral("районний");
+    const QString adm = QStringLiteral(" районної державної адміністрації");
+    const QString headingAdm = QStringLiteral(" РАЙОННА ДЕРЖАВНА АДМІНІСТРАЦІЯ");
     std::vector<DocumentCase> cases = {
         {2,
-         {{"obl", QStringLiteral("КИЇВСЬКОЇ")}, {"reg", QStringLiteral("КИЄВО-СВЯТОШИНСЬКОГО")}, {"reg1", DG},
+         {{"obl", QStringLiteral("КИЇВСЬКОЇ")}, {"reg", QStringLiteral("КИЄВО-СВЯТОШИНСЬКОГО")},
+          {"reg_kind", QStringLiteral(" РАЙОНУ")}, {"reg1", DG}, {"reg1_kind", ofOffice},
           {"rada", QStringLiteral("СОФІЇВСЬКО-БОРЩАГІВСЬКА СІЛЬСЬКА ")}, {"radu", CG}, {"raizem", RaiZem},
           {"golova", Golova}, {"golova1", Golova}},
          {1, 3, ownerList(QStringLiteral("12"), QStringLiteral("13"), QStringLiteral("14а"), QStringLiteral("7"))},
          {1, 3, {emptyOwnerTotal}},
          true},
         {3,
-         {{"radu", CG}, {"raizem", RaiZem}, {"raizem1", RaiZem}, {"raizem2", RaiZem}, {"reg", DG}, {"reg1", DG},
-          {"reg2", DG}, {"reg3", sign}, {"reg4", DG}},
+         {{"radu", CG}, {"raizem", RaiZem}, {"raizem1", RaiZem}, {"raizem2", RaiZem}, {"reg", DG},
+          {"reg_kind", ofDistrict}, {"reg1", DG}, {"reg1_kind", ofOffice}, {"reg2", DG}, {"reg2_kind", ofOffice},
+          {"reg3", sign}, {"reg3_kind", QStringLiteral(" РАЙОННИЙ")}, {"reg4", DG}, {"reg4_kind", ofOffice},
+          {"viddil", QStringLiteral("Районний")}, {"viddil1", office}, {"viddil2", office}},
          {1, 3, {{QStringLiteral(" 1"), NM1, QString()}, {QStringLiteral(" 2"), NM2, QString()}}},
          {1, 3, {}}},
         {4,
          {{"date", year}, {"dur", Dur}, {"raizem", RaiZem}, {"org", Org}, {"org_lead", lead}, {"org_tail", stop},
           {"org1", Org}, {"rada", CN + QLatin1Char(' ')},
-          {"radu", CG}, {"radu1", CG}, {"radu2", CG}, {"reg", DG}, {"reg1", DG}, {"reg2", DG}, {"reg3", DG},
-          {"reg4", DG}},
+          {"radu", CG}, {"radu1", CG}, {"radu2", CG}, {"reg", DG}, {"reg_kind", ofOffice}, {"reg1", DG},
+          {"reg1_kind", ofDistrict}, {"reg2", DG}, {"reg2_kind", ofDistrict}, {"reg3", DG}, {"reg3_kind", ofOffice},
+          {"reg4", DG}, {"reg4_kind", ofOffice}, {"viddil", QStringLiteral("Районний")}},
          {},
          {}},
         {5,
          {{"date", year}, {"date1", year}, {"org", Org}, {"org_lead", lead}, {"org_tail", stop}, {"radu", CG},
           {"radu1", CG}, {"raizem", RaiZem},
-          {"raizem1", RaiZem}, {"reg", sign}, {"reg1", DG}},
+          {"raizem1", RaiZem}, {"reg", sign}, {"reg_kind", QStringLiteral(" РАЙОННИЙ")}, {"reg1", DG},
+          {"reg1_kind", ofDistrict}, {"viddil", office}, {"viddil1", office}, {"viddil2", office}, {"viddil3", office},
+          {"viddil4", officeNom}},
          {1, 3, areaTable()},
          {1, 3, {emptyAreaTotal}}},
         {6,
          {{"date", year}, {"date1", year}, {"org", Org}, {"org_lead", lead}, {"org_tail", stop}, {"radu", CG},
           {"radu1", CG}, {"arhname", Arhit},
-          {"arhname1", Arhit}, {"reg", signA}, {"reg1", DG}},
+          {"arhname1", Arhit}, {"reg", signA}, {"reg_kind", headingAdm}, {"reg1", DG}, {"reg1_kind", ofDistrict},
+          {"rayon", QStringLiteral("району")}, {"rayon1", QStringLiteral("району")}},
          {1, 3, areaTable()},
          {1, 3, {emptyAreaTotal}}},
         {7,
@@ -164,7 +177,8 @@ std::vector<DocumentCase> documentCases()
           {"org_lead", QStringLiteral(" (")}, {"org_tail", QStringLiteral(")")}, {"org1", Org}, {"org1_lead", bracket},
           {"org1_tail", QStringLiteral(")")},
           {"radu", CG}, {"radu1", CG}, {"radu2", CG}, {"radu3", CG}, {"raizem", RaiZem}, {"raizem1", RaiZem},
-          {"reg", DG}, {"reg1", DG}, {"reg2", DG}, {"reg3", DG}, {"vuk", Skl}, {"vuk1", Skl}},
+          {"reg", DG}, {"reg_kind", ofOffice}, {"reg1", DG}, {"reg1_kind", ofDistrict}, {"reg2", DG},
+          {"reg2_kind", ofOffice}, {"reg3", DG}, {"reg3_kind", ofOffice}, {"vuk", Skl}, {"vuk1", Skl}},
          {2, 2,
           {{QStringLiteral(" 1"), NM1, QStringLiteral("12"), QStringLiteral(" 8")},
            {QString(), QString(), QStringLiteral("13"), QStringLiteral(" 4")},
@@ -175,20 +189,26 @@ std::vector<DocumentCase> documentCases()
          {{"arall", ha(SumArea)}, {"arzagkor", ha(CommonLand)}, {"golova", Golova}, {"golova1", Golova}, {"org", Org},
           {"org_lead", bracket}, {"org_tail", QStringLiteral(")")},
           {"rada", QStringLiteral("СОФІЇВСЬКО-БОРЩАГІВСЬКА СІЛЬСЬКА ")}, {"rada1", CN + QLatin1Char(' ')}, {"radu", CG},
-          {"radu1", CG}, {"radu2", CG}, {"radu3", CG}, {"reg", QStringLiteral("КИЄВО-СВЯТОШИНСЬКОГО")}, {"reg1", DG},
-          {"reg2", DG}},
+          {"radu1", CG}, {"radu2", CG}, {"radu3", CG}, {"reg", QStringLiteral("КИЄВО-СВЯТОШИНСЬКОГО")},
+          {"reg_kind", QStringLiteral(" РАЙОНУ")}, {"reg1", DG}, {"reg1_kind", ofDistrict}, {"reg2", DG},
+          {"reg2_kind", ofDistrict}, {"viddil", office}},
          {1, 3, areaTable()},
          {1, 3, {emptyAreaTotal}}},
         {9,
          {{"arall", ha(SumArea)}, {"goladm", GolAdm}, {"goladm1", GolAdm}, {"org", Org}, {"org_lead", bracket},
           {"org_tail", QStringLiteral(")")}, {"radu", CG}, {"radu1", CG},
-          {"reg", signA}, {"reg1", QStringLiteral("Києво-Святошинської")}, {"zagkor", ha(CommonLand)}},
+          {"reg", signA}, {"reg_kind", headingAdm}, {"reg1", QStringLiteral("Києво-Святошинської")}, {"reg1_kind", adm},
+          {"viddil", QStringLiteral("Районному")}, {"adm", adm.trimmed()},
+          {"adm_sign", QStringLiteral(" районної державної")}, {"adm_sign_kind", QStringLiteral("адміністрації")},
+          {"adm_sign1", QStringLiteral(" районної державної")}, {"adm_sign1_kind", QStringLiteral("адміністрації")},
+          {"zagkor", ha(CommonLand)}},
          {1, 3, areaTable()},
          {1, 3, {emptyAreaTotal}}},
         {10,
          {{"ari", ha(SumCat4)}, {"arr", ha(SumCat1)}, {"arrall", ha(SumArea)}, {"ars", ha(SumCat2)},
           {"arsg", ha(SumCat1 + SumCat2 + SumCat3)}, {"date", year}, {"date1", year}, {"date2", year}, {"date3", year},
-          {"dur", Dur}, {"org", Org}, {"radu", CG}, {"raizem", RaiZem}, {"raizem1", RaiZem}, {"reg", DG}, {"reg1", DG}},
+          {"dur", Dur}, {"org", Org}, {"radu", CG}, {"raizem", RaiZem}, {"raizem1", RaiZem}, {"reg", DG},
+          {"reg_kind", ofOffice}, {"reg1", DG}, {"reg1_kind", ofDistrict}, {"viddil", office}},
          {1, 2,
           ownerList(QString::fromUtf8(parcels1[0].grounds), QString::fromUtf8(parcels1[1].grounds),
                     QString::fromUtf8(parcels1[2].grounds), QString::fromUtf8(parcel2.grounds))},
@@ -460,3 +480,131 @@ TEST_F(PackageDocumentsTest, TheOrganisationStandsUnderALabel)
         }
     }
 }
+
+// Every document of both kinds of package read back by python-docx, for a district, for a city of
+// regional importance (3210300000, whose centre the territory dialog and an opened file's code both
+// name by the city council) and for a council below such a city: the city's documents name its own
+// council, land office and administration, and no district.
+TEST_F(PackageDocumentsTest, EveryDocumentNamesTheDistrictOrTheCityOfRegionalImportance)
+{
+    twoGroups();
+    const QStringList notForACity = {QStringLiteral("району"), QStringLiteral("районн"), QStringLiteral("РАЙОН"),
+                                     QStringLiteral("міської міськ"), QStringLiteral("м Біла"), QStringLiteral("м Ірпінь"),
+                                     QStringLiteral("Києво-Святошинського"), QStringLiteral("КИЄВО")};
+    const struct Territory {
+        const char *name, *district, *centre, *council;
+        bool city;
+        std::map<int, QStringList> phrases; ///< by document, 0 the combined report
+    } territories[] = {
+        {"district", "Києво-Святошинський район", "Києво-Святошинський район", "Софіївсько-Борщагівська сільська", false,
+         {{1, {QStringLiteral("на території Софіївсько-Борщагівської сільської ради"),
+               QStringLiteral("Києво-Святошинського району Київської області")}},
+          {2, {QStringLiteral("КИЄВО-СВЯТОШИНСЬКОГО РАЙОНУ КИЇВСЬКОЇ ОБЛАСТІ"),
+               QStringLiteral("До Києво-Святошинського районного відділу земельних ресурсів")}},
+          {3, {QStringLiteral("КИЄВО-СВЯТОШИНСЬКИЙ РАЙОННИЙ ВІДДІЛ"), QStringLiteral("Районний відділ земельних ресурсів просить"),
+               QStringLiteral("сільської ради Києво-Святошинського району, заяви"), QStringLiteral("подати до районного відділу"),
+               QStringLiteral("від районного відділу —"), QStringLiteral("Начальник Києво-Святошинського районного відділу")}},
+          {4, {QStringLiteral("Начальник Києво-Святошинського районного відділу земельних ресурсів"),
+               QStringLiteral("Районний відділ земельних ресурсів доручає"),
+               QStringLiteral("сільської ради Києво-Святошинського району відповідно"),
+               QStringLiteral("доручення Києво-Святошинського районного відділу земельних ресурсів")}},
+          {5, {QStringLiteral("КИЄВО-СВЯТОШИНСЬКИЙ РАЙОННИЙ ВІДДІЛ"), QStringLiteral("Начальник районного відділу земельних ресурсів"),
+               QStringLiteral("районного відділу земельних ресурсів щодо"), QStringLiteral("доручення районного відділу"),
+               QStringLiteral("районний відділ земельних ресурсів установив")}},
+          {6, {QStringLiteral("КИЄВО-СВЯТОШИНСЬКА РАЙОННА ДЕРЖАВНА АДМІНІСТРАЦІЯ"), QStringLiteral("архітектор району")}},
+          {7, {QStringLiteral("начальник Києво-Святошинського районного відділу земельних ресурсів"),
+               QStringLiteral("сільської ради Києво-Святошинського району встановлено"),
+               QStringLiteral("Копію акта передано до Києво-Святошинського районного відділу")}},
+          {8, {QStringLiteral("КИЄВО-СВЯТОШИНСЬКОГО РАЙОНУ"), QStringLiteral("висновки районного відділу"),
+               QStringLiteral("у відділі земельних ресурсів Києво-Святошинського району.")}},
+          {9, {QStringLiteral("КИЄВО-СВЯТОШИНСЬКА РАЙОННА ДЕРЖАВНА АДМІНІСТРАЦІЯ"), QStringLiteral("Районному відділу земельних"),
+               QStringLiteral("заступника голови Києво-Святошинської районної державної адміністрації."),
+               QStringLiteral("Голова районної державної\nадміністрації\t"),
+               QStringLiteral("до розпорядження голови районної державної адміністрації")}},
+          {10, {QStringLiteral("До Києво-Святошинського районного відділу земельних ресурсів"),
+                QStringLiteral("сільської ради Києво-Святошинського району згідно"),
+                QStringLiteral("Начальник районного відділу\nземельних ресурсів\t")}},
+          {0, {QStringLiteral("на території Софіївсько-Борщагівської сільської ради Києво-Святошинського району\n"),
+               QStringLiteral("сільської ради Києво-Святошинського району розроблена")}}}},
+        {"city of regional importance", "м Біла Церква", "Білоцерківська міська", "Білоцерківська міська", true,
+         {{1, {QStringLiteral("на території Білоцерківської міської ради\nм. Біла Церква Київської області"),
+               QStringLiteral("ради м. Біла Церква Київської області розроблена")}},
+          {2, {QStringLiteral("БІЛОЦЕРКІВСЬКА МІСЬКА РАДА\nМ. БІЛА ЦЕРКВА КИЇВСЬКОЇ ОБЛАСТІ"),
+               QStringLiteral("До Білоцерківського міського відділу земельних ресурсів")}},
+          {3, {QStringLiteral("БІЛОЦЕРКІВСЬКИЙ МІСЬКИЙ ВІДДІЛ"), QStringLiteral("Міський відділ земельних ресурсів просить"),
+               QStringLiteral("Білоцерківської міської ради м. Біла Церква, заяви"), QStringLiteral("подати до міського відділу"),
+               QStringLiteral("від міського відділу —"), QStringLiteral("Начальник Білоцерківського міського відділу")}},
+          {4, {QStringLiteral("Начальник Білоцерківського міського відділу земельних ресурсів"),
+               QStringLiteral("Міський відділ земельних ресурсів доручає"),
+               QStringLiteral("Білоцерківської міської ради м. Біла Церква відповідно"),
+               QStringLiteral("Додаток до доручення Білоцерківського міського відділу земельних ресурсів"),
+               QStringLiteral("доручення Білоцерківського міського відділу земельних ресурсів")}},
+          {5, {QStringLiteral("БІЛОЦЕРКІВСЬКИЙ МІСЬКИЙ ВІДДІЛ"), QStringLiteral("Начальник міського відділу земельних ресурсів"),
+               QStringLiteral("міського відділу земельних ресурсів щодо"), QStringLiteral("доручення міського відділу"),
+               QStringLiteral("міський відділ земельних ресурсів установив"),
+               QStringLiteral("на території Білоцерківської міської ради м. Біла Церква\n")}},
+          {6, {QStringLiteral("БІЛОЦЕРКІВСЬКА МІСЬКДЕРЖАДМІНІСТРАЦІЯ\nВІДДІЛ МІСТОБУДУВАННЯ"),
+               QStringLiteral("архітектор міста")}},
+          {7, {QStringLiteral("начальник Білоцерківського міського відділу земельних ресурсів"),
+               QStringLiteral("Білоцерківської міської ради м. Біла Церква встановлено"),
+               QStringLiteral("в архіві Білоцерківського міського відділу земельних ресурсів. Копію акта передано до "
+                              "Білоцерківського міського відділу земельних ресурсів")}},
+          {8, {QStringLiteral("БІЛОЦЕРКІВСЬКА МІСЬКА РАДА\nМ. БІЛА ЦЕРКВА\n"), QStringLiteral("висновки міського відділу"),
+               QStringLiteral("Білоцерківської міської ради м. Біла Церква загальною"),
+               QStringLiteral("у відділі земельних ресурсів м. Біла Церква.")}},
+          {9, {QStringLiteral("БІЛОЦЕРКІВСЬКА МІСЬКДЕРЖАДМІНІСТРАЦІЯ\nРОЗПОРЯДЖЕННЯ"),
+               QStringLiteral("Міському відділу земельних ресурсів забезпечити"),
+               QStringLiteral("заступника голови Білоцерківської міськдержадміністрації."),
+               QStringLiteral("Голова Білоцерківської\nміськдержадміністрації\t"),
+               QStringLiteral("до розпорядження голови міськдержадміністрації")}},
+          {10, {QStringLiteral("До Білоцерківського міського відділу земельних ресурсів"),
+                QStringLiteral("Білоцерківської міської ради м. Біла Церква згідно"),
+                QStringLiteral("Начальник міського відділу\nземельних ресурсів\t")}},
+          {11, {QStringLiteral("(паїв) Білоцерківської міської ради, яким")}},
+          {0, {QStringLiteral("на території Білоцерківської міської ради м. Біла Церква\n"),
+               QStringLiteral("Білоцерківської міської ради м. Біла Церква розроблена")}}}},
+        {"council below such a city", "м Ірпінь", "Ірпінська міська", "Гостомельська селищна", true,
+         {{2, {QStringLiteral("ГОСТОМЕЛЬСЬКА СЕЛИЩНА РАДА\nМ. ІРПІНЬ КИЇВСЬКОЇ ОБЛАСТІ"),
+               QStringLiteral("До Ірпінського міського відділу земельних ресурсів")}},
+          {6, {QStringLiteral("ІРПІНСЬКА МІСЬКДЕРЖАДМІНІСТРАЦІЯ")}},
+          {9, {QStringLiteral("заступника голови Ірпінської міськдержадміністрації.")}},
+          {0, {QStringLiteral("на території Гостомельської селищної ради м. Ірпінь\n")}}}},
+    };
+    for (const Territory &t : territories) {
+        SCOPED_TRACE(t.name);
+        registerstesting::SetTerritory("Київська область", t.district, t.centre, t.council);
+        folder = QDir(testsupport::tempDir()).filePath(QStringLiteral("territory-%1").arg(++runs));
+        QDir().mkpath(folder);
+        folders().ReportFolder = folder;
+        state().DocChosen.fill(true);
+        state().DocChosen[0] = false;
+        state().ReportMode = ReportShares;
+        office::WordApp app;
+        platform::NullProgress progress;
+        const PackageReport shares = MakeReportDocuments(app, args, progress);
+        ASSERT_EQ(shares.Done.size(), 12u) << shares.FailureText().toStdString();
+        state().ReportMode = ReportPrivate;
+        const PackageReport combined = MakeReportDocuments(app, args, progress);
+        ASSERT_EQ(combined.Done.size(), 1u) << combined.FailureText().toStdString();
+
+        for (int number = 0; number <= 12; ++number) {
+            SCOPED_TRACE(number);
+            const QJsonObject docx = builderstesting::readWithPythonDocx(
+                number == 0 ? combined.Done[0].Result.Path : QDir(folder).filePath(QStringLiteral("p%1.docx").arg(number)));
+            QStringList texts = docx[QStringLiteral("paragraphs")].toVariant().toStringList();
+            for (const QJsonValue &table : docx[QStringLiteral("tables")].toArray())
+                for (const QJsonValue &row : table.toArray())
+                    texts += row.toVariant().toStringList();
+            const QString all = texts.join(QLatin1Char('\n'));
+            if (const auto it = t.phrases.find(number); it != t.phrases.end()) {
+                for (const QString &phrase : it->second)
+                    EXPECT_TRUE(all.contains(phrase)) << phrase.toStdString() << "\n in \n" << all.toStdString();
+            }
+            if (t.city) {
+                for (const QString &wrong : notForACity)
+                    EXPECT_FALSE(all.contains(wrong)) << wrong.toStdString() << "\n in \n" << all.toStdString();
+            }
+        }
+    }
+}
+

@@ -8,6 +8,7 @@
 #include "model/state.h"
 #include "office/wordapp.h"
 #include "platform/desktop.h"
+#include "reference/state.h"
 #include "tests/documents/parcelfixtures.h"
 #include "tests/documents_builders/builderstesting.h"
 
@@ -28,6 +29,17 @@ inline model::Parcel RectangleOf(const QString &number, const QString &nm, doubl
     p.ZN = 1;
     p.KV = 24;
     return p;
+}
+
+/// The territory names as the territory dialog leaves them (the district as it lists it, "м Біла
+/// Церква" for a city of regional importance, and its centre).
+inline void SetTerritory(const char *region, const char *district, const char *centre, const char *council)
+{
+    reference::State &r = reference::state();
+    r.RegionName = QString::fromUtf8(region);
+    r.DistrictName = QString::fromUtf8(district);
+    r.CentreName = QString::fromUtf8(centre);
+    r.CouncilName = QString::fromUtf8(council);
 }
 
 class RegistersTest : public builderstesting::BuilderTest {

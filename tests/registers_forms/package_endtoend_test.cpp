@@ -417,3 +417,76 @@ TEST_F(PackageEndToEnd, APackageFromTheShippedDatabaseNamesTheMissingOrganisatio
     EXPECT_TRUE(told.value(0).contains(QStringLiteral("Організацію-виконавця не задано: у звіті ")))
         << told.value(0).toStdString();
 }
+
+// A city of regional importance's file (the sample with the code 3210300000) opened after a
+// district's territory was chosen, and no territory chosen for it: its code names the city, and
+// every document of the package, made through the
+// dialog and rendered by LibreOffice, names the city's council, land office and administration.
+TEST_F(PackageEndToEnd, ACityOfRegionalImportancesFileGivesTheCitysPackage)
+{
+    QFile sample(testsupport::sourcePath(QStringLiteral("samples/sofiivska-dos.in4")));
+    ASSERT_TRUE(sample.open(QIODevice::ReadOnly));
+    const QString city = QDir(out).filePath(QStringLiteral("city.in4"));
+    QFile copy(city);
+    ASSERT_TRUE(copy.open(QIODevice::WriteOnly));
+    copy.write(sample.readAll().replace("3222486201", "3210300000"));
+    copy.close();
+    // Opened after the fixture's district, as it was accepted in the territory dialog.
+    ASSERT_EQ(reference::state().DistrictName, QStringLiteral("Києво-Святошинський район"));
+    platform::NullProgress progress;
+    model::CommitLoad(model::LoadExchangeFile(city, 1, progress), city, 1);
+    reference::ResolveKoatuu(model::state().Koatuu);
+    reference::state().PurposeName = QStringLiteral("для ведення товарного сільськогосподарського виробництва");
+    for (int i : {2, 3, 5})
+        model::state().Parcels[i].Selected = -1;
+
+    makePackage(documents::KindSharesDocumentation, QStringLiteral("frPai"), QStringLiteral("4"), QStringLiteral("1"));
+    QStringList files;
+    for (int n = 1; n <= 12; ++n)
+        files << QDir(out).filePath(QStringLiteral("p%1.docx").arg(n));
+    const QString profile = QStringLiteral("file://") + QDir(testsupport::tempDir()).filePath(QStringLiteral("lo-city"));
+    run(QStringLiteral("soffice"), QStringList{QStringLiteral("--headless"), QStringLiteral("-env:UserInstallation=") + profile,
+                                               QStringLiteral("--convert-to"), QStringLiteral("pdf"), QStringLiteral("--outdir"), out}
+                                       + files);
+    const struct {
+        int number;
+        QStringList words;
+    } documentsMade[] = {
+        {1, {QStringLiteral("на території Білоцерківської міської ради м. Біла Церква Київської області")}},
+        {2, {QStringLiteral("БІЛОЦЕРКІВСЬКА МІСЬКА РАДА М. БІЛА ЦЕРКВА КИЇВСЬКОЇ ОБЛАСТІ"),
+             QStringLiteral("До Білоцерківського міського відділу земельних ресурсів")}},
+        {3, {QStringLiteral("БІЛОЦЕРКІВСЬКИЙ МІСЬКИЙ ВІДДІЛ ЗЕМЕЛЬНИХ РЕСУРСІВ"), QStringLiteral("Міський відділ земельних ресурсів просить")}},
+        {4, {QStringLiteral("Міський відділ земельних ресурсів доручає")}},
+        {5, {QStringLiteral("БІЛОЦЕРКІВСЬКИЙ МІСЬКИЙ ВІДДІЛ ЗЕМЕЛЬНИХ РЕСУРСІВ"), QStringLiteral("міський відділ земельних ресурсів установив")}},
+        {6, {QStringLiteral("БІЛОЦЕРКІВСЬКА МІСЬКДЕРЖАДМІНІСТРАЦІЯ"), QStringLiteral("архітектор міста")}},
+        {7, {QStringLiteral("Білоцерківського міського відділу земельних ресурсів")}},
+        {8, {QStringLiteral("БІЛОЦЕРКІВСЬКА МІСЬКА РАДА М. БІЛА ЦЕРКВА"), QStringLiteral("висновки міського відділу")}},
+        {9, {QStringLiteral("БІЛОЦЕРКІВСЬКА МІСЬКДЕРЖАДМІНІСТРАЦІЯ"), QStringLiteral("Голова Білоцерківської міськдержадміністрації")}},
+        {10, {QStringLiteral("До Білоцерківського міського відділу земельних ресурсів"), QStringLiteral("Начальник міського відділу")}},
+        {11, {QStringLiteral("Білоцерківської міської ради")}},
+        {12, {QStringLiteral("ЕКСПЛІКАЦІЯ ЗЕМЕЛЬ")}},
+    };
+    for (const auto &d : documentsMade) {
+        SCOPED_TRACE(d.number);
+        const QString pdf = QDir(out).filePath(QStringLiteral("p%1.pdf").arg(d.number));
+        keep(pdf, QStringLiteral("city-package-p%1.pdf").arg(d.number));
+        keep(files[d.number - 1], QStringLiteral("city-package-p%1.docx").arg(d.number));
+        QString text;
+        for (int p = 1; p <= pageCount(pdf); ++p)
+            text += pageText(pdf, p) + QLatin1Char(' ');
+        for (const QString &w : d.words)
+            EXPECT_TRUE(text.contains(w)) << w.toStdString() << "\n in \n" << text.toStdString();
+        for (const char *wrong : {"район", "РАЙОН", "міської міськ", "м Біла"})
+            EXPECT_FALSE(text.contains(QString::fromUtf8(wrong))) << wrong << "\n in \n" << text.toStdString();
+        EXPECT_FALSE(QRegularExpression(QStringLiteral("\\[[^\\]]*\\]")).match(text).hasMatch()) << text.toStdString();
+    }
+
+    makePackage(documents::KindPrivateDocumentation, QStringLiteral("frTd"), QString(), QString());
+    const QString report = QDir(out).filePath(QStringLiteral("tdmany.docx"));
+    const QString pdf = builderstesting::toPdf(report, out);
+    keep(pdf, QStringLiteral("city-package-tdmany.pdf"));
+    keep(report, QStringLiteral("city-package-tdmany.docx"));
+    const QString text = pageText(pdf, 1) + QLatin1Char(' ') + pageText(pdf, 2);
+    EXPECT_TRUE(text.contains(QStringLiteral("на території Білоцерківської міської ради м. Біла Церква"))) << text.toStdString();
+    EXPECT_FALSE(text.contains(QStringLiteral("район"))) << text.toStdString();
+}
