@@ -608,3 +608,33 @@ TEST_F(PackageDocumentsTest, EveryDocumentNamesTheDistrictOrTheCityOfRegionalImp
     }
 }
 
+// The combined report's note names the organisation under a label after the sentence it closes,
+// in the nominative, and leaves out the label and its stop when the title block names none.
+TEST_F(PackageDocumentsTest, TheCombinedReportNamesTheOrganisationUnderALabelOrNotAtAll)
+{
+    twoGroups();
+    state().ReportMode = ReportPrivate;
+    const QString year = QDate::currentDate().toString(QStringLiteral("yyyy"));
+    const QString sentence = QStringLiteral("Технічна документація із землеустрою щодо складання документів, що посвідчують "
+                                            "право власності на земельні ділянки громадянам на території %1 ради %2 району "
+                                            "розроблена у %3 році на підставі рішення %1 ради про надання дозволу на "
+                                            "розроблення документації та заяв громадян.")
+                                 .arg(CG, DG, year);
+    for (const QString &organisation : {Org, QString()}) {
+        SCOPED_TRACE(organisation.toStdString());
+        reference::state().OrganTitle = organisation;
+        office::WordApp app;
+        platform::NullProgress progress;
+        const PackageReport report = MakeReportDocuments(app, args, progress);
+        ASSERT_EQ(report.Done.size(), 1u) << report.FailureText().toStdString();
+        EXPECT_EQ(report.WithoutOrganisation, organisation.isEmpty() ? std::vector<int>{0} : std::vector<int>{});
+        const QStringList paragraphs =
+            builderstesting::readWithPythonDocx(report.Done[0].Result.Path)[QStringLiteral("paragraphs")].toVariant().toStringList();
+        const QString expected = organisation.isEmpty()
+                                     ? sentence
+                                     : sentence + QStringLiteral(" Виконавець робіт: ТОВ «ЗЕМПРОЕКТ».");
+        EXPECT_TRUE(paragraphs.contains(expected)) << paragraphs.join(QLatin1Char('\n')).toStdString();
+        for (const QString &p : paragraphs)
+            EXPECT_FALSE(p.contains(QStringLiteral("  ")) || p.contains(QStringLiteral("розроблена ТОВ"))) << p.toStdString();
+    }
+}
