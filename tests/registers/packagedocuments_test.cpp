@@ -600,6 +600,8 @@ TEST_F(PackageDocumentsTest, EveryDocumentNamesTheDistrictOrTheCityOfRegionalImp
                 for (const QString &phrase : it->second)
                     EXPECT_TRUE(all.contains(phrase)) << phrase.toStdString() << "\n in \n" << all.toStdString();
             }
+            // No word is left out with both blanks around it (the enterprise's name is not given).
+            EXPECT_FALSE(all.contains(QStringLiteral("  "))) << all.toStdString();
             if (t.city) {
                 for (const QString &wrong : notForACity)
                     EXPECT_FALSE(all.contains(wrong)) << wrong.toStdString() << "\n in \n" << all.toStdString();
