@@ -33,8 +33,9 @@ struct ListResult : LeftOpen {
 
 /// Leaves a finished document for the operator as an unsaved Word document would stay: saves it
 /// in the application's work folder as `baseName`.docx, or, while a file of that name is there
-/// already (an earlier list may still be open), as `baseName`_2.docx, _3, ..., never in place of a
-/// file, also while another copy of the program saves there; has the desktop open it and closes it
+/// already (an earlier list may still be open), as "`baseName` (2).docx", " (3)", ...
+/// (platform::FreeName), never in place of a file, also while another copy of the program saves
+/// there; has the desktop open it and closes it
 /// here. Throws office::Error when the save fails.
 LeftOpen LeaveOpen(office::WordApp &app, office::Document &doc, const QString &baseName);
 
