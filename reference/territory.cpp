@@ -27,6 +27,7 @@ struct Row {
     bool found = false;
     int id = 0;
     QString admName, name, st;
+    QString arhit, goladm; ///< a district's officials, where the query asks for them
 };
 
 Row lookup(const QString &sql, const QVariantList &values)
@@ -51,6 +52,8 @@ Row lookup(const QString &sql, const QVariantList &values)
     row.admName = text("a_rada_adm_name");
     row.name = text("a_rada_name");
     row.st = text("a_rada_st");
+    row.arhit = text("a_arhit");
+    row.goladm = text("a_goladm");
     return row;
 }
 
@@ -133,6 +136,7 @@ void ResolveKoatuu(QString &code)
 
     QString regionName, districtName, centreName, councilName;
     QString districtListText; // the district as the territory dialog lists it ("м Біла Церква")
+    QString arhit, goladm;    // the district's officials as stored
     int32_t districtId = 0, councilId = 0;
     int level = 0;
     bool cityCouncil = false;
@@ -150,8 +154,8 @@ void ResolveKoatuu(QString &code)
         const bool wholeCity = districtPart == 0 && councilPart == 0 && IsSpecialStatusCity(region.admName);
         const Row district =
             wholeCity ? Row{}
-                      : lookup(QStringLiteral("SELECT a_rada_id, a_rada_adm_name, a_rada_name, a_rada_st FROM a_rada "
-                                              "WHERE a_rada_level=2 AND a_rada_code=? And a_rada_papa_id=?"),
+                      : lookup(QStringLiteral("SELECT a_rada_id, a_rada_adm_name, a_rada_name, a_rada_st, a_arhit, a_goladm "
+                                              "FROM a_rada WHERE a_rada_level=2 AND a_rada_code=? And a_rada_papa_id=?"),
                                {districtPart, region.id});
         if (!district.found) {
             districtName = kNoDistrict;
@@ -159,6 +163,8 @@ void ResolveKoatuu(QString &code)
             districtName = councilPart != 0 ? PrintedUnitName(district.admName)
                                             : district.name + QLatin1Char(' ') + district.st;
             districtListText = district.admName;
+            arhit = district.arhit;
+            goladm = district.goladm;
             districtId = district.id;
             level = 2;
         }
@@ -211,6 +217,13 @@ void ResolveKoatuu(QString &code)
     QString &territory = model::state().TerritoryText;
     // The rows the documents now print the territory of: officials corrected for them in the
     // territory dialog are the program's at once (PublishDistrictOfficials).
+    // The officials the files never carry (the architect, the administration's head) are those of
+    // the district the code names once it is another than the one they were taken for, so an act
+    // of this file is not signed by the head of the district opened or chosen before.
+    if (districtId != s.DistrictId) {
+        s.Arhit = arhit;
+        s.GolAdm = goladm;
+    }
     s.DistrictId = districtId;
     s.CouncilId = councilId;
     // The region and the district (or city) too: the acts name the administration by them, so a

@@ -40,7 +40,9 @@ bool IsSpecialStatusCity(const QString &regionListText);
 /// case forms and the rows they come from (DistrictId, and CouncilId for a council below the
 /// district, else 0) of state(), and the region and district as the territory dialog lists them
 /// (RegionName, DistrictName: "Київська область", "м Біла Церква"; no district when the code names
-/// none or a city with special status as a whole); not the officials. A code that names a district-level unit itself (council
+/// none or a city with special status as a whole). When the district differs from state().DistrictId
+/// before, the architect and the administration's head (Arhit, GolAdm) become that district's as
+/// stored, empty where none is; the officials a file carries are the reader's. A code that names a district-level unit itself (council
 /// part "000") reads "<region> <district>" with the district council ("Києво-Святошинська
 /// районна"); a city of regional importance reads "<region> <city council> рада" ("Київська
 /// область Білоцерківська міська рада"), and a district of Kyiv or Sevastopol "<city> <district>"

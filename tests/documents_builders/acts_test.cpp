@@ -787,6 +787,7 @@ TEST_F(Acts, ACityOfRegionalImportanceReadsRightInEveryAct)
     QString code = QStringLiteral("3210300000");
     reference::ResolveKoatuu(code);
     reference::state().DistrictName = QStringLiteral("м Біла Церква");
+    reference::state().GolAdm = AdmHead; // the city's head, as its officials' pop-up gives it
     ASSERT_EQ(reference::state().CentreName, QStringLiteral("Білоцерківська міська"));
     model::Parcel &p = model::state().Parcels[1];
     p.NM = QStringLiteral("Бойко Іван Петрович|Бойко Марія Іванівна");

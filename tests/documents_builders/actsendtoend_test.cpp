@@ -5,6 +5,7 @@
 #include "documents/actwording.h"
 #include "documents/forms/planbatch.h"
 #include "documents/outputnames.h"
+#include "reference/officials.h"
 #include "reference/territory.h"
 #include "tests/documents_builders/builderstesting.h"
 #include "tests/documents_forms/dialogtesting.h"
@@ -333,11 +334,16 @@ protected:
 
 } // namespace
 
-// The administration that signs and keeps an act is the one of the opened file's code: the city's
-// after the district's, whether no territory was ever chosen or a district was accepted before.
+// The administration that signs and keeps an act is the one of the opened file's code, and so is
+// its head: the city's after the district's, whether no territory was ever chosen or a district
+// was accepted before.
 TEST_F(ActsOfOpenedFiles, EachActNamesTheBodyOfItsOwnFilesCode)
 {
     const QString district = QStringLiteral("Києво-Святошинськ"), city = QStringLiteral("Білоцерківськ");
+    // Each administration's head as the office stored it for its district's row.
+    const QString districtHead = QStringLiteral("Головко Адам Петрович"), cityHead = QStringLiteral("Церковна Ніна Іванівна");
+    reference::WriteDistrictOfficials(32224000, {QString(), QString(), districtHead, std::nullopt});
+    reference::WriteDistrictOfficials(32103000, {QString(), QString(), cityHead, std::nullopt});
     for (const bool accepted : {false, true}) {
         SCOPED_TRACE(accepted ? "a district accepted in the dialog before" : "no territory chosen");
         reference::resetState();
@@ -345,6 +351,8 @@ TEST_F(ActsOfOpenedFiles, EachActNamesTheBodyOfItsOwnFilesCode)
         if (accepted) {
             reference::state().RegionName = QStringLiteral("Київська область");
             reference::state().DistrictName = QStringLiteral("Києво-Святошинський район");
+            reference::state().DistrictId = 32224000;
+            reference::state().GolAdm = districtHead;
         }
         const QString folder = QDir(testsupport::tempDir()).filePath(accepted ? QStringLiteral("accepted") : QStringLiteral("none"));
 
@@ -359,6 +367,9 @@ TEST_F(ActsOfOpenedFiles, EachActNamesTheBodyOfItsOwnFilesCode)
         EXPECT_TRUE(second.contains(QStringLiteral("Голова Білоцерківської міськдержадміністрації"))) << second.toStdString();
         EXPECT_TRUE(second.contains(QStringLiteral("зберігається в Білоцерківській міськдержадміністрації")))
             << second.toStdString();
+        EXPECT_TRUE(first.contains(districtHead)) << first.toStdString();
+        EXPECT_TRUE(second.contains(cityHead)) << second.toStdString();
+        EXPECT_FALSE(second.contains(districtHead)) << second.toStdString();
         EXPECT_FALSE(second.contains(district)) << second.toStdString();
         EXPECT_FALSE(first.contains(city)) << first.toStdString();
     }

@@ -1,5 +1,6 @@
 #include "referencetesting.h"
 
+#include "reference/officials.h"
 #include "reference/territory.h"
 #include "reference/territorychoice.h"
 
@@ -124,38 +125,63 @@ TEST_F(BaseTest, KoatuuCodesResolveToTerritoryNames)
 // The region and the district (or city) come from the code as the territory dialog lists them, so
 // that an opened file's acts name its own administration, not one chosen or opened before; a code
 // that resolves nothing changes no name. The officials stay as the file or the dialog gave them.
-TEST_F(BaseTest, KoatuuResolutionNamesTheRegionAndDistrictAndLeavesOfficialsAlone)
+// The names follow the code; the officials no file carries (the architect, the administration's
+// head) follow it once it names another district than the one they were taken for, and the
+// officials the files carry are the reader's.
+TEST_F(BaseTest, KoatuuResolutionNamesTheRegionAndDistrictAndTheirOfficials)
 {
+    WriteDistrictOfficials(32103000, {QStringLiteral("зем Б"), QStringLiteral("архітектор Б"),
+                                      QStringLiteral("голова адм Б"), std::nullopt});
+    const QString stored = QStringLiteral("Б"), none = QStringLiteral("-"), untouched = QString();
     const struct {
         const char *label, *code, *region, *district;
+        QString officials; // after a change of district: the row's ("Б"), none stored, or untouched
     } cases[] = {
-        {"council of a district", "3222486201", "Київська область", "Києво-Святошинський район"},
-        {"the district itself", "3222400000", "Київська область", "Києво-Святошинський район"},
-        {"city of regional importance", "3210300000", "Київська область", "м Біла Церква"},
-        {"council under such a city", "3210945601", "Київська область", "м Ірпінь"},
-        {"district of Kyiv", "8038900000", "м. Київ", "Солом'янський район"},
-        {"Kyiv as a whole", "8000000000", "м. Київ", ""},
-        {"unknown district", "3299986201", "Київська область", ""},
-        {"nine characters", "322248620", "обл", "р-н"},
-        {"unknown region", "0000000000", "обл", "р-н"},
+        {"council of a district", "3222486201", "Київська область", "Києво-Святошинський район", none},
+        {"the district itself", "3222400000", "Київська область", "Києво-Святошинський район", none},
+        {"city of regional importance", "3210300000", "Київська область", "м Біла Церква", stored},
+        {"council under such a city", "3210945601", "Київська область", "м Ірпінь", none},
+        {"district of Kyiv", "8038900000", "м. Київ", "Солом'янський район", none},
+        {"Kyiv as a whole", "8000000000", "м. Київ", "", none},
+        {"unknown district", "3299986201", "Київська область", "", none},
+        {"nine characters", "322248620", "обл", "р-н", untouched},
+        {"unknown region", "0000000000", "обл", "р-н", untouched},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.label);
         State &s = state();
+        const auto setOfficials = [&s] {
+            s.Arhit = QStringLiteral("архітектор");
+            s.GolAdm = QStringLiteral("голова адм");
+            model::state().RaiZem = QStringLiteral("райзем");
+            model::state().Golova = QStringLiteral("голова");
+        };
         s.RegionName = QStringLiteral("обл");
         s.DistrictName = QStringLiteral("р-н");
-        s.Arhit = QStringLiteral("архітектор");
-        s.GolAdm = QStringLiteral("голова адм");
-        model::state().RaiZem = QStringLiteral("райзем");
-        model::state().Golova = QStringLiteral("голова");
+        s.DistrictId = -1; // officials of some other district
+        setOfficials();
         QString code = QString::fromLatin1(c.code);
         ResolveKoatuu(code);
         EXPECT_EQ(s.RegionName, QString::fromUtf8(c.region));
         EXPECT_EQ(s.DistrictName, QString::fromUtf8(c.district));
-        EXPECT_EQ(s.Arhit, QStringLiteral("архітектор"));
-        EXPECT_EQ(s.GolAdm, QStringLiteral("голова адм"));
+        if (c.officials == stored) {
+            EXPECT_EQ(s.Arhit, QStringLiteral("архітектор Б"));
+            EXPECT_EQ(s.GolAdm, QStringLiteral("голова адм Б"));
+        } else if (c.officials == none) {
+            EXPECT_EQ(s.Arhit, QString());
+            EXPECT_EQ(s.GolAdm, QString());
+        } else {
+            EXPECT_EQ(s.Arhit, QStringLiteral("архітектор"));
+            EXPECT_EQ(s.GolAdm, QStringLiteral("голова адм"));
+        }
         EXPECT_EQ(model::state().RaiZem, QStringLiteral("райзем"));
         EXPECT_EQ(model::state().Golova, QStringLiteral("голова"));
+
+        // The same district again: the officials held for it (the dialog's, say) stay.
+        setOfficials();
+        ResolveKoatuu(code);
+        EXPECT_EQ(s.Arhit, QStringLiteral("архітектор"));
+        EXPECT_EQ(s.GolAdm, QStringLiteral("голова адм"));
     }
 }
 
