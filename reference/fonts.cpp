@@ -104,6 +104,12 @@ void LoadFonts()
     }
 }
 
+void UseDefaultFonts()
+{
+    for (const FontKind &k : FontKinds())
+        state().*(k.member) = FontFromTexts(k.defaultName, k.defaultSize, k.defaultBold, k.defaultItalic);
+}
+
 bool FontsNeedDefaults()
 {
     const platform::RegKey reg;

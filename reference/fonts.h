@@ -50,6 +50,9 @@ bool WriteDefaultFonts();
 void ReportFontsNotStored();
 /// Reads the twenty values into the five records of state().
 void LoadFonts();
+/// Puts the five defaults into the records of state(), for a run whose settings file could not
+/// take them.
+void UseDefaultFonts();
 /// True when the stored "gaNameFName" is missing or not longer than one character: the start
 /// then writes the defaults.
 bool FontsNeedDefaults();

@@ -81,9 +81,14 @@ QString PrepareWorkingBase(const QString &programDir, const QString &dataDir, QS
 
 bool StartUp(const QString &programDir, const QString &dataDir)
 {
-    if (FontsNeedDefaults() && !WriteDefaultFonts())
+    if (FontsNeedDefaults() && !WriteDefaultFonts()) {
         ReportFontsNotStored();
-    LoadFonts();
+        // The file holds no fonts to load: the documents of this run take the defaults all the
+        // same, where they would take a nameless font of size 0.
+        UseDefaultFonts();
+    } else {
+        LoadFonts();
+    }
 
     QString error, notUpgraded;
     const QString base = PrepareWorkingBase(programDir, dataDir, &error);

@@ -4,6 +4,7 @@
 #include "reference/parameters.h"
 #include "reference/startup.h"
 #include "platform/regkey.h"
+#include "tests/support/fulldisk.h"
 
 #include <QLocale>
 
@@ -24,6 +25,18 @@ QString storedText(const char *name)
 
 class StartTest : public referencetesting::StartTestBase {};
 
+// The five records hold the defaults an office starts with.
+void expectDefaultFonts()
+{
+    const State &s = state();
+    const QString face = QStringLiteral("Times New Roman");
+    EXPECT_EQ(s.gaNameF, (FontSetting{face, 12, true, false}));
+    EXPECT_EQ(s.gaF, (FontSetting{face, 10, false, false}));
+    EXPECT_EQ(s.plnF, (FontSetting{face, 8, false, false}));
+    EXPECT_EQ(s.shtF, (FontSetting{face, 10, false, false}));
+    EXPECT_EQ(s.SmF, (FontSetting{face, 8, false, false}));
+}
+
 } // namespace
 
 TEST_F(StartTest, FirstStartWritesDefaultsLoadsThemAndOpensTheBase)
@@ -32,15 +45,34 @@ TEST_F(StartTest, FirstStartWritesDefaultsLoadsThemAndOpensTheBase)
     ASSERT_TRUE(StartUp(testsupport::tempDir(), dir));
     EXPECT_TRUE(BaseConn().IsOpen());
     EXPECT_TRUE(prompts->calls.empty());
-    const State &s = state();
-    const QString face = QStringLiteral("Times New Roman");
-    EXPECT_EQ(s.gaNameF, (FontSetting{face, 12, true, false}));
-    EXPECT_EQ(s.gaF, (FontSetting{face, 10, false, false}));
-    EXPECT_EQ(s.plnF, (FontSetting{face, 8, false, false}));
-    EXPECT_EQ(s.shtF, (FontSetting{face, 10, false, false}));
-    EXPECT_EQ(s.SmF, (FontSetting{face, 8, false, false}));
+    expectDefaultFonts();
     EXPECT_EQ(storedText("gaNameFBold"), QStringLiteral("True"));
     EXPECT_EQ(storedText("SmFItalic"), QStringLiteral("False"));
+}
+
+// A first start whose settings take nothing (a full disk under the settings folder) says so, and
+// the documents of the run still take the default fonts, not a nameless font of size 0.
+TEST_F(StartTest, DefaultsThatCannotBeStoredServeTheRunAllTheSame)
+{
+    const std::vector<testsupport::FullDisk::Way> ways = testsupport::FullDisk::ways();
+    // The start also opens the database: a file size limit would hold for it too.
+    if (ways.back() != testsupport::FullDisk::Tmpfs)
+        GTEST_SKIP() << "no tmpfs can be mounted here";
+    const QString dir = QFileInfo(referencetesting::copyOfBase()).path();
+    testsupport::FullDisk disk(testsupport::FullDisk::Tmpfs);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, disk.dir());
+    disk.fill(0);
+    const bool started = StartUp(testsupport::tempDir(), dir);
+    disk.release();
+    const bool stored = QFileInfo::exists(RegKey::FileName());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, testsupport::tempDir());
+
+    ASSERT_TRUE(started);
+    EXPECT_FALSE(stored);
+    ASSERT_EQ(prompts->messages().size(), 1);
+    EXPECT_TRUE(prompts->messages()[0].startsWith(QStringLiteral("Не вдалося зберегти налаштування шрифтів")))
+        << prompts->messages()[0].toStdString();
+    expectDefaultFonts();
 }
 
 TEST_F(StartTest, StoredFaceDecidesWhetherDefaultsAreWrittenAgain)
