@@ -64,4 +64,8 @@ void frmFnt::Form_Unload()
     if (!stored)
         reference::ReportFontsNotStored();
     reference::LoadFonts();
+    // A file that holds no fonts at all (the start could not store the defaults either) leaves
+    // the documents on the defaults the start used, not on a nameless font of size 0.
+    if (!stored && reference::FontsNeedDefaults())
+        reference::UseDefaultFonts();
 }

@@ -9,6 +9,7 @@
 #include "tests/support/widgettesting.h"
 
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -199,6 +200,34 @@ TEST_F(FontDialogTest, AFullDiskKeepsTheStoredFontsAndSaysSo)
         EXPECT_EQ(state().plnF, (FontSetting{QStringLiteral("Times New Roman"), 8, false, false}));
     }
     // Back to a settings folder of this test program alone.
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, testsupport::tempDir());
+}
+
+// Nothing stored (the first start could not store the defaults either) and still no room: the
+// dialog says so as it closes, and the documents stay on the defaults the start left, where they
+// took a nameless font of size 0.
+TEST_F(FontDialogTest, AFullDiskWithNoFontsStoredLeavesTheDefaults)
+{
+    for (const testsupport::FullDisk::Way way : testsupport::FullDisk::ways()) {
+        SCOPED_TRACE(testsupport::FullDisk::name(way));
+        testsupport::FullDisk disk(way);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, disk.dir());
+        prompts->calls.clear();
+        disk.fill(0);
+        UseDefaultFonts();
+        {
+            frmFnt fonts;
+            fonts.show();
+            EXPECT_TRUE(fonts.findChild<QTreeWidget *>(QStringLiteral("lstObj"))->topLevelItem(2)->text(1).isEmpty());
+            fonts.close();
+        }
+        disk.release();
+        ASSERT_EQ(prompts->messages().size(), 1);
+        EXPECT_TRUE(prompts->messages()[0].startsWith(QStringLiteral("Не вдалося зберегти налаштування шрифтів")));
+        EXPECT_FALSE(QFileInfo::exists(platform::RegKey::FileName()));
+        EXPECT_EQ(state().plnF, (FontSetting{QStringLiteral("Times New Roman"), 8, false, false}));
+        EXPECT_EQ(state().gaNameF, (FontSetting{QStringLiteral("Times New Roman"), 12, true, false}));
+    }
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, testsupport::tempDir());
 }
 
