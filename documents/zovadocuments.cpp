@@ -44,24 +44,46 @@ void FillApprovalTable(office::Table table, const ApprovalTexts &texts)
 
 namespace {
 
-/// Keeps a land-use list that holds no land use with the catalogue before it. A parcel imported
-/// from a contour file has none, and often no neighbours either: then the list's heading, the
-/// neighbours' caption and the area line are all that follows the catalogue, and where they do
-/// not fit under it they would make a sheet of their own. They go on with the catalogue's last
-/// rows instead, which keep with what follows them: the paragraphs between the two tables and
-/// the heading keep with next, and the heading's one line may break across sheets, since
-/// LibreOffice keeps a table with what follows only where it may split it.
-void KeepEmptyUseListWithCatalogue(office::Document &doc, const ZovaTemplate &tpl, uint8_t variant)
+/// True when no cell of the table holds text: a description by neighbours of a parcel without
+/// any, or one switched off, is the template's one empty row.
+bool HoldsNoText(const office::Table &table)
 {
-    if (tpl.CatalogueTable == 0 || tpl.LandTable != tpl.CatalogueTable + 1
-        || LandTableKindOf(variant) != LandTableKind::UseList)
+    for (int row = 1; row <= table.RowCount(); ++row)
+        for (int column = 1; column <= table.ColumnCount(row); ++column)
+            if (!table.Cell(row, column).Text().isEmpty())
+                return false;
+    return true;
+}
+
+/// Keeps a land table that holds nothing of the parcel with the table before it that does. A
+/// land-use list without land uses (parcels imported from contour files have none, and often no
+/// neighbours either) or a land table switched off is its caption and headings alone; where they
+/// and the area line do not fit under the catalogue, or under the description between the two,
+/// they would make a sheet of their own. They go on instead with the last rows of the
+/// description, or of the catalogue where the description is empty too, which keep with what
+/// follows them: the paragraphs between the tables keep with next, and so does every row of an
+/// empty table. A table of one row lets its row break across sheets, since LibreOffice keeps a
+/// table with what follows only where it may split it; a description of one neighbour goes on
+/// whole all the same.
+void KeepEmptyTablesWithCatalogue(office::Document &doc, const ZovaTemplate &tpl, const PlanOptions &options)
+{
+    if (tpl.CatalogueTable == 0 || tpl.LandTable < tpl.CatalogueTable)
         return;
-    office::Table list = doc.Tables(tpl.LandTable);
-    if (list.RowCount() != 1)
-        return;
-    list.KeepParagraphsBeforeWithNext();
-    list.KeepLastRowsWithNext(1);
-    list.Rows_SetAllowBreakAcrossPages(true);
+    const bool useList = LandTableKindOf(options.ZovaVariant) == LandTableKind::UseList;
+    if (options.ShowLandUse && !(useList && doc.Tables(tpl.LandTable).RowCount() == 1))
+        return; // the land table lists the parcel's land uses or holds its 6-zem row
+    for (int t = tpl.LandTable; t > tpl.CatalogueTable; --t) {
+        office::Table table = doc.Tables(t);
+        const bool empty = t == tpl.LandTable || (t == tpl.NeighbourTable && HoldsNoText(table));
+        if (empty) {
+            table.KeepParagraphsBeforeWithNext();
+            table.KeepLastRowsWithNext(table.RowCount());
+        }
+        if (table.RowCount() == 1)
+            table.Rows_SetAllowBreakAcrossPages(true);
+        if (!empty)
+            return; // rows of its own, whose last keep with what follows already
+    }
 }
 
 } // namespace
@@ -125,7 +147,7 @@ PlanOutcome FillZovaDocument(office::Document &doc, const ZovaTemplate &tpl, con
         FillNeighbourTable(doc.Tables(tpl.NeighbourTable), model::state().Parcels, st.CurDocParcel);
     else // a description left as the template has it keeps with the area line all the same
         doc.Tables(tpl.NeighbourTable).KeepLastRowsWithNext(2);
-    KeepEmptyUseListWithCatalogue(doc, tpl, options.ZovaVariant);
+    KeepEmptyTablesWithCatalogue(doc, tpl, options);
     step.setValue(approval ? 21 : 20);
     doc.Tables(tpl.AreaTable).Cell(1, 1).SetText(PlanAreaText(parcel.Area, options.AreaUnit));
     return out;

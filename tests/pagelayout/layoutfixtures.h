@@ -216,16 +216,16 @@ inline model::ParcelList LongestNamesParcels()
     return parcels;
 }
 
-/// What a round parcel carries besides its boundary: by default both, as a parcel of an exchange
-/// file mostly does; a parcel imported from a contour file has neither.
+/// What a round parcel carries besides its boundary: by default a land use and three neighbours,
+/// as a parcel of an exchange file mostly does; a parcel imported from a contour file has neither.
 struct RoundParcelHas {
     bool landUse = true;
-    bool neighbours = true;
+    int neighbours = 3; ///< 0 to 3
 };
 
 /// Adds a parcel of `n` vertices on a circle of 10 m around `centre` (drawn at 1:300) with
-/// `names` and, as `has` says, one land use over the whole of it and a neighbour along each third
-/// of its boundary; returns its index. The neighbours follow it.
+/// `names` and, as `has` says, one land use over the whole of it and a neighbour along each of the
+/// first thirds of its boundary; returns its index. The neighbours follow it.
 inline int32_t AddRoundParcelWithNeighbours(model::ParcelList &parcels, const QString &number, int n,
                                             std::pair<double, double> centre, const Names &names,
                                             RoundParcelHas has = {})
@@ -240,7 +240,7 @@ inline int32_t AddRoundParcelWithNeighbours(model::ParcelList &parcels, const QS
         p.LandUses.Add(use);
     }
     const int32_t index = parcels.Add(p);
-    for (int k = 0; k < 3 && has.neighbours; ++k) {
+    for (int k = 0; k < std::min(has.neighbours, 3); ++k) {
         const int from = k * n / 3, to = (k + 1) * n / 3;
         Coordinates shared(ring.begin() + from, ring.begin() + std::min(to, n - 1) + 1);
         parcels.Add(NeighbourOf(number + QString::number(k + 1), names.neighbours[k], shared, centre));

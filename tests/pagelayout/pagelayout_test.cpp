@@ -44,6 +44,7 @@ struct LayoutCase {
     int32_t parcel = SixPoints;
     int32_t second = 0;
     bool showNeighbours = true; ///< the main window's switch for the neighbour table
+    bool showLandUse = true;    ///< the main window's switch for the land table
 };
 
 QString CaseName(const QString &document, int32_t parcel)
@@ -270,6 +271,7 @@ protected:
         plan.PurposeText = QStringLiteral("для будівництва і обслуговування житлового будинку, господарських будівель і споруд");
         plan.ProgramDir = testsupport::programDir();
         plan.ShowNeighbours = c.showNeighbours;
+        plan.ShowLandUse = c.showLandUse;
         office::WordApp app;
         platform::NullProgress overall, step;
         report = RunDocumentBatch(app, plan, overall, step);
@@ -488,9 +490,11 @@ constexpr SheetBreak BareParcelSheetBreaks[] = {
 // closing row: every plan with a catalogue, for parcels of 4 to 40 vertices at the coordinates an
 // office meets, with ordinary names and with the longest, whose ends come to every place on a
 // sheet. Where the parcel has no land uses or no neighbours (parcels imported from contour files
-// have neither), or the neighbour table is switched off, the plan's end still goes on to a next
-// sheet with rows of its tables: every plan with a catalogue or a land-use list, for such parcels
-// with ordinary names, at the vertex counts that bring its tables to the first sheet's end.
+// have neither), or the neighbour table, the land table or both are switched off, the plan's end
+// still goes on to a next sheet with rows of its tables: every plan with a catalogue or a land-use
+// list, for such parcels with ordinary names, at the vertex counts that bring its tables to the
+// first sheet's end; with the land table switched off, also for a parcel of one neighbour, whose
+// description of one row LibreOffice keeps with what follows only where it may break that row.
 TEST_F(PageLayout, CatalogueClosesWithTwoVerticesOnItsLastSheet)
 {
     const struct {
@@ -499,20 +503,33 @@ TEST_F(PageLayout, CatalogueClosesWithTwoVerticesOnItsLastSheet)
         RoundParcelHas has;
         bool showNeighbours;
         bool everyCount; ///< 4 to 40 vertices on the plans with a catalogue; else the counts about their sheet breaks
+        bool showLandUse = true;
     } sets[] = {
         {"ordinary", OrdinaryNames(), {}, true, true},
         {"longest", LongestNames(), {}, true, true},
-        {"bare", OrdinaryNames(), {false, false}, true, false},
-        {"no-neighbours", OrdinaryNames(), {true, false}, true, false},
-        {"no-land-uses", OrdinaryNames(), {false, true}, true, false},
+        {"bare", OrdinaryNames(), {false, 0}, true, false},
+        {"no-neighbours", OrdinaryNames(), {true, 0}, true, false},
+        {"no-land-uses", OrdinaryNames(), {false, 3}, true, false},
         {"hidden-neighbours", OrdinaryNames(), {}, false, false},
+        {"hidden-land-uses", OrdinaryNames(), {}, true, false, false},
+        {"one-neighbour-hidden-land-uses", OrdinaryNames(), {true, 1}, true, false, false},
+        {"hidden-tables", OrdinaryNames(), {}, false, false, false},
     };
     // The vertex counts a set renders with a template, from and to; none where from > to.
     const auto counts = [](const auto &set, const ZovaTemplate &t) -> std::pair<int, int> {
         if (set.everyCount)
             return t.CatalogueTable != 0 ? std::pair{4, 40} : std::pair{0, -1};
-        if (!set.showNeighbours && t.NeighbourTable + 1 != t.AreaTable)
-            return {0, -1}; // the switch matters where the description closes the plan
+        // A land table switched off matters where it follows the catalogue; with a description
+        // switched off or of one neighbour, where that description stands between the two. A
+        // description switched off alone matters where it closes the plan.
+        if (!set.showLandUse) {
+            const bool follows = t.CatalogueTable != 0 && t.LandTable > t.CatalogueTable;
+            const bool between = t.CatalogueTable < t.NeighbourTable && t.NeighbourTable < t.LandTable;
+            if (!follows || ((!set.showNeighbours || set.has.neighbours == 1) && !between))
+                return {0, -1};
+        } else if (!set.showNeighbours && t.NeighbourTable + 1 != t.AreaTable) {
+            return {0, -1};
+        }
         if (t.CatalogueTable == 0) // the list does not grow with the vertices: the fewest and the most
             return LandTableKindOf(t.Variant) == LandTableKind::UseList ? std::pair{4, 40} : std::pair{0, -1};
         for (const SheetBreak &b : BareParcelSheetBreaks)
@@ -542,6 +559,7 @@ TEST_F(PageLayout, CatalogueClosesWithTwoVerticesOnItsLastSheet)
                 LayoutCase c{QStringLiteral("catalogue-%1-%2-%3-points").arg(base).arg(set.name).arg(n), KindCadastralPlan,
                              t->Paper, t->Variant, parcel};
                 c.showNeighbours = set.showNeighbours;
+                c.showLandUse = set.showLandUse;
                 if (!set.everyCount && t->CatalogueTable != 0)
                     windowOf[c.name] = base + QStringLiteral(", ") + QString::fromLatin1(set.name);
                 cases.push_back(c);
