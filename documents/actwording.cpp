@@ -162,6 +162,12 @@ ActWording ComputeActWording(const QString &pz, const ActTerritory &t, uint8_t w
         w.SigningHead = t.Golova;
         w.SigningIsCouncil = true;
     }
+    // A head with no name stored leaves the signature line bare; the act says so.
+    if (w.SigningHead.trimmed().isEmpty())
+        w.Problems << (w.SigningIsCouncil ? QStringLiteral("Голову ради не вказано: в акті його підпис без прізвища "
+                                                           "(Опції → Визначити територію)")
+                                          : QStringLiteral("Голову адміністрації не вказано: в акті його підпис без прізвища "
+                                                           "(Опції → Визначити територію)"));
     return w;
 }
 

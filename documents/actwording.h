@@ -54,7 +54,8 @@ struct ActWording {
 /// council's head, 2 the administration's) and of where the act is kept (`storage`, 1 the land
 /// office, 2 the council, 3 the administration). A code without its own rule is looked up in the
 /// grounds table for the issuer. The names are made by cutting letters off first words and adding
-/// fixed endings; a word too short to cut leaves its text empty and a problem. Throws zova::Error
+/// fixed endings; a word too short to cut leaves its text empty and a problem, and so does a signing
+/// head with no name. Throws zova::Error
 /// on a database failure.
 ActWording ComputeActWording(const QString &pz, const ActTerritory &t, uint8_t who, uint8_t storage);
 

@@ -82,6 +82,15 @@ private:
     QStringList &m_problems;
 };
 
+/// The land office's head signs every act; one with no name stored leaves that line bare, which
+/// the act says.
+void NameMissingLandOfficeHead(const QString &raiZem, QStringList &problems)
+{
+    if (raiZem.trimmed().isEmpty())
+        problems << QStringLiteral("Начальника відділу земельних ресурсів не вказано: в акті його підпис без прізвища "
+                                   "(Опції → Визначити територію)");
+}
+
 /// A text box of an act: no fill and no line, centred text of 10 pt without paragraph spacing,
 /// unless told otherwise.
 office::Shape ActBox(office::Document &doc, const QRectF &box, const QString &text, double size = 10, int alignment = 1)
@@ -194,6 +203,7 @@ ActOutcome FillNewStateAct(office::Document &doc, const PlanOptions &options, in
     const ActTerritory territory = CurrentActTerritory();
     const ActWording w = ComputeActWording(parcel.PZ, territory, options.WhoChoice, options.StorageChoice);
     out.Problems << w.Problems;
+    NameMissingLandOfficeHead(raiZem, out.Problems);
     step.setValue(2);
 
     fill.set("raividdilu", w.OfficeAdjective);
@@ -320,6 +330,7 @@ ActOutcome FillApprovalAct(office::Document &doc, const PlanOptions &options, in
     ActFill fill(doc, out.Problems);
     const ActWording w = ComputeActWording(parcel.PZ, territory, options.WhoChoice, options.StorageChoice);
     out.Problems << w.Problems;
+    NameMissingLandOfficeHead(model::state().RaiZem, out.Problems);
     step.setValue(2);
 
     fill.set("OrgKind", w.DecisionLead);

@@ -436,6 +436,47 @@ TEST_F(Acts, CoOwnersSignAsTheFrontDoes)
     }
 }
 
+// A signature whose signer has no name (no administration's head stored for the district of an
+// opened file, no council head in the file, no land office head) is named in the act's remarks,
+// and only that one; the act is made all the same, the signature line without a name.
+TEST_F(Acts, ASignatureWithoutItsSignersNameIsNamed)
+{
+    const struct {
+        const char *name, *pz;
+        uint8_t who;
+        QString *emptied;
+        const char *problem; // null: every signer has a name
+    } cases[] = {
+        {"the council's head signs", "РВ,47,22.11.2006", SignsCouncilHead, &model::state().Golova, "Голову ради не вказано"},
+        {"the administration's head signs", "РВ,47,22.11.2006", SignsAdministrationHead, &reference::state().GolAdm,
+         "Голову адміністрації не вказано"},
+        {"an order signed by its administration", "РА,3,02.02.2007", SignsCouncilHead, &reference::state().GolAdm,
+         "Голову адміністрації не вказано"},
+        {"the land office's head", "РВ,47,22.11.2006", SignsCouncilHead, &model::state().RaiZem,
+         "Начальника відділу земельних ресурсів не вказано"},
+        {"the council's head missing, the administration's signs", "РА,3,02.02.2007", SignsAdministrationHead,
+         &model::state().Golova, nullptr},
+    };
+    model::state().Parcels[1].NM = QStringLiteral("Бойко Іван|Бойко Марія");
+    for (const uint8_t kind : {KindNewStateAct, KindApprovalAct, KindApprovalActShares})
+        for (const auto &c : cases) {
+            SCOPED_TRACE(testing::Message() << "kind " << int(kind) << ": " << c.name);
+            SetTerritory();
+            *c.emptied = QString();
+            model::state().Parcels[1].PZ = QString::fromUtf8(c.pz);
+            plan.WhoChoice = c.who;
+            office::Document &doc = fill(kind);
+            const QString problems = outcome.Problems.join(QLatin1Char('\n'));
+            if (c.problem) {
+                ASSERT_EQ(outcome.Problems.size(), 1) << problems.toStdString();
+                EXPECT_TRUE(problems.startsWith(QString::fromUtf8(c.problem))) << problems.toStdString();
+            } else {
+                EXPECT_TRUE(outcome.Problems.isEmpty()) << problems.toStdString();
+            }
+            doc.Close();
+        }
+}
+
 TEST_F(Acts, SecondParcelDrawnBesideAtOneScale)
 {
     model::state().Parcels[1].DB = QStringLiteral("4");
