@@ -131,6 +131,8 @@ QString PackageReport::FailureText() const
                                                     : QStringLiteral("у документах ") + numbers.join(QStringLiteral(", "));
         lines << QStringLiteral("Організацію-виконавця не задано: %1 її назви немає (Опції → Редагувати штамп)").arg(where);
     }
+    if (WithoutPurpose)
+        lines << QStringLiteral("Цільове призначення ділянки не вибрано: у звіті воно порожнє");
     if (!Failures.empty()) {
         lines << QStringLiteral("Не вдалося зробити документи пакета (%1):").arg(Failures.size());
         for (const PackageFailure &f : Failures) {
@@ -222,6 +224,8 @@ PackageReport MakeReportDocuments(office::WordApp &app, PackageArguments &args, 
     } else if (s.ReportMode == ReportPrivate && args.CombinedReport) {
         // The combined report is always left for the operator, whatever the document action says.
         makeInto(report, 0, app, &CombinedReportDocument(), run, programDir, documents::ActionOpen, names);
+        // Its title names the purpose chosen in the window; made without one, it says so as the acts do.
+        report.WithoutPurpose = !report.Done.empty() && run.PurposeName.trimmed().isEmpty();
     }
     if (!report.Done.empty())
         report.LeftOut = s.LeftOut;

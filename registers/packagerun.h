@@ -95,7 +95,11 @@ struct PackageReport {
     /// The documents made with no organisation's name where they have a place for it (0 the
     /// combined report), since none is set in the title block.
     std::vector<int> WithoutOrganisation;
-    /// The message for the operator about the documents made without the organisation, those that
+    /// The combined report was made while no purpose is chosen in the main window: its purpose
+    /// line is empty.
+    bool WithoutPurpose = false;
+    /// The message for the operator about the documents made without the organisation (and the
+    /// combined report without a purpose), those that
     /// were not made, the parcels left out of those made, and those saved but not opened because
     /// nothing could open them; empty when
     /// all went as asked.

@@ -421,6 +421,29 @@ TEST_F(PackageRunTest, DocumentsMadeWithoutTheOrganisationAreNamed)
         << report.FailureText().toStdString();
 }
 
+// The combined report prints the purpose chosen in the main window under its title; made while
+// none is chosen (the one chosen was removed from the database), the run says so, as the acts and
+// plans do, and names the purpose nowhere else.
+TEST_F(PackageRunTest, TheCombinedReportMadeWithoutAPurposeSaysSo)
+{
+    threeGroups();
+    state().ReportMode = ReportPrivate;
+    reference::state().OrganTitle = QStringLiteral("ТОВ «Земпроект»");
+    platform::NullProgress progress;
+    const QString remark = QStringLiteral("Цільове призначення ділянки не вибрано: у звіті воно порожнє");
+    for (const QString &purpose : {QStringLiteral("для ведення городництва"), QString(), QStringLiteral("  ")}) {
+        SCOPED_TRACE(purpose.toStdString());
+        reference::state().PurposeName = purpose;
+        office::WordApp app;
+        const PackageReport report = MakeReportDocuments(app, args, progress);
+        ASSERT_EQ(report.Done.size(), 1u) << report.FailureText().toStdString();
+        EXPECT_EQ(report.FailureText().toStdString(), (purpose.trimmed().isEmpty() ? remark : QString()).toStdString());
+    }
+    // The documents of the share kind print no purpose, so they say nothing of it.
+    reference::state().PurposeName.clear();
+    EXPECT_TRUE(runShares({1, 8}, progress).FailureText().isEmpty());
+}
+
 TEST_F(PackageRunTest, DocumentActionsOfTheShareKind)
 {
     threeGroups();
