@@ -30,6 +30,7 @@ void FillLandOfficeConclusion(office::Document &doc, PackageRun &run)
                     {"viddil2", PlaceRole::OfficeGenitive, PlaceText::Word},
                     {"viddil3", PlaceRole::OfficeGenitive, PlaceText::Word},
                     {"viddil4", PlaceRole::Office, PlaceText::Word}});
+    WriteCouncilBookmarks(doc, run, {{"council_kind", CouncilText::Kind}});
 }
 
 void FillArchitectureConclusion(office::Document &doc, PackageRun &run)

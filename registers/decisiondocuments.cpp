@@ -11,6 +11,7 @@ void FillCouncilDecision(office::Document &doc, PackageRun &run)
     WriteCommonBookmarks(doc, run, {"arall", "arzagkor", "golova", "golova1", "org"});
     WriteBookmarks(doc, {{"rada", zova::UpperCase(CouncilNameText(run))}, {"rada1", CouncilNameText(run)}});
     WriteCommonBookmarks(doc, run, {"radu", "radu1", "radu2", "radu3"});
+    WriteCouncilBookmarks(doc, run, {{"golova_kind", CouncilText::Head}, {"golova1_kind", CouncilText::Head}});
     WritePlaceBookmarks(doc, run,
                         {{"reg", PlaceRole::District, PlaceText::NameCapitals},
                          {"reg1", PlaceRole::District},
@@ -36,6 +37,7 @@ void FillDistrictOrder(office::Document &doc, PackageRun &run)
     const QString signsKind = run.city() ? adm.kind.trimmed() : QStringLiteral("адміністрації");
     WriteBookmarks(doc, {{"adm_sign", signs}, {"adm_sign_kind", signsKind}, {"adm_sign1", signs}, {"adm_sign1_kind", signsKind}});
     WriteCommonBookmarks(doc, run, {"zagkor"});
+    WriteCouncilBookmarks(doc, run, {{"council_kind", CouncilText::Kind}});
     office::Table table = doc.Tables(1);
     WriteAreaTable(table, run);
 }

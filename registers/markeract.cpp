@@ -17,6 +17,7 @@ void FillBoundaryMarkerAct(office::Document &doc, PackageRun &run)
                          {"reg2", PlaceRole::OfficeGenitive},
                          {"reg3", PlaceRole::OfficeGenitive}});
     WriteCommonBookmarks(doc, run, {"vuk", "vuk1"});
+    WriteCouncilBookmarks(doc, run, {{"golova1_kind", CouncilText::HeadInText}});
     office::Table markers = doc.Tables(2);
     AppendParcelRows(
         markers, 1, run.groups(),

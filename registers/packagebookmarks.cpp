@@ -98,6 +98,17 @@ void WritePlaceBookmarks(office::Document &doc, const PackageRun &run, std::init
     }
 }
 
+void WriteCouncilBookmarks(office::Document &doc, const PackageRun &run, std::initializer_list<CouncilBookmark> bookmarks)
+{
+    const CouncilWords words = CouncilWordsOf(run.CouncilName);
+    for (const CouncilBookmark &b : bookmarks) {
+        QString text = b.Text == CouncilText::Kind ? words.kind : words.head;
+        if (b.Text == CouncilText::HeadInText && !text.isEmpty())
+            text[0] = text[0].toLower();
+        doc.Bookmarks(QLatin1String(b.Name)).SetText(text);
+    }
+}
+
 bool NamesOrganisation(const office::Document &doc)
 {
     for (const char *name : {"org", "org1", "orgname", "orgname1"})

@@ -49,6 +49,24 @@ struct PlaceBookmark {
 /// template has one. Throws office::Error for a bookmark the document lacks.
 void WritePlaceBookmarks(office::Document &doc, const PackageRun &run, std::initializer_list<PlaceBookmark> bookmarks);
 
+/// How a bookmark shows the package's council by its kind (CouncilWordsOf).
+enum class CouncilText : uint8_t {
+    Head,       ///< its head's title: "Сільський голова", "Міський голова"
+    HeadInText, ///< the same with a small first letter, within a sentence
+    Kind,       ///< its kind in the genitive with the blank before it, where "ради" follows: " сільської"
+};
+
+/// A bookmark that names the package's council or its head by the council's kind.
+struct CouncilBookmark {
+    const char *Name;
+    CouncilText Text;
+};
+
+/// Writes each bookmark with the council's words of its kind: a village council's head is
+/// "Сільський голова", a town's "Селищний голова", a city's "Міський голова". Throws office::Error
+/// for a bookmark the document lacks.
+void WriteCouncilBookmarks(office::Document &doc, const PackageRun &run, std::initializer_list<CouncilBookmark> bookmarks);
+
 /// True when the document has a place for the organisation's name (bookmarks "org", "org1",
 /// "orgname", "orgname1").
 bool NamesOrganisation(const office::Document &doc);

@@ -117,6 +117,30 @@ PlaceWords PlaceWordsOf(const QString &districtName, const QString &centreName, 
     return {};
 }
 
+CouncilWords CouncilWordsOf(const QString &councilName)
+{
+    static const struct {
+        QString stem;
+        CouncilWords words;
+    } kinds[] = {
+        {QStringLiteral("сільськ"), {QStringLiteral("Сільський голова"), QStringLiteral(" сільської")}},
+        {QStringLiteral("селищн"), {QStringLiteral("Селищний голова"), QStringLiteral(" селищної")}},
+        {QStringLiteral("міськ"), {QStringLiteral("Міський голова"), QStringLiteral(" міської")}},
+        {QStringLiteral("районн"), {QStringLiteral("Голова районної ради"), QStringLiteral(" районної")}},
+    };
+    // The first word is the council's own name; the status word follows it.
+    QStringList words;
+    for (const QString &w : zova::SplitWords(councilName))
+        if (!w.isEmpty())
+            words << w;
+    for (qsizetype k = 1; k < words.size(); ++k)
+        for (const auto &kind : kinds)
+            if (words[k].startsWith(kind.stem, Qt::CaseInsensitive))
+                return kind.words;
+    // Not a kind the documents know ("Невизначена рада"): the head and the council without one.
+    return {QStringLiteral("Голова ради"), QString()};
+}
+
 NoteDistrict NoteDistrictOf(const QString &districtName, const QString &centreName)
 {
     if (IsCityOfRegionalImportance(districtName, centreName)) {

@@ -57,6 +57,15 @@ struct PlaceWords {
 /// adjective (IsCityOfRegionalImportance).
 PlaceWords PlaceWordsOf(const QString &districtName, const QString &centreName, PlaceRole role);
 
+/// The words by which the documents name a council's head and the council itself, told by the
+/// council's status word, the word after its name ("Петрівська сільська", "Чабанівська селищна",
+/// "Білоцерківська міська", "Києво-Святошинська районна"); letter case does not matter.
+struct CouncilWords {
+    QString head; ///< "Сільський голова", "Селищний голова", "Міський голова", "Голова районної ради"; "Голова ради" for a council of no known kind
+    QString kind; ///< the kind in the genitive with its leading blank, before "ради": " сільської", " селищної", " міської", " районної"; empty for a council of no known kind
+};
+CouncilWords CouncilWordsOf(const QString &councilName);
+
 /// The land office and the district as the transmittal note names them, each with the word that
 /// follows it: "Києво-Святошинський" " районний" (відділ земельних ресурсів) and
 /// "Києво-Святошинського" " району" (DistrictWord and DistrictGenitive). A city of regional

@@ -34,6 +34,34 @@ TEST(TerritoryNames, DistrictGenitiveAndWord)
     }
 }
 
+// The council's head and the council's kind come from its status word, the word after its name,
+// however the operator typed it; a council of no known kind gets neither a village's nor a town's.
+TEST(TerritoryNames, CouncilWordsFollowTheStatusWord)
+{
+    const struct {
+        const char *council, *head, *kind;
+    } cases[] = {
+        {"Софіївсько-Борщагівська сільська", "Сільський голова", " сільської"},
+        {"Петрівська сільська рада", "Сільський голова", " сільської"},
+        {"Чабанівська селищна", "Селищний голова", " селищної"},
+        {"ГОСТОМЕЛЬСЬКА СЕЛИЩНА", "Селищний голова", " селищної"},
+        {"Білоцерківська міська", "Міський голова", " міської"},
+        {"  Боярська   міська ", "Міський голова", " міської"},
+        {"Києво-Святошинська районна", "Голова районної ради", " районної"},
+        // The name itself is never taken for the kind.
+        {"Міська", "Голова ради", ""},
+        {"Новосільська сільська", "Сільський голова", " сільської"},
+        {"Невизначена рада", "Голова ради", ""},
+        {"", "Голова ради", ""},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.council);
+        const CouncilWords words = CouncilWordsOf(QString::fromUtf8(c.council));
+        EXPECT_EQ(words.head, QString::fromUtf8(c.head));
+        EXPECT_EQ(words.kind, QString::fromUtf8(c.kind));
+    }
+}
+
 namespace {
 
 class Notes : public registerstesting::RegistersTest {

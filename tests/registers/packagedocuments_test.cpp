@@ -133,12 +133,14 @@ std::vector<DocumentCase> documentCases()
     const QString office = QStringLiteral("районного"), officeNom = QStringLiteral("районний");
     const QString adm = QStringLiteral(" районної державної адміністрації");
     const QString headingAdm = QStringLiteral(" РАЙОННА ДЕРЖАВНА АДМІНІСТРАЦІЯ");
+    // The council's head and its kind, a village council's.
+    const QString head = QStringLiteral("Сільський голова"), kind = QStringLiteral(" сільської");
     std::vector<DocumentCase> cases = {
         {2,
          {{"obl", QStringLiteral("КИЇВСЬКОЇ")}, {"reg", QStringLiteral("КИЄВО-СВЯТОШИНСЬКОГО")},
           {"reg_kind", QStringLiteral(" РАЙОНУ")}, {"reg1", DG}, {"reg1_kind", ofOffice},
           {"rada", QStringLiteral("СОФІЇВСЬКО-БОРЩАГІВСЬКА СІЛЬСЬКА ")}, {"radu", CG}, {"raizem", RaiZem},
-          {"golova", Golova}, {"golova1", Golova}},
+          {"golova", Golova}, {"golova1", Golova}, {"golova_kind", head}, {"golova1_kind", head}},
          {1, 3, ownerList(QStringLiteral("12"), QStringLiteral("13"), QStringLiteral("14а"), QStringLiteral("7"))},
          {1, 3, {emptyOwnerTotal}},
          true},
@@ -162,7 +164,7 @@ std::vector<DocumentCase> documentCases()
           {"radu1", CG}, {"raizem", RaiZem},
           {"raizem1", RaiZem}, {"reg", sign}, {"reg_kind", QStringLiteral(" РАЙОННИЙ")}, {"reg1", DG},
           {"reg1_kind", ofDistrict}, {"viddil", office}, {"viddil1", office}, {"viddil2", office}, {"viddil3", office},
-          {"viddil4", officeNom}},
+          {"viddil4", officeNom}, {"council_kind", kind}},
          {1, 3, areaTable()},
          {1, 3, {emptyAreaTotal}}},
         {6,
@@ -173,7 +175,8 @@ std::vector<DocumentCase> documentCases()
          {1, 3, areaTable()},
          {1, 3, {emptyAreaTotal}}},
         {7,
-         {{"date", year}, {"golova", Golova}, {"golova1", Golova}, {"golova2", Golova}, {"org", Org},
+         {{"date", year}, {"golova", Golova}, {"golova1", Golova}, {"golova1_kind", QStringLiteral("сільський голова")},
+          {"golova2", Golova}, {"org", Org},
           {"org_lead", QStringLiteral(" (")}, {"org_tail", QStringLiteral(")")}, {"org1", Org}, {"org1_lead", bracket},
           {"org1_tail", QStringLiteral(")")},
           {"radu", CG}, {"radu1", CG}, {"radu2", CG}, {"radu3", CG}, {"raizem", RaiZem}, {"raizem1", RaiZem},
@@ -186,7 +189,8 @@ std::vector<DocumentCase> documentCases()
            {QStringLiteral(" 2"), NM2, QStringLiteral("7"), QStringLiteral(" 5")}}},
          {2, 2, {}}},
         {8,
-         {{"arall", ha(SumArea)}, {"arzagkor", ha(CommonLand)}, {"golova", Golova}, {"golova1", Golova}, {"org", Org},
+         {{"arall", ha(SumArea)}, {"arzagkor", ha(CommonLand)}, {"golova", Golova}, {"golova1", Golova},
+          {"golova_kind", head}, {"golova1_kind", head}, {"org", Org},
           {"org_lead", bracket}, {"org_tail", QStringLiteral(")")},
           {"rada", QStringLiteral("СОФІЇВСЬКО-БОРЩАГІВСЬКА СІЛЬСЬКА ")}, {"rada1", CN + QLatin1Char(' ')}, {"radu", CG},
           {"radu1", CG}, {"radu2", CG}, {"radu3", CG}, {"reg", QStringLiteral("КИЄВО-СВЯТОШИНСЬКОГО")},
@@ -201,7 +205,7 @@ std::vector<DocumentCase> documentCases()
           {"viddil", QStringLiteral("Районному")}, {"adm", adm.trimmed()},
           {"adm_sign", QStringLiteral(" районної державної")}, {"adm_sign_kind", QStringLiteral("адміністрації")},
           {"adm_sign1", QStringLiteral(" районної державної")}, {"adm_sign1_kind", QStringLiteral("адміністрації")},
-          {"zagkor", ha(CommonLand)}},
+          {"zagkor", ha(CommonLand)}, {"council_kind", kind}},
          {1, 3, areaTable()},
          {1, 3, {emptyAreaTotal}}},
         {10,

@@ -12,6 +12,7 @@
 #include "registers/forms/frmSave.h"
 #include "registers/forms/frmZvt.h"
 #include "registers/forms/packagecommand.h"
+#include "registers/forms/registercommands.h"
 #include "reference/territory.h"
 #include "registers/state.h"
 #include "tests/documents_builders/builderstesting.h"
@@ -25,6 +26,9 @@
 #include <QRegularExpression>
 #include <QToolButton>
 #include <gtest/gtest.h>
+#include <map>
+#include <utility>
+#include <vector>
 
 using builderstesting::run;
 
@@ -66,6 +70,17 @@ void keep(const QString &file, const QString &name)
         QFile::remove(target);
         QFile::copy(file, target);
     }
+}
+
+/// Every paragraph and table cell of a saved document as python-docx reads it, one a line.
+QString docxText(const QString &docx)
+{
+    const QJsonObject read = builderstesting::readWithPythonDocx(docx);
+    QStringList texts = read[QStringLiteral("paragraphs")].toVariant().toStringList();
+    for (const QJsonValue &table : read[QStringLiteral("tables")].toArray())
+        for (const QJsonValue &row : table.toArray())
+            texts += row.toVariant().toStringList();
+    return texts.join(QLatin1Char('\n'));
 }
 
 class PackageEndToEnd : public builderstesting::BuilderTest {
@@ -143,6 +158,26 @@ protected:
             *messages = prompts->messages().mid(told);
         else
             EXPECT_TRUE(prompts->messages().isEmpty()) << prompts->messages().join(QLatin1Char('|')).toStdString();
+    }
+
+    /// The sample opened again with its code changed to `code`, as an office's file of that
+    /// council would be, and the fixture's parcels selected.
+    void openSampleWithCode(const char *code)
+    {
+        QFile sample(testsupport::sourcePath(QStringLiteral("samples/sofiivska-dos.in4")));
+        ASSERT_TRUE(sample.open(QIODevice::ReadOnly));
+        const QString path = QDir(out).filePath(QStringLiteral("%1.in4").arg(QLatin1String(code)));
+        QFile copy(path);
+        ASSERT_TRUE(copy.open(QIODevice::WriteOnly));
+        copy.write(sample.readAll().replace("3222486201", code));
+        copy.close();
+        platform::NullProgress progress;
+        model::CommitLoad(model::LoadExchangeFile(path, 1, progress), path, 1);
+        reference::ResolveKoatuu(model::state().Koatuu);
+        model::ParcelList &parcels = model::state().Parcels;
+        parcels[5].KF = parcels[2].KF;
+        for (int i : {2, 3, 5})
+            parcels[i].Selected = -1;
     }
 
     std::unique_ptr<platform::Desktop> oldDesktop;
@@ -489,4 +524,65 @@ TEST_F(PackageEndToEnd, ACityOfRegionalImportancesFileGivesTheCitysPackage)
     const QString text = pageText(pdf, 1) + QLatin1Char(' ') + pageText(pdf, 2);
     EXPECT_TRUE(text.contains(QStringLiteral("на території Білоцерківської міської ради м. Біла Церква"))) << text.toStdString();
     EXPECT_FALSE(text.contains(QStringLiteral("район"))) << text.toStdString();
+}
+
+// The council's head and the council are named by the council's kind, which its status word
+// tells: the sample's village council, a town council of the same district and the city of
+// regional importance, each opened from the sample with its own code. Every document of both kinds
+// of package and the transmittal note, read back by python-docx: the town's and the city's print
+// no village word, and the village's read as they always have.
+TEST_F(PackageEndToEnd, TheCouncilAndItsHeadAreNamedByTheCouncilsKind)
+{
+    const struct {
+        const char *name, *code, *council, *head, *kind;
+    } councils[] = {
+        {"village", "3222486201", "Софіївсько-Борщагівська сільська", "Сільський голова", "сільської"},
+        {"town", "3222457400", "Чабанівська селищна", "Селищний голова", "селищної"},
+        {"city of regional importance", "3210300000", "Білоцерківська міська", "Міський голова", "міської"},
+    };
+    // A village word, not the one of agriculture ("сільськогосподарського").
+    const QRegularExpression villageWord(QStringLiteral("(^|[^\\w’'-])[Сс]ільськ(?!огосподар)"),
+                                         QRegularExpression::UseUnicodePropertiesOption);
+    for (const auto &c : councils) {
+        SCOPED_TRACE(c.name);
+        openSampleWithCode(c.code);
+        ASSERT_EQ(reference::state().CouncilName, QString::fromUtf8(c.council));
+        const QString head = QString::fromUtf8(c.head), kind = QString::fromUtf8(c.kind);
+        const QString headInText = head.left(1).toLower() + head.mid(1);
+        // The places that name the head or the council by its kind, each as often as it stands there.
+        const std::map<int, std::vector<std::pair<QString, int>>> phrases = {
+            {2, {{QLatin1Char('\n') + head + QStringLiteral("\t____________\t"), 2}}},
+            {5, {{QStringLiteral("на підставі рішення %1 ради, заяв").arg(kind), 1}}},
+            {7, {{QStringLiteral("голова комісії — ") + headInText + QLatin1Char('\n'), 1}}},
+            {8, {{QLatin1Char('\n') + head + QStringLiteral("\t____________\t"), 2}}},
+            {9, {{QStringLiteral("у віданні %1 ради.").arg(kind), 1}}},
+        };
+
+        QDir(out).removeRecursively();
+        QDir().mkpath(out);
+        makePackage(documents::KindSharesDocumentation, QStringLiteral("frPai"), QStringLiteral("4"), QStringLiteral("1"));
+        makePackage(documents::KindPrivateDocumentation, QStringLiteral("frTd"), QString(), QString());
+        registers::MakeNaklCommand(testsupport::programDir(), reference::state().PurposeName);
+        EXPECT_TRUE(prompts->messages().isEmpty()) << prompts->messages().join(QLatin1Char('|')).toStdString();
+        ASSERT_FALSE(desktop().opened.isEmpty());
+        const QString note = desktop().opened.last();
+        ASSERT_TRUE(note.endsWith(QStringLiteral(".docx")) && QFileInfo(note).fileName().startsWith(QStringLiteral("Накладна")))
+            << note.toStdString();
+
+        for (int number = 0; number <= 13; ++number) {
+            SCOPED_TRACE(number); // 0 the combined report, 13 the note
+            const QString path = number == 0    ? QDir(out).filePath(QStringLiteral("tdmany.docx"))
+                                 : number == 13 ? note
+                                                : QDir(out).filePath(QStringLiteral("p%1.docx").arg(number));
+            const QString all = QLatin1Char('\n') + docxText(path) + QLatin1Char('\n');
+            if (const auto it = phrases.find(number); it != phrases.end()) {
+                for (const auto &[phrase, times] : it->second)
+                    EXPECT_EQ(all.count(phrase), times) << phrase.toStdString() << "\n in \n" << all.toStdString();
+            }
+            if (QString::fromUtf8(c.name) != QStringLiteral("village")) {
+                const QRegularExpressionMatch m = villageWord.match(all);
+                EXPECT_FALSE(m.hasMatch()) << m.captured(0).toStdString() << "\n in \n" << all.toStdString();
+            }
+        }
+    }
 }
