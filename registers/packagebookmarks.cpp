@@ -4,6 +4,7 @@
 #include "common/numbers.h"
 #include "common/text.h"
 
+#include <algorithm>
 #include <array>
 
 namespace registers {
@@ -15,6 +16,7 @@ using Value = QString (*)(const PackageRun &);
 struct CommonBookmark {
     std::array<const char *, 8> Names; ///< the bookmarks that share the value; unused places null
     Value Of;
+    std::optional<Signer> Who = std::nullopt; ///< the person the value names
 };
 
 const CommonBookmark commonBookmarks[] = {
@@ -25,13 +27,13 @@ const CommonBookmark commonBookmarks[] = {
     {{"date", "date1", "date2", "date3"}, [](const PackageRun &r) { return r.Year; }},
     {{"orgname", "orgname1"}, [](const PackageRun &r) { return zova::UpperCase(r.OrganTitle); }},
     {{"org", "org1"}, [](const PackageRun &r) { return r.OrganTitle; }},
-    {{"dur"}, [](const PackageRun &r) { return r.NDur; }},
-    {{"vuk", "vuk1"}, [](const PackageRun &r) { return r.NSkl; }},
-    {{"raizem", "raizem1", "raizem2"}, [](const PackageRun &r) { return r.RaiZem; }},
-    {{"golova", "golova1", "golova2"}, [](const PackageRun &r) { return r.Golova; }},
+    {{"dur"}, [](const PackageRun &r) { return r.NDur; }, Signer::Director},
+    {{"vuk", "vuk1"}, [](const PackageRun &r) { return r.NSkl; }, Signer::Executor},
+    {{"raizem", "raizem1", "raizem2"}, [](const PackageRun &r) { return r.RaiZem; }, Signer::LandOfficeHead},
+    {{"golova", "golova1", "golova2"}, [](const PackageRun &r) { return r.Golova; }, Signer::CouncilHead},
     {{"kspname", "kspname1"}, [](const PackageRun &r) { return r.KspName; }},
-    {{"arhname", "arhname1"}, [](const PackageRun &r) { return r.Arhit; }},
-    {{"goladm", "goladm1"}, [](const PackageRun &r) { return r.GolAdm; }},
+    {{"arhname", "arhname1"}, [](const PackageRun &r) { return r.Arhit; }, Signer::Architect},
+    {{"goladm", "goladm1"}, [](const PackageRun &r) { return r.GolAdm; }, Signer::AdministrationHead},
     {{"arall", "arrall"}, [](const PackageRun &r) { return HectareText(r.SumArea); }},
     {{"arr"}, [](const PackageRun &r) { return HectareText(r.SumCat1); }},
     {{"ars"}, [](const PackageRun &r) { return HectareText(r.SumCat2); }},
@@ -107,6 +109,51 @@ void WriteCouncilBookmarks(office::Document &doc, const PackageRun &run, std::in
             text[0] = text[0].toLower();
         doc.Bookmarks(QLatin1String(b.Name)).SetText(text);
     }
+}
+
+std::vector<Signer> UnnamedSigners(const office::Document &doc, const PackageRun &run)
+{
+    std::vector<Signer> unnamed;
+    for (const CommonBookmark &b : commonBookmarks) {
+        if (!b.Who || !b.Of(run).trimmed().isEmpty())
+            continue;
+        for (const char *n : b.Names)
+            if (n && doc.HasBookmark(QLatin1String(n))) {
+                unnamed.push_back(*b.Who);
+                break;
+            }
+    }
+    std::sort(unnamed.begin(), unnamed.end());
+    return unnamed;
+}
+
+QString UnnamedSignerText(Signer who, const QString &where)
+{
+    const QString staff = QStringLiteral("(Опції → Редагувати штамп)");
+    const QString territory = QStringLiteral("(Опції → Визначити територію)");
+    const auto line = [&](const char *whom, const QString &menu) {
+        return QStringLiteral("%1 не вказано: %2 його прізвища немає %3").arg(QString::fromUtf8(whom), where, menu);
+    };
+    switch (who) {
+    case Signer::Director:
+        return line("Директора", staff);
+    case Signer::Executor:
+        return line("Виконавця", staff);
+    case Signer::LandOfficeHead:
+        return line("Начальника відділу земельних ресурсів", territory);
+    case Signer::CouncilHead:
+        return line("Голову ради", territory);
+    case Signer::Architect:
+        return line("Архітектора", territory);
+    case Signer::AdministrationHead:
+        return line("Голову адміністрації", territory);
+    }
+    return QString();
+}
+
+QString UnnamedOrganisationText(const QString &where)
+{
+    return QStringLiteral("Організацію-виконавця не задано: %1 її назви немає (Опції → Редагувати штамп)").arg(where);
 }
 
 bool NamesOrganisation(const office::Document &doc)

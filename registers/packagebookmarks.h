@@ -4,8 +4,10 @@
 #include "registers/packagerun.h"
 
 #include <QString>
+#include <cstdint>
 #include <initializer_list>
 #include <optional>
+#include <vector>
 
 namespace registers {
 
@@ -66,6 +68,19 @@ struct CouncilBookmark {
 /// "Сільський голова", a town's "Селищний голова", a city's "Міський голова". Throws office::Error
 /// for a bookmark the document lacks.
 void WriteCouncilBookmarks(office::Document &doc, const PackageRun &run, std::initializer_list<CouncilBookmark> bookmarks);
+
+/// The signers that `doc` has a place for (one of their bookmarks) while `run` has no name for
+/// them (empty or blanks), in the order of Signer.
+std::vector<Signer> UnnamedSigners(const office::Document &doc, const PackageRun &run);
+
+/// The line of a closing message that names a signer printed with no name `where` ("у документах
+/// 6, 9", "у накладній"), and where the operator enters it: "Архітектора не вказано: у документі 6
+/// його прізвища немає (Опції → Визначити територію)".
+QString UnnamedSignerText(Signer who, const QString &where);
+
+/// The same for the executing organisation: "Організацію-виконавця не задано: у накладній її назви
+/// немає (Опції → Редагувати штамп)".
+QString UnnamedOrganisationText(const QString &where);
 
 /// True when the document has a place for the organisation's name (bookmarks "org", "org1",
 /// "orgname", "orgname1").

@@ -114,23 +114,31 @@ QString ElapsedText(const QDateTime &start, const QDateTime &end)
          + QStringLiteral(" сек.");
 }
 
+namespace {
+
+/// Where the documents of `numbers` stand in a message: "у документі 6", "у документах 1, 4";
+/// "у звіті" for the combined report (0), which is made alone.
+QString documentsText(const std::vector<int> &numbers)
+{
+    QStringList shown;
+    for (int number : numbers) {
+        if (number == 0)
+            return QStringLiteral("у звіті");
+        shown << QString::number(number);
+    }
+    return shown.size() == 1 ? QStringLiteral("у документі ") + shown[0]
+                             : QStringLiteral("у документах ") + shown.join(QStringLiteral(", "));
+}
+
+} // namespace
+
 QString PackageReport::FailureText() const
 {
     QStringList lines;
-    if (!WithoutOrganisation.empty()) {
-        QStringList numbers;
-        bool combined = false;
-        for (int number : WithoutOrganisation) {
-            if (number == 0)
-                combined = true;
-            else
-                numbers << QString::number(number);
-        }
-        const QString where = combined ? QStringLiteral("у звіті")
-                              : numbers.size() == 1 ? QStringLiteral("у документі ") + numbers[0]
-                                                    : QStringLiteral("у документах ") + numbers.join(QStringLiteral(", "));
-        lines << QStringLiteral("Організацію-виконавця не задано: %1 її назви немає (Опції → Редагувати штамп)").arg(where);
-    }
+    if (!WithoutOrganisation.empty())
+        lines << UnnamedOrganisationText(documentsText(WithoutOrganisation));
+    for (const auto &[who, numbers] : WithoutSigner)
+        lines << UnnamedSignerText(who, documentsText(numbers));
     if (WithoutPurpose)
         lines << QStringLiteral("Цільове призначення ділянки не вибрано: у звіті воно порожнє");
     if (!Failures.empty()) {
@@ -162,12 +170,18 @@ QString documentPath(office::WordApp &app, const PackageDocument &row, uint8_t a
     return QDir(documents::DocumentFolder(app, folders().ReportFolder, action)).filePath(QLatin1String(row.FileName));
 }
 
+/// What a document has a place for that the run had no name for.
+struct Unnamed {
+    bool organisation = false;
+    std::vector<Signer> signers;
+};
+
 /// Makes one document from its row: the template, the filling, and what `action` says; it replaces
-/// a file of its name only where `names` allows it. `withoutOrganisation` tells whether the
-/// document has a place for the organisation that the run had no name for.
+/// a file of its name only where `names` allows it. `unnamed` tells what the document has a place
+/// for that the run had no name for.
 documents::DocumentResult makeDocument(office::WordApp &app, const PackageDocument &row, PackageRun &run,
                                        const QString &programDir, uint8_t action, const documents::OutputNames &names,
-                                       bool &withoutOrganisation)
+                                       Unnamed &unnamed)
 {
     const QString templatePath = ExistingTemplatePath(programDir, QLatin1String(row.Template));
 
@@ -175,7 +189,8 @@ documents::DocumentResult makeDocument(office::WordApp &app, const PackageDocume
     office::Document &doc = app.Documents_Add(templatePath);
     return documents::CloseOnFailure(app, doc, [&] {
         row.Fill(doc, run);
-        withoutOrganisation = run.OrganTitle.trimmed().isEmpty() && NamesOrganisation(doc);
+        unnamed.organisation = run.OrganTitle.trimmed().isEmpty() && NamesOrganisation(doc);
+        unnamed.signers = UnnamedSigners(doc, run);
         return documents::FinishDocument(doc, path, action, names.MayReplace(path));
     });
 }
@@ -187,10 +202,12 @@ void makeInto(PackageReport &report, int number, office::WordApp &app, const Pac
     try {
         if (!row)
             throw zova::Error(QStringLiteral("ще не реалізовано"));
-        bool withoutOrganisation = false;
-        report.Done.push_back({number, makeDocument(app, *row, run, programDir, action, names, withoutOrganisation)});
-        if (withoutOrganisation)
+        Unnamed unnamed;
+        report.Done.push_back({number, makeDocument(app, *row, run, programDir, action, names, unnamed)});
+        if (unnamed.organisation)
             report.WithoutOrganisation.push_back(number);
+        for (Signer who : unnamed.signers)
+            report.WithoutSigner[who].push_back(number);
     } catch (const zova::Error &e) {
         report.Failures.push_back({number, e.message()});
     } catch (const std::exception &e) {

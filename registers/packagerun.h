@@ -10,6 +10,7 @@
 #include <QDateTime>
 #include <QString>
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -86,6 +87,17 @@ struct PackageFailure {
     QString Reason;
 };
 
+/// The people whose names the package's documents and the transmittal note print: the title
+/// block's director and executor, and the territory's officials.
+enum class Signer : uint8_t {
+    Director,          ///< "dur" (the note's "ndur"): NDur
+    Executor,          ///< "vuk", "vuk1": NSkl
+    LandOfficeHead,    ///< "raizem" to "raizem2": RaiZem
+    CouncilHead,       ///< "golova" to "golova2": Golova
+    Architect,         ///< "arhname", "arhname1": Arhit
+    AdministrationHead ///< "goladm", "goladm1": GolAdm
+};
+
 /// The outcome of a package run.
 struct PackageReport {
     std::vector<PackageDone> Done;
@@ -95,11 +107,14 @@ struct PackageReport {
     /// The documents made with no organisation's name where they have a place for it (0 the
     /// combined report), since none is set in the title block.
     std::vector<int> WithoutOrganisation;
+    /// The documents made with a place for a signer's name while none is stored (0 the combined
+    /// report), by signer.
+    std::map<Signer, std::vector<int>> WithoutSigner;
     /// The combined report was made while no purpose is chosen in the main window: its purpose
     /// line is empty.
     bool WithoutPurpose = false;
-    /// The message for the operator about the documents made without the organisation (and the
-    /// combined report without a purpose), those that
+    /// The message for the operator about the documents made without the organisation or a
+    /// signer's name (and the combined report without a purpose), those that
     /// were not made, the parcels left out of those made, and those saved but not opened because
     /// nothing could open them; empty when
     /// all went as asked.

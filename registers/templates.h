@@ -6,6 +6,7 @@
 #include "office/wordapp.h"
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <vector>
 
@@ -20,10 +21,12 @@ zova::Error MissingTemplate(const QString &path);
 /// TemplatePath(programDir, file) when a template file is there; throws MissingTemplate otherwise.
 QString ExistingTemplatePath(const QString &programDir, const QString &file);
 
-/// A document left for the operator: where it was saved, and whether the desktop opened it.
+/// A document left for the operator: where it was saved, whether the desktop opened it, and the
+/// lines that tell what it was made without (a signer's name not stored), for the closing message.
 struct LeftOpen {
     QString Path;
     bool Opened = false;
+    QStringList Remarks;
 };
 
 /// A list left open for the operator, and the selected parcels it was made without.

@@ -4,6 +4,7 @@
 #include "model/state.h"
 #include "reference/state.h"
 #include "reference/territory.h"
+#include "registers/packagebookmarks.h"
 #include "registers/templates.h"
 #include "registers/territorynames.h"
 
@@ -20,8 +21,9 @@ LeftOpen MakeNakl(office::WordApp &app, const QString &programDir)
 
     const QString path = ExistingTemplatePath(programDir, QStringLiteral("nakladna.dotx"));
     office::Document &doc = app.Documents_Add(path);
+    const QString raiZem = model::state().RaiZem;
     doc.Bookmarks(QStringLiteral("ndur")).SetText(r.NDur);
-    doc.Bookmarks(QStringLiteral("raizem")).SetText(model::state().RaiZem);
+    doc.Bookmarks(QStringLiteral("raizem")).SetText(raiZem);
     doc.Tables(1).Cell(1, 1).SetText(zova::UpperCase(r.OrganTitle));
     doc.Bookmarks(QStringLiteral("radu")).SetText(councilGen);
     doc.Bookmarks(QStringLiteral("regionu")).SetText(district.district);
@@ -39,7 +41,23 @@ LeftOpen MakeNakl(office::WordApp &app, const QString &programDir)
         table.Cell(row, 1).SetText(QString::number(k + 1) + QLatin1Char('.'));
         table.Cell(row, 2).SetText(QStringLiteral(" ~ ") + p.NM);
     });
-    return LeaveOpen(app, doc, QStringLiteral("Накладна"));
+
+    // What the note has a place for and no name for is told; the addressee's label goes with a
+    // head of no name, the director's signature line stays for a hand-written one.
+    const QString where = QStringLiteral("у накладній");
+    QStringList remarks;
+    if (r.OrganTitle.trimmed().isEmpty())
+        remarks << UnnamedOrganisationText(where);
+    if (r.NDur.trimmed().isEmpty())
+        remarks << UnnamedSignerText(Signer::Director, where);
+    if (raiZem.trimmed().isEmpty()) {
+        remarks << UnnamedSignerText(Signer::LandOfficeHead, where);
+        if (doc.HasBookmark(QStringLiteral("raizem_lead")))
+            doc.Bookmarks(QStringLiteral("raizem_lead")).SetText(QString());
+    }
+    LeftOpen left = LeaveOpen(app, doc, QStringLiteral("Накладна"));
+    left.Remarks = remarks;
+    return left;
 }
 
 } // namespace registers

@@ -15,8 +15,9 @@ namespace registers {
 /// a city's office and no "району"), and in table 3, from row 4, one row per parcel: its item number ("2." for the first:
 /// item 1 is the template's) and " ~ " with the owner names. Blank territory names get their
 /// defaults first, and keep them. Returns where the note was saved and whether it was
-/// opened; throws zova::Error when the
-/// template is missing or the document fails.
+/// opened, with a remark for the organisation, the director and the land office's head where
+/// none is stored (the head's label "Начальник відділу:" is left out then); throws zova::Error
+/// when the template is missing or the document fails.
 LeftOpen MakeNakl(office::WordApp &app, const QString &programDir);
 
 } // namespace registers

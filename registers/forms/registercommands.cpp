@@ -49,7 +49,8 @@ void Guarded(const std::function<void()> &command)
 }
 
 /// Makes a document for the operator with the wait cursor, and says so when nothing opened it;
-/// then names the parcels a list was made without, under `leftOutHeading` ("До списку № 1").
+/// then tells what the document was made without: its remarks, and the parcels a list was made
+/// without, under `leftOutHeading` ("До списку № 1").
 void LeaveOpenCommand(const std::function<ListResult(office::WordApp &)> &make, const QString &leftOutHeading = {})
 {
     Guarded([&] {
@@ -60,12 +61,14 @@ void LeaveOpenCommand(const std::function<ListResult(office::WordApp &)> &make, 
             result = make(app);
         }
         TellIfNotOpened(result);
-        if (result.LeftOut.empty())
-            return;
-        QStringList lines{QStringLiteral("%1 не внесено ділянки (%2):").arg(leftOutHeading).arg(result.LeftOut.size())};
-        for (const documents::BatchFailure &f : result.LeftOut)
-            lines << QStringLiteral("№ %1 (%2): %3").arg(f.Number).arg(f.ParcelIndex).arg(f.Reason);
-        Tell(lines.join(QLatin1Char('\n')), platform::MsgIcon::Exclamation);
+        QStringList lines = result.Remarks;
+        if (!result.LeftOut.empty()) {
+            lines << QStringLiteral("%1 не внесено ділянки (%2):").arg(leftOutHeading).arg(result.LeftOut.size());
+            for (const documents::BatchFailure &f : result.LeftOut)
+                lines << QStringLiteral("№ %1 (%2): %3").arg(f.Number).arg(f.ParcelIndex).arg(f.Reason);
+        }
+        if (!lines.isEmpty())
+            Tell(lines.join(QLatin1Char('\n')), platform::MsgIcon::Exclamation);
     });
 }
 

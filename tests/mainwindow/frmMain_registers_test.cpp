@@ -6,6 +6,7 @@
 #include "tests/documents_forms/dialogtesting.h"
 
 #include "office/wordapp.h"
+#include "reference/baseconnection.h"
 
 #include <QMouseEvent>
 #include <QPushButton>
@@ -25,6 +26,9 @@ protected:
         QFile::link(QDir(testsupport::programDir()).filePath(QStringLiteral("Dots")), QDir(programDir).filePath(QStringLiteral("Dots")));
         dataHome = std::make_unique<testsupport::ScopedEnv>("XDG_DATA_HOME", QFile::encodeName(testsupport::tempDir()));
         workFolder = office::WordApp().WorkFolder();
+        // The title block as an office fills it; the note names what it has no name for.
+        reference::BaseConn().Execute(QStringLiteral("UPDATE worker SET nDur = 'Коваленко І.П.'"));
+        reference::BaseConn().Execute(QStringLiteral("UPDATE organ SET Organ = 'ТОВ «Земпроект»'"));
         frmMain &w = open();
         answerOpen(testsupport::sourcePath(QStringLiteral("samples/sofiivska-win.in4")), 2);
         control<QAction>("mnuOpen")->trigger();

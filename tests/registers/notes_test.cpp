@@ -151,6 +151,22 @@ TEST_F(Notes, TheNoteNamesADistrictOrACityOfRegionalImportance)
     }
 }
 
+// With no land office head stored the note is addressed to the office alone, with no label
+// "Начальник відділу:" over nothing; the director's signature line stays for a hand-written name.
+TEST_F(Notes, NoLabelStandsOverAMissingHead)
+{
+    registerstesting::SetTerritory("Київська", "Києво-Святошинський район", "Києво-Святошинський район",
+                                   "Софіївсько-Борщагівська сільська");
+    model::state().RaiZem = QStringLiteral(" ");
+    const QStringList paragraphs = builderstesting::readWithPythonDocx(MakeNakl(*app, programDir()).Path)[QStringLiteral("paragraphs")]
+                                       .toVariant()
+                                       .toStringList();
+    const QString all = paragraphs.join(QLatin1Char('\n'));
+    EXPECT_TRUE(paragraphs.contains(QStringLiteral("Одержувач: Києво-Святошинський районний відділ земельних ресурсів")))
+        << all.toStdString();
+    EXPECT_FALSE(all.contains(QStringLiteral("Начальник відділу"))) << all.toStdString();
+}
+
 TEST_F(Notes, TerritoryNotChosenTakesTheDefaultsAndKeepsThem)
 {
     reference::state().CouncilName = QStringLiteral("   ");

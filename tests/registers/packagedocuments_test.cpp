@@ -135,17 +135,20 @@ std::vector<DocumentCase> documentCases()
     const QString headingAdm = QStringLiteral(" РАЙОННА ДЕРЖАВНА АДМІНІСТРАЦІЯ");
     // The council's head and its kind, a village council's.
     const QString head = QStringLiteral("Сільський голова"), kind = QStringLiteral(" сільської");
+    // The label over the land office's head, an addressee.
+    const QString headLabel = QStringLiteral("Начальник відділу:");
     std::vector<DocumentCase> cases = {
         {2,
          {{"obl", QStringLiteral("КИЇВСЬКОЇ")}, {"reg", QStringLiteral("КИЄВО-СВЯТОШИНСЬКОГО")},
           {"reg_kind", QStringLiteral(" РАЙОНУ")}, {"reg1", DG}, {"reg1_kind", ofOffice},
           {"rada", QStringLiteral("СОФІЇВСЬКО-БОРЩАГІВСЬКА СІЛЬСЬКА ")}, {"radu", CG}, {"raizem", RaiZem},
-          {"golova", Golova}, {"golova1", Golova}, {"golova_kind", head}, {"golova1_kind", head}},
+          {"raizem_lead", headLabel}, {"golova", Golova}, {"golova1", Golova}, {"golova_kind", head}, {"golova1_kind", head}},
          {1, 3, ownerList(QStringLiteral("12"), QStringLiteral("13"), QStringLiteral("14а"), QStringLiteral("7"))},
          {1, 3, {emptyOwnerTotal}},
          true},
         {3,
-         {{"radu", CG}, {"raizem", RaiZem}, {"raizem1", RaiZem}, {"raizem2", RaiZem}, {"reg", DG},
+         {{"radu", CG}, {"raizem", RaiZem}, {"raizem1", RaiZem}, {"raizem1_lead", QStringLiteral(" ")},
+          {"raizem2", RaiZem}, {"reg", DG},
           {"reg_kind", ofDistrict}, {"reg1", DG}, {"reg1_kind", ofOffice}, {"reg2", DG}, {"reg2_kind", ofOffice},
           {"reg3", sign}, {"reg3_kind", QStringLiteral(" РАЙОННИЙ")}, {"reg4", DG}, {"reg4_kind", ofOffice},
           {"viddil", QStringLiteral("Районний")}, {"viddil1", office}, {"viddil2", office}},
@@ -211,7 +214,8 @@ std::vector<DocumentCase> documentCases()
         {10,
          {{"ari", ha(SumCat4)}, {"arr", ha(SumCat1)}, {"arrall", ha(SumArea)}, {"ars", ha(SumCat2)},
           {"arsg", ha(SumCat1 + SumCat2 + SumCat3)}, {"date", year}, {"date1", year}, {"date2", year}, {"date3", year},
-          {"dur", Dur}, {"org", Org}, {"radu", CG}, {"raizem", RaiZem}, {"raizem1", RaiZem}, {"reg", DG},
+          {"dur", Dur}, {"org", Org}, {"radu", CG}, {"raizem", RaiZem}, {"raizem_lead", headLabel},
+          {"raizem1", RaiZem}, {"reg", DG},
           {"reg_kind", ofOffice}, {"reg1", DG}, {"reg1_kind", ofDistrict}, {"viddil", office}},
          {1, 2,
           ownerList(QString::fromUtf8(parcels1[0].grounds), QString::fromUtf8(parcels1[1].grounds),
@@ -459,6 +463,33 @@ TEST_F(PackageDocumentsTest, TheAddresseesAndTheExplicationReadRightWithTheValue
                                      ha(SumCat1), ha(SumCat2), ha(SumCat3), blank, blank, blank}));
     EXPECT_EQ(cells(7), (QStringList{ha(CommonLand), ha(CommonLand), blank, blank, blank, blank, blank, blank,
                                      ha(CommonLand)}));
+}
+
+// With no land office head stored, the addressee of documents 2 and 10 is the office alone, with
+// no label "Начальник відділу:" over nothing, and document 3 names the head by his post; the
+// signature lines stay, for the name to be written by hand.
+TEST_F(PackageDocumentsTest, NoLabelStandsOverAMissingName)
+{
+    twoGroups();
+    model::state().RaiZem.clear();
+    makeAll();
+    const auto paragraphsOf = [this](int number) {
+        return builderstesting::readWithPythonDocx(path(number))[QStringLiteral("paragraphs")].toVariant().toStringList();
+    };
+    for (int number : {2, 10}) {
+        SCOPED_TRACE(number);
+        const QStringList paragraphs = paragraphsOf(number);
+        const QString all = paragraphs.join(QLatin1Char('\n'));
+        EXPECT_TRUE(paragraphs.contains(QStringLiteral("До Києво-Святошинського районного відділу земельних ресурсів")))
+            << all.toStdString();
+        EXPECT_FALSE(all.contains(QStringLiteral("Начальник відділу:"))) << all.toStdString();
+    }
+    const QString p3 = paragraphsOf(3).join(QLatin1Char('\n'));
+    EXPECT_TRUE(p3.contains(QStringLiteral("від районного відділу — начальник відділу.\n"))) << p3.toStdString();
+    EXPECT_TRUE(p3.contains(QStringLiteral("земельних ресурсів\t____________\t\n"))) << p3.toStdString();
+    const QString p10 = paragraphsOf(10).join(QLatin1Char('\n'));
+    EXPECT_TRUE(p10.contains(QStringLiteral("Начальник районного відділу\nземельних ресурсів\t____________\t\n")))
+        << p10.toStdString();
 }
 
 // The organisation, a name in the nominative, stands under the label "виконавець робіт:" (or in

@@ -20,6 +20,7 @@
 #include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
+#include <utility>
 
 using namespace registers;
 
@@ -419,6 +420,68 @@ TEST_F(PackageRunTest, DocumentsMadeWithoutTheOrganisationAreNamed)
     EXPECT_EQ(report.WithoutOrganisation, std::vector<int>{0});
     EXPECT_TRUE(report.FailureText().startsWith(QStringLiteral("Організацію-виконавця не задано: у звіті ")))
         << report.FailureText().toStdString();
+}
+
+// A document that prints a signer whose name is not stored (the title block's director and
+// executor, the territory's officials) is named in the run's message under that signer, once
+// for all such documents; with every name stored nothing is told.
+TEST_F(PackageRunTest, DocumentsMadeWithoutASignersNameAreNamed)
+{
+    threeGroups();
+    documents::options().DocAction = documents::ActionSave;
+    platform::NullProgress progress;
+    reference::State &ref = reference::state();
+    const QString staff = QStringLiteral(" його прізвища немає (Опції → Редагувати штамп)");
+    const QString territory = QStringLiteral(" його прізвища немає (Опції → Визначити територію)");
+    const struct {
+        const char *name;
+        QString *emptied;
+        QString shares, combined; ///< the message of all twelve documents and of the combined report
+    } cases[] = {
+        {"the director", &ref.NDur, QStringLiteral("Директора не вказано: у документах 1, 4, 10") + staff,
+         QStringLiteral("Директора не вказано: у звіті") + staff},
+        {"the executor", &ref.NSkl, QStringLiteral("Виконавця не вказано: у документах 1, 7") + staff,
+         QStringLiteral("Виконавця не вказано: у звіті") + staff},
+        {"the land office's head", &model::state().RaiZem,
+         QStringLiteral("Начальника відділу земельних ресурсів не вказано: у документах 2, 3, 4, 5, 7, 10") + territory, QString()},
+        {"the council's head", &model::state().Golova,
+         QStringLiteral("Голову ради не вказано: у документах 2, 7, 8") + territory, QString()},
+        {"the architect", &args.Arhit, QStringLiteral("Архітектора не вказано: у документі 6") + territory, QString()},
+        {"the administration's head", &args.GolAdm,
+         QStringLiteral("Голову адміністрації не вказано: у документі 9") + territory, QString()},
+    };
+    const auto runBoth = [&] {
+        state().DocChosen.fill(true);
+        state().DocChosen[0] = false;
+        state().ReportMode = ReportShares;
+        office::WordApp app;
+        const PackageReport shares = MakeReportDocuments(app, args, progress);
+        EXPECT_EQ(shares.Done.size(), 12u) << shares.FailureText().toStdString();
+        state().ReportMode = ReportPrivate;
+        const PackageReport combined = MakeReportDocuments(app, args, progress);
+        EXPECT_EQ(combined.Done.size(), 1u) << combined.FailureText().toStdString();
+        return std::pair{shares.FailureText(), combined.FailureText()};
+    };
+    EXPECT_EQ(runBoth(), (std::pair{QString(), QString()})) << "every name stored";
+    QStringList allShares, allCombined;
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString kept = *c.emptied;
+        *c.emptied = QStringLiteral("  ");
+        const auto [shares, combined] = runBoth();
+        EXPECT_EQ(shares.toStdString(), c.shares.toStdString());
+        EXPECT_EQ(combined.toStdString(), c.combined.toStdString());
+        *c.emptied = kept;
+        allShares << c.shares;
+        if (!c.combined.isEmpty())
+            allCombined << c.combined;
+    }
+    // None stored: one line for each, in this order.
+    for (const auto &c : cases)
+        c.emptied->clear();
+    const auto [shares, combined] = runBoth();
+    EXPECT_EQ(shares.toStdString(), allShares.join(QLatin1Char('\n')).toStdString());
+    EXPECT_EQ(combined.toStdString(), allCombined.join(QLatin1Char('\n')).toStdString());
 }
 
 // The combined report prints the purpose chosen in the main window under its title; made while

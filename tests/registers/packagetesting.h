@@ -42,6 +42,11 @@ protected:
         ref.NDur = QStringLiteral("Коваленко І.П.");
         ref.NSkl = QStringLiteral("Шевчук О.М.");
         ref.PurposeName = QStringLiteral("для будівництва і обслуговування житлового будинку");
+        // The territory's officials, as the territory dialog leaves them.
+        model::state().RaiZem = QStringLiteral("Мороз В.В.");
+        model::state().Golova = QStringLiteral("Ткаченко Г.С.");
+        args.Arhit = QStringLiteral("Литвин О.О.");
+        args.GolAdm = QStringLiteral("Гриценко П.П.");
     }
     void TearDown() override
     {

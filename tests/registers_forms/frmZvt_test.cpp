@@ -3,6 +3,7 @@
 
 #include "documents/docoptions.h"
 #include "documents/forms/frmWord.h"
+#include "model/state.h"
 #include "platform/desktop.h"
 #include "reference/state.h"
 #include "registers/folders.h"
@@ -40,7 +41,15 @@ protected:
         registers::resetState();
         registers::resetFolders();
         reference::resetState();
-        reference::state().OrganTitle = QStringLiteral("ТОВ «Земпроект»"); // the title block as an office fills it
+        // The title block and the territory's officials as an office fills them.
+        reference::State &ref = reference::state();
+        ref.OrganTitle = QStringLiteral("ТОВ «Земпроект»");
+        ref.NDur = QStringLiteral("Коваленко І.П.");
+        ref.NSkl = QStringLiteral("Шевчук О.М.");
+        ref.Arhit = QStringLiteral("Литвин О.О.");
+        ref.GolAdm = QStringLiteral("Гриценко П.П.");
+        model::state().RaiZem = QStringLiteral("Мороз В.В.");
+        model::state().Golova = QStringLiteral("Ткаченко Г.С.");
         oldDesktop = platform::setDesktop(std::make_unique<platform::RecordingDesktop>());
         folder = QDir(testsupport::tempDir()).filePath(QStringLiteral("zvt-%1").arg(++runs));
         QDir().mkpath(folder);

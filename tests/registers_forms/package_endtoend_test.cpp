@@ -8,6 +8,7 @@
 #include "documents/forms/planbatch.h"
 #include "documents/docbuilder.h"
 #include "platform/desktop.h"
+#include "platform/forms/qtprompts.h"
 #include "registers/folders.h"
 #include "registers/forms/frmSave.h"
 #include "registers/forms/frmZvt.h"
@@ -21,9 +22,11 @@
 #include <QDate>
 #include <QJsonArray>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
 #include <map>
@@ -91,6 +94,9 @@ protected:
         registers::resetState();
         registers::resetFolders();
         oldDesktop = platform::setDesktop(std::make_unique<platform::RecordingDesktop>());
+        // The architect and the administration's head of every district and city, as an office
+        // stores them in the territory dialog; the sample file names the other two officials.
+        exec(QStringLiteral("UPDATE a_rada SET a_arhit = 'Литвин О.О.', a_goladm = 'Гриценко П.П.' WHERE a_rada_level = 2"));
         builderstesting::loadSample();
         reference::ResolveKoatuu(model::state().Koatuu); // as the main window's open command does
         exec(QStringLiteral("UPDATE worker SET nDur = 'Коваленко І.П.', nSkl = 'Шевчук О.М.', "
@@ -408,21 +414,33 @@ TEST_F(PackageEndToEnd, WholeShareKindPackageReadsAndRendersDocumentByDocument)
     }
 }
 
-// A new office's package: the shipped database names no organisation (nor any staff). The run says
-// which documents lack it, and none of them prints the organisation's label or brackets with
-// nothing in them, or a full stop of its own.
-TEST_F(PackageEndToEnd, APackageFromTheShippedDatabaseNamesTheMissingOrganisation)
+// A new office's package: the shipped database names no organisation, no staff and no district
+// officials, and the sample file only the land office's and the council's heads. The run says
+// which documents lack each, and none of them prints the organisation's label or brackets with
+// nothing in them, or a full stop of its own; the transmittal note says the same of its own.
+TEST_F(PackageEndToEnd, APackageFromTheShippedDatabaseNamesTheMissingOrganisationAndSigners)
 {
     reference::CloseBase(); // the database as it ships, not as the fixture filled it
     QString error;
     ASSERT_TRUE(reference::OpenBase(referencetesting::copyOfBase(), &error)) << error.toStdString();
+    reference::resetState();
+    openSampleWithCode("3222486201"); // the sample as it is, opened on that database
+    reference::state().PurposeName = QStringLiteral("для будівництва і обслуговування житлового будинку");
 
+    const QString staff = QStringLiteral(" (Опції → Редагувати штамп)");
+    const QString territory = QStringLiteral(" (Опції → Визначити територію)");
     QStringList told;
     makePackage(documents::KindSharesDocumentation, QStringLiteral("frPai"), QStringLiteral("4"), QStringLiteral("1"),
                 &told);
     EXPECT_EQ(told.size(), 1) << told.join(QLatin1Char('|')).toStdString();
-    EXPECT_TRUE(told.value(0).contains(QStringLiteral("Організацію-виконавця не задано: у документах 1, 4, 5, 6, 7, 8, 9, 10 ")))
-        << told.value(0).toStdString();
+    EXPECT_EQ(told.value(0).toStdString(),
+              (QStringList{QStringLiteral("Організацію-виконавця не задано: у документах 1, 4, 5, 6, 7, 8, 9, 10 її назви немає") + staff,
+                           QStringLiteral("Директора не вказано: у документах 1, 4, 10 його прізвища немає") + staff,
+                           QStringLiteral("Виконавця не вказано: у документах 1, 7 його прізвища немає") + staff,
+                           QStringLiteral("Архітектора не вказано: у документі 6 його прізвища немає") + territory,
+                           QStringLiteral("Голову адміністрації не вказано: у документі 9 його прізвища немає") + territory})
+                  .join(QLatin1Char('\n'))
+                  .toStdString());
 
     // Empty brackets, a label's colon before a stop or a bracket, a full stop standing alone.
     const QRegularExpression remnant(QStringLiteral("\\(\\s*\\)|:\\s*[.)]|(^|\\s)\\.(\\s|$)"));
@@ -446,11 +464,56 @@ TEST_F(PackageEndToEnd, APackageFromTheShippedDatabaseNamesTheMissingOrganisatio
         QStringLiteral("Технічну документацію розроблено у ") + QDate::currentDate().toString(QStringLiteral("yyyy"))
         + QStringLiteral(" році.")));
 
-    // The combined report of the other kind lacks it too.
+    // The operator reads it on the real message box, from a package made into another folder.
+    {
+        out = QDir(testsupport::tempDir()).filePath(QStringLiteral("package-again"));
+        QDir().mkpath(out);
+        const QString expected = told.value(0);
+        auto scripted = platform::setPrompts(std::make_unique<platform::QtPrompts>());
+        QString shown;
+        widgettesting::whenModal(QString(), [&](QWidget *modal) {
+            auto *box = qobject_cast<QMessageBox *>(modal);
+            ASSERT_NE(box, nullptr);
+            shown = box->text();
+            dialogtesting::keepPicture(box, QStringLiteral("package-without-names"));
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        QStringList none;
+        makePackage(documents::KindSharesDocumentation, QStringLiteral("frPai"), QStringLiteral("4"), QStringLiteral("1"),
+                    &none);
+        platform::setPrompts(std::move(scripted));
+        EXPECT_EQ(shown.toStdString(), expected.toStdString());
+    }
+
+    // The signature lines stay, for the names to be written by hand.
+    for (const auto &[number, line] : {std::pair{6, QStringLiteral("архітектор району\t____________\t")},
+                                       std::pair{9, QStringLiteral("адміністрації\t____________\t")}}) {
+        const QStringList paragraphs =
+            builderstesting::readWithPythonDocx(QDir(out).filePath(QStringLiteral("p%1.docx").arg(number)))[QStringLiteral("paragraphs")]
+                .toVariant()
+                .toStringList();
+        EXPECT_TRUE(paragraphs.contains(line)) << number << ": " << paragraphs.join(QLatin1Char('\n')).toStdString();
+    }
+
+    // The combined report of the other kind lacks them too.
     makePackage(documents::KindPrivateDocumentation, QStringLiteral("frTd"), QString(), QString(), &told);
     EXPECT_EQ(told.size(), 1) << told.join(QLatin1Char('|')).toStdString();
-    EXPECT_TRUE(told.value(0).contains(QStringLiteral("Організацію-виконавця не задано: у звіті ")))
-        << told.value(0).toStdString();
+    EXPECT_EQ(told.value(0).toStdString(),
+              (QStringList{QStringLiteral("Організацію-виконавця не задано: у звіті її назви немає") + staff,
+                           QStringLiteral("Директора не вказано: у звіті його прізвища немає") + staff,
+                           QStringLiteral("Виконавця не вказано: у звіті його прізвища немає") + staff})
+                  .join(QLatin1Char('\n'))
+                  .toStdString());
+
+    // And the transmittal note.
+    const int before = prompts->messages().size();
+    registers::MakeNaklCommand(testsupport::programDir(), reference::state().PurposeName);
+    EXPECT_EQ(prompts->messages().mid(before).join(QLatin1Char('|')).toStdString(),
+              (QStringList{QStringLiteral("Організацію-виконавця не задано: у накладній її назви немає") + staff,
+                           QStringLiteral("Директора не вказано: у накладній його прізвища немає") + staff})
+                  .join(QLatin1Char('\n'))
+                  .toStdString());
+    keep(desktop().opened.last(), QStringLiteral("note-without-names.docx"));
 }
 
 // A city of regional importance's file (the sample with the code 3210300000) opened after a
@@ -528,7 +591,8 @@ TEST_F(PackageEndToEnd, ACityOfRegionalImportancesFileGivesTheCitysPackage)
 
 // The council's head and the council are named by the council's kind, which its status word
 // tells: the sample's village council, a town council of the same district and the city of
-// regional importance, each opened from the sample with its own code. Every document of both kinds
+// regional importance, each opened from the sample with its own code (and the district's own
+// council, whose code names the district alone). Every document of both kinds
 // of package and the transmittal note, read back by python-docx: the town's and the city's print
 // no village word, and the village's read as they always have.
 TEST_F(PackageEndToEnd, TheCouncilAndItsHeadAreNamedByTheCouncilsKind)
@@ -539,6 +603,7 @@ TEST_F(PackageEndToEnd, TheCouncilAndItsHeadAreNamedByTheCouncilsKind)
         {"village", "3222486201", "Софіївсько-Борщагівська сільська", "Сільський голова", "сільської"},
         {"town", "3222457400", "Чабанівська селищна", "Селищний голова", "селищної"},
         {"city of regional importance", "3210300000", "Білоцерківська міська", "Міський голова", "міської"},
+        {"district council", "3222400000", "Києво-Святошинська районна", "Голова районної ради", "районної"},
     };
     // A village word, not the one of agriculture ("сільськогосподарського").
     const QRegularExpression villageWord(QStringLiteral("(^|[^\\w’'-])[Сс]ільськ(?!огосподар)"),
@@ -574,6 +639,7 @@ TEST_F(PackageEndToEnd, TheCouncilAndItsHeadAreNamedByTheCouncilsKind)
             const QString path = number == 0    ? QDir(out).filePath(QStringLiteral("tdmany.docx"))
                                  : number == 13 ? note
                                                 : QDir(out).filePath(QStringLiteral("p%1.docx").arg(number));
+            keep(path, QStringLiteral("council-%1-%2").arg(QLatin1String(c.code), QFileInfo(path).fileName()));
             const QString all = QLatin1Char('\n') + docxText(path) + QLatin1Char('\n');
             if (const auto it = phrases.find(number); it != phrases.end()) {
                 for (const auto &[phrase, times] : it->second)

@@ -1,7 +1,7 @@
 // The register commands tell the operator which parcels their documents were made without, and
 // why, in the message that closes each: a parcel that no plan could draw is named with the plans'
 // reason by the catalogue, List No 1 and the list with cadastral numbers, on the real message box
-// too.
+// too; and the transmittal note names the organisation and the signers it has no name for.
 
 #include "documents/docoptions.h"
 #include "model/exchangeformat.h"
@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -48,6 +49,23 @@ protected:
     }
 
     static QString programDir() { return testsupport::programDir(); }
+
+    /// Runs `command` with the real message boxes, as the operator sees them: the text of the one
+    /// it shows, which is closed with OK (and kept as `picture` when pictures are asked for).
+    static QString onRealMessageBox(const std::function<void()> &command, const QString &picture)
+    {
+        platform::setPrompts(std::make_unique<platform::QtPrompts>());
+        QString shown;
+        widgettesting::whenModal(QString(), [&](QWidget *modal) {
+            auto *box = qobject_cast<QMessageBox *>(modal);
+            ASSERT_NE(box, nullptr);
+            shown = box->text();
+            dialogtesting::keepPicture(box, picture);
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        command();
+        return shown;
+    }
 
     platform::ScriptedPrompts *scripted = nullptr;
     std::unique_ptr<platform::Prompts> oldPrompts;
@@ -95,16 +113,39 @@ TEST_F(LeftOutMessages, EachNamesTheParcelItsDocumentsWereMadeWithout)
     }
 
     // The operator reads it on the real message box and closes it with OK.
-    platform::setPrompts(std::make_unique<platform::QtPrompts>());
-    QString shown;
-    widgettesting::whenModal(QString(), [&](QWidget *modal) {
-        auto *box = qobject_cast<QMessageBox *>(modal);
-        ASSERT_NE(box, nullptr);
-        shown = box->text();
-        dialogtesting::keepPicture(box, QStringLiteral("cadastral-list-left-out"));
-        QTest::keyClick(box, Qt::Key_Return);
-    });
-    registers::MakeSpisKadKodeCommand(programDir());
+    const QString shown = onRealMessageBox([] { registers::MakeSpisKadKodeCommand(programDir()); },
+                                           QStringLiteral("cadastral-list-left-out"));
     EXPECT_TRUE(shown.startsWith(QStringLiteral("До списку з кадастровими номерами не внесено ділянки (1):\n") + refused))
         << shown.toStdString();
+}
+
+// The note made from the shipped database, which names no organisation and no director, for a
+// territory whose land office head is not stored: the closing message names all three, where the
+// operator enters each; with every name stored nothing is told.
+TEST_F(LeftOutMessages, TheNoteNamesTheOrganisationAndTheSignersItHasNoNameFor)
+{
+    model::state().RaiZem.clear();
+    registers::MakeNaklCommand(programDir(), QString());
+    ASSERT_EQ(scripted->calls.size(), 1u) << scripted->messages().join(QStringLiteral("\n---\n")).toStdString();
+    EXPECT_EQ(scripted->calls[0].message.icon, platform::MsgIcon::Exclamation);
+    const QString expected = QStringLiteral(
+        "Організацію-виконавця не задано: у накладній її назви немає (Опції → Редагувати штамп)\n"
+        "Директора не вказано: у накладній його прізвища немає (Опції → Редагувати штамп)\n"
+        "Начальника відділу земельних ресурсів не вказано: у накладній його прізвища немає (Опції → Визначити територію)");
+    EXPECT_EQ(scripted->calls[0].message.text.toStdString(), expected.toStdString());
+
+    // The operator reads it on the real message box and closes it with OK.
+    const QString shown = onRealMessageBox([] { registers::MakeNaklCommand(programDir(), QString()); },
+                                           QStringLiteral("note-without-names"));
+    EXPECT_EQ(shown.toStdString(), expected.toStdString());
+
+    // Every name stored: the note is made and nothing is told.
+    auto again = std::make_unique<platform::ScriptedPrompts>();
+    platform::ScriptedPrompts *quiet = again.get();
+    platform::setPrompts(std::move(again));
+    exec(QStringLiteral("UPDATE worker SET nDur = 'Коваленко І.П.'"));
+    exec(QStringLiteral("UPDATE organ SET Organ = 'ТОВ «Земпроект»'"));
+    model::state().RaiZem = QStringLiteral("Мороз В.В.");
+    registers::MakeNaklCommand(programDir(), QString());
+    EXPECT_TRUE(quiet->calls.empty()) << quiet->messages().join(QStringLiteral("\n---\n")).toStdString();
 }
