@@ -71,14 +71,19 @@ void WriteCommonBookmarks(office::Document &doc, const PackageRun &run, std::ini
         const std::optional<QString> value = CommonBookmarkValue(bookmark, run);
         if (!value)
             throw zova::Error(QStringLiteral("Закладка «%1» не має спільного значення документів пакета").arg(bookmark));
-        doc.Bookmarks(bookmark).SetText(*value);
-        // The words that introduce a name and close it ("Виконавець робіт: ", "."; " (", ")") go
-        // with it when there is none, so no label or brackets stand with nothing in them.
-        if (value->trimmed().isEmpty())
-            for (const QString &word : {bookmark + QStringLiteral("_lead"), bookmark + QStringLiteral("_tail")})
-                if (doc.HasBookmark(word))
-                    doc.Bookmarks(word).SetText(QString());
+        WriteWithItsWords(doc, bookmark, *value);
     }
+}
+
+void WriteWithItsWords(office::Document &doc, const QString &bookmark, const QString &value)
+{
+    doc.Bookmarks(bookmark).SetText(value);
+    // The words that introduce a name and close it ("Виконавець робіт: ", "."; " (", ")") go
+    // with it when there is none, so no label or brackets stand with nothing in them.
+    if (value.trimmed().isEmpty())
+        for (const QString &word : {bookmark + QStringLiteral("_lead"), bookmark + QStringLiteral("_tail")})
+            if (doc.HasBookmark(word))
+                doc.Bookmarks(word).SetText(QString());
 }
 
 void WritePlaceBookmarks(office::Document &doc, const PackageRun &run, std::initializer_list<PlaceBookmark> bookmarks)

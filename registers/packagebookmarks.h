@@ -29,6 +29,11 @@ std::optional<QString> CommonBookmarkValue(const QString &name, const PackageRun
 /// without a common value.
 void WriteCommonBookmarks(office::Document &doc, const PackageRun &run, std::initializer_list<const char *> names);
 
+/// Writes `value` into the bookmark and, when it is empty or blanks, empties "<bookmark>_lead" and
+/// "<bookmark>_tail" where the template has them. Throws office::Error for a bookmark the document
+/// lacks.
+void WriteWithItsWords(office::Document &doc, const QString &bookmark, const QString &value);
+
 /// How a bookmark shows the package's district or city.
 enum class PlaceText : uint8_t {
     Name,         ///< its name, and the words of its kind in the bookmark "<name>_kind" after it

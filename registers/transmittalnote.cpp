@@ -23,7 +23,8 @@ LeftOpen MakeNakl(office::WordApp &app, const QString &programDir)
     office::Document &doc = app.Documents_Add(path);
     const QString raiZem = model::state().RaiZem;
     doc.Bookmarks(QStringLiteral("ndur")).SetText(r.NDur);
-    doc.Bookmarks(QStringLiteral("raizem")).SetText(raiZem);
+    // The addressee's label goes with a head of no name.
+    WriteWithItsWords(doc, QStringLiteral("raizem"), raiZem);
     doc.Tables(1).Cell(1, 1).SetText(zova::UpperCase(r.OrganTitle));
     doc.Bookmarks(QStringLiteral("radu")).SetText(councilGen);
     doc.Bookmarks(QStringLiteral("regionu")).SetText(district.district);
@@ -42,19 +43,16 @@ LeftOpen MakeNakl(office::WordApp &app, const QString &programDir)
         table.Cell(row, 2).SetText(QStringLiteral(" ~ ") + p.NM);
     });
 
-    // What the note has a place for and no name for is told; the addressee's label goes with a
-    // head of no name, the director's signature line stays for a hand-written one.
+    // What the note has a place for and no name for is told; the director's signature line stays
+    // for a hand-written name.
     const QString where = QStringLiteral("у накладній");
     QStringList remarks;
     if (r.OrganTitle.trimmed().isEmpty())
         remarks << UnnamedOrganisationText(where);
     if (r.NDur.trimmed().isEmpty())
         remarks << UnnamedSignerText(Signer::Director, where);
-    if (raiZem.trimmed().isEmpty()) {
+    if (raiZem.trimmed().isEmpty())
         remarks << UnnamedSignerText(Signer::LandOfficeHead, where);
-        if (doc.HasBookmark(QStringLiteral("raizem_lead")))
-            doc.Bookmarks(QStringLiteral("raizem_lead")).SetText(QString());
-    }
     LeftOpen left = LeaveOpen(app, doc, QStringLiteral("Накладна"));
     left.Remarks = remarks;
     return left;
