@@ -34,15 +34,15 @@ struct PlanOutcome {
     QStringList Problems; ///< what the plan could not be given, one line each in Ukrainian
 };
 
-/// Fills a plan document (cadastral or allotment plan, or the approval plan, by options.Kind)
-/// opened from `tpl` for the parcel in DocParcel1 at CurDocParcel: names (the approval plan bears
-/// the allotment plan's), titles, title block, catalogue (cadastral plans on catalogue templates),
-/// the drawing to scale around the template's centre, the scale, the land table (templates that
-/// have one), the approvals (the approval plan, from state().Approval), the neighbour table and
-/// the area. `scale` is the drawing's scale in and out. Reports
-/// 2, 3 and 5 to 20 to `step`. The outcome tells when the drawing leaves the template's drawing
-/// region and when the plan has no purpose line (the document is made all the same). Throws office::Error when the template lacks a bookmark or
-/// a table, zova::Error when the parcel cannot be drawn or the database fails.
+/// Fills a plan document (cadastral or allotment plan, or the approval plan, by options.Kind) opened
+/// from `tpl` for the parcel in DocParcel1 at CurDocParcel: names (the approval plan bears the
+/// allotment plan's), titles, title block, catalogue (cadastral plans on catalogue templates), the
+/// drawing to scale around the template's centre, the scale, the land table (templates that have one),
+/// the approvals (the approval plan, from state().Approval), the neighbour table and the area. `scale`
+/// is the drawing's scale in and out. Reports 2, 3 and 5 to 20 to `step`. The outcome tells when the
+/// drawing leaves the template's drawing region and when the plan has no purpose line (the document is
+/// made all the same). Throws office::Error when the template lacks a bookmark or a table, zova::Error
+/// when the parcel cannot be drawn or the database fails.
 PlanOutcome FillZovaDocument(office::Document &doc, const ZovaTemplate &tpl, const PlanOptions &options,
                              int32_t &scale, platform::ProgressSink &step, NearParcelSearch *search = nullptr);
 

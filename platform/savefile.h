@@ -21,11 +21,11 @@ bool WriteFileWhole(const QString &path, const QByteArray &bytes, QString *error
 /// document's. A path that names a copy already, "name (k).ext", counts on: "name (k+1).ext", ...
 QString FreeName(const QString &path, int n);
 
-/// Writes the bytes as a file of its own, never in place of another: under `path` while no file
-/// has that name, otherwise under the first free name beside it that none has (FreeName). The whole file is written to a temporary file first, which then takes the name only if it
-/// is still free at that moment, so programs that write under one name at the same time each keep
-/// their file. Returns the path written (clean, absolute); empty on failure, with the reason in
-/// *error.
+/// Writes the bytes as a file of its own, never in place of another: under `path` while no file has
+/// that name, otherwise under the first free name beside it that none has (FreeName). The whole file is
+/// written to a temporary file first, which then takes the name only if it is still free at that
+/// moment, so programs that write under one name at the same time each keep their file. Returns the
+/// path written (clean, absolute); empty on failure, with the reason in *error.
 QString WriteNewFile(const QString &path, const QByteArray &bytes, QString *error);
 
 /// One of several files that are replaced together.

@@ -34,25 +34,24 @@ QString PrintedUnitName(const QString &listText);
 /// "м. Севастополь"): the city's own council disposes of its land.
 bool IsSpecialStatusCity(const QString &regionListText);
 
-/// Turns a 10-character KOATUU code into the territory names the documents print: region
-/// (characters 1-2), district or city (3-5) and council (6-8) are looked up in a_rada; the last two
-/// characters are not used. Writes model::state().TerritoryText and CentreName, CouncilName, the
-/// case forms and the rows they come from (DistrictId, and CouncilId for a council below the
-/// district, else 0) of state(), and the region and district as the territory dialog lists them
-/// (RegionName, DistrictName: "Київська область", "м Біла Церква"; no district when the code names
-/// none or a city with special status as a whole). When the district differs from state().DistrictId
-/// before, the architect and the administration's head (Arhit, GolAdm) become that district's as
-/// stored, empty where none is; the officials a file carries are the reader's. A code that names a district-level unit itself (council
-/// part "000") reads "<region> <district>" with the district council ("Києво-Святошинська
-/// районна"); a city of regional importance reads "<region> <city council> рада" ("Київська
-/// область Білоцерківська міська рада"), and a district of Kyiv or Sevastopol "<city> <district>"
-/// with the city's council ("Київська міська"); the code of Kyiv or Sevastopol itself reads "м. Київ"
-/// with that council as the council and the centre. A council under a city prints the city as
-/// "м. Ірпінь"; a city's centre name is its council's ("Ірпінська міська"), as the territory
-/// dialog sets it. A code of another length or an unknown region shows a
-/// message and changes nothing; an unknown district or council takes the name "Невизначений
-/// район" or "Невизначена рада". A database failure shows one message and changes nothing. Never
-/// throws, so a load that calls it always completes. The code is not changed.
+/// Turns a 10-character KOATUU code into the territory names the documents print: region (characters
+/// 1-2), district or city (3-5) and council (6-8) are looked up in a_rada; the last two characters are
+/// not used. Writes model::state().TerritoryText and CentreName, CouncilName, the case forms and the
+/// rows they come from (DistrictId, and CouncilId for a council below the district, else 0) of state(),
+/// and the region and district as the territory dialog lists them (RegionName, DistrictName: "Київська
+/// область", "м Біла Церква"; no district when the code names none or a city with special status as a
+/// whole). When the district differs from state().DistrictId before, the architect and the
+/// administration's head (Arhit, GolAdm) become that district's as stored, empty where none is; the
+/// officials a file carries are the reader's. A code that names a district-level unit itself (council
+/// part "000") reads "<region> <district>" with the district council ("Києво-Святошинська районна"); a
+/// city of regional importance reads "<region> <city council> рада" ("Київська область Білоцерківська
+/// міська рада"), and a district of Kyiv or Sevastopol "<city> <district>" with the city's council
+/// ("Київська міська"); the code of Kyiv or Sevastopol itself reads "м. Київ" with that council as the
+/// council and the centre. A council under a city prints the city as "м. Ірпінь"; a city's centre name
+/// is its council's ("Ірпінська міська"), as the territory dialog sets it. A code of another length or
+/// an unknown region shows a message and changes nothing; an unknown district or council takes the name
+/// "Невизначений район" or "Невизначена рада". A database failure shows one message and changes
+/// nothing. Never throws, so a load that calls it always completes. The code is not changed.
 void ResolveKoatuu(QString &code);
 
 } // namespace reference
